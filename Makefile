@@ -1,0 +1,41 @@
+# Thin wrapper over CMake.  `make` builds the library and runs the demo; `make test` runs
+# the suite; `make sanitize` runs it under AddressSanitizer and UBSan; `make bench` runs
+# the benchmarks; `make install PREFIX=/some/where` installs library, header and packages.
+BUILD     ?= build
+ASAN      ?= build-sanitize
+BENCHDIR  ?= build-bench
+PREFIX    ?= /usr/local
+JOBS      ?= $(shell nproc 2>/dev/null || echo 2)
+CMAKE     ?= cmake
+
+.PHONY: all configure test sanitize bench install clean
+
+all: configure
+	$(CMAKE) --build $(BUILD) -j $(JOBS) --target qvx_vector demo
+	./$(BUILD)/examples/demo
+
+configure:
+	$(CMAKE) -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX=$(PREFIX)
+
+test: configure
+	$(CMAKE) --build $(BUILD) -j $(JOBS)
+	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
+
+sanitize:
+	$(CMAKE) -S . -B $(ASAN) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQVX_SANITIZE=ON
+	$(CMAKE) --build $(ASAN) -j $(JOBS)
+	cd $(ASAN) && ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
+	  ctest --output-on-failure -j $(JOBS)
+
+bench:
+	$(CMAKE) -S . -B $(BENCHDIR) -DCMAKE_BUILD_TYPE=Release -DQVX_BUILD_TESTS=OFF -DQVX_BUILD_BENCH=ON
+	$(CMAKE) --build $(BENCHDIR) -j $(JOBS)
+	for b in $(BENCHDIR)/bench/bench_*; do $$b $(BENCH_ARGS) || exit 1; done
+
+install: configure
+	$(CMAKE) -S . -B $(BUILD) -DCMAKE_INSTALL_PREFIX=$(PREFIX)
+	$(CMAKE) --build $(BUILD) -j $(JOBS) --target qvx_vector
+	$(CMAKE) --install $(BUILD) --prefix $(PREFIX)
+
+clean:
+	rm -rf $(BUILD) $(ASAN) $(BENCHDIR)

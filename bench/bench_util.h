@@ -1,0 +1,52 @@
+// Shared pieces of the benchmarks: sizes that sit in L1, L2 and memory, buffers, and the
+// byte counters that make library calls and baselines comparable.
+#ifndef QVX_BENCH_UTIL_H
+#define QVX_BENCH_UTIL_H
+
+#include <benchmark/benchmark.h>
+#include <stdint.h>
+#include <string.h>
+
+#include <vector>
+
+#include "qvx_vector.h"
+
+namespace qvxb {
+
+// Vector sizes in bytes per array: 4 KiB (L1), 256 KiB (L2) and 16 MiB (memory).
+constexpr int64_t kL1 = 4 << 10;
+constexpr int64_t kL2 = 256 << 10;
+constexpr int64_t kMem = 16 << 20;
+
+// Adds the three sizes as arguments (bytes per array).
+inline void sizes(benchmark::internal::Benchmark* b) { b->Arg(kL1)->Arg(kL2)->Arg(kMem); }
+
+// A 64-byte aligned block of n elements of T, filled with a pattern that avoids special
+// values unless the caller overwrites it.
+template <class T>
+struct Buffer {
+  explicit Buffer(size_t n) : n_(n) {
+    p_ = static_cast<T*>(qvx_Malloc(static_cast<int>(n * sizeof(T) + 64)));
+    uint8_t* b = reinterpret_cast<uint8_t*>(p_);
+    for (size_t i = 0; i < n * sizeof(T); ++i) b[i] = static_cast<uint8_t>(i * 37 + 11);
+  }
+  ~Buffer() { qvx_Free(p_); }
+  Buffer(const Buffer&) = delete;
+  Buffer& operator=(const Buffer&) = delete;
+  T* get() const { return p_; }
+  operator T*() const { return p_; }
+  size_t size() const { return n_; }
+
+ private:
+  T* p_;
+  size_t n_;
+};
+
+// Records the bytes moved per iteration: everything read plus everything written.
+inline void count_bytes(benchmark::State& state, int64_t bytes_per_call) {
+  state.SetBytesProcessed(state.iterations() * bytes_per_call);
+}
+
+}  // namespace qvxb
+
+#endif

@@ -1,0 +1,47 @@
+/* A short tour of the library: version, aligned blocks, and a few primitives on a signal. */
+#include <stdio.h>
+
+#include "qvx_vector.h"
+
+int main(void) {
+  enum { N = 8 };
+  Qvx16s* signal;
+  Qvx16s* moved;
+  Qvx32f* ramp;
+  int i;
+
+  printf("qvx_vector %s\n", qvx_GetVersion());
+  printf("status 0: %s\n", qvx_GetStringStatus(QVX_STS_NO_ERR));
+
+  signal = (Qvx16s*)qvx_Malloc(N * (int)sizeof(Qvx16s));
+  moved = (Qvx16s*)qvx_Malloc(N * (int)sizeof(Qvx16s));
+  ramp = (Qvx32f*)qvx_Malloc(N * (int)sizeof(Qvx32f));
+  if (signal == NULL || moved == NULL || ramp == NULL) {
+    fprintf(stderr, "out of memory\n");
+    return 1;
+  }
+  printf("blocks 64-byte aligned: %s\n",
+         ((unsigned long)signal % 64 == 0 && (unsigned long)ramp % 64 == 0) ? "yes" : "no");
+
+  qvx_Vector_Set_16S(1000, signal, N);
+  for (i = 0; i < N; ++i) signal[i] = (Qvx16s)(signal[i] * (i - 3));
+  qvx_Vector_Copy_16S(signal, moved, N);
+  /* Move handles the overlap: shift the samples up by one place. */
+  qvx_Vector_Move_16S(moved, moved + 1, N - 1);
+
+  printf("signal :");
+  for (i = 0; i < N; ++i) printf(" %6d", signal[i]);
+  printf("\ndelayed:");
+  for (i = 1; i < N; ++i) printf(" %6d", moved[i]);
+  printf("\n");
+
+  qvx_Vector_Set_32F(0.25f, ramp, N);
+  printf("ramp   :");
+  for (i = 0; i < N; ++i) printf(" %.2f", ramp[i]);
+  printf("\n");
+
+  qvx_Free(signal);
+  qvx_Free(moved);
+  qvx_Free(ramp);
+  return 0;
+}

@@ -1,0 +1,177 @@
+/*
+ * qvx_vector -- vector primitives for signal and data processing.
+ *
+ * Conventions shared by every primitive:
+ *  - Names are qvx_Vector_<Operation>_<types>[_I]; a primitive that reads one type and
+ *    writes another names both, source first.  "C" marks a constant operand, "Rev" the
+ *    reversed operand order, "Shift" a fixed-point form with a scale factor, "_I" the
+ *    in-place form whose one array is both source and destination.
+ *  - Parameters: sources, then constants, then destinations, then len, then scaleFactor.
+ *  - len counts elements (a complex element counts once).  len < 1 is an empty vector:
+ *    an element-wise primitive then returns at once and touches no memory.
+ *  - Every primitive returns QVX_STS_NO_ERR.  Out-of-range values are resolved by
+ *    saturation or by the IEEE 754 rules of the default floating-point environment.
+ *  - Pointers are not checked and need no particular alignment.
+ *  - Floating-point work is done in the element's own precision, every product and sum
+ *    rounded by itself (no fused multiply-add, no reassociation).
+ *  - A destination may be a source of the same element width (in-place use) unless the
+ *    family says otherwise.
+ *  - Every function is also exported as __qvx_<name> at the same address.
+ */
+#ifndef QVX_VECTOR_H
+#define QVX_VECTOR_H
+
+#include <stdint.h>
+
+#if defined(__GNUC__)
+#define QVX_API __attribute__((visibility("default")))
+#else
+#define QVX_API
+#endif
+
+#ifdef __cplusplus
+extern "C" {
+#endif
+
+/* ---------------------------------------------------------------------------------------
+ * Status codes
+ * ------------------------------------------------------------------------------------- */
+typedef int32_t QvxStatus;
+
+#define QVX_STS_NO_ERR   0 /* "No error" */
+#define QVX_STS_BAD_ARG  1 /* "Invalid, out of range or unsupported parameter" */
+#define QVX_STS_NO_MEM   2 /* "Not enough memory for the function" */
+#define QVX_STS_DATA_EXC 3 /* "Incorrect data found (exception) during the execution" */
+
+/* ---------------------------------------------------------------------------------------
+ * Element types, one per type suffix.  Complex values are interleaved pairs, real part
+ * first; passed by value, a Qvx16sc occupies one 32-bit argument, real part in the low half.
+ * ------------------------------------------------------------------------------------- */
+typedef uint8_t  Qvx8u;   /* 8U  */
+typedef int8_t   Qvx8s;   /* 8S  */
+typedef uint16_t Qvx16u;  /* 16U */
+typedef int16_t  Qvx16s;  /* 16S */
+typedef uint32_t Qvx32u;  /* mask words */
+typedef int32_t  Qvx32s;  /* 32S */
+typedef int64_t  Qvx64s;  /* 64S */
+typedef float    Qvx32f;  /* 32F */
+typedef double   Qvx64f;  /* 64F */
+typedef struct { Qvx16s re, im; } Qvx16sc; /* 16SC */
+typedef struct { Qvx32f re, im; } Qvx32fc; /* 32FC */
+typedef struct { Qvx64f re, im; } Qvx64fc; /* 64FC */
+
+/* ---------------------------------------------------------------------------------------
+ * Library services
+ *
+ * qvx_GetVersion      "QVX:1100:20240723:linux-x8664:svn:"; never null.
+ * qvx_GetStringStatus the message of a status code; any code other than 0..3 (negative
+ *                     ones included) gives "Unknown Status"; never null.
+ * qvx_Malloc          a block of at least size bytes at a multiple of 64, or null for
+ *                     size < 1, for sizes of 2147483584 and more, and when the C library
+ *                     has no memory.  Release it with qvx_Free only.
+ * qvx_Free            releases a qvx_Malloc block; null is accepted and ignored.
+ * qvx_AlignPointer    (ptr + (align - 1)) & -align on the full address: for a power of two
+ *                     the smallest multiple of align not below ptr; align 1 gives ptr,
+ *                     align 0 gives null.  Nothing is validated.
+ * qvx_Get/SetNumThreads  read and store the thread-count setting (initially -1).  The value
+ *                     is stored unchecked and consulted by no primitive; the library starts
+ *                     no threads.
+ * ------------------------------------------------------------------------------------- */
+QVX_API const char* qvx_GetVersion(void);
+QVX_API const char* qvx_GetStringStatus(QvxStatus sts);
+QVX_API void*       qvx_Malloc(int size);
+QVX_API void        qvx_Free(void* ptr);
+QVX_API void*       qvx_AlignPointer(void* ptr, int align);
+QVX_API QvxStatus   qvx_GetNumThreads(int* numThreads);
+QVX_API QvxStatus   qvx_SetNumThreads(int numThreads);
+
+/* ---------------------------------------------------------------------------------------
+ * Exported data objects
+ *
+ * qvx_static_buf      4 MiB, 64-byte aligned, one zero-filled copy per thread; the library
+ *                     never touches it.
+ * qvx_nthreads        the thread-count setting (-1 until qvx_SetNumThreads).
+ * dzero, fzero        0.0 constants.
+ * qvx_2In16Div8U_32S  [i] = 65536 / i truncated, [0] = -1.
+ * qvx_2In23Div8U_32S  [i] = 8388608 / i truncated, [0] = -1.
+ * qvx_1Div8U_32F      [i] = 1 / i rounded to single precision, [0] = 2147483648.0.
+ * qvx_8S_to_64F       [i] = magnitude of i read as a signed byte (i or 256 - i).
+ * qvx_8SU_to_64F/_32F [i] = i - 128: index entry 128 with any signed or unsigned byte.
+ * qvxid               "@(#)" followed by the version string (39 bytes with the NUL).
+ * ------------------------------------------------------------------------------------- */
+extern QVX_API __thread Qvx8u qvx_static_buf[4194304];
+extern QVX_API int qvx_nthreads;
+extern QVX_API double dzero;
+extern QVX_API float fzero;
+extern QVX_API const Qvx32s qvx_2In16Div8U_32S[256];
+extern QVX_API const Qvx32s qvx_2In23Div8U_32S[256];
+extern QVX_API const Qvx32f qvx_1Div8U_32F[256];
+extern QVX_API const Qvx64f qvx_8S_to_64F[256];
+extern QVX_API const Qvx64f qvx_8SU_to_64F[384];
+extern QVX_API const Qvx32f qvx_8SU_to_32F[384];
+extern QVX_API const char qvxid[39];
+
+/* ---------------------------------------------------------------------------------------
+ * Fill, copy and move
+ *
+ * Values move as bit patterns: -0.0, NaN payloads and denormals are kept exactly.
+ * Set     stores val into dst[0..len-1] (Set_8U stores the low 8 bits of val).
+ * Copy    dst[i] = src[i] for i = 0, 1, ... in ascending order.  With dst at or before src
+ *         the data arrive unchanged; with dst inside src (dst > src) the first dst - src
+ *         elements repeat through the destination, exactly as the ascending loop gives.
+ * Move    dst receives what src held before the call, whatever the overlap.
+ * Copy_32F and Move_32F are second names of Copy_32S and Move_32S.  The complex forms
+ * work on 2*len scalars; a complex vector must have fewer than 2^30 elements.
+ * ------------------------------------------------------------------------------------- */
+QVX_API QvxStatus qvx_Vector_Set_8U(Qvx8u val, Qvx8u* dst, int len);
+QVX_API QvxStatus qvx_Vector_Set_16S(Qvx16s val, Qvx16s* dst, int len);
+QVX_API QvxStatus qvx_Vector_Set_32S(Qvx32s val, Qvx32s* dst, int len);
+QVX_API QvxStatus qvx_Vector_Set_32F(Qvx32f val, Qvx32f* dst, int len);
+QVX_API QvxStatus qvx_Vector_Set_64F(Qvx64f val, Qvx64f* dst, int len);
+QVX_API QvxStatus qvx_Vector_Set_16SC(Qvx16sc val, Qvx16sc* dst, int len);
+QVX_API QvxStatus qvx_Vector_Set_32FC(Qvx32fc val, Qvx32fc* dst, int len);
+QVX_API QvxStatus qvx_Vector_Set_64FC(Qvx64fc val, Qvx64fc* dst, int len);
+
+QVX_API QvxStatus qvx_Vector_Copy_8U(const Qvx8u* src, Qvx8u* dst, int len);
+QVX_API QvxStatus qvx_Vector_Copy_16S(const Qvx16s* src, Qvx16s* dst, int len);
+QVX_API QvxStatus qvx_Vector_Copy_32S(const Qvx32s* src, Qvx32s* dst, int len);
+QVX_API QvxStatus qvx_Vector_Copy_32F(const Qvx32f* src, Qvx32f* dst, int len);
+QVX_API QvxStatus qvx_Vector_Copy_64F(const Qvx64f* src, Qvx64f* dst, int len);
+QVX_API QvxStatus qvx_Vector_Copy_16SC(const Qvx16sc* src, Qvx16sc* dst, int len);
+QVX_API QvxStatus qvx_Vector_Copy_32FC(const Qvx32fc* src, Qvx32fc* dst, int len);
+QVX_API QvxStatus qvx_Vector_Copy_64FC(const Qvx64fc* src, Qvx64fc* dst, int len);
+
+QVX_API QvxStatus qvx_Vector_Move_8U(const Qvx8u* src, Qvx8u* dst, int len);
+QVX_API QvxStatus qvx_Vector_Move_16S(const Qvx16s* src, Qvx16s* dst, int len);
+QVX_API QvxStatus qvx_Vector_Move_32S(const Qvx32s* src, Qvx32s* dst, int len);
+QVX_API QvxStatus qvx_Vector_Move_32F(const Qvx32f* src, Qvx32f* dst, int len);
+QVX_API QvxStatus qvx_Vector_Move_64F(const Qvx64f* src, Qvx64f* dst, int len);
+QVX_API QvxStatus qvx_Vector_Move_16SC(const Qvx16sc* src, Qvx16sc* dst, int len);
+QVX_API QvxStatus qvx_Vector_Move_32FC(const Qvx32fc* src, Qvx32fc* dst, int len);
+QVX_API QvxStatus qvx_Vector_Move_64FC(const Qvx64fc* src, Qvx64fc* dst, int len);
+
+/* ---- floating-point arithmetic ---- */
+
+/* ---- floating-point arithmetic with a constant ---- */
+
+/* ---- floating-point multiply-accumulate ---- */
+
+/* ---- scale factor and Shift ---- */
+
+/* ---- scaled addition and subtraction ---- */
+
+/* ---- integer conversions ---- */
+
+/* ---- conversions involving floating point ---- */
+
+/* ---- logical operations, masks and byte order ---- */
+
+/* ---- reversal, splitting and merging ---- */
+
+/* ---- table look-up ---- */
+
+#ifdef __cplusplus
+}
+#endif
+
+#endif /* QVX_VECTOR_H */

@@ -1,0 +1,37 @@
+// The built library and its element-loop twin, opened by path, and the table of every
+// exported function and object, as the tests see it.
+#ifndef QVX_TEST_LIBS_H
+#define QVX_TEST_LIBS_H
+
+#include <stddef.h>
+
+#include <string>
+#include <vector>
+
+namespace qvxt {
+
+// Handles of the library under test and of the build whose vector paths are compiled out.
+void* main_lib();
+void* ref_lib();
+
+// The address of `name` in `lib`; fails the test (and returns null) when it is missing.
+void* symbol(void* lib, const std::string& name);
+
+template <class F>
+F function(void* lib, const std::string& name) {
+  return reinterpret_cast<F>(symbol(lib, name));
+}
+
+struct TableRow {
+  enum Kind { Function, Second, Object } kind;
+  std::string name;    // without qvx_ for functions, the full name for objects
+  std::string first;   // Second: the function whose second name this is
+  size_t object_size;  // Object: bytes
+};
+
+// Every row of the table, in order.
+const std::vector<TableRow>& table_rows();
+
+}  // namespace qvxt
+
+#endif

@@ -1,0 +1,44 @@
+// The sweep every family runs: lengths 0..64 and a few long ones, every start offset within
+// 16 bytes (in steps of the element alignment) and arrays ending flush against a guard page.
+#ifndef QVX_TEST_SWEEP_H
+#define QVX_TEST_SWEEP_H
+
+#include <stddef.h>
+
+#include <string>
+#include <vector>
+
+#include "support/guarded.h"
+
+namespace qvxt {
+
+struct Layout {
+  size_t offset;  // bytes from the guard page the data start at (Start) or end at (End)
+  Place place;
+  std::string str() const;
+};
+
+// 0..64, then lengths around block and unroll boundaries and a few long vectors.
+const std::vector<int>& sweep_lengths();
+
+// For element alignment `align`: Start at 0, align, 2*align, .. below 16, and End flush.
+// Long vectors get only Start 0 and End flush.
+std::vector<Layout> sweep_layouts(size_t align, int len);
+
+// Runs fn(len, layout) over every length and layout.
+template <class Fn>
+void sweep(size_t align, Fn fn) {
+  for (int len : sweep_lengths())
+    for (const Layout& lay : sweep_layouts(align, len)) fn(len, lay);
+}
+
+// A guarded array of n elements of T placed by `lay`.
+template <class T>
+T* place(Guarded& g, size_t n, const Layout& lay) {
+  g.reset(n * sizeof(T), lay.offset, lay.place);
+  return g.as<T>();
+}
+
+}  // namespace qvxt
+
+#endif
