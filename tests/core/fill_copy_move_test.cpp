@@ -1,0 +1,179 @@
+// Set, Copy and Move: bit patterns kept, the front-to-back result of Copy on every overlap,
+// Move equal to the source as it was on every overlap, the complex forms on 2*len scalars,
+// and len < 1 touching nothing.
+#include <gtest/gtest.h>
+#include <limits.h>
+#include <string.h>
+
+#include <vector>
+
+#include "qvx_vector.h"
+#include "support/data.h"
+#include "support/guarded.h"
+#include "support/sweep.h"
+
+namespace {
+
+using namespace qvxt;
+
+// ---- Set ------------------------------------------------------------------------------------
+
+template <class T, QvxStatus (*Set)(T, T*, int)>
+void check_set(uint64_t seed) {
+  Rng rng(seed);
+  Guarded g;
+  sweep(alignof(T), [&](int len, const Layout& lay) {
+    T* dst = place<T>(g, len, lay);
+    const T val = random_value<T>(rng);
+    ASSERT_EQ(Set(val, dst, len), QVX_STS_NO_ERR);
+    std::vector<T> want(len, val);
+    ASSERT_TRUE(same_elements(dst, want.data(), len)) << len << " " << lay.str();
+    ASSERT_TRUE(g.canaries_intact()) << len << " " << lay.str();
+  });
+}
+
+TEST(Set, StoresTheValueBitForBitEverywhere) {
+  check_set<Qvx8u, qvx_Vector_Set_8U>(1);
+  check_set<Qvx16s, qvx_Vector_Set_16S>(2);
+  check_set<Qvx32s, qvx_Vector_Set_32S>(3);
+  check_set<Qvx32f, qvx_Vector_Set_32F>(4);
+  check_set<Qvx64f, qvx_Vector_Set_64F>(5);
+  check_set<Qvx16sc, qvx_Vector_Set_16SC>(6);
+  check_set<Qvx32fc, qvx_Vector_Set_32FC>(7);
+  check_set<Qvx64fc, qvx_Vector_Set_64FC>(8);
+}
+
+TEST(Set, SpecialPatterns) {
+  float f[3];
+  ASSERT_EQ(qvx_Vector_Set_32F(-0.0f, f, 3), 0);
+  for (float x : f) EXPECT_EQ(bits_of(x), 0x80000000u);
+  const float snan = f32_bits(0x7F800123u);  // signalling NaN with a payload
+  qvx_Vector_Set_32F(snan, f, 3);
+  for (float x : f) EXPECT_EQ(bits_of(x), 0x7F800123u);
+  double d[2];
+  qvx_Vector_Set_64F(f64_bits(0xFFF0000000000ABCull), d, 2);
+  for (double x : d) EXPECT_EQ(bits_of(x), 0xFFF0000000000ABCull);
+  Qvx64fc c[3];
+  qvx_Vector_Set_64FC(Qvx64fc{1.5, -2.0}, c, 3);
+  for (const Qvx64fc& x : c) {
+    EXPECT_EQ(x.re, 1.5);
+    EXPECT_EQ(x.im, -2.0);
+  }
+  Qvx16sc s[2];
+  qvx_Vector_Set_16SC(Qvx16sc{-32768, 7}, s, 2);
+  EXPECT_EQ(s[1].re, -32768);
+  EXPECT_EQ(s[1].im, 7);
+}
+
+// ---- Copy and Move on overlapping arrays ------------------------------------------------------
+
+// Copy's definition: ascending, one element at a time, reading what earlier steps wrote.
+template <class T>
+void ascending_copy(const T* src, T* dst, int len) {
+  for (int i = 0; i < len; ++i) {
+    T v;
+    memcpy(&v, src + i, sizeof v);
+    memcpy(dst + i, &v, sizeof v);
+  }
+}
+
+// Runs Copy or Move with the destination `shift` elements after the source (before it for
+// negative shifts) inside one guarded region, against the model's result.
+template <class T, QvxStatus (*F)(const T*, T*, int)>
+void check_overlaps(bool is_move, uint64_t seed) {
+  Rng rng(seed);
+  Guarded g;
+  std::vector<int> lengths;
+  for (int i = 0; i <= 64; ++i) lengths.push_back(i);
+  for (int i : {100, 129, 1000, 4099}) lengths.push_back(i);
+  for (int len : lengths) {
+    for (int shift = -40; shift <= 40; ++shift) {
+      for (size_t off : {size_t(0), alignof(T) == 1 ? size_t(5) : alignof(T)}) {
+        const int room = len + 40;
+        T* base = place<T>(g, 2 * room, {off, Place::Start});
+        fill_random(base, 2 * room, rng);
+        std::vector<T> want(base, base + 2 * room);
+        T* src = base + 40;
+        T* dst = src + shift;
+        if (is_move) {
+          memmove(want.data() + 40 + shift, want.data() + 40, sizeof(T) * len);
+        } else {
+          ascending_copy(want.data() + 40, want.data() + 40 + shift, len);
+        }
+        ASSERT_EQ(F(src, dst, len), QVX_STS_NO_ERR);
+        ASSERT_TRUE(same_elements(base, want.data(), 2 * room))
+            << (is_move ? "Move" : "Copy") << " len " << len << " shift " << shift << " off " << off;
+        ASSERT_TRUE(g.canaries_intact());
+      }
+    }
+  }
+}
+
+TEST(Copy, FrontToBackOnEveryOverlap) {
+  check_overlaps<Qvx8u, qvx_Vector_Copy_8U>(false, 11);
+  check_overlaps<Qvx16s, qvx_Vector_Copy_16S>(false, 12);
+  check_overlaps<Qvx32s, qvx_Vector_Copy_32S>(false, 13);
+  check_overlaps<Qvx32f, qvx_Vector_Copy_32F>(false, 14);
+  check_overlaps<Qvx64f, qvx_Vector_Copy_64F>(false, 15);
+  check_overlaps<Qvx16sc, qvx_Vector_Copy_16SC>(false, 16);
+  check_overlaps<Qvx32fc, qvx_Vector_Copy_32FC>(false, 17);
+  check_overlaps<Qvx64fc, qvx_Vector_Copy_64FC>(false, 18);
+}
+
+TEST(Move, SourceAsItWasOnEveryOverlap) {
+  check_overlaps<Qvx8u, qvx_Vector_Move_8U>(true, 21);
+  check_overlaps<Qvx16s, qvx_Vector_Move_16S>(true, 22);
+  check_overlaps<Qvx32s, qvx_Vector_Move_32S>(true, 23);
+  check_overlaps<Qvx32f, qvx_Vector_Move_32F>(true, 24);
+  check_overlaps<Qvx64f, qvx_Vector_Move_64F>(true, 25);
+  check_overlaps<Qvx16sc, qvx_Vector_Move_16SC>(true, 26);
+  check_overlaps<Qvx32fc, qvx_Vector_Move_32FC>(true, 27);
+  check_overlaps<Qvx64fc, qvx_Vector_Move_64FC>(true, 28);
+}
+
+TEST(Copy, TellingOverlaps) {
+  Qvx16s a[11] = {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11};
+  qvx_Vector_Copy_16S(a, a + 1, 10);  // dst one element inside src: src[0] repeats
+  for (int i = 0; i < 11; ++i) EXPECT_EQ(a[i], 1) << i;
+  Qvx16s b[11] = {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11};
+  qvx_Vector_Copy_16S(b + 1, b, 10);  // dst before src: same as Move
+  for (int i = 0; i < 10; ++i) EXPECT_EQ(b[i], i + 2) << i;
+  Qvx16s c[11] = {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11};
+  qvx_Vector_Move_16S(c, c + 1, 10);  // shifted up, no repetition
+  for (int i = 1; i < 11; ++i) EXPECT_EQ(c[i], i) << i;
+  EXPECT_EQ(c[0], 1);
+}
+
+TEST(Copy, ComplexFormsMoveTwiceTheScalars) {
+  float f[8] = {1, 2, 3, 4, 5, 6, 7, 8}, g[8] = {};
+  qvx_Vector_Copy_32FC(reinterpret_cast<Qvx32fc*>(f), reinterpret_cast<Qvx32fc*>(g), 3);
+  for (int i = 0; i < 6; ++i) EXPECT_EQ(g[i], f[i]);
+  EXPECT_EQ(g[6], 0.0f);
+  double d[6] = {1, 2, 3, 4, 5, 6};
+  qvx_Vector_Move_64FC(reinterpret_cast<Qvx64fc*>(d), reinterpret_cast<Qvx64fc*>(d + 2), 2);
+  const double want[6] = {1, 2, 1, 2, 3, 4};
+  for (int i = 0; i < 6; ++i) EXPECT_EQ(d[i], want[i]);
+}
+
+// ---- len < 1 ------------------------------------------------------------------------------------
+
+TEST(FillCopyMove, EmptyCountsTouchNothing) {
+  // Pointers on a guard page: any access faults.
+  Guarded a(0, 0, Place::End), b(0, 0, Place::End);
+  for (int len : {0, -1, INT_MIN}) {
+    EXPECT_EQ(qvx_Vector_Set_8U(1, a.as<Qvx8u>(), len), 0);
+    EXPECT_EQ(qvx_Vector_Set_16S(1, a.as<Qvx16s>(), len), 0);
+    EXPECT_EQ(qvx_Vector_Set_64FC(Qvx64fc{1, 2}, a.as<Qvx64fc>(), len), 0);
+    EXPECT_EQ(qvx_Vector_Copy_32S(a.as<Qvx32s>(), b.as<Qvx32s>(), len), 0);
+    EXPECT_EQ(qvx_Vector_Move_64F(a.as<Qvx64f>(), b.as<Qvx64f>(), len), 0);
+  }
+  // A complex count whose scalar count 2*len leaves the int range wraps to a negative (or
+  // zero) count and is empty too.
+  for (int len : {0x40000000, 0x40000001, 0x7FFFFFFF}) {
+    EXPECT_EQ(qvx_Vector_Copy_16SC(a.as<Qvx16sc>(), b.as<Qvx16sc>(), len), 0);
+    EXPECT_EQ(qvx_Vector_Copy_32FC(a.as<Qvx32fc>(), b.as<Qvx32fc>(), len), 0);
+    EXPECT_EQ(qvx_Vector_Move_64FC(a.as<Qvx64fc>(), b.as<Qvx64fc>(), len), 0);
+  }
+}
+
+}  // namespace
