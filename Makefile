@@ -24,8 +24,7 @@ test: configure
 sanitize:
 	$(CMAKE) -S . -B $(ASAN) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQVX_SANITIZE=ON
 	$(CMAKE) --build $(ASAN) -j $(JOBS)
-	cd $(ASAN) && ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
-	  ctest --output-on-failure -j $(JOBS)
+	cd $(ASAN) && ctest --output-on-failure -j $(JOBS)
 
 bench:
 	$(CMAKE) -S . -B $(BENCHDIR) -DCMAKE_BUILD_TYPE=Release -DQVX_BUILD_TESTS=OFF -DQVX_BUILD_BENCH=ON
