@@ -13,13 +13,15 @@
 
 namespace qvxb {
 
-// Vector sizes in bytes per array: 4 KiB (L1), 256 KiB (L2) and 16 MiB (memory).
+// Vector sizes in bytes per array: 4 KiB (L1), 256 KiB (L2), 16 MiB and 64 MiB (memory;
+// the larger one well beyond the last-level cache).
 constexpr int64_t kL1 = 4 << 10;
 constexpr int64_t kL2 = 256 << 10;
 constexpr int64_t kMem = 16 << 20;
+constexpr int64_t kBig = 64 << 20;
 
 // Adds the three sizes as arguments (bytes per array).
-inline void sizes(benchmark::internal::Benchmark* b) { b->Arg(kL1)->Arg(kL2)->Arg(kMem); }
+inline void sizes(benchmark::internal::Benchmark* b) { b->Arg(kL1)->Arg(kL2)->Arg(kMem)->Arg(kBig); }
 
 // A 64-byte aligned block of n elements of T, filled with a pattern that avoids special
 // values unless the caller overwrites it.

@@ -56,6 +56,7 @@ struct Call {
   int sf = 0;
   int ofs = 0;
   Layout lay{0, Place::Start};
+  bool scatter = false;  // each array at its own random start offset instead of lay's
   Rng* rng = nullptr;
   Array arrays[12];
   int count = 0;
@@ -74,7 +75,8 @@ struct Call {
     // Empty arrays sit on the guard page, so that any access faults.
     const Layout lay_n = n == 0 ? Layout{0, Place::End} : lay;
     // Start offsets are kept to multiples of the element alignment.
-    const size_t off = lay_n.offset / alignof(T) * alignof(T);
+    const size_t want = scatter && n > 0 ? (*rng)() % 16 : lay_n.offset;
+    const size_t off = want / alignof(T) * alignof(T);
     for (Guarded* g : a.buf) g->reset(a.bytes, off, lay_n.place);
     fill_random(a.buf[0]->template as<T>(), n, *rng);
     if (a.bytes) memcpy(a.buf[1]->data(), a.buf[0]->data(), a.bytes);
@@ -192,7 +194,7 @@ struct Failures {
   int count = 0;
   void report(const std::string& name, const Call& c, int alias, const std::string& what) {
     if (++count > 5) return;
-    ADD_FAILURE() << name << " len " << c.len << " " << c.lay.str() << " sf " << c.sf
+    ADD_FAILURE() << name << " len " << c.len << " " << (c.scatter ? "scattered" : c.lay.str()) << " sf " << c.sf
                   << " offset " << c.ofs << (alias >= 0 ? " in place on source " + std::to_string(alias) : "")
                   << ": " << what;
   }
@@ -253,10 +255,11 @@ struct Shape {
     std::vector<int> aliases = {-1};
     for (int k = 0; k < 3; ++k)
       if (ip & (1 << k)) aliases.push_back(k);
-    auto one = [&](int len, const Layout& lay, int alias) {
+    auto one = [&](int len, const Layout& lay, int alias, bool scatter = false) {
       Call c;
       c.len = len;
       c.lay = lay;
+      c.scatter = scatter;
       c.rng = &rng;
       c.sf = sfs[tick++ % sfs.size()];
       c.ofs = static_cast<int>(rng() % 200001) - 100000;
@@ -266,6 +269,9 @@ struct Shape {
     qvxt::sweep(1, [&](int len, const Layout& lay) {
       for (int alias : aliases) one(len, lay, alias);
     });
+    // Arrays at different offsets from one another.
+    for (int len = 1; len <= 64; ++len)
+      for (int alias : aliases) one(len, {0, Place::Start}, alias, true);
     // Empty vectors, including the most negative count, touch nothing.
     for (int len : {-1, -7, INT_MIN})
       for (int alias : aliases) one(len, {0, Place::End}, alias);
