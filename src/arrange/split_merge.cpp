@@ -87,7 +87,8 @@ QVX_DEFINE(QvxStatus, Vector_Split_64F, (const Qvx64f* src, Qvx64f* dst1, Qvx64f
   return split_any(src, dst1, dst2, len);
 }
 
-QVX_DEFINE(QvxStatus, Vector_Merge_8U, (const Qvx8u* src1, const Qvx8u* src2, Qvx8u* dst, int len)) {
+QVX_DEFINE(QvxStatus, Vector_Merge_8U,
+           (const Qvx8u* src1, const Qvx8u* src2, Qvx8u* dst, int len)) {
   return merge_any(src1, src2, dst, len);
 }
 QVX_DEFINE(QvxStatus, Vector_Merge_16S,

@@ -114,7 +114,8 @@ TEST(Flip, InPlaceEveryWidthOddAndEvenLengths) {
 }
 
 TEST(Flip, SecondNamesShareTheFunction) {
-  EXPECT_EQ(reinterpret_cast<void*>(qvx_Vector_Flip_32F), reinterpret_cast<void*>(qvx_Vector_Flip_32S));
+  EXPECT_EQ(reinterpret_cast<void*>(qvx_Vector_Flip_32F),
+            reinterpret_cast<void*>(qvx_Vector_Flip_32S));
   EXPECT_EQ(reinterpret_cast<void*>(qvx_Vector_Flip_32F_I),
             reinterpret_cast<void*>(qvx_Vector_Flip_32S_I));
 }

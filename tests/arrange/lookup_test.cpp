@@ -122,11 +122,13 @@ TEST(LookUp2, FirstSourceIsTheHighByte) {
 // len < 1 reads nothing: every pointer, the table's included, is on a guard page.
 TEST(LookUp, EmptyVectorsTouchNothing) {
   Guarded g(0, 0, Place::End);
-  void* p = g.data();
+  Qvx8u* p8 = g.as<Qvx8u>();
+  Qvx16s* p16 = g.as<Qvx16s>();
+  Qvx64f* p64 = g.as<Qvx64f>();
   for (int len : {0, -1, INT_MIN}) {
-    EXPECT_EQ(qvx_Vector_LookUp_8U(static_cast<Qvx8u*>(p), static_cast<Qvx8u*>(p), static_cast<Qvx8u*>(p), 0, len), 0);
-    EXPECT_EQ(qvx_Vector_LookUp_16S_64F(static_cast<Qvx16s*>(p), static_cast<Qvx64f*>(p), static_cast<Qvx64f*>(p), 5, len), 0);
-    EXPECT_EQ(qvx_Vector_LookUp2_8U(static_cast<Qvx8u*>(p), static_cast<Qvx8u*>(p), static_cast<Qvx8u*>(p), static_cast<Qvx8u*>(p), 0, len), 0);
+    EXPECT_EQ(qvx_Vector_LookUp_8U(p8, p8, p8, 0, len), 0);
+    EXPECT_EQ(qvx_Vector_LookUp_16S_64F(p16, p64, p64, 5, len), 0);
+    EXPECT_EQ(qvx_Vector_LookUp2_8U(p8, p8, p8, p8, 0, len), 0);
   }
 }
 
@@ -149,7 +151,8 @@ void sweep_lookup(QvxStatus (*fn)(const S*, D*, const D*, int, int), const char*
     ++round;
     D* base = gt.as<D>();
     fill_random(base, entries, rng);
-    const D* table = base + (static_cast<ptrdiff_t>(offset) - first);  // table[v - offset] = base[v - first]
+    const D* table =
+        base + (static_cast<ptrdiff_t>(offset) - first);  // table[v - offset] = base[v - first]
     S* s = place<S>(gs, len, Layout{lay.offset / sizeof(S) * sizeof(S), lay.place});
     D* d = place<D>(gd, len, lay);
     fill_random(s, len, rng);

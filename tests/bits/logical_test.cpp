@@ -49,13 +49,25 @@ TEST(LogicalVectors, TellingBytes) {
   const Qvx8u b[4] = {0xFF, 0x0F, 0x55, 0x00};
   Qvx8u d[4];
   qvx_Vector_And_8U(a, b, d, 4);
-  EXPECT_EQ(d[0], 0x0F); EXPECT_EQ(d[1], 0x00); EXPECT_EQ(d[2], 0x00); EXPECT_EQ(d[3], 0x00);
+  EXPECT_EQ(d[0], 0x0F);
+  EXPECT_EQ(d[1], 0x00);
+  EXPECT_EQ(d[2], 0x00);
+  EXPECT_EQ(d[3], 0x00);
   qvx_Vector_Or_8U(a, b, d, 4);
-  EXPECT_EQ(d[0], 0xFF); EXPECT_EQ(d[1], 0xFF); EXPECT_EQ(d[2], 0xFF); EXPECT_EQ(d[3], 0x00);
+  EXPECT_EQ(d[0], 0xFF);
+  EXPECT_EQ(d[1], 0xFF);
+  EXPECT_EQ(d[2], 0xFF);
+  EXPECT_EQ(d[3], 0x00);
   qvx_Vector_Xor_8U(a, b, d, 4);
-  EXPECT_EQ(d[0], 0xF0); EXPECT_EQ(d[1], 0xFF); EXPECT_EQ(d[2], 0xFF); EXPECT_EQ(d[3], 0x00);
+  EXPECT_EQ(d[0], 0xF0);
+  EXPECT_EQ(d[1], 0xFF);
+  EXPECT_EQ(d[2], 0xFF);
+  EXPECT_EQ(d[3], 0x00);
   qvx_Vector_Not_8U(a, d, 4);
-  EXPECT_EQ(d[0], 0xF0); EXPECT_EQ(d[1], 0x0F); EXPECT_EQ(d[2], 0x55); EXPECT_EQ(d[3], 0xFF);
+  EXPECT_EQ(d[0], 0xF0);
+  EXPECT_EQ(d[1], 0x0F);
+  EXPECT_EQ(d[2], 0x55);
+  EXPECT_EQ(d[3], 0xFF);
 }
 
 // ---- models and sweeps -------------------------------------------------------------------
@@ -68,7 +80,9 @@ uint32_t apply(Op op, uint32_t a, uint32_t b) {
 
 // The element's bits as an unsigned 32-bit value, and back.
 template <class T>
-uint32_t bits(T v) { return static_cast<uint32_t>(v) & (sizeof(T) == 4 ? 0xFFFFFFFFu : (1u << (8 * sizeof(T))) - 1); }
+uint32_t bits(T v) {
+  return static_cast<uint32_t>(v) & (sizeof(T) == 4 ? 0xFFFFFFFFu : (1u << (8 * sizeof(T))) - 1);
+}
 
 // Where the destination goes: its own array, or over source 1 or source 2.
 enum class Where { Separate, OnSrc1, OnSrc2 };
@@ -86,7 +100,9 @@ void sweep_binary(Binary fn, Op op, const char* name) {
       fill_random(b, len, rng);
       std::vector<Qvx8u> want(len);
       for (int i = 0; i < len; ++i) want[i] = static_cast<Qvx8u>(apply(op, a[i], b[i]));
-      Qvx8u* d = where == Where::OnSrc1 ? a : where == Where::OnSrc2 ? b : place<Qvx8u>(gd, len, lay);
+      Qvx8u* d = where == Where::OnSrc1   ? a
+                 : where == Where::OnSrc2 ? b
+                                          : place<Qvx8u>(gd, len, lay);
       ASSERT_EQ(fn(a, b, d, len), 0);
       ASSERT_TRUE(same_elements(d, want.data(), len))
           << name << " len " << len << " " << lay.str() << " where " << static_cast<int>(where);
@@ -119,7 +135,8 @@ void sweep_const(QvxStatus (*fn)(const T*, int, T*, int), Op op, const char* nam
       T* d = in_place ? s : place<T>(gd, len, lay);
       ASSERT_EQ(fn(s, val, d, len), 0);
       ASSERT_TRUE(same_elements(d, want.data(), len))
-          << name << " val " << val << " len " << len << " " << lay.str() << (in_place ? " in place" : "");
+          << name << " val " << val << " len " << len << " " << lay.str()
+          << (in_place ? " in place" : "");
       ASSERT_TRUE(gs.canaries_intact() && gd.canaries_intact());
     });
   }

@@ -121,7 +121,8 @@ void sweep_model(SetMaskFn<T> fn, bool msb, const char* name) {
     // Sparse, dense, empty and full words.
     for (size_t k = 0; k < words; ++k) {
       const uint32_t r = static_cast<uint32_t>(rng());
-      const uint32_t kinds[] = {r, r & static_cast<uint32_t>(rng()), 0u, 0xFFFFFFFFu, 1u, 0x80000000u};
+      const uint32_t kinds[] = {r,          r & static_cast<uint32_t>(rng()), 0u, 0xFFFFFFFFu, 1u,
+                                0x80000000u};
       mask[k] = kinds[rng() % 6];
     }
     fill_random(d, len, rng);
