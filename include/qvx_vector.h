@@ -165,10 +165,109 @@ QVX_API QvxStatus qvx_Vector_Move_64FC(const Qvx64fc* src, Qvx64fc* dst, int len
 /* ---- conversions involving floating point ---- */
 
 /* ---- logical operations, masks and byte order ---- */
+/*
+ * Bit patterns only: the type suffix gives the element width, no value is read as a number.
+ * And/Or/Xor   dst[i] = src1[i] AND / OR / XOR src2[i], on bytes (wider data may be passed
+ *              as bytes).  Not: dst[i] = all eight bits of src[i] inverted.
+ * AndC/OrC/XorC  dst[i] = src[i] AND / OR / XOR val.  val is an int of which only the low
+ *              8 bits (8U) or low 16 bits (16S) count; 32S uses all 32 bits.
+ * SetMask_LSB/MSB  one mask bit per element: mask word k governs elements 32k .. 32k+31.
+ *              LSB: element 32k+b follows bit b of mask[k] (bit 0 the least significant);
+ *              MSB: it follows bit 31-b, also in a last, partial word (element 32k always
+ *              follows bit 31).  Where the bit is 1, dst[j] = val (its low 8, low 16 or
+ *              all 32 bits); where it is 0, dst[j] keeps its value.  Exactly ceil(len/32)
+ *              mask words are read (the bits past len are ignored) and dst is never read.
+ * SwapByte     the bytes of each 16-, 32- or 64-bit element in reverse order
+ *              (0x1234 -> 0x3412; bytes 01 02 .. 08 -> 08 07 .. 01).
+ * dst may be the same array as a source (in-place use); each element's inputs are read
+ * before its result is stored.  len < 1 writes nothing.
+ */
+QVX_API QvxStatus qvx_Vector_And_8U(const Qvx8u* src1, const Qvx8u* src2, Qvx8u* dst, int len);
+QVX_API QvxStatus qvx_Vector_Or_8U(const Qvx8u* src1, const Qvx8u* src2, Qvx8u* dst, int len);
+QVX_API QvxStatus qvx_Vector_Xor_8U(const Qvx8u* src1, const Qvx8u* src2, Qvx8u* dst, int len);
+QVX_API QvxStatus qvx_Vector_Not_8U(const Qvx8u* src, Qvx8u* dst, int len);
+
+QVX_API QvxStatus qvx_Vector_AndC_8U(const Qvx8u* src, int val, Qvx8u* dst, int len);
+QVX_API QvxStatus qvx_Vector_AndC_16S(const Qvx16s* src, int val, Qvx16s* dst, int len);
+QVX_API QvxStatus qvx_Vector_AndC_32S(const Qvx32s* src, int val, Qvx32s* dst, int len);
+QVX_API QvxStatus qvx_Vector_OrC_8U(const Qvx8u* src, int val, Qvx8u* dst, int len);
+QVX_API QvxStatus qvx_Vector_OrC_16S(const Qvx16s* src, int val, Qvx16s* dst, int len);
+QVX_API QvxStatus qvx_Vector_OrC_32S(const Qvx32s* src, int val, Qvx32s* dst, int len);
+QVX_API QvxStatus qvx_Vector_XorC_8U(const Qvx8u* src, int val, Qvx8u* dst, int len);
+QVX_API QvxStatus qvx_Vector_XorC_16S(const Qvx16s* src, int val, Qvx16s* dst, int len);
+QVX_API QvxStatus qvx_Vector_XorC_32S(const Qvx32s* src, int val, Qvx32s* dst, int len);
+
+QVX_API QvxStatus qvx_Vector_SetMask_LSB_8U(const Qvx32u* mask, int val, Qvx8u* dst, int len);
+QVX_API QvxStatus qvx_Vector_SetMask_LSB_16S(const Qvx32u* mask, int val, Qvx16s* dst, int len);
+QVX_API QvxStatus qvx_Vector_SetMask_LSB_32S(const Qvx32u* mask, int val, Qvx32s* dst, int len);
+QVX_API QvxStatus qvx_Vector_SetMask_MSB_8U(const Qvx32u* mask, int val, Qvx8u* dst, int len);
+QVX_API QvxStatus qvx_Vector_SetMask_MSB_16S(const Qvx32u* mask, int val, Qvx16s* dst, int len);
+QVX_API QvxStatus qvx_Vector_SetMask_MSB_32S(const Qvx32u* mask, int val, Qvx32s* dst, int len);
+
+QVX_API QvxStatus qvx_Vector_SwapByte_16S(const Qvx16s* src, Qvx16s* dst, int len);
+QVX_API QvxStatus qvx_Vector_SwapByte_32S(const Qvx32s* src, Qvx32s* dst, int len);
+QVX_API QvxStatus qvx_Vector_SwapByte_64S(const Qvx64s* src, Qvx64s* dst, int len);
 
 /* ---- reversal, splitting and merging ---- */
+/*
+ * Elements move as bit patterns: -0.0, NaN payloads and denormals are kept exactly.
+ * Flip       dst[i] = src[len-1-i].  src and dst must not overlap (use the _I form).
+ * Flip_I     the len elements of srcDst in reverse order: srcDst[i] and srcDst[len-1-i]
+ *            are exchanged for i < len/2; with an odd len the middle element is not
+ *            written, len < 2 writes nothing.
+ * Split      dst1[i] = src[2i], dst2[i] = src[2i+1]: a two-channel interleaved vector of
+ *            len pairs (2*len elements) into its two channels of len elements each.
+ * Merge      dst[2i] = src1[i], dst[2i+1] = src2[i]: the reverse of Split.
+ *            For Split and Merge no destination may overlap a source.
+ * Flip_32F and Flip_32F_I are second names of Flip_32S and Flip_32S_I; Split and Merge
+ * have 32S and 32F functions of identical behaviour.  len < 1 writes nothing.
+ */
+QVX_API QvxStatus qvx_Vector_Flip_8U(const Qvx8u* src, Qvx8u* dst, int len);
+QVX_API QvxStatus qvx_Vector_Flip_16S(const Qvx16s* src, Qvx16s* dst, int len);
+QVX_API QvxStatus qvx_Vector_Flip_32S(const Qvx32s* src, Qvx32s* dst, int len);
+QVX_API QvxStatus qvx_Vector_Flip_32F(const Qvx32f* src, Qvx32f* dst, int len);
+QVX_API QvxStatus qvx_Vector_Flip_64F(const Qvx64f* src, Qvx64f* dst, int len);
+
+QVX_API QvxStatus qvx_Vector_Flip_8U_I(Qvx8u* srcDst, int len);
+QVX_API QvxStatus qvx_Vector_Flip_16S_I(Qvx16s* srcDst, int len);
+QVX_API QvxStatus qvx_Vector_Flip_32S_I(Qvx32s* srcDst, int len);
+QVX_API QvxStatus qvx_Vector_Flip_32F_I(Qvx32f* srcDst, int len);
+QVX_API QvxStatus qvx_Vector_Flip_64F_I(Qvx64f* srcDst, int len);
+
+QVX_API QvxStatus qvx_Vector_Split_8U(const Qvx8u* src, Qvx8u* dst1, Qvx8u* dst2, int len);
+QVX_API QvxStatus qvx_Vector_Split_16S(const Qvx16s* src, Qvx16s* dst1, Qvx16s* dst2, int len);
+QVX_API QvxStatus qvx_Vector_Split_32S(const Qvx32s* src, Qvx32s* dst1, Qvx32s* dst2, int len);
+QVX_API QvxStatus qvx_Vector_Split_32F(const Qvx32f* src, Qvx32f* dst1, Qvx32f* dst2, int len);
+QVX_API QvxStatus qvx_Vector_Split_64F(const Qvx64f* src, Qvx64f* dst1, Qvx64f* dst2, int len);
+
+QVX_API QvxStatus qvx_Vector_Merge_8U(const Qvx8u* src1, const Qvx8u* src2, Qvx8u* dst, int len);
+QVX_API QvxStatus qvx_Vector_Merge_16S(const Qvx16s* src1, const Qvx16s* src2, Qvx16s* dst, int len);
+QVX_API QvxStatus qvx_Vector_Merge_32S(const Qvx32s* src1, const Qvx32s* src2, Qvx32s* dst, int len);
+QVX_API QvxStatus qvx_Vector_Merge_32F(const Qvx32f* src1, const Qvx32f* src2, Qvx32f* dst, int len);
+QVX_API QvxStatus qvx_Vector_Merge_64F(const Qvx64f* src1, const Qvx64f* src2, Qvx64f* dst, int len);
 
 /* ---- table look-up ---- */
+/*
+ * dst[i] = table[v - offset], with v the source element widened to int (0..255 for 8U,
+ * -32768..32767 for 16S) and, for LookUp2_8U, v = src1[i] * 256 + src2[i] (src1 the high
+ * byte, 0..65535).  The index is formed in 32-bit int arithmetic and used with its sign,
+ * so table[0] belongs to the source value offset and a negative index reads before the
+ * table pointer; it is not checked against the table's size: the table must hold an entry
+ * for every index the data produce (8U sources: offset 0 and 256 entries cover every value;
+ * 16S: offset -32768 and 65536 entries).  Entries are copied as bit patterns (NaN payloads
+ * kept); LookUp_8U_32F and LookUp_16S_32F are second names of the 32S forms.
+ * len < 1 reads and writes nothing.
+ */
+QVX_API QvxStatus qvx_Vector_LookUp_8U(const Qvx8u* src, Qvx8u* dst, const Qvx8u* table, int offset, int len);
+QVX_API QvxStatus qvx_Vector_LookUp_8U_16S(const Qvx8u* src, Qvx16s* dst, const Qvx16s* table, int offset, int len);
+QVX_API QvxStatus qvx_Vector_LookUp_8U_32S(const Qvx8u* src, Qvx32s* dst, const Qvx32s* table, int offset, int len);
+QVX_API QvxStatus qvx_Vector_LookUp_8U_32F(const Qvx8u* src, Qvx32f* dst, const Qvx32f* table, int offset, int len);
+QVX_API QvxStatus qvx_Vector_LookUp_8U_64F(const Qvx8u* src, Qvx64f* dst, const Qvx64f* table, int offset, int len);
+QVX_API QvxStatus qvx_Vector_LookUp_16S(const Qvx16s* src, Qvx16s* dst, const Qvx16s* table, int offset, int len);
+QVX_API QvxStatus qvx_Vector_LookUp_16S_32S(const Qvx16s* src, Qvx32s* dst, const Qvx32s* table, int offset, int len);
+QVX_API QvxStatus qvx_Vector_LookUp_16S_32F(const Qvx16s* src, Qvx32f* dst, const Qvx32f* table, int offset, int len);
+QVX_API QvxStatus qvx_Vector_LookUp_16S_64F(const Qvx16s* src, Qvx64f* dst, const Qvx64f* table, int offset, int len);
+QVX_API QvxStatus qvx_Vector_LookUp2_8U(const Qvx8u* src1, const Qvx8u* src2, Qvx8u* dst, const Qvx8u* table, int offset, int len);
 
 #ifdef __cplusplus
 }

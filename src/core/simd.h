@@ -68,6 +68,71 @@ inline V narrow_u16range_s32_u16(V lo, V hi) {
 
 // -- bits and arrangement --
 
+// Byte order inside each 16-, 32- or 64-bit lane reversed: the 16-bit words are put in
+// reverse order with word shuffles, then the two bytes of every word exchanged.
+inline V swap_bytes16(V v) { return _mm_or_si128(_mm_slli_epi16(v, 8), _mm_srli_epi16(v, 8)); }
+inline V swap_bytes32(V v) {
+  return swap_bytes16(_mm_shufflehi_epi16(_mm_shufflelo_epi16(v, 0xB1), 0xB1));
+}
+inline V swap_bytes64(V v) {
+  return swap_bytes16(_mm_shufflehi_epi16(_mm_shufflelo_epi16(v, 0x1B), 0x1B));
+}
+
+// The elements of a 16-byte block in reverse order, for elements of 1, 2, 4 or 8 bytes.
+template <int Bytes>
+inline V reverse_block(V v) {
+  static_assert(Bytes == 1 || Bytes == 2 || Bytes == 4 || Bytes == 8, "element width");
+  if (Bytes == 8) return _mm_shuffle_epi32(v, 0x4E);
+  if (Bytes == 4) return _mm_shuffle_epi32(v, 0x1B);
+  const V words = _mm_shuffle_epi32(_mm_shufflehi_epi16(_mm_shufflelo_epi16(v, 0x1B), 0x1B), 0x4E);
+  return Bytes == 2 ? words : swap_bytes16(words);
+}
+
+// Two-channel data: the 16 bytes of a followed by the 16 bytes of b hold pairs (first,
+// second); first_of / second_of gather one channel of them into one register.  Every form
+// moves bits only (the 16-bit form packs values it has sign-extended, so the saturating
+// pack never clips; the 8-bit form packs zero-extended bytes).
+template <int Bytes>
+inline V first_of(V a, V b) {
+  if (Bytes == 1) {
+    const V low = _mm_set1_epi16(0x00FF);
+    return _mm_packus_epi16(_mm_and_si128(a, low), _mm_and_si128(b, low));
+  }
+  if (Bytes == 2) {
+    return _mm_packs_epi32(_mm_srai_epi32(_mm_slli_epi32(a, 16), 16),
+                           _mm_srai_epi32(_mm_slli_epi32(b, 16), 16));
+  }
+  if (Bytes == 4) {
+    return _mm_castps_si128(_mm_shuffle_ps(_mm_castsi128_ps(a), _mm_castsi128_ps(b), 0x88));
+  }
+  return _mm_unpacklo_epi64(a, b);
+}
+template <int Bytes>
+inline V second_of(V a, V b) {
+  if (Bytes == 1) return _mm_packus_epi16(_mm_srli_epi16(a, 8), _mm_srli_epi16(b, 8));
+  if (Bytes == 2) return _mm_packs_epi32(_mm_srai_epi32(a, 16), _mm_srai_epi32(b, 16));
+  if (Bytes == 4) {
+    return _mm_castps_si128(_mm_shuffle_ps(_mm_castsi128_ps(a), _mm_castsi128_ps(b), 0xDD));
+  }
+  return _mm_unpackhi_epi64(a, b);
+}
+
+// Interleaving: the pairs (a[k], b[k]) of the low (lo) or high (hi) half of the lanes.
+template <int Bytes>
+inline V interleave_lo(V a, V b) {
+  if (Bytes == 1) return _mm_unpacklo_epi8(a, b);
+  if (Bytes == 2) return _mm_unpacklo_epi16(a, b);
+  if (Bytes == 4) return _mm_unpacklo_epi32(a, b);
+  return _mm_unpacklo_epi64(a, b);
+}
+template <int Bytes>
+inline V interleave_hi(V a, V b) {
+  if (Bytes == 1) return _mm_unpackhi_epi8(a, b);
+  if (Bytes == 2) return _mm_unpackhi_epi16(a, b);
+  if (Bytes == 4) return _mm_unpackhi_epi32(a, b);
+  return _mm_unpackhi_epi64(a, b);
+}
+
 }  // namespace simd
 }  // namespace qvx
 
