@@ -63,11 +63,15 @@ inline V sat(V a, V b) {
 // R in widened lanes, where it cannot overflow.
 template <Op op>
 inline V wide16(V a, V b) {
-  return op == Op::Add ? _mm_add_epi16(a, b) : op == Op::Sub ? _mm_sub_epi16(a, b) : _mm_sub_epi16(b, a);
+  return op == Op::Add   ? _mm_add_epi16(a, b)
+         : op == Op::Sub ? _mm_sub_epi16(a, b)
+                         : _mm_sub_epi16(b, a);
 }
 template <Op op>
 inline V wide32(V a, V b) {
-  return op == Op::Add ? _mm_add_epi32(a, b) : op == Op::Sub ? _mm_sub_epi32(a, b) : _mm_sub_epi32(b, a);
+  return op == Op::Add   ? _mm_add_epi32(a, b)
+         : op == Op::Sub ? _mm_sub_epi32(a, b)
+                         : _mm_sub_epi32(b, a);
 }
 
 template <> struct Lanes<Qvx8u> {
@@ -147,7 +151,9 @@ template <> struct Lanes<Qvx32s> {
       return _mm_sub_epi32(_mm_sub_epi32(_mm_srai_epi32(x, 1), _mm_srai_epi32(y, 1)), borrow);
     }
     V operator()(V a, V b) const {
-      const V h = op == Op::Add ? half_sum(a, b) : op == Op::Sub ? half_diff(a, b) : half_diff(b, a);
+      const V h = op == Op::Add   ? half_sum(a, b)
+                  : op == Op::Sub ? half_diff(a, b)
+                                  : half_diff(b, a);
       return _mm_sra_epi32(h, cnt);
     }
   };
@@ -231,15 +237,16 @@ QVX_DEFINE(QvxStatus, Vector_SubShift_16SC,
 }
 
 // A complex constant: each part against its own part of the constant, on the 2*len parts
-// (the zero fill covers them all through the 16S fill primitive).
-//                                                                  R          H    L
+// (the zero fill covers them all through the 16S fill primitive).  H 15, L -16.
 QVX_DEFINE(QvxStatus, Vector_AddCShift_16SC,
            (const Qvx16sc* src, Qvx16sc val, Qvx16sc* dst, int len, int sf)) {
-  return addsub<Op::Add>(parts(src), constant(val), parts(dst), twice(len), sf, Thresholds{15, -16});
+  return addsub<Op::Add>(parts(src), constant(val), parts(dst), twice(len), sf,
+                         Thresholds{15, -16});
 }
 QVX_DEFINE(QvxStatus, Vector_SubCShift_16SC,
            (const Qvx16sc* src, Qvx16sc val, Qvx16sc* dst, int len, int sf)) {
-  return addsub<Op::Sub>(parts(src), constant(val), parts(dst), twice(len), sf, Thresholds{15, -16});
+  return addsub<Op::Sub>(parts(src), constant(val), parts(dst), twice(len), sf,
+                         Thresholds{15, -16});
 }
 QVX_DEFINE(QvxStatus, Vector_SubCRevShift_16SC,
            (const Qvx16sc* src, Qvx16sc val, Qvx16sc* dst, int len, int sf)) {
