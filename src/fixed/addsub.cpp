@@ -162,9 +162,9 @@ template <> struct Lanes<Qvx32s> {
 // One member: the call-level order of the rule, then one pass whose vector kernel is chosen
 // once per call.  The element loop (the rule itself) takes the tail, short vectors and a
 // destination closer than 16 bytes to a source, in-place use included.
-template <Op op, class T, class B>
-inline QvxStatus addsub(const T* a, B b, T* dst, int len, int sf, Thresholds t) {
-  return fixed::scaled_call(dst, len, sf, t, [&] {
+template <Op op, class T, class B, class Fill>
+inline QvxStatus addsub(const T* a, B b, T* dst, int len, int sf, Thresholds t, Fill fill) {
+  return fixed::scaled_call(fill, dst, len, sf, t, [&] {
     constexpr int kW = 16 / sizeof(T);
     const bool vec = apart(a, dst) && b.apart_from(dst);
     auto elem = [&](int i) {
@@ -192,39 +192,39 @@ inline Qvx16s* parts(Qvx16sc* p) { return reinterpret_cast<Qvx16s*>(p); }
 
 }  // namespace
 
-// Each member's thresholds {H: sign fill from, L: zero fill below}; the zero fill goes
-// through the fill primitive of the destination width (scale.h).
+// Each member: R, thresholds {H: sign fill from, L: zero fill below} and the fill used
+// below L.
 
-#define QVX_SCALED_BINARY(Name, T, OP, H, L)                                                 \
-  QVX_DEFINE(QvxStatus, Name, (const T* src1, const T* src2, T* dst, int len, int sf)) {     \
-    return addsub<OP>(src1, Array<T>{src2}, dst, len, sf, Thresholds{H, L});                 \
+#define QVX_SCALED_BINARY(Name, T, OP, H, L, FILL)                                              \
+  QVX_DEFINE(QvxStatus, Name, (const T* src1, const T* src2, T* dst, int len, int sf)) {        \
+    return addsub<OP>(src1, Array<T>{src2}, dst, len, sf, Thresholds{H, L}, fixed::FILL);       \
   }
-#define QVX_SCALED_CONST(Name, T, OP, H, L)                                                  \
-  QVX_DEFINE(QvxStatus, Name, (const T* src, T val, T* dst, int len, int sf)) {              \
-    return addsub<OP>(src, constant(val), dst, len, sf, Thresholds{H, L});                   \
+#define QVX_SCALED_CONST(Name, T, OP, H, L, FILL)                                               \
+  QVX_DEFINE(QvxStatus, Name, (const T* src, T val, T* dst, int len, int sf)) {                 \
+    return addsub<OP>(src, constant(val), dst, len, sf, Thresholds{H, L}, fixed::FILL);         \
   }
 
-//                 member                     type    R           H    L
-QVX_SCALED_BINARY(Vector_AddShift_8U,       Qvx8u,  Op::Add,     8,  -8)
-QVX_SCALED_BINARY(Vector_AddShift_16U,      Qvx16u, Op::Add,    16, -16)
-QVX_SCALED_BINARY(Vector_AddShift_16S,      Qvx16s, Op::Add,    15, -16)
-QVX_SCALED_BINARY(Vector_AddShift_32S,      Qvx32s, Op::Add,    31, -32)
-QVX_SCALED_BINARY(Vector_SubShift_8U,       Qvx8u,  Op::Sub,     8,  -7)
-QVX_SCALED_BINARY(Vector_SubShift_16U,      Qvx16u, Op::Sub,    16, -15)
-QVX_SCALED_BINARY(Vector_SubShift_16S,      Qvx16s, Op::Sub,    15, -16)
-QVX_SCALED_BINARY(Vector_SubShift_32S,      Qvx32s, Op::Sub,    31, -32)
-QVX_SCALED_CONST(Vector_AddCShift_8U,       Qvx8u,  Op::Add,     8,  -8)
-QVX_SCALED_CONST(Vector_AddCShift_16U,      Qvx16u, Op::Add,    16, -16)
-QVX_SCALED_CONST(Vector_AddCShift_16S,      Qvx16s, Op::Add,    15, -16)
-QVX_SCALED_CONST(Vector_AddCShift_32S,      Qvx32s, Op::Add,    31, -32)
-QVX_SCALED_CONST(Vector_SubCShift_8U,       Qvx8u,  Op::Sub,     8,  -7)
-QVX_SCALED_CONST(Vector_SubCShift_16U,      Qvx16u, Op::Sub,    16, -15)
-QVX_SCALED_CONST(Vector_SubCShift_16S,      Qvx16s, Op::Sub,    15, -16)
-QVX_SCALED_CONST(Vector_SubCShift_32S,      Qvx32s, Op::Sub,    31, -32)
-QVX_SCALED_CONST(Vector_SubCRevShift_8U,    Qvx8u,  Op::SubRev,  8,  -7)
-QVX_SCALED_CONST(Vector_SubCRevShift_16U,   Qvx16u, Op::SubRev, 16, -15)
-QVX_SCALED_CONST(Vector_SubCRevShift_16S,   Qvx16s, Op::SubRev, 15, -16)
-QVX_SCALED_CONST(Vector_SubCRevShift_32S,   Qvx32s, Op::SubRev, 31, -32)
+//                 member                     type    R           H    L   zero fill
+QVX_SCALED_BINARY(Vector_AddShift_8U,       Qvx8u,  Op::Add,     8,  -8, kSet8U)
+QVX_SCALED_BINARY(Vector_AddShift_16U,      Qvx16u, Op::Add,    16, -16, kSet16S)
+QVX_SCALED_BINARY(Vector_AddShift_16S,      Qvx16s, Op::Add,    15, -16, kSet16S)
+QVX_SCALED_BINARY(Vector_AddShift_32S,      Qvx32s, Op::Add,    31, -32, kSet32S)
+QVX_SCALED_BINARY(Vector_SubShift_8U,       Qvx8u,  Op::Sub,     8,  -7, kSet8U)
+QVX_SCALED_BINARY(Vector_SubShift_16U,      Qvx16u, Op::Sub,    16, -15, kSet16S)
+QVX_SCALED_BINARY(Vector_SubShift_16S,      Qvx16s, Op::Sub,    15, -16, kSet16S)
+QVX_SCALED_BINARY(Vector_SubShift_32S,      Qvx32s, Op::Sub,    31, -32, kSet32S)
+QVX_SCALED_CONST(Vector_AddCShift_8U,       Qvx8u,  Op::Add,     8,  -8, kSet8U)
+QVX_SCALED_CONST(Vector_AddCShift_16U,      Qvx16u, Op::Add,    16, -16, kSet16S)
+QVX_SCALED_CONST(Vector_AddCShift_16S,      Qvx16s, Op::Add,    15, -16, kSet16S)
+QVX_SCALED_CONST(Vector_AddCShift_32S,      Qvx32s, Op::Add,    31, -32, kSet32S)
+QVX_SCALED_CONST(Vector_SubCShift_8U,       Qvx8u,  Op::Sub,     8,  -7, kSet8U)
+QVX_SCALED_CONST(Vector_SubCShift_16U,      Qvx16u, Op::Sub,    16, -15, kSet16S)
+QVX_SCALED_CONST(Vector_SubCShift_16S,      Qvx16s, Op::Sub,    15, -16, kSet16S)
+QVX_SCALED_CONST(Vector_SubCShift_32S,      Qvx32s, Op::Sub,    31, -32, kSet32S)
+QVX_SCALED_CONST(Vector_SubCRevShift_8U,    Qvx8u,  Op::SubRev,  8,  -7, kSet8U)
+QVX_SCALED_CONST(Vector_SubCRevShift_16U,   Qvx16u, Op::SubRev, 16, -15, kSet16S)
+QVX_SCALED_CONST(Vector_SubCRevShift_16S,   Qvx16s, Op::SubRev, 15, -16, kSet16S)
+QVX_SCALED_CONST(Vector_SubCRevShift_32S,   Qvx32s, Op::SubRev, 31, -32, kSet32S)
 
 // Two complex vectors: the 16S form on the 2*len interleaved parts (its thresholds apply).
 QVX_DEFINE(QvxStatus, Vector_AddShift_16SC,
@@ -237,19 +237,19 @@ QVX_DEFINE(QvxStatus, Vector_SubShift_16SC,
 }
 
 // A complex constant: each part against its own part of the constant, on the 2*len parts
-// (the zero fill covers them all through the 16S fill primitive).  H 15, L -16.
+// (the zero fill covers them all through the 16S fill primitive).  H 15, L -16, Set_16S.
 QVX_DEFINE(QvxStatus, Vector_AddCShift_16SC,
            (const Qvx16sc* src, Qvx16sc val, Qvx16sc* dst, int len, int sf)) {
   return addsub<Op::Add>(parts(src), constant(val), parts(dst), twice(len), sf,
-                         Thresholds{15, -16});
+                         Thresholds{15, -16}, fixed::kSet16S);
 }
 QVX_DEFINE(QvxStatus, Vector_SubCShift_16SC,
            (const Qvx16sc* src, Qvx16sc val, Qvx16sc* dst, int len, int sf)) {
   return addsub<Op::Sub>(parts(src), constant(val), parts(dst), twice(len), sf,
-                         Thresholds{15, -16});
+                         Thresholds{15, -16}, fixed::kSet16S);
 }
 QVX_DEFINE(QvxStatus, Vector_SubCRevShift_16SC,
            (const Qvx16sc* src, Qvx16sc val, Qvx16sc* dst, int len, int sf)) {
   return addsub<Op::SubRev>(parts(src), constant(val), parts(dst), twice(len), sf,
-                            Thresholds{15, -16});
+                            Thresholds{15, -16}, fixed::kSet16S);
 }
