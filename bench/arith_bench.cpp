@@ -75,10 +75,30 @@ void BM_binary_loop(benchmark::State& state) {
   qvxb::count_bytes(state, 3 * int64_t(len) * sizeof(T));
 }
 
-struct AddOp { template <class T> T operator()(T a, T b) const { return a + b; } };
-struct SubOp { template <class T> T operator()(T a, T b) const { return a - b; } };
-struct MulOp { template <class T> T operator()(T a, T b) const { return a * b; } };
-struct DivOp { template <class T> T operator()(T a, T b) const { return a / b; } };
+struct AddOp {
+  template <class T>
+  T operator()(T a, T b) const {
+    return a + b;
+  }
+};
+struct SubOp {
+  template <class T>
+  T operator()(T a, T b) const {
+    return a - b;
+  }
+};
+struct MulOp {
+  template <class T>
+  T operator()(T a, T b) const {
+    return a * b;
+  }
+};
+struct DivOp {
+  template <class T>
+  T operator()(T a, T b) const {
+    return a / b;
+  }
+};
 
 // ---- element-wise, complex ----
 
@@ -237,8 +257,13 @@ void complex_sizes(benchmark::internal::Benchmark* b) {
 // memcpy of the bytes of each shape at the large size (16 MiB arrays): two sources and a
 // destination, one source and a destination, three sources and a destination, and the split
 // complex product (four sources, two destinations).
-BENCHMARK(BM_memcpy)->Arg(3 * qvxb::kMem)->Arg(2 * qvxb::kMem)->Arg(4 * qvxb::kMem)
-    ->Arg(6 * qvxb::kMem)->Arg(3 * kSmall * 4)->Arg(3 * kSmall * 8);
+BENCHMARK(BM_memcpy)
+    ->Arg(3 * qvxb::kMem)
+    ->Arg(2 * qvxb::kMem)
+    ->Arg(4 * qvxb::kMem)
+    ->Arg(6 * qvxb::kMem)
+    ->Arg(3 * kSmall * 4)
+    ->Arg(3 * kSmall * 8);
 
 BENCHMARK(BM_binary_loop<float, AddOp>)->Apply(real_sizes<float>);
 BENCHMARK(BM_binary<float, qvx_Vector_Add_32F>)->Apply(real_sizes<float>);

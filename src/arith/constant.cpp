@@ -71,10 +71,12 @@ QVX_DEFINE(QvxStatus, Vector_SubCRev_32F, (const Qvx32f* src, Qvx32f val, Qvx32f
 QVX_DEFINE(QvxStatus, Vector_SubCRev_64F, (const Qvx64f* src, Qvx64f val, Qvx64f* dst, int len)) {
   return real(src, val, dst, len, sub_rev);
 }
-QVX_DEFINE(QvxStatus, Vector_SubCRev_32FC, (const Qvx32fc* src, Qvx32fc val, Qvx32fc* dst, int len)) {
+QVX_DEFINE(QvxStatus, Vector_SubCRev_32FC,
+           (const Qvx32fc* src, Qvx32fc val, Qvx32fc* dst, int len)) {
   return by_parts(sc(src), val.re, val.im, sc(dst), len, sub_rev);
 }
-QVX_DEFINE(QvxStatus, Vector_SubCRev_64FC, (const Qvx64fc* src, Qvx64fc val, Qvx64fc* dst, int len)) {
+QVX_DEFINE(QvxStatus, Vector_SubCRev_64FC,
+           (const Qvx64fc* src, Qvx64fc val, Qvx64fc* dst, int len)) {
   return by_parts(sc(src), val.re, val.im, sc(dst), len, sub_rev);
 }
 
@@ -135,9 +137,11 @@ QVX_DEFINE(QvxStatus, Vector_DivCRev_32F, (const Qvx32f* src, Qvx32f val, Qvx32f
 QVX_DEFINE(QvxStatus, Vector_DivCRev_64F, (const Qvx64f* src, Qvx64f val, Qvx64f* dst, int len)) {
   return real(src, val, dst, len, div_rev);
 }
-QVX_DEFINE(QvxStatus, Vector_DivCRev_32FC, (const Qvx32fc* src, Qvx32fc val, Qvx32fc* dst, int len)) {
+QVX_DEFINE(QvxStatus, Vector_DivCRev_32FC,
+           (const Qvx32fc* src, Qvx32fc val, Qvx32fc* dst, int len)) {
   return complex(sc(src), val.re, val.im, sc(dst), len, complex_div_rev);
 }
-QVX_DEFINE(QvxStatus, Vector_DivCRev_64FC, (const Qvx64fc* src, Qvx64fc val, Qvx64fc* dst, int len)) {
+QVX_DEFINE(QvxStatus, Vector_DivCRev_64FC,
+           (const Qvx64fc* src, Qvx64fc val, Qvx64fc* dst, int len)) {
   return complex(sc(src), val.re, val.im, sc(dst), len, complex_div_rev);
 }

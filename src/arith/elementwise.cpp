@@ -30,84 +30,101 @@ inline QvxStatus complex(const T* a, const T* b, T* d, int len, F f) {
   return QVX_STS_NO_ERR;
 }
 
-
 }  // namespace
 
 // ---- real ----
-QVX_DEFINE(QvxStatus, Vector_Add_32F, (const Qvx32f* src1, const Qvx32f* src2, Qvx32f* dst, int len)) {
+QVX_DEFINE(QvxStatus, Vector_Add_32F,
+           (const Qvx32f* src1, const Qvx32f* src2, Qvx32f* dst, int len)) {
   return real(src1, src2, dst, len, add);
 }
-QVX_DEFINE(QvxStatus, Vector_Add_64F, (const Qvx64f* src1, const Qvx64f* src2, Qvx64f* dst, int len)) {
+QVX_DEFINE(QvxStatus, Vector_Add_64F,
+           (const Qvx64f* src1, const Qvx64f* src2, Qvx64f* dst, int len)) {
   return real(src1, src2, dst, len, add);
 }
-QVX_DEFINE(QvxStatus, Vector_Sub_32F, (const Qvx32f* src1, const Qvx32f* src2, Qvx32f* dst, int len)) {
+QVX_DEFINE(QvxStatus, Vector_Sub_32F,
+           (const Qvx32f* src1, const Qvx32f* src2, Qvx32f* dst, int len)) {
   return real(src1, src2, dst, len, sub);
 }
-QVX_DEFINE(QvxStatus, Vector_Sub_64F, (const Qvx64f* src1, const Qvx64f* src2, Qvx64f* dst, int len)) {
+QVX_DEFINE(QvxStatus, Vector_Sub_64F,
+           (const Qvx64f* src1, const Qvx64f* src2, Qvx64f* dst, int len)) {
   return real(src1, src2, dst, len, sub);
 }
-QVX_DEFINE(QvxStatus, Vector_Mul_32F, (const Qvx32f* src1, const Qvx32f* src2, Qvx32f* dst, int len)) {
+QVX_DEFINE(QvxStatus, Vector_Mul_32F,
+           (const Qvx32f* src1, const Qvx32f* src2, Qvx32f* dst, int len)) {
   return real(src1, src2, dst, len, mul);
 }
-QVX_DEFINE(QvxStatus, Vector_Mul_64F, (const Qvx64f* src1, const Qvx64f* src2, Qvx64f* dst, int len)) {
+QVX_DEFINE(QvxStatus, Vector_Mul_64F,
+           (const Qvx64f* src1, const Qvx64f* src2, Qvx64f* dst, int len)) {
   return real(src1, src2, dst, len, mul);
 }
-QVX_DEFINE(QvxStatus, Vector_Div_32F, (const Qvx32f* src1, const Qvx32f* src2, Qvx32f* dst, int len)) {
+QVX_DEFINE(QvxStatus, Vector_Div_32F,
+           (const Qvx32f* src1, const Qvx32f* src2, Qvx32f* dst, int len)) {
   return real(src1, src2, dst, len, divide);
 }
-QVX_DEFINE(QvxStatus, Vector_Div_64F, (const Qvx64f* src1, const Qvx64f* src2, Qvx64f* dst, int len)) {
+QVX_DEFINE(QvxStatus, Vector_Div_64F,
+           (const Qvx64f* src1, const Qvx64f* src2, Qvx64f* dst, int len)) {
   return real(src1, src2, dst, len, divide);
 }
 
 // ---- complex addition and subtraction: the real forms on 2*len scalars ----
-QVX_DEFINE(QvxStatus, Vector_Add_32FC, (const Qvx32fc* src1, const Qvx32fc* src2, Qvx32fc* dst, int len)) {
+QVX_DEFINE(QvxStatus, Vector_Add_32FC,
+           (const Qvx32fc* src1, const Qvx32fc* src2, Qvx32fc* dst, int len)) {
   return __qvx_Vector_Add_32F(sc(src1), sc(src2), sc(dst), twice(len));
 }
-QVX_DEFINE(QvxStatus, Vector_Add_64FC, (const Qvx64fc* src1, const Qvx64fc* src2, Qvx64fc* dst, int len)) {
+QVX_DEFINE(QvxStatus, Vector_Add_64FC,
+           (const Qvx64fc* src1, const Qvx64fc* src2, Qvx64fc* dst, int len)) {
   return __qvx_Vector_Add_64F(sc(src1), sc(src2), sc(dst), twice(len));
 }
-QVX_DEFINE(QvxStatus, Vector_Sub_32FC, (const Qvx32fc* src1, const Qvx32fc* src2, Qvx32fc* dst, int len)) {
+QVX_DEFINE(QvxStatus, Vector_Sub_32FC,
+           (const Qvx32fc* src1, const Qvx32fc* src2, Qvx32fc* dst, int len)) {
   return __qvx_Vector_Sub_32F(sc(src1), sc(src2), sc(dst), twice(len));
 }
-QVX_DEFINE(QvxStatus, Vector_Sub_64FC, (const Qvx64fc* src1, const Qvx64fc* src2, Qvx64fc* dst, int len)) {
+QVX_DEFINE(QvxStatus, Vector_Sub_64FC,
+           (const Qvx64fc* src1, const Qvx64fc* src2, Qvx64fc* dst, int len)) {
   return __qvx_Vector_Sub_64F(sc(src1), sc(src2), sc(dst), twice(len));
 }
 
 // ---- complex products and quotients ----
-QVX_DEFINE(QvxStatus, Vector_Mul_32FC, (const Qvx32fc* src1, const Qvx32fc* src2, Qvx32fc* dst, int len)) {
+QVX_DEFINE(QvxStatus, Vector_Mul_32FC,
+           (const Qvx32fc* src1, const Qvx32fc* src2, Qvx32fc* dst, int len)) {
   return complex(sc(src1), sc(src2), sc(dst), len, complex_mul);
 }
-QVX_DEFINE(QvxStatus, Vector_Mul_64FC, (const Qvx64fc* src1, const Qvx64fc* src2, Qvx64fc* dst, int len)) {
+QVX_DEFINE(QvxStatus, Vector_Mul_64FC,
+           (const Qvx64fc* src1, const Qvx64fc* src2, Qvx64fc* dst, int len)) {
   return complex(sc(src1), sc(src2), sc(dst), len, complex_mul);
 }
-QVX_DEFINE(QvxStatus, Vector_Div_32FC, (const Qvx32fc* src1, const Qvx32fc* src2, Qvx32fc* dst, int len)) {
+QVX_DEFINE(QvxStatus, Vector_Div_32FC,
+           (const Qvx32fc* src1, const Qvx32fc* src2, Qvx32fc* dst, int len)) {
   return complex(sc(src1), sc(src2), sc(dst), len, complex_div);
 }
-QVX_DEFINE(QvxStatus, Vector_Div_64FC, (const Qvx64fc* src1, const Qvx64fc* src2, Qvx64fc* dst, int len)) {
+QVX_DEFINE(QvxStatus, Vector_Div_64FC,
+           (const Qvx64fc* src1, const Qvx64fc* src2, Qvx64fc* dst, int len)) {
   return complex(sc(src1), sc(src2), sc(dst), len, complex_div);
 }
 
 QVX_DEFINE(QvxStatus, Vector_Mul_CToC_32F,
-           (const Qvx32f* src1Re, const Qvx32f* src1Im, const Qvx32f* src2Re,
-            const Qvx32f* src2Im, Qvx32f* dstRe, Qvx32f* dstIm, int len)) {
+           (const Qvx32f* src1Re, const Qvx32f* src1Im, const Qvx32f* src2Re, const Qvx32f* src2Im,
+            Qvx32f* dstRe, Qvx32f* dstIm, int len)) {
   map(len, SD<Qvx32f>{dstRe, dstIm}, complex_mul, S<Qvx32f>{src1Re, src1Im},
       S<Qvx32f>{src2Re, src2Im});
   return QVX_STS_NO_ERR;
 }
 QVX_DEFINE(QvxStatus, Vector_Mul_CToC_64F,
-           (const Qvx64f* src1Re, const Qvx64f* src1Im, const Qvx64f* src2Re,
-            const Qvx64f* src2Im, Qvx64f* dstRe, Qvx64f* dstIm, int len)) {
+           (const Qvx64f* src1Re, const Qvx64f* src1Im, const Qvx64f* src2Re, const Qvx64f* src2Im,
+            Qvx64f* dstRe, Qvx64f* dstIm, int len)) {
   map(len, SD<Qvx64f>{dstRe, dstIm}, complex_mul, S<Qvx64f>{src1Re, src1Im},
       S<Qvx64f>{src2Re, src2Im});
   return QVX_STS_NO_ERR;
 }
 
 // ---- real times complex ----
-QVX_DEFINE(QvxStatus, Vector_Mul_32F_32FC, (const Qvx32f* src1, const Qvx32fc* src2, Qvx32fc* dst, int len)) {
+QVX_DEFINE(QvxStatus, Vector_Mul_32F_32FC,
+           (const Qvx32f* src1, const Qvx32fc* src2, Qvx32fc* dst, int len)) {
   map(len, ID<Qvx32f>{sc(dst)}, real_times_complex, R<Qvx32f>{src1}, I<Qvx32f>{sc(src2)});
   return QVX_STS_NO_ERR;
 }
-QVX_DEFINE(QvxStatus, Vector_Mul_64F_64FC, (const Qvx64f* src1, const Qvx64fc* src2, Qvx64fc* dst, int len)) {
+QVX_DEFINE(QvxStatus, Vector_Mul_64F_64FC,
+           (const Qvx64f* src1, const Qvx64fc* src2, Qvx64fc* dst, int len)) {
   map(len, ID<Qvx64f>{sc(dst)}, real_times_complex, R<Qvx64f>{src1}, I<Qvx64f>{sc(src2)});
   return QVX_STS_NO_ERR;
 }

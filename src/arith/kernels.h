@@ -20,8 +20,8 @@
 
 #include "arith/complex.h"
 #include "core/loops.h"
-#include "qvx_vector.h"
 #include "core/simd.h"
+#include "qvx_vector.h"
 
 namespace qvx {
 namespace arith {
@@ -65,7 +65,10 @@ inline double* sc(Qvx64fc* p) { return reinterpret_cast<double*>(p); }
 template <class T>
 struct R {
   const T* p;
-  int spans(Span* s) const { s[0] = {p, sizeof(T)}; return 1; }
+  int spans(Span* s) const {
+    s[0] = {p, sizeof(T)};
+    return 1;
+  }
   T at(int i) const { return p[i]; }
   reg_t<T> vat(int i) const { return simd::vload(p + i); }
 };
@@ -73,7 +76,10 @@ struct R {
 template <class T>
 struct I {
   const T* p;  // 2*len scalars
-  int spans(Span* s) const { s[0] = {p, 2 * sizeof(T)}; return 1; }
+  int spans(Span* s) const {
+    s[0] = {p, 2 * sizeof(T)};
+    return 1;
+  }
   Cx<T> at(int i) const { return {p[2 * size_t(i)], p[2 * size_t(i) + 1]}; }
   Cx<reg_t<T>> vat(int i) const {
     Cx<reg_t<T>> v;
@@ -85,7 +91,10 @@ struct I {
 template <class T>
 struct P {
   const T* p;  // 2*len scalars
-  int spans(Span* s) const { s[0] = {p, 2 * sizeof(T)}; return 1; }
+  int spans(Span* s) const {
+    s[0] = {p, 2 * sizeof(T)};
+    return 1;
+  }
   Cx<T> at(int i) const { return {p[2 * size_t(i)], p[2 * size_t(i) + 1]}; }
   reg_t<T> vat(int i) const { return simd::vload(p + 2 * size_t(i)); }
 };
@@ -132,7 +141,10 @@ template <class T>
 struct RD {
   static constexpr int W = kLanes<T>;
   T* p;
-  int spans(Span* s) const { s[0] = {p, sizeof(T)}; return 1; }
+  int spans(Span* s) const {
+    s[0] = {p, sizeof(T)};
+    return 1;
+  }
   void put(int i, T v) const { p[i] = v; }
   void vput(int i, reg_t<T> v) const { simd::vstore(p + i, v); }
 };
@@ -141,7 +153,10 @@ template <class T>
 struct ID {
   static constexpr int W = kLanes<T>;
   T* p;
-  int spans(Span* s) const { s[0] = {p, 2 * sizeof(T)}; return 1; }
+  int spans(Span* s) const {
+    s[0] = {p, 2 * sizeof(T)};
+    return 1;
+  }
   void put(int i, Cx<T> v) const {
     p[2 * size_t(i)] = v.re;
     p[2 * size_t(i) + 1] = v.im;
@@ -153,7 +168,10 @@ template <class T>
 struct PD {
   static constexpr int W = kLanes<T> / 2;
   T* p;
-  int spans(Span* s) const { s[0] = {p, 2 * sizeof(T)}; return 1; }
+  int spans(Span* s) const {
+    s[0] = {p, 2 * sizeof(T)};
+    return 1;
+  }
   void put(int i, Cx<T> v) const {
     p[2 * size_t(i)] = v.re;
     p[2 * size_t(i) + 1] = v.im;

@@ -43,17 +43,15 @@ QVX_DEFINE(QvxStatus, Vector_MulAdd_64FC,
   return QVX_STS_NO_ERR;
 }
 QVX_DEFINE(QvxStatus, Vector_MulAdd_CToC_32F,
-           (const Qvx32f* src1Re, const Qvx32f* src1Im, const Qvx32f* src2Re,
-            const Qvx32f* src2Im, const Qvx32f* src3Re, const Qvx32f* src3Im, Qvx32f* dstRe,
-            Qvx32f* dstIm, int len)) {
+           (const Qvx32f* src1Re, const Qvx32f* src1Im, const Qvx32f* src2Re, const Qvx32f* src2Im,
+            const Qvx32f* src3Re, const Qvx32f* src3Im, Qvx32f* dstRe, Qvx32f* dstIm, int len)) {
   map(len, SD<Qvx32f>{dstRe, dstIm}, complex_muladd_vec, S<Qvx32f>{src1Re, src1Im},
       S<Qvx32f>{src2Re, src2Im}, S<Qvx32f>{src3Re, src3Im});
   return QVX_STS_NO_ERR;
 }
 QVX_DEFINE(QvxStatus, Vector_MulAdd_CToC_64F,
-           (const Qvx64f* src1Re, const Qvx64f* src1Im, const Qvx64f* src2Re,
-            const Qvx64f* src2Im, const Qvx64f* src3Re, const Qvx64f* src3Im, Qvx64f* dstRe,
-            Qvx64f* dstIm, int len)) {
+           (const Qvx64f* src1Re, const Qvx64f* src1Im, const Qvx64f* src2Re, const Qvx64f* src2Im,
+            const Qvx64f* src3Re, const Qvx64f* src3Im, Qvx64f* dstRe, Qvx64f* dstIm, int len)) {
   map(len, SD<Qvx64f>{dstRe, dstIm}, complex_muladd_vec, S<Qvx64f>{src1Re, src1Im},
       S<Qvx64f>{src2Re, src2Im}, S<Qvx64f>{src3Re, src3Im});
   return QVX_STS_NO_ERR;
@@ -147,10 +145,10 @@ QVX_DEFINE(QvxStatus, Vector_MulCAddC_16S,
     dst[i] = saturate_trunc<Qvx16s>(v);
   };
   // Eight elements a block: widened to 32-bit lanes, converted exactly, multiplied and added
-  // in single precision.  Clamping with the value as the second operand of max and min keeps
-  // a NaN (both return their second operand when either is a NaN); the truncating conversion turns it into -2147483648, whose low 16 bits (0) are what
-  // the sign-extending shift pair keeps before the saturating pack (which then changes
-  // nothing).
+  // in single precision.  The clamp passes the value as the second operand of max and min,
+  // which return their second operand when either is a NaN, so a NaN stays a NaN; the
+  // truncating conversion turns it into -2147483648, whose low 16 bits (0) the
+  // sign-extending shift pair keeps, and the saturating pack then changes nothing.
   const simd::VF m = _mm_set1_ps(mulVal), a = _mm_set1_ps(addVal);
   const simd::VF lo = _mm_set1_ps(-32768.0f), hi = _mm_set1_ps(32767.0f);
   const auto convert = [&](simd::V w) {

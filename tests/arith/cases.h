@@ -27,8 +27,8 @@ template <class T>
 }
 
 template <class S1, class S2, class D>
-::testing::AssertionResult binary_gives(QvxStatus (*fn)(const S1*, const S2*, D*, int), S1 a,
-                                        S2 b, D want) {
+::testing::AssertionResult binary_gives(QvxStatus (*fn)(const S1*, const S2*, D*, int), S1 a, S2 b,
+                                        D want) {
   std::vector<S1> x(kCaseLen, a);
   std::vector<S2> y(kCaseLen, b);
   std::vector<D> d(kCaseLen);
@@ -52,16 +52,16 @@ template <class T>
 }
 
 template <class T>
-::testing::AssertionResult mulcadd_gives(QvxStatus (*fn)(const T*, T, const T*, T*, int), T a,
-                                         T c, T z, T want) {
+::testing::AssertionResult mulcadd_gives(QvxStatus (*fn)(const T*, T, const T*, T*, int), T a, T c,
+                                         T z, T want) {
   std::vector<T> x(kCaseLen, a), y(kCaseLen, z), d(kCaseLen);
   fn(x.data(), c, y.data(), d.data(), kCaseLen);
   return all_equal(d, want);
 }
 
 template <class S, class C>
-::testing::AssertionResult mulcaddc_gives(QvxStatus (*fn)(const S*, C, C, S*, int), S x, C m,
-                                          C a, S want) {
+::testing::AssertionResult mulcaddc_gives(QvxStatus (*fn)(const S*, C, C, S*, int), S x, C m, C a,
+                                          S want) {
   std::vector<S> s(kCaseLen, x), d(kCaseLen);
   fn(s.data(), m, a, d.data(), kCaseLen);
   return all_equal(d, want);

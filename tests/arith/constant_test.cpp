@@ -67,8 +67,10 @@ TEST(ComplexConstant, PartsAreIndependentForAddAndSub) {
 TEST(ComplexConstant, ProductRoundsEachProduct) {
   EXPECT_TRUE(const_gives(qvx_Vector_MulC_32FC, C32{1, 2}, C32{3, 4}, C32{-5, 10}));
   EXPECT_TRUE(const_gives(qvx_Vector_MulC_64FC, C64{1, 2}, C64{3, 4}, C64{-5, 10}));
-  EXPECT_TRUE(const_gives(qvx_Vector_MulC_32FC, C32{kP32, kP32}, C32{kP32, kP32}, C32{0.0f, 2 * kP32Sq}));
-  EXPECT_TRUE(const_gives(qvx_Vector_MulC_64FC, C64{kP64, -kP64}, C64{kP64, kP64}, C64{2 * kP64Sq, 0.0}));
+  EXPECT_TRUE(
+      const_gives(qvx_Vector_MulC_32FC, C32{kP32, kP32}, C32{kP32, kP32}, C32{0.0f, 2 * kP32Sq}));
+  EXPECT_TRUE(
+      const_gives(qvx_Vector_MulC_64FC, C64{kP64, -kP64}, C64{kP64, kP64}, C64{2 * kP64Sq, 0.0}));
   const double re[] = {1, kP64}, im[] = {2, kP64};
   double dre[2], dim[2];
   ASSERT_EQ(qvx_Vector_MulC_CToC_64F(re, im, 3, 4, dre, dim, 2), 0);
@@ -123,12 +125,18 @@ void sweep_real(QvxStatus (*add)(const T*, T, T*, int), QvxStatus (*sub)(const T
                 QvxStatus (*subrev)(const T*, T, T*, int), QvxStatus (*mul)(const T*, T, T*, int),
                 QvxStatus (*div)(const T*, T, T*, int), QvxStatus (*divrev)(const T*, T, T*, int)) {
   const std::string t = sizeof(T) == 4 ? "_32F" : "_64F";
-  check("AddC" + t, with_const(add, [](T x, T c) { return x + c; }, kOnSource));
-  check("SubC" + t, with_const(sub, [](T x, T c) { return x - c; }, kOnSource));
-  check("SubCRev" + t, with_const(subrev, [](T x, T c) { return c - x; }, kOnSource));
-  check("MulC" + t, with_const(mul, [](T x, T c) { return x * c; }, kOnSource));
-  check("DivC" + t, with_const(div, [](T x, T c) { return x * (T(1) / c); }, kOnSource));
-  check("DivCRev" + t, with_const(divrev, [](T x, T c) { return c / x; }, kOnSource));
+  check("AddC" + t, with_const(
+                        add, [](T x, T c) { return x + c; }, kOnSource));
+  check("SubC" + t, with_const(
+                        sub, [](T x, T c) { return x - c; }, kOnSource));
+  check("SubCRev" + t, with_const(
+                           subrev, [](T x, T c) { return c - x; }, kOnSource));
+  check("MulC" + t, with_const(
+                        mul, [](T x, T c) { return x * c; }, kOnSource));
+  check("DivC" + t, with_const(
+                        div, [](T x, T c) { return x * (T(1) / c); }, kOnSource));
+  check("DivCRev" + t, with_const(
+                           divrev, [](T x, T c) { return c / x; }, kOnSource));
 }
 
 TEST(ConstantSweep, Real32F) {
@@ -153,14 +161,28 @@ C32 ref_divc32(C32 x, C32 c) {
 
 template <class C>
 void sweep_complex(QvxStatus (*add)(const C*, C, C*, int), QvxStatus (*sub)(const C*, C, C*, int),
-                   QvxStatus (*subrev)(const C*, C, C*, int), QvxStatus (*mul)(const C*, C, C*, int),
-                   QvxStatus (*div)(const C*, C, C*, int), QvxStatus (*divrev)(const C*, C, C*, int),
-                   C (*ref_div)(C, C)) {
+                   QvxStatus (*subrev)(const C*, C, C*, int),
+                   QvxStatus (*mul)(const C*, C, C*, int), QvxStatus (*div)(const C*, C, C*, int),
+                   QvxStatus (*divrev)(const C*, C, C*, int), C (*ref_div)(C, C)) {
   const std::string t = sizeof(C) == 8 ? "_32FC" : "_64FC";
-  check("AddC" + t, with_const(add, [](C x, C c) { return C{x.re + c.re, x.im + c.im}; }, kOnSource));
-  check("SubC" + t, with_const(sub, [](C x, C c) { return C{x.re - c.re, x.im - c.im}; }, kOnSource));
-  check("SubCRev" + t,
-        with_const(subrev, [](C x, C c) { return C{c.re - x.re, c.im - x.im}; }, kOnSource));
+  check("AddC" + t, with_const(
+                        add,
+                        [](C x, C c) {
+                          return C{x.re + c.re, x.im + c.im};
+                        },
+                        kOnSource));
+  check("SubC" + t, with_const(
+                        sub,
+                        [](C x, C c) {
+                          return C{x.re - c.re, x.im - c.im};
+                        },
+                        kOnSource));
+  check("SubCRev" + t, with_const(
+                           subrev,
+                           [](C x, C c) {
+                             return C{c.re - x.re, c.im - x.im};
+                           },
+                           kOnSource));
   check("MulC" + t, with_const(mul, ref_mulc<C>, kOnSource));
   check("DivC" + t, with_const(div, ref_div, kOnSource));
   // The destination must not overlap the source here: separate arrays only.
@@ -186,7 +208,8 @@ Fn split_mulc(QvxStatus (*fn)(const T*, const T*, T, T, T*, T*, int)) {
   r.dst = {arr<T>(), arr<T>()};
   r.call = [fn, c](Ptrs s, Ptrs d, int len) {
     ASSERT_EQ(fn(static_cast<const T*>(s[0]), static_cast<const T*>(s[1]), c->re, c->im,
-                 static_cast<T*>(d[0]), static_cast<T*>(d[1]), len), 0);
+                 static_cast<T*>(d[0]), static_cast<T*>(d[1]), len),
+              0);
   };
   r.ref = [c](Ptrs s, Ptrs d, size_t i) { pair_out<T>(d, i, ref_mulc(pair_at<T>(s, 0, i), *c)); };
   r.reroll = [c](qvxt::Rng& g) { draw(c, g); };

@@ -64,15 +64,15 @@ TEST(ComplexElementwise, ProductRoundsEachProduct) {
   EXPECT_TRUE(binary_gives(qvx_Vector_Mul_32FC, C32{1, 2}, C32{3, 4}, C32{-5, 10}));
   EXPECT_TRUE(binary_gives(qvx_Vector_Mul_64FC, C64{1, 2}, C64{3, 4}, C64{-5, 10}));
   // re = p*p - p*p: 0 only when both products are rounded.
-  EXPECT_TRUE(binary_gives(qvx_Vector_Mul_32FC, C32{kP32, kP32}, C32{kP32, kP32},
-                           C32{0.0f, 2 * kP32Sq}));
-  EXPECT_TRUE(binary_gives(qvx_Vector_Mul_64FC, C64{kP64, kP64}, C64{kP64, kP64},
-                           C64{0.0, 2 * kP64Sq}));
+  EXPECT_TRUE(
+      binary_gives(qvx_Vector_Mul_32FC, C32{kP32, kP32}, C32{kP32, kP32}, C32{0.0f, 2 * kP32Sq}));
+  EXPECT_TRUE(
+      binary_gives(qvx_Vector_Mul_64FC, C64{kP64, kP64}, C64{kP64, kP64}, C64{0.0, 2 * kP64Sq}));
   // im = (-p)*p + p*p, likewise.
-  EXPECT_TRUE(binary_gives(qvx_Vector_Mul_32FC, C32{kP32, -kP32}, C32{kP32, kP32},
-                           C32{2 * kP32Sq, 0.0f}));
-  EXPECT_TRUE(binary_gives(qvx_Vector_Mul_64FC, C64{kP64, -kP64}, C64{kP64, kP64},
-                           C64{2 * kP64Sq, 0.0}));
+  EXPECT_TRUE(
+      binary_gives(qvx_Vector_Mul_32FC, C32{kP32, -kP32}, C32{kP32, kP32}, C32{2 * kP32Sq, 0.0f}));
+  EXPECT_TRUE(
+      binary_gives(qvx_Vector_Mul_64FC, C64{kP64, -kP64}, C64{kP64, kP64}, C64{2 * kP64Sq, 0.0}));
 }
 
 TEST(ComplexElementwise, SplitProductIsTheSameFormula) {
@@ -102,7 +102,8 @@ TEST(ComplexElementwise, QuotientDividesByTheSquaredMagnitude) {
   // 3 * (1/5) would be 0.6000000000000001.
   EXPECT_TRUE(binary_gives(qvx_Vector_Div_64FC, C64{3, 0}, C64{1, 2}, C64{0.6, -1.2}));
   // Numerator p*p + (-p)*p is 0 only with both products rounded; d = 2 p*p.
-  EXPECT_TRUE(binary_gives(qvx_Vector_Div_32FC, C32{kP32, -kP32}, C32{kP32, kP32}, C32{0.0f, -1.0f}));
+  EXPECT_TRUE(
+      binary_gives(qvx_Vector_Div_32FC, C32{kP32, -kP32}, C32{kP32, kP32}, C32{0.0f, -1.0f}));
   EXPECT_TRUE(binary_gives(qvx_Vector_Div_32FC, C32{kP32, kP32}, C32{kP32, kP32}, C32{1.0f, 0.0f}));
   EXPECT_TRUE(binary_gives(qvx_Vector_Div_64FC, C64{kP64, -kP64}, C64{kP64, kP64}, C64{0.0, -1.0}));
 }
@@ -205,7 +206,10 @@ TEST(ElementwiseSweep, Complex32FC) {
   check("Mul_32FC", binary(qvx_Vector_Mul_32FC, ref_cmul<C32>, kEither));
   check("Div_32FC", binary(qvx_Vector_Div_32FC, ref_cdiv<C32>, kEither));
   check("Mul_32F_32FC", binary(qvx_Vector_Mul_32F_32FC,
-                               [](float a, C32 b) { return C32{a * b.re, a * b.im}; }, {{1}}));
+                               [](float a, C32 b) {
+                                 return C32{a * b.re, a * b.im};
+                               },
+                               {{1}}));
 }
 
 TEST(ElementwiseSweep, Complex64FC) {
@@ -214,7 +218,10 @@ TEST(ElementwiseSweep, Complex64FC) {
   check("Mul_64FC", binary(qvx_Vector_Mul_64FC, ref_cmul<C64>, kEither));
   check("Div_64FC", binary(qvx_Vector_Div_64FC, ref_cdiv<C64>, kEither));
   check("Mul_64F_64FC", binary(qvx_Vector_Mul_64F_64FC,
-                               [](double a, C64 b) { return C64{a * b.re, a * b.im}; }, {{1}}));
+                               [](double a, C64 b) {
+                                 return C64{a * b.re, a * b.im};
+                               },
+                               {{1}}));
 }
 
 template <class T>
@@ -223,9 +230,10 @@ Fn split_mul(QvxStatus (*fn)(const T*, const T*, const T*, const T*, T*, T*, int
   r.src = {arr<T>(), arr<T>(), arr<T>(), arr<T>()};
   r.dst = {arr<T>(), arr<T>()};
   r.call = [fn](Ptrs s, Ptrs d, int len) {
-    ASSERT_EQ(fn(static_cast<const T*>(s[0]), static_cast<const T*>(s[1]),
-                 static_cast<const T*>(s[2]), static_cast<const T*>(s[3]), static_cast<T*>(d[0]),
-                 static_cast<T*>(d[1]), len), 0);
+    ASSERT_EQ(
+        fn(static_cast<const T*>(s[0]), static_cast<const T*>(s[1]), static_cast<const T*>(s[2]),
+           static_cast<const T*>(s[3]), static_cast<T*>(d[0]), static_cast<T*>(d[1]), len),
+        0);
   };
   r.ref = [](Ptrs s, Ptrs d, size_t i) {
     pair_out<T>(d, i, ref_cmul(pair_at<T>(s, 0, i), pair_at<T>(s, 1, i)));

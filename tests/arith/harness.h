@@ -133,7 +133,9 @@ Fn binary(QvxStatus (*fn)(const S1*, const S2*, D*, int), F f, std::vector<std::
   r.src = {arr<S1>(), arr<S2>()};
   r.dst = {arr<D>()};
   r.call = [fn](Ptrs s, Ptrs d, int len) {
-    ASSERT_EQ(fn(static_cast<const S1*>(s[0]), static_cast<const S2*>(s[1]), static_cast<D*>(d[0]), len), 0);
+    ASSERT_EQ(
+        fn(static_cast<const S1*>(s[0]), static_cast<const S2*>(s[1]), static_cast<D*>(d[0]), len),
+        0);
   };
   r.ref = [f](Ptrs s, Ptrs d, size_t i) { out<D>(d, 0, i) = f(at<S1>(s, 0, i), at<S2>(s, 1, i)); };
   r.in_place = ip;
@@ -165,7 +167,8 @@ Fn ternary(QvxStatus (*fn)(const T*, const T*, const T*, T*, int), F f,
   r.dst = {arr<T>()};
   r.call = [fn](Ptrs s, Ptrs d, int len) {
     ASSERT_EQ(fn(static_cast<const T*>(s[0]), static_cast<const T*>(s[1]),
-                 static_cast<const T*>(s[2]), static_cast<T*>(d[0]), len), 0);
+                 static_cast<const T*>(s[2]), static_cast<T*>(d[0]), len),
+              0);
   };
   r.ref = [f](Ptrs s, Ptrs d, size_t i) {
     out<T>(d, 0, i) = f(at<T>(s, 0, i), at<T>(s, 1, i), at<T>(s, 2, i));
@@ -182,9 +185,13 @@ Fn mulcadd(QvxStatus (*fn)(const T*, T, const T*, T*, int), F f, std::vector<std
   r.src = {arr<T>(), arr<T>()};
   r.dst = {arr<T>()};
   r.call = [fn, c](Ptrs s, Ptrs d, int len) {
-    ASSERT_EQ(fn(static_cast<const T*>(s[0]), *c, static_cast<const T*>(s[1]), static_cast<T*>(d[0]), len), 0);
+    ASSERT_EQ(fn(static_cast<const T*>(s[0]), *c, static_cast<const T*>(s[1]),
+                 static_cast<T*>(d[0]), len),
+              0);
   };
-  r.ref = [f, c](Ptrs s, Ptrs d, size_t i) { out<T>(d, 0, i) = f(at<T>(s, 0, i), *c, at<T>(s, 1, i)); };
+  r.ref = [f, c](Ptrs s, Ptrs d, size_t i) {
+    out<T>(d, 0, i) = f(at<T>(s, 0, i), *c, at<T>(s, 1, i));
+  };
   r.reroll = [c](qvxt::Rng& g) { draw(c, g); };
   r.in_place = ip;
   return r;

@@ -43,8 +43,10 @@ TEST(RealMulAdd, DestinationOnTheAddendAccumulates) {
 TEST(ComplexMulAdd, LiteralResults) {
   EXPECT_TRUE(ternary_gives(qvx_Vector_MulAdd_64FC, C64{1, 2}, C64{3, 4}, C64{10, 20}, C64{5, 30}));
   EXPECT_TRUE(ternary_gives(qvx_Vector_MulAdd_32FC, C32{1, 2}, C32{3, 4}, C32{10, 20}, C32{5, 30}));
-  EXPECT_TRUE(mulcadd_gives(qvx_Vector_MulCAdd_64FC, C64{3, 4}, C64{1, 2}, C64{10, 20}, C64{5, 30}));
-  EXPECT_TRUE(mulcaddc_gives(qvx_Vector_MulCAddC_32FC, C32{3, 4}, C32{1, 2}, C32{10, 20}, C32{5, 30}));
+  EXPECT_TRUE(
+      mulcadd_gives(qvx_Vector_MulCAdd_64FC, C64{3, 4}, C64{1, 2}, C64{10, 20}, C64{5, 30}));
+  EXPECT_TRUE(
+      mulcaddc_gives(qvx_Vector_MulCAddC_32FC, C32{3, 4}, C32{1, 2}, C32{10, 20}, C32{5, 30}));
 }
 
 // x = (1, e), multiplier (1, 1), addend (0, e) with e = 2^-24 (2^-53): the imaginary part
@@ -79,16 +81,16 @@ TEST(ComplexMulAdd, WhichProductEntersTheImaginaryPartFirst) {
 // zr = e and xi*yi = -e, ((1 + e) - (-e)) = 1, where 1 + (e + e) would be 1 + 2e.
 TEST(ComplexMulAdd, SumsAreNotRegrouped) {
   const float e = 0x1p-24f;
-  EXPECT_TRUE(ternary_gives(qvx_Vector_MulAdd_32FC, C32{1, e}, C32{1, -1}, C32{e, 0},
-                            C32{1, -(1 - e)}));
+  EXPECT_TRUE(
+      ternary_gives(qvx_Vector_MulAdd_32FC, C32{1, e}, C32{1, -1}, C32{e, 0}, C32{1, -(1 - e)}));
   // Form B: ((xr*cr) + zr) - (xi*ci) with xi*ci = -e.
-  EXPECT_TRUE(mulcadd_gives(qvx_Vector_MulCAdd_32FC, C32{1, e}, C32{1, -1}, C32{e, 0},
-                            C32{1, e - 1}));
+  EXPECT_TRUE(
+      mulcadd_gives(qvx_Vector_MulCAdd_32FC, C32{1, e}, C32{1, -1}, C32{e, 0}, C32{1, e - 1}));
   // And each product is rounded before the addend joins it.
-  EXPECT_TRUE(ternary_gives(qvx_Vector_MulAdd_32FC, C32{kP32, 0}, C32{kP32, 0},
-                            C32{-kP32Sq, 0}, C32{0, 0}));
-  EXPECT_TRUE(mulcaddc_gives(qvx_Vector_MulCAddC_64FC, C64{kP64, 0}, C64{kP64, 0},
-                             C64{-kP64Sq, 0}, C64{0, 0}));
+  EXPECT_TRUE(ternary_gives(qvx_Vector_MulAdd_32FC, C32{kP32, 0}, C32{kP32, 0}, C32{-kP32Sq, 0},
+                            C32{0, 0}));
+  EXPECT_TRUE(mulcaddc_gives(qvx_Vector_MulCAddC_64FC, C64{kP64, 0}, C64{kP64, 0}, C64{-kP64Sq, 0},
+                             C64{0, 0}));
 }
 
 // ---- integers ----
@@ -203,15 +205,16 @@ TEST(MulAddSweep, Complex) {
 }
 
 template <class T>
-Fn split_muladd(QvxStatus (*fn)(const T*, const T*, const T*, const T*, const T*, const T*, T*,
-                                T*, int)) {
+Fn split_muladd(QvxStatus (*fn)(const T*, const T*, const T*, const T*, const T*, const T*, T*, T*,
+                                int)) {
   Fn r;
   r.src = std::vector<ArrType>(6, arr<T>());
   r.dst = {arr<T>(), arr<T>()};
   r.call = [fn](Ptrs s, Ptrs d, int len) {
     auto in = [s](int k) { return static_cast<const T*>(s[k]); };
     ASSERT_EQ(fn(in(0), in(1), in(2), in(3), in(4), in(5), static_cast<T*>(d[0]),
-                 static_cast<T*>(d[1]), len), 0);
+                 static_cast<T*>(d[1]), len),
+              0);
   };
   r.ref = [](Ptrs s, Ptrs d, size_t i) {
     pair_out<T>(d, i, ref_cmuladd(pair_at<T>(s, 0, i), pair_at<T>(s, 1, i), pair_at<T>(s, 2, i)));
@@ -229,7 +232,8 @@ Fn split_mulcadd(QvxStatus (*fn)(const T*, const T*, T, T, const T*, const T*, T
   r.call = [fn, c](Ptrs s, Ptrs d, int len) {
     auto in = [s](int k) { return static_cast<const T*>(s[k]); };
     ASSERT_EQ(fn(in(0), in(1), c->re, c->im, in(2), in(3), static_cast<T*>(d[0]),
-                 static_cast<T*>(d[1]), len), 0);
+                 static_cast<T*>(d[1]), len),
+              0);
   };
   r.ref = [c](Ptrs s, Ptrs d, size_t i) {
     pair_out<T>(d, i, ref_cmulcadd(pair_at<T>(s, 0, i), *c, pair_at<T>(s, 1, i)));
@@ -247,7 +251,8 @@ Fn split_mulcaddc(QvxStatus (*fn)(const T*, const T*, T, T, T, T, T*, T*, int)) 
   r.dst = {arr<T>(), arr<T>()};
   r.call = [fn, m, a](Ptrs s, Ptrs d, int len) {
     ASSERT_EQ(fn(static_cast<const T*>(s[0]), static_cast<const T*>(s[1]), m->re, m->im, a->re,
-                 a->im, static_cast<T*>(d[0]), static_cast<T*>(d[1]), len), 0);
+                 a->im, static_cast<T*>(d[0]), static_cast<T*>(d[1]), len),
+              0);
   };
   r.ref = [m, a](Ptrs s, Ptrs d, size_t i) {
     pair_out<T>(d, i, ref_cmulcadd(pair_at<T>(s, 0, i), *m, *a));
