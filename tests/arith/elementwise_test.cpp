@@ -167,30 +167,23 @@ TEST(ComplexElementwise, EmptyAndEnormousCountsTouchNothing) {
 // ---- sweeps against the reference models ----
 
 const std::vector<std::vector<int>> kEither = {{0}, {1}};
+const auto add = [](auto a, auto b) { return a + b; };
+const auto sub = [](auto a, auto b) { return a - b; };
+const auto mul = [](auto a, auto b) { return a * b; };
+const auto quo = [](auto a, auto b) { return a / b; };
 
-template <class T>
-void sweep_real() {
-  const char* t = sizeof(T) == 4 ? "32F" : "64F";
-  auto add = [](T a, T b) { return a + b; };
-  auto sub = [](T a, T b) { return a - b; };
-  auto mul = [](T a, T b) { return a * b; };
-  auto div = [](T a, T b) { return a / b; };
-  if constexpr (sizeof(T) == 4) {
-    check(std::string("Add_") + t, binary(qvx_Vector_Add_32F, add, kEither));
-    check(std::string("Sub_") + t, binary(qvx_Vector_Sub_32F, sub, kEither));
-    check(std::string("Mul_") + t, binary(qvx_Vector_Mul_32F, mul, kEither));
-    check(std::string("Div_") + t, binary(qvx_Vector_Div_32F, div, kEither));
-  } else {
-    check(std::string("Add_") + t, binary(qvx_Vector_Add_64F, add, kEither));
-    check(std::string("Sub_") + t, binary(qvx_Vector_Sub_64F, sub, kEither));
-    check(std::string("Mul_") + t, binary(qvx_Vector_Mul_64F, mul, kEither));
-    check(std::string("Div_") + t, binary(qvx_Vector_Div_64F, div, kEither));
-  }
+TEST(ElementwiseSweep, Real) {
+  check("Add_32F", rule(qvx_Vector_Add_32F, add, kEither));
+  check("Sub_32F", rule(qvx_Vector_Sub_32F, sub, kEither));
+  check("Mul_32F", rule(qvx_Vector_Mul_32F, mul, kEither));
+  check("Div_32F", rule(qvx_Vector_Div_32F, quo, kEither));
+  check("Add_64F", rule(qvx_Vector_Add_64F, add, kEither));
+  check("Sub_64F", rule(qvx_Vector_Sub_64F, sub, kEither));
+  check("Mul_64F", rule(qvx_Vector_Mul_64F, mul, kEither));
+  check("Div_64F", rule(qvx_Vector_Div_64F, quo, kEither));
 }
 
-TEST(ElementwiseSweep, Real32F) { sweep_real<float>(); }
-TEST(ElementwiseSweep, Real64F) { sweep_real<double>(); }
-
+// Complex addition and subtraction: each part by itself.
 template <class C>
 C add_parts(C a, C b) {
   return {a.re + b.re, a.im + b.im};
@@ -200,51 +193,40 @@ C sub_parts(C a, C b) {
   return {a.re - b.re, a.im - b.im};
 }
 
-TEST(ElementwiseSweep, Complex32FC) {
-  check("Add_32FC", binary(qvx_Vector_Add_32FC, add_parts<C32>, kEither));
-  check("Sub_32FC", binary(qvx_Vector_Sub_32FC, sub_parts<C32>, kEither));
-  check("Mul_32FC", binary(qvx_Vector_Mul_32FC, ref_cmul<C32>, kEither));
-  check("Div_32FC", binary(qvx_Vector_Div_32FC, ref_cdiv<C32>, kEither));
-  check("Mul_32F_32FC", binary(qvx_Vector_Mul_32F_32FC,
-                               [](float a, C32 b) {
-                                 return C32{a * b.re, a * b.im};
-                               },
-                               {{1}}));
-}
-
-TEST(ElementwiseSweep, Complex64FC) {
-  check("Add_64FC", binary(qvx_Vector_Add_64FC, add_parts<C64>, kEither));
-  check("Sub_64FC", binary(qvx_Vector_Sub_64FC, sub_parts<C64>, kEither));
-  check("Mul_64FC", binary(qvx_Vector_Mul_64FC, ref_cmul<C64>, kEither));
-  check("Div_64FC", binary(qvx_Vector_Div_64FC, ref_cdiv<C64>, kEither));
-  check("Mul_64F_64FC", binary(qvx_Vector_Mul_64F_64FC,
-                               [](double a, C64 b) {
-                                 return C64{a * b.re, a * b.im};
-                               },
-                               {{1}}));
-}
-
-template <class T>
-Fn split_mul(QvxStatus (*fn)(const T*, const T*, const T*, const T*, T*, T*, int)) {
-  Fn r;
-  r.src = {arr<T>(), arr<T>(), arr<T>(), arr<T>()};
-  r.dst = {arr<T>(), arr<T>()};
-  r.call = [fn](Ptrs s, Ptrs d, int len) {
-    ASSERT_EQ(
-        fn(static_cast<const T*>(s[0]), static_cast<const T*>(s[1]), static_cast<const T*>(s[2]),
-           static_cast<const T*>(s[3]), static_cast<T*>(d[0]), static_cast<T*>(d[1]), len),
-        0);
-  };
-  r.ref = [](Ptrs s, Ptrs d, size_t i) {
-    pair_out<T>(d, i, ref_cmul(pair_at<T>(s, 0, i), pair_at<T>(s, 1, i)));
-  };
-  r.in_place = {{0, 1}, {2, 3}};
-  return r;
+TEST(ElementwiseSweep, Complex) {
+  check("Add_32FC", rule(qvx_Vector_Add_32FC, add_parts<C32>, kEither));
+  check("Sub_32FC", rule(qvx_Vector_Sub_32FC, sub_parts<C32>, kEither));
+  check("Mul_32FC", rule(qvx_Vector_Mul_32FC, ref_cmul<C32>, kEither));
+  check("Div_32FC", rule(qvx_Vector_Div_32FC, ref_cdiv<C32>, kEither));
+  check("Add_64FC", rule(qvx_Vector_Add_64FC, add_parts<C64>, kEither));
+  check("Sub_64FC", rule(qvx_Vector_Sub_64FC, sub_parts<C64>, kEither));
+  check("Mul_64FC", rule(qvx_Vector_Mul_64FC, ref_cmul<C64>, kEither));
+  check("Div_64FC", rule(qvx_Vector_Div_64FC, ref_cdiv<C64>, kEither));
+  // The destination may be the complex source only.
+  check("Mul_32F_32FC", rule(qvx_Vector_Mul_32F_32FC,
+                             [](float a, C32 b) {
+                               return C32{a * b.re, a * b.im};
+                             },
+                             {{1}}));
+  check("Mul_64F_64FC", rule(qvx_Vector_Mul_64F_64FC,
+                             [](double a, C64 b) {
+                               return C64{a * b.re, a * b.im};
+                             },
+                             {{1}}));
 }
 
 TEST(ElementwiseSweep, SplitComplex) {
-  check("Mul_CToC_32F", split_mul(qvx_Vector_Mul_CToC_32F));
-  check("Mul_CToC_64F", split_mul(qvx_Vector_Mul_CToC_64F));
+  // Sources (src1Re, src1Im) and (src2Re, src2Im); the destination pair may be either.
+  check("Mul_CToC_32F", rule(qvx_Vector_Mul_CToC_32F,
+                             [](float ar, float ai, float br, float bi) {
+                               return ref_cmul(C32{ar, ai}, C32{br, bi});
+                             },
+                             {{0, 1}, {2, 3}}));
+  check("Mul_CToC_64F", rule(qvx_Vector_Mul_CToC_64F,
+                             [](double ar, double ai, double br, double bi) {
+                               return ref_cmul(C64{ar, ai}, C64{br, bi});
+                             },
+                             {{0, 1}, {2, 3}}));
 }
 
 }  // namespace

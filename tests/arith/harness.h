@@ -17,6 +17,9 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <tuple>
+#include <type_traits>
+#include <utility>
 #include <vector>
 
 #include "qvx_vector.h"
@@ -105,127 +108,107 @@ struct Fn {
 
 void check(const std::string& name, const Fn& fn);
 
-// ---- builders for the common shapes ----
+// ---- a primitive described by its signature ----
+//
+// rule(fn, f, in_place) reads the parameters of fn: `const T*` is a source array, `T*` a
+// destination array, any other type before the final len is a constant, drawn anew for
+// every call.  f receives the element values of the sources and the constants in
+// parameter order and returns the destination element (one destination) or a complex value
+// whose parts go to the two destinations of a split form.
 
+template <class P>
+struct ArgKind {
+  static constexpr int kind = 0;  // constant
+};
 template <class T>
-T at(Ptrs p, int k, size_t i) {
-  return static_cast<const T*>(p[k])[i];
-}
+struct ArgKind<const T*> {
+  static constexpr int kind = 1;  // source
+  using elem = T;
+};
 template <class T>
-T& out(Ptrs p, int k, size_t i) {
-  return static_cast<T*>(p[k])[i];
-}
+struct ArgKind<T*> {
+  static constexpr int kind = 2;  // destination
+  using elem = T;
+};
 
-// A constant that is drawn anew for every call.
-template <class C>
-std::shared_ptr<C> constant() {
-  return std::make_shared<C>();
-}
-template <class C>
-void draw(const std::shared_ptr<C>& c, qvxt::Rng& r) {
-  *c = qvxt::random_value<C>(r);
-}
+template <class... A>
+struct Rule {
+  using Args = std::tuple<A...>;
+  static constexpr size_t kParams = sizeof...(A) - 1;  // the last is len
+  template <size_t I>
+  using Arg = std::tuple_element_t<I, Args>;
 
-// dst = f(src1, src2)
-template <class S1, class S2, class D, class F>
-Fn binary(QvxStatus (*fn)(const S1*, const S2*, D*, int), F f, std::vector<std::vector<int>> ip) {
-  Fn r;
-  r.src = {arr<S1>(), arr<S2>()};
-  r.dst = {arr<D>()};
-  r.call = [fn](Ptrs s, Ptrs d, int len) {
-    ASSERT_EQ(
-        fn(static_cast<const S1*>(s[0]), static_cast<const S2*>(s[1]), static_cast<D*>(d[0]), len),
-        0);
-  };
-  r.ref = [f](Ptrs s, Ptrs d, size_t i) { out<D>(d, 0, i) = f(at<S1>(s, 0, i), at<S2>(s, 1, i)); };
-  r.in_place = ip;
+  static constexpr int kind(size_t i) {
+    constexpr int k[] = {ArgKind<A>::kind...};
+    return k[i];
+  }
+  // The place of parameter i among the parameters of its kind.
+  static constexpr int rank(size_t i) {
+    int r = 0;
+    for (size_t j = 0; j < i; ++j) r += kind(j) == kind(i);
+    return r;
+  }
+  static constexpr size_t count(int k) {
+    size_t n = 0;
+    for (size_t j = 0; j < kParams; ++j) n += kind(j) == k;
+    return n;
+  }
+
+  template <size_t I>
+  static Arg<I> arg(Ptrs s, Ptrs d, const Args& c) {
+    if constexpr (kind(I) == 1)
+      return static_cast<Arg<I>>(s[rank(I)]);
+    else if constexpr (kind(I) == 2)
+      return static_cast<Arg<I>>(d[rank(I)]);
+    else
+      return std::get<I>(c);
+  }
+  template <size_t I>
+  static auto value(Ptrs s, const Args& c, size_t i) {
+    if constexpr (kind(I) == 1)
+      return static_cast<Arg<I>>(s[rank(I)])[i];
+    else
+      return std::get<I>(c);
+  }
+  template <size_t I>
+  static void draw(Args& c, qvxt::Rng& r) {
+    if constexpr (kind(I) == 0) std::get<I>(c) = qvxt::random_value<Arg<I>>(r);
+  }
+  template <size_t I>
+  static void add_array(Fn& fn) {
+    if constexpr (kind(I) == 1) fn.src.push_back(arr<typename ArgKind<Arg<I>>::elem>());
+    if constexpr (kind(I) == 2) fn.dst.push_back(arr<typename ArgKind<Arg<I>>::elem>());
+  }
+
+  template <class F, size_t... I, size_t... R>
+  static Fn make(QvxStatus (*fn)(A...), F f, std::index_sequence<I...>, std::index_sequence<R...>) {
+    Fn r;
+    (add_array<I>(r), ...);
+    auto c = std::make_shared<Args>();
+    r.call = [fn, c](Ptrs s, Ptrs d, int len) { ASSERT_EQ(fn(arg<I>(s, d, *c)..., len), 0); };
+    r.reroll = [c](qvxt::Rng& g) { (draw<I>(*c, g), ...); };
+    r.ref = [f, c](Ptrs s, Ptrs d, size_t i) {
+      const auto v = f(value<R>(s, *c, i)...);
+      using D = typename ArgKind<Arg<kParams - 1>>::elem;
+      if constexpr (count(2) == 1) {
+        static_cast<D*>(d[0])[i] = v;
+      } else {
+        static_cast<D*>(d[0])[i] = v.re;
+        static_cast<D*>(d[1])[i] = v.im;
+      }
+    };
+    return r;
+  }
+};
+
+template <class... A, class F>
+Fn rule(QvxStatus (*fn)(A...), F f, std::vector<std::vector<int>> in_place) {
+  using R = Rule<A...>;
+  static_assert(R::kind(R::kParams - 1) == 2, "destinations come last, before len");
+  Fn r = R::make(fn, f, std::make_index_sequence<R::kParams>(),
+                 std::make_index_sequence<R::kParams - R::count(2)>());
+  r.in_place = std::move(in_place);
   return r;
-}
-
-// dst = f(src, c)
-template <class T, class C, class F>
-Fn with_const(QvxStatus (*fn)(const T*, C, T*, int), F f, std::vector<std::vector<int>> ip) {
-  Fn r;
-  auto c = constant<C>();
-  r.src = {arr<T>()};
-  r.dst = {arr<T>()};
-  r.call = [fn, c](Ptrs s, Ptrs d, int len) {
-    ASSERT_EQ(fn(static_cast<const T*>(s[0]), *c, static_cast<T*>(d[0]), len), 0);
-  };
-  r.ref = [f, c](Ptrs s, Ptrs d, size_t i) { out<T>(d, 0, i) = f(at<T>(s, 0, i), *c); };
-  r.reroll = [c](qvxt::Rng& g) { draw(c, g); };
-  r.in_place = ip;
-  return r;
-}
-
-// dst = f(src1, src2, src3)
-template <class T, class F>
-Fn ternary(QvxStatus (*fn)(const T*, const T*, const T*, T*, int), F f,
-           std::vector<std::vector<int>> ip) {
-  Fn r;
-  r.src = {arr<T>(), arr<T>(), arr<T>()};
-  r.dst = {arr<T>()};
-  r.call = [fn](Ptrs s, Ptrs d, int len) {
-    ASSERT_EQ(fn(static_cast<const T*>(s[0]), static_cast<const T*>(s[1]),
-                 static_cast<const T*>(s[2]), static_cast<T*>(d[0]), len),
-              0);
-  };
-  r.ref = [f](Ptrs s, Ptrs d, size_t i) {
-    out<T>(d, 0, i) = f(at<T>(s, 0, i), at<T>(s, 1, i), at<T>(s, 2, i));
-  };
-  r.in_place = ip;
-  return r;
-}
-
-// dst = f(src1, c, src2)
-template <class T, class F>
-Fn mulcadd(QvxStatus (*fn)(const T*, T, const T*, T*, int), F f, std::vector<std::vector<int>> ip) {
-  Fn r;
-  auto c = constant<T>();
-  r.src = {arr<T>(), arr<T>()};
-  r.dst = {arr<T>()};
-  r.call = [fn, c](Ptrs s, Ptrs d, int len) {
-    ASSERT_EQ(fn(static_cast<const T*>(s[0]), *c, static_cast<const T*>(s[1]),
-                 static_cast<T*>(d[0]), len),
-              0);
-  };
-  r.ref = [f, c](Ptrs s, Ptrs d, size_t i) {
-    out<T>(d, 0, i) = f(at<T>(s, 0, i), *c, at<T>(s, 1, i));
-  };
-  r.reroll = [c](qvxt::Rng& g) { draw(c, g); };
-  r.in_place = ip;
-  return r;
-}
-
-// dst = f(src, m, a)
-template <class S, class C, class F>
-Fn mulcaddc(QvxStatus (*fn)(const S*, C, C, S*, int), F f, std::vector<std::vector<int>> ip) {
-  Fn r;
-  auto m = constant<C>(), a = constant<C>();
-  r.src = {arr<S>()};
-  r.dst = {arr<S>()};
-  r.call = [fn, m, a](Ptrs s, Ptrs d, int len) {
-    ASSERT_EQ(fn(static_cast<const S*>(s[0]), *m, *a, static_cast<S*>(d[0]), len), 0);
-  };
-  r.ref = [f, m, a](Ptrs s, Ptrs d, size_t i) { out<S>(d, 0, i) = f(at<S>(s, 0, i), *m, *a); };
-  r.reroll = [m, a](qvxt::Rng& g) {
-    draw(m, g);
-    draw(a, g);
-  };
-  r.in_place = ip;
-  return r;
-}
-
-// Split complex forms: each complex operand is a pair of arrays (re, im); the rule f takes
-// and returns cx_t<T>.  Array pair k of the sources is s[2k], s[2k+1].
-template <class T>
-cx_t<T> pair_at(Ptrs s, int k, size_t i) {
-  return {at<T>(s, 2 * k, i), at<T>(s, 2 * k + 1, i)};
-}
-template <class T>
-void pair_out(Ptrs d, size_t i, cx_t<T> v) {
-  out<T>(d, 0, i) = v.re;
-  out<T>(d, 1, i) = v.im;
 }
 
 }  // namespace arith_test

@@ -181,96 +181,59 @@ Qvx32s ref_32s(Qvx32s x, double m, double a) {
 }
 
 TEST(MulAddSweep, Real) {
-  check("MulAdd_32F", ternary(qvx_Vector_MulAdd_32F, ref_muladd<float>, {{0}, {1}, {2}}));
-  check("MulAdd_64F", ternary(qvx_Vector_MulAdd_64F, ref_muladd<double>, {{0}, {1}, {2}}));
-  check("MulCAdd_32F", mulcadd(qvx_Vector_MulCAdd_32F, ref_muladd<float>, {{0}, {1}}));
-  check("MulCAdd_64F", mulcadd(qvx_Vector_MulCAdd_64F, ref_muladd<double>, {{0}, {1}}));
-  check("MulCAddC_32F", mulcaddc(qvx_Vector_MulCAddC_32F, ref_muladd<float>, {{0}}));
-  check("MulCAddC_64F", mulcaddc(qvx_Vector_MulCAddC_64F, ref_muladd<double>, {{0}}));
+  check("MulAdd_32F", rule(qvx_Vector_MulAdd_32F, ref_muladd<float>, {{0}, {1}, {2}}));
+  check("MulAdd_64F", rule(qvx_Vector_MulAdd_64F, ref_muladd<double>, {{0}, {1}, {2}}));
+  check("MulCAdd_32F", rule(qvx_Vector_MulCAdd_32F, ref_muladd<float>, {{0}, {1}}));
+  check("MulCAdd_64F", rule(qvx_Vector_MulCAdd_64F, ref_muladd<double>, {{0}, {1}}));
+  check("MulCAddC_32F", rule(qvx_Vector_MulCAddC_32F, ref_muladd<float>, {{0}}));
+  check("MulCAddC_64F", rule(qvx_Vector_MulCAddC_64F, ref_muladd<double>, {{0}}));
 }
 
 TEST(MulAddSweep, Integer) {
-  check("MulCAddC_16S", mulcaddc(qvx_Vector_MulCAddC_16S, ref_16s, {{0}}));
-  check("MulCAddC_32S", mulcaddc(qvx_Vector_MulCAddC_32S, ref_32s, {{0}}));
+  check("MulCAddC_16S", rule(qvx_Vector_MulCAddC_16S, ref_16s, {{0}}));
+  check("MulCAddC_32S", rule(qvx_Vector_MulCAddC_32S, ref_32s, {{0}}));
 }
 
-// Interleaved complex: the destination may be the addend, not a multiplied source.
+// Complex forms: the destination may be the addend, not a multiplied source.
 TEST(MulAddSweep, Complex) {
-  check("MulAdd_32FC", ternary(qvx_Vector_MulAdd_32FC, ref_cmuladd<C32>, {{2}}));
-  check("MulAdd_64FC", ternary(qvx_Vector_MulAdd_64FC, ref_cmuladd<C64>, {{2}}));
-  check("MulCAdd_32FC", mulcadd(qvx_Vector_MulCAdd_32FC, ref_cmulcadd<C32>, {{1}}));
-  check("MulCAdd_64FC", mulcadd(qvx_Vector_MulCAdd_64FC, ref_cmulcadd<C64>, {{1}}));
-  check("MulCAddC_32FC", mulcaddc(qvx_Vector_MulCAddC_32FC, ref_cmulcadd<C32>, {}));
-  check("MulCAddC_64FC", mulcaddc(qvx_Vector_MulCAddC_64FC, ref_cmulcadd<C64>, {}));
+  check("MulAdd_32FC", rule(qvx_Vector_MulAdd_32FC, ref_cmuladd<C32>, {{2}}));
+  check("MulAdd_64FC", rule(qvx_Vector_MulAdd_64FC, ref_cmuladd<C64>, {{2}}));
+  check("MulCAdd_32FC", rule(qvx_Vector_MulCAdd_32FC, ref_cmulcadd<C32>, {{1}}));
+  check("MulCAdd_64FC", rule(qvx_Vector_MulCAdd_64FC, ref_cmulcadd<C64>, {{1}}));
+  check("MulCAddC_32FC", rule(qvx_Vector_MulCAddC_32FC, ref_cmulcadd<C32>, {}));
+  check("MulCAddC_64FC", rule(qvx_Vector_MulCAddC_64FC, ref_cmulcadd<C64>, {}));
 }
 
+// Split forms, each complex operand given as its two parts.
 template <class T>
-Fn split_muladd(QvxStatus (*fn)(const T*, const T*, const T*, const T*, const T*, const T*, T*, T*,
-                                int)) {
-  Fn r;
-  r.src = std::vector<ArrType>(6, arr<T>());
-  r.dst = {arr<T>(), arr<T>()};
-  r.call = [fn](Ptrs s, Ptrs d, int len) {
-    auto in = [s](int k) { return static_cast<const T*>(s[k]); };
-    ASSERT_EQ(fn(in(0), in(1), in(2), in(3), in(4), in(5), static_cast<T*>(d[0]),
-                 static_cast<T*>(d[1]), len),
-              0);
-  };
-  r.ref = [](Ptrs s, Ptrs d, size_t i) {
-    pair_out<T>(d, i, ref_cmuladd(pair_at<T>(s, 0, i), pair_at<T>(s, 1, i), pair_at<T>(s, 2, i)));
-  };
-  r.in_place = {{4, 5}};
-  return r;
-}
-
-template <class T>
-Fn split_mulcadd(QvxStatus (*fn)(const T*, const T*, T, T, const T*, const T*, T*, T*, int)) {
-  Fn r;
-  auto c = constant<cx_t<T>>();
-  r.src = std::vector<ArrType>(4, arr<T>());
-  r.dst = {arr<T>(), arr<T>()};
-  r.call = [fn, c](Ptrs s, Ptrs d, int len) {
-    auto in = [s](int k) { return static_cast<const T*>(s[k]); };
-    ASSERT_EQ(fn(in(0), in(1), c->re, c->im, in(2), in(3), static_cast<T*>(d[0]),
-                 static_cast<T*>(d[1]), len),
-              0);
-  };
-  r.ref = [c](Ptrs s, Ptrs d, size_t i) {
-    pair_out<T>(d, i, ref_cmulcadd(pair_at<T>(s, 0, i), *c, pair_at<T>(s, 1, i)));
-  };
-  r.reroll = [c](qvxt::Rng& g) { draw(c, g); };
-  r.in_place = {{2, 3}};
-  return r;
-}
-
-template <class T>
-Fn split_mulcaddc(QvxStatus (*fn)(const T*, const T*, T, T, T, T, T*, T*, int)) {
-  Fn r;
-  auto m = constant<cx_t<T>>(), a = constant<cx_t<T>>();
-  r.src = {arr<T>(), arr<T>()};
-  r.dst = {arr<T>(), arr<T>()};
-  r.call = [fn, m, a](Ptrs s, Ptrs d, int len) {
-    ASSERT_EQ(fn(static_cast<const T*>(s[0]), static_cast<const T*>(s[1]), m->re, m->im, a->re,
-                 a->im, static_cast<T*>(d[0]), static_cast<T*>(d[1]), len),
-              0);
-  };
-  r.ref = [m, a](Ptrs s, Ptrs d, size_t i) {
-    pair_out<T>(d, i, ref_cmulcadd(pair_at<T>(s, 0, i), *m, *a));
-  };
-  r.reroll = [m, a](qvxt::Rng& g) {
-    draw(m, g);
-    draw(a, g);
-  };
-  return r;
+void sweep_split(QvxStatus (*muladd)(const T*, const T*, const T*, const T*, const T*, const T*, T*,
+                                     T*, int),
+                 QvxStatus (*mulcadd)(const T*, const T*, T, T, const T*, const T*, T*, T*, int),
+                 QvxStatus (*mulcaddc)(const T*, const T*, T, T, T, T, T*, T*, int)) {
+  using C = cx_t<T>;
+  const std::string t = sizeof(T) == 4 ? "_32F" : "_64F";
+  check("MulAdd_CToC" + t, rule(muladd,
+                                [](T xr, T xi, T yr, T yi, T zr, T zi) {
+                                  return ref_cmuladd(C{xr, xi}, C{yr, yi}, C{zr, zi});
+                                },
+                                {{4, 5}}));
+  check("MulCAdd_CToC" + t, rule(mulcadd,
+                                 [](T xr, T xi, T cr, T ci, T zr, T zi) {
+                                   return ref_cmulcadd(C{xr, xi}, C{cr, ci}, C{zr, zi});
+                                 },
+                                 {{2, 3}}));
+  check("MulCAddC_CToC" + t, rule(mulcaddc,
+                                  [](T xr, T xi, T cr, T ci, T zr, T zi) {
+                                    return ref_cmulcadd(C{xr, xi}, C{cr, ci}, C{zr, zi});
+                                  },
+                                  {}));
 }
 
 TEST(MulAddSweep, SplitComplex) {
-  check("MulAdd_CToC_32F", split_muladd(qvx_Vector_MulAdd_CToC_32F));
-  check("MulAdd_CToC_64F", split_muladd(qvx_Vector_MulAdd_CToC_64F));
-  check("MulCAdd_CToC_32F", split_mulcadd(qvx_Vector_MulCAdd_CToC_32F));
-  check("MulCAdd_CToC_64F", split_mulcadd(qvx_Vector_MulCAdd_CToC_64F));
-  check("MulCAddC_CToC_32F", split_mulcaddc(qvx_Vector_MulCAddC_CToC_32F));
-  check("MulCAddC_CToC_64F", split_mulcaddc(qvx_Vector_MulCAddC_CToC_64F));
+  sweep_split<float>(qvx_Vector_MulAdd_CToC_32F, qvx_Vector_MulCAdd_CToC_32F,
+                     qvx_Vector_MulCAddC_CToC_32F);
+  sweep_split<double>(qvx_Vector_MulAdd_CToC_64F, qvx_Vector_MulCAdd_CToC_64F,
+                      qvx_Vector_MulCAddC_CToC_64F);
 }
 
 }  // namespace
