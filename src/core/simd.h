@@ -83,7 +83,9 @@ inline void deinterleave(const float* p, VF& re, VF& im) {
   im = _mm_shuffle_ps(a, b, _MM_SHUFFLE(3, 1, 3, 1));
 }
 inline void deinterleave(const double* p, VD& re, VD& im) {
-  const VD a = _mm_loadu_pd(p), b = _mm_loadu_pd(p + 2);
+  VD a = _mm_loadu_pd(p), b = _mm_loadu_pd(p + 2);
+  // Keeps both loads whole: folded into the unpacks they would become four half loads.
+  __asm__("" : "+x"(a), "+x"(b));
   re = _mm_unpacklo_pd(a, b);
   im = _mm_unpackhi_pd(a, b);
 }
