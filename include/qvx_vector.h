@@ -230,9 +230,10 @@ QVX_API QvxStatus qvx_Vector_Div_64FC(const Qvx64fc* src1, const Qvx64fc* src2, 
  *              gives (0.99999994, 1.9999999)).
  * Each operation is one IEEE 754 operation in the element precision (except the 32FC
  * reciprocal), evaluated in the order shown, with no fused multiply-add.  Zero divisors give
- * the IEEE results: DivC by 0 multiplies by an infinite reciprocal (0 elements give NaN,
- * others an infinity of their sign); DivC by (0, 0) gives NaN everywhere; DivCRev by a zero
- * element gives an infinity (by -0.0, -inf), by a complex (0, 0) gives (NaN, NaN).
+ * the IEEE results: DivC by +-0 multiplies by an infinite reciprocal (0 elements give NaN,
+ * others an infinity with the sign of x * c); DivC by (0, 0) gives NaN everywhere; DivCRev
+ * by a zero element gives an infinity (by -0.0, of the opposite sign), by a complex (0, 0)
+ * gives (NaN, NaN).
  * Complex constants are passed by value.  len < 1: nothing is read or written.
  * dst may be src itself, except for the complex DivCRev and MulC_CToC, whose destination
  * must not overlap the source.  Other overlaps are undefined.
