@@ -113,13 +113,13 @@ struct S {
 };
 
 // A constant: the scalar for the element loop, the register for the vector path.
-template <class T, class Reg>
+template <class T, class V>
 struct K {
   T v;
-  Reg r;
+  V r;
   int spans(Span*) const { return 0; }
   T at(int) const { return v; }
-  Reg vat(int) const { return r; }
+  V vat(int) const { return r; }
 };
 template <class T>
 K<T, reg_t<T>> real_const(T v) {
