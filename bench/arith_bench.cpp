@@ -31,10 +31,10 @@ void fill_normal(T* p, size_t n, double seed) {
   for (size_t i = 0; i < n; ++i) p[i] = static_cast<T>(1.0 + std::fmod(seed + 0.37 * i, 3.0));
 }
 
-// A buffer of n elements of Part (scalars), filled with ordinary values.
-template <class Part>
-struct Data : Buffer<Part> {
-  Data(size_t n, double seed) : Buffer<Part>(n) { fill_normal(this->get(), n, seed); }
+// A buffer of n scalars, filled with ordinary values.
+template <class S>
+struct Data : Buffer<S> {
+  Data(size_t n, double seed) : Buffer<S>(n) { fill_normal(this->get(), n, seed); }
 };
 
 void BM_memcpy(benchmark::State& state) {
