@@ -151,10 +151,201 @@ QVX_API QvxStatus qvx_Vector_Move_32FC(const Qvx32fc* src, Qvx32fc* dst, int len
 QVX_API QvxStatus qvx_Vector_Move_64FC(const Qvx64fc* src, Qvx64fc* dst, int len);
 
 /* ---- floating-point arithmetic ---- */
+/*
+ * Element-wise arithmetic of two vectors, for real single (32F) and double (64F) precision
+ * and complex data (32FC, 64FC interleaved; _CToC: separate arrays of real and imaginary
+ * parts).  a = src1[i], b = src2[i]:
+ *   Add a + b      Sub a - b      Mul a * b      Div a / b
+ *   Mul_32F_32FC, Mul_64F_64FC    (a * b.re, a * b.im) with a real
+ *   complex Mul    ((ar*br) - (ai*bi), (ai*br) + (ar*bi))
+ *   complex Div    d = (br*br) + (bi*bi);
+ *                  (((ar*br) + (ai*bi)) / d, ((ai*br) - (ar*bi)) / d)
+ * Every product, sum and quotient is one IEEE 754 operation in the element's precision
+ * (round to nearest), evaluated in the order shown: nothing is fused or regrouped.  Nothing
+ * is scaled or special-cased: division by zero gives an infinity of the quotient's sign
+ * (1 / -0.0 = -inf), 0 / 0 gives NaN, and a complex divisor of zero, or one whose squared
+ * magnitude overflows or underflows, gives what the operations above give (in single
+ * precision (1, 0) / (1e20, 0) is (0, 0), since d overflows).  NaN results may carry either
+ * operand's payload.
+ * The complex Add and Sub work on the vector as 2*len reals through the real forms; 2*len
+ * is computed with 32-bit wrap-around, so a complex vector must have fewer than 2^30
+ * elements.
+ * len < 1: nothing is read or written.  dst may be src1 or src2 itself (the same array)
+ * and gives the result of separate arrays; for Mul_32F_32FC and Mul_64F_64FC dst may be the
+ * complex source.  Other overlaps are undefined.
+ */
+QVX_API QvxStatus qvx_Vector_Add_32F(const Qvx32f* src1, const Qvx32f* src2, Qvx32f* dst, int len);
+QVX_API QvxStatus qvx_Vector_Add_64F(const Qvx64f* src1, const Qvx64f* src2, Qvx64f* dst, int len);
+QVX_API QvxStatus qvx_Vector_Add_32FC(const Qvx32fc* src1, const Qvx32fc* src2, Qvx32fc* dst,
+                                      int len);
+QVX_API QvxStatus qvx_Vector_Add_64FC(const Qvx64fc* src1, const Qvx64fc* src2, Qvx64fc* dst,
+                                      int len);
+
+QVX_API QvxStatus qvx_Vector_Sub_32F(const Qvx32f* src1, const Qvx32f* src2, Qvx32f* dst, int len);
+QVX_API QvxStatus qvx_Vector_Sub_64F(const Qvx64f* src1, const Qvx64f* src2, Qvx64f* dst, int len);
+QVX_API QvxStatus qvx_Vector_Sub_32FC(const Qvx32fc* src1, const Qvx32fc* src2, Qvx32fc* dst,
+                                      int len);
+QVX_API QvxStatus qvx_Vector_Sub_64FC(const Qvx64fc* src1, const Qvx64fc* src2, Qvx64fc* dst,
+                                      int len);
+
+QVX_API QvxStatus qvx_Vector_Mul_32F(const Qvx32f* src1, const Qvx32f* src2, Qvx32f* dst, int len);
+QVX_API QvxStatus qvx_Vector_Mul_64F(const Qvx64f* src1, const Qvx64f* src2, Qvx64f* dst, int len);
+QVX_API QvxStatus qvx_Vector_Mul_32F_32FC(const Qvx32f* src1, const Qvx32fc* src2, Qvx32fc* dst,
+                                          int len);
+QVX_API QvxStatus qvx_Vector_Mul_64F_64FC(const Qvx64f* src1, const Qvx64fc* src2, Qvx64fc* dst,
+                                          int len);
+QVX_API QvxStatus qvx_Vector_Mul_32FC(const Qvx32fc* src1, const Qvx32fc* src2, Qvx32fc* dst,
+                                      int len);
+QVX_API QvxStatus qvx_Vector_Mul_64FC(const Qvx64fc* src1, const Qvx64fc* src2, Qvx64fc* dst,
+                                      int len);
+QVX_API QvxStatus qvx_Vector_Mul_CToC_32F(const Qvx32f* src1Re, const Qvx32f* src1Im,
+                                          const Qvx32f* src2Re, const Qvx32f* src2Im, Qvx32f* dstRe,
+                                          Qvx32f* dstIm, int len);
+QVX_API QvxStatus qvx_Vector_Mul_CToC_64F(const Qvx64f* src1Re, const Qvx64f* src1Im,
+                                          const Qvx64f* src2Re, const Qvx64f* src2Im, Qvx64f* dstRe,
+                                          Qvx64f* dstIm, int len);
+
+QVX_API QvxStatus qvx_Vector_Div_32F(const Qvx32f* src1, const Qvx32f* src2, Qvx32f* dst, int len);
+QVX_API QvxStatus qvx_Vector_Div_64F(const Qvx64f* src1, const Qvx64f* src2, Qvx64f* dst, int len);
+QVX_API QvxStatus qvx_Vector_Div_32FC(const Qvx32fc* src1, const Qvx32fc* src2, Qvx32fc* dst,
+                                      int len);
+QVX_API QvxStatus qvx_Vector_Div_64FC(const Qvx64fc* src1, const Qvx64fc* src2, Qvx64fc* dst,
+                                      int len);
 
 /* ---- floating-point arithmetic with a constant ---- */
+/*
+ * One constant val with every element x = src[i]:
+ *   AddC x + c    SubC x - c    SubCRev c - x    MulC x * c    DivCRev c / x
+ *   complex AddC, SubC, SubCRev   each part with the same part of the constant
+ *   complex MulC, MulC_CToC       ((cr*xr) - (ci*xi), (cr*xi) + (ci*xr))
+ *   complex DivCRev               d = (xr*xr) + (xi*xi);
+ *                                 (((xr*cr) + (xi*ci)) / d, ((xr*ci) - (xi*cr)) / d)
+ *   DivC                          x * r, with the reciprocal r computed once per call:
+ *     real:    r = 1 / c in the element precision, so the result may differ from x / c in
+ *              the last place (DivC_32F of 5 by 3 gives 1.6666667461395264; DivC_64F of 3
+ *              by 10 gives 0.30000000000000004);
+ *     64FC:    d = (cr*cr) + (ci*ci), r = (cr / d, (-ci) / d);
+ *     32FC:    the same in double precision, each part of r rounded to single precision,
+ *              then the single-precision complex product (DivC_32FC of (-5, 10) by (3, 4)
+ *              gives (0.99999994, 1.9999999)).
+ * Each operation is one IEEE 754 operation in the element precision (except the 32FC
+ * reciprocal), evaluated in the order shown, with no fused multiply-add.  Zero divisors give
+ * the IEEE results: DivC by +-0 multiplies by an infinite reciprocal (0 elements give NaN,
+ * others an infinity with the sign of x * c); DivC by (0, 0) gives NaN everywhere; DivCRev
+ * by a zero element gives an infinity (by -0.0, of the opposite sign), by a complex (0, 0)
+ * gives (NaN, NaN).
+ * Complex constants are passed by value.  len < 1: nothing is read or written.
+ * dst may be src itself, except for the complex DivCRev and MulC_CToC, whose destination
+ * must not overlap the source.  Other overlaps are undefined.
+ */
+QVX_API QvxStatus qvx_Vector_AddC_32F(const Qvx32f* src, Qvx32f val, Qvx32f* dst, int len);
+QVX_API QvxStatus qvx_Vector_AddC_64F(const Qvx64f* src, Qvx64f val, Qvx64f* dst, int len);
+QVX_API QvxStatus qvx_Vector_AddC_32FC(const Qvx32fc* src, Qvx32fc val, Qvx32fc* dst, int len);
+QVX_API QvxStatus qvx_Vector_AddC_64FC(const Qvx64fc* src, Qvx64fc val, Qvx64fc* dst, int len);
+
+QVX_API QvxStatus qvx_Vector_SubC_32F(const Qvx32f* src, Qvx32f val, Qvx32f* dst, int len);
+QVX_API QvxStatus qvx_Vector_SubC_64F(const Qvx64f* src, Qvx64f val, Qvx64f* dst, int len);
+QVX_API QvxStatus qvx_Vector_SubC_32FC(const Qvx32fc* src, Qvx32fc val, Qvx32fc* dst, int len);
+QVX_API QvxStatus qvx_Vector_SubC_64FC(const Qvx64fc* src, Qvx64fc val, Qvx64fc* dst, int len);
+
+QVX_API QvxStatus qvx_Vector_SubCRev_32F(const Qvx32f* src, Qvx32f val, Qvx32f* dst, int len);
+QVX_API QvxStatus qvx_Vector_SubCRev_64F(const Qvx64f* src, Qvx64f val, Qvx64f* dst, int len);
+QVX_API QvxStatus qvx_Vector_SubCRev_32FC(const Qvx32fc* src, Qvx32fc val, Qvx32fc* dst, int len);
+QVX_API QvxStatus qvx_Vector_SubCRev_64FC(const Qvx64fc* src, Qvx64fc val, Qvx64fc* dst, int len);
+
+QVX_API QvxStatus qvx_Vector_MulC_32F(const Qvx32f* src, Qvx32f val, Qvx32f* dst, int len);
+QVX_API QvxStatus qvx_Vector_MulC_64F(const Qvx64f* src, Qvx64f val, Qvx64f* dst, int len);
+QVX_API QvxStatus qvx_Vector_MulC_32FC(const Qvx32fc* src, Qvx32fc val, Qvx32fc* dst, int len);
+QVX_API QvxStatus qvx_Vector_MulC_64FC(const Qvx64fc* src, Qvx64fc val, Qvx64fc* dst, int len);
+QVX_API QvxStatus qvx_Vector_MulC_CToC_32F(const Qvx32f* srcRe, const Qvx32f* srcIm, Qvx32f valRe,
+                                           Qvx32f valIm, Qvx32f* dstRe, Qvx32f* dstIm, int len);
+QVX_API QvxStatus qvx_Vector_MulC_CToC_64F(const Qvx64f* srcRe, const Qvx64f* srcIm, Qvx64f valRe,
+                                           Qvx64f valIm, Qvx64f* dstRe, Qvx64f* dstIm, int len);
+
+QVX_API QvxStatus qvx_Vector_DivC_32F(const Qvx32f* src, Qvx32f val, Qvx32f* dst, int len);
+QVX_API QvxStatus qvx_Vector_DivC_64F(const Qvx64f* src, Qvx64f val, Qvx64f* dst, int len);
+QVX_API QvxStatus qvx_Vector_DivC_32FC(const Qvx32fc* src, Qvx32fc val, Qvx32fc* dst, int len);
+QVX_API QvxStatus qvx_Vector_DivC_64FC(const Qvx64fc* src, Qvx64fc val, Qvx64fc* dst, int len);
+
+QVX_API QvxStatus qvx_Vector_DivCRev_32F(const Qvx32f* src, Qvx32f val, Qvx32f* dst, int len);
+QVX_API QvxStatus qvx_Vector_DivCRev_64F(const Qvx64f* src, Qvx64f val, Qvx64f* dst, int len);
+QVX_API QvxStatus qvx_Vector_DivCRev_32FC(const Qvx32fc* src, Qvx32fc val, Qvx32fc* dst, int len);
+QVX_API QvxStatus qvx_Vector_DivCRev_64FC(const Qvx64fc* src, Qvx64fc val, Qvx64fc* dst, int len);
 
 /* ---- floating-point multiply-accumulate ---- */
+/*
+ * Multiply and add, with the addend always an explicit operand:
+ *   MulAdd    src1*src2 + src3      MulCAdd   src1*val + src2      MulCAddC  src*mulVal + addVal
+ *   real      (x * y) + z: the product is rounded, then the sum (no fused multiply-add)
+ *   complex MulAdd (x = src1, y = src2, z = src3):
+ *             (((xr*yr) + zr) - (xi*yi), ((xr*yi) + zi) + (xi*yr))
+ *   complex MulCAdd, MulCAddC (x the element, c the multiplier, z the addend):
+ *             (((xr*cr) + zr) - (xi*ci), ((xi*cr) + zi) + (xr*ci))
+ *   Each operation is rounded in the element's precision, in the order shown; the two
+ *   complex forms differ in the product that enters the imaginary part first, which can
+ *   change its last bit.
+ *   MulCAddC_16S, MulCAddC_32S: the element is converted exactly to single (16S) or double
+ *   (32S) precision, v = (x*mulVal) + addVal is computed there, and v is stored truncated
+ *   toward zero after saturation: above 32767 (2147483647) stores that bound, below -32768
+ *   (-2147483648) stores that bound.  A NaN v stores 0 (16S) or -2147483648 (32S).
+ * len < 1: nothing is read or written.  The destination may be the addend array (src3 of
+ * MulAdd, src2 of MulCAdd, with their split arrays), which then accumulates the products;
+ * for the real and integer forms it may also be any source.  The complex forms must not
+ * write over a multiplied source (src1 or src2 of MulAdd, src1 of MulCAdd, src of
+ * MulCAddC).  Other overlaps are undefined.
+ */
+QVX_API QvxStatus qvx_Vector_MulAdd_32F(const Qvx32f* src1, const Qvx32f* src2, const Qvx32f* src3,
+                                        Qvx32f* dst, int len);
+QVX_API QvxStatus qvx_Vector_MulAdd_64F(const Qvx64f* src1, const Qvx64f* src2, const Qvx64f* src3,
+                                        Qvx64f* dst, int len);
+QVX_API QvxStatus qvx_Vector_MulAdd_32FC(const Qvx32fc* src1, const Qvx32fc* src2,
+                                         const Qvx32fc* src3, Qvx32fc* dst, int len);
+QVX_API QvxStatus qvx_Vector_MulAdd_64FC(const Qvx64fc* src1, const Qvx64fc* src2,
+                                         const Qvx64fc* src3, Qvx64fc* dst, int len);
+QVX_API QvxStatus qvx_Vector_MulAdd_CToC_32F(const Qvx32f* src1Re, const Qvx32f* src1Im,
+                                             const Qvx32f* src2Re, const Qvx32f* src2Im,
+                                             const Qvx32f* src3Re, const Qvx32f* src3Im,
+                                             Qvx32f* dstRe, Qvx32f* dstIm, int len);
+QVX_API QvxStatus qvx_Vector_MulAdd_CToC_64F(const Qvx64f* src1Re, const Qvx64f* src1Im,
+                                             const Qvx64f* src2Re, const Qvx64f* src2Im,
+                                             const Qvx64f* src3Re, const Qvx64f* src3Im,
+                                             Qvx64f* dstRe, Qvx64f* dstIm, int len);
+
+QVX_API QvxStatus qvx_Vector_MulCAdd_32F(const Qvx32f* src1, Qvx32f val, const Qvx32f* src2,
+                                         Qvx32f* dst, int len);
+QVX_API QvxStatus qvx_Vector_MulCAdd_64F(const Qvx64f* src1, Qvx64f val, const Qvx64f* src2,
+                                         Qvx64f* dst, int len);
+QVX_API QvxStatus qvx_Vector_MulCAdd_32FC(const Qvx32fc* src1, Qvx32fc val, const Qvx32fc* src2,
+                                          Qvx32fc* dst, int len);
+QVX_API QvxStatus qvx_Vector_MulCAdd_64FC(const Qvx64fc* src1, Qvx64fc val, const Qvx64fc* src2,
+                                          Qvx64fc* dst, int len);
+QVX_API QvxStatus qvx_Vector_MulCAdd_CToC_32F(const Qvx32f* src1Re, const Qvx32f* src1Im,
+                                              Qvx32f valRe, Qvx32f valIm, const Qvx32f* src2Re,
+                                              const Qvx32f* src2Im, Qvx32f* dstRe, Qvx32f* dstIm,
+                                              int len);
+QVX_API QvxStatus qvx_Vector_MulCAdd_CToC_64F(const Qvx64f* src1Re, const Qvx64f* src1Im,
+                                              Qvx64f valRe, Qvx64f valIm, const Qvx64f* src2Re,
+                                              const Qvx64f* src2Im, Qvx64f* dstRe, Qvx64f* dstIm,
+                                              int len);
+
+QVX_API QvxStatus qvx_Vector_MulCAddC_32F(const Qvx32f* src, Qvx32f mulVal, Qvx32f addVal,
+                                          Qvx32f* dst, int len);
+QVX_API QvxStatus qvx_Vector_MulCAddC_64F(const Qvx64f* src, Qvx64f mulVal, Qvx64f addVal,
+                                          Qvx64f* dst, int len);
+QVX_API QvxStatus qvx_Vector_MulCAddC_32FC(const Qvx32fc* src, Qvx32fc mulVal, Qvx32fc addVal,
+                                           Qvx32fc* dst, int len);
+QVX_API QvxStatus qvx_Vector_MulCAddC_64FC(const Qvx64fc* src, Qvx64fc mulVal, Qvx64fc addVal,
+                                           Qvx64fc* dst, int len);
+QVX_API QvxStatus qvx_Vector_MulCAddC_CToC_32F(const Qvx32f* srcRe, const Qvx32f* srcIm,
+                                               Qvx32f mulRe, Qvx32f mulIm, Qvx32f addRe,
+                                               Qvx32f addIm, Qvx32f* dstRe, Qvx32f* dstIm, int len);
+QVX_API QvxStatus qvx_Vector_MulCAddC_CToC_64F(const Qvx64f* srcRe, const Qvx64f* srcIm,
+                                               Qvx64f mulRe, Qvx64f mulIm, Qvx64f addRe,
+                                               Qvx64f addIm, Qvx64f* dstRe, Qvx64f* dstIm, int len);
+QVX_API QvxStatus qvx_Vector_MulCAddC_16S(const Qvx16s* src, Qvx32f mulVal, Qvx32f addVal,
+                                          Qvx16s* dst, int len);
+QVX_API QvxStatus qvx_Vector_MulCAddC_32S(const Qvx32s* src, Qvx64f mulVal, Qvx64f addVal,
+                                          Qvx32s* dst, int len);
 
 /* ---- scale factor and Shift ---- */
 /* ---------------------------------------------------------------------------------------

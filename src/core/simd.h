@@ -165,6 +165,38 @@ inline V subs_s32(V a, V b) {
 // -- conversions --
 
 // -- floating point --
+// Overloads by element type, so one kernel template serves single and double precision.
+inline VF vload(const float* p) { return _mm_loadu_ps(p); }
+inline VD vload(const double* p) { return _mm_loadu_pd(p); }
+inline void vstore(float* p, VF v) { _mm_storeu_ps(p, v); }
+inline void vstore(double* p, VD v) { _mm_storeu_pd(p, v); }
+inline VF splat(float v) { return _mm_set1_ps(v); }
+inline VD splat(double v) { return _mm_set1_pd(v); }
+// (re, im) replicated over the register: twice for singles, once for doubles.
+inline VF splat_pair(float re, float im) { return _mm_setr_ps(re, im, re, im); }
+inline VD splat_pair(double re, double im) { return _mm_setr_pd(re, im); }
+// Interleaved complex data <-> separate registers of real and imaginary parts: 32 bytes at p
+// hold four single-precision or two double-precision elements.
+inline void deinterleave(const float* p, VF& re, VF& im) {
+  const VF a = _mm_loadu_ps(p), b = _mm_loadu_ps(p + 4);
+  re = _mm_shuffle_ps(a, b, _MM_SHUFFLE(2, 0, 2, 0));
+  im = _mm_shuffle_ps(a, b, _MM_SHUFFLE(3, 1, 3, 1));
+}
+inline void deinterleave(const double* p, VD& re, VD& im) {
+  VD a = _mm_loadu_pd(p), b = _mm_loadu_pd(p + 2);
+  // Keeps both loads whole: folded into the unpacks they would become four half loads.
+  __asm__("" : "+x"(a), "+x"(b));
+  re = _mm_unpacklo_pd(a, b);
+  im = _mm_unpackhi_pd(a, b);
+}
+inline void interleave(float* p, VF re, VF im) {
+  _mm_storeu_ps(p, _mm_unpacklo_ps(re, im));
+  _mm_storeu_ps(p + 4, _mm_unpackhi_ps(re, im));
+}
+inline void interleave(double* p, VD re, VD im) {
+  _mm_storeu_pd(p, _mm_unpacklo_pd(re, im));
+  _mm_storeu_pd(p + 2, _mm_unpackhi_pd(re, im));
+}
 
 // -- bits and arrangement --
 

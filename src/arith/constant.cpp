@@ -1,0 +1,147 @@
+// Arithmetic between a floating-point vector and one constant.  Division by a constant is
+// a multiplication by its reciprocal, computed once per call.
+#include "arith/complex.h"
+#include "arith/kernels.h"
+#include "core/export.h"
+
+namespace {
+
+using namespace qvx;
+using namespace qvx::arith;
+
+// x is the element, c the constant.
+const auto add = [](auto x, auto c) { return x + c; };
+const auto sub = [](auto x, auto c) { return x - c; };
+const auto sub_rev = [](auto x, auto c) { return c - x; };
+const auto mul = [](auto x, auto c) { return x * c; };
+const auto div_rev = [](auto x, auto c) { return c / x; };
+const auto complex_mul = [](auto x, auto c) { return cmul(x, c); };
+const auto complex_div_rev = [](auto x, auto c) { return cdiv(c, x); };
+
+template <class T, class F>
+inline QvxStatus real(const T* src, T val, T* dst, int len, F f) {
+  map(len, RD<T>{dst}, f, R<T>{src}, real_const(val));
+  return QVX_STS_NO_ERR;
+}
+
+// Real and imaginary parts each with their own part of the constant, kept interleaved.
+template <class T, class F>
+inline QvxStatus by_parts(const T* src, T re, T im, T* dst, int len, F f) {
+  const auto op = [f](auto x, auto c) { return per_part(f, x, c); };
+  map(len, PD<T>{dst}, op, P<T>{src}, pair_const(re, im));
+  return QVX_STS_NO_ERR;
+}
+
+template <class T, class F>
+inline QvxStatus complex(const T* src, T re, T im, T* dst, int len, F f) {
+  map(len, ID<T>{dst}, f, I<T>{src}, complex_const(re, im));
+  return QVX_STS_NO_ERR;
+}
+
+}  // namespace
+
+// ---- AddC, SubC, SubCRev ----
+QVX_DEFINE(QvxStatus, Vector_AddC_32F, (const Qvx32f* src, Qvx32f val, Qvx32f* dst, int len)) {
+  return real(src, val, dst, len, add);
+}
+QVX_DEFINE(QvxStatus, Vector_AddC_64F, (const Qvx64f* src, Qvx64f val, Qvx64f* dst, int len)) {
+  return real(src, val, dst, len, add);
+}
+QVX_DEFINE(QvxStatus, Vector_AddC_32FC, (const Qvx32fc* src, Qvx32fc val, Qvx32fc* dst, int len)) {
+  return by_parts(sc(src), val.re, val.im, sc(dst), len, add);
+}
+QVX_DEFINE(QvxStatus, Vector_AddC_64FC, (const Qvx64fc* src, Qvx64fc val, Qvx64fc* dst, int len)) {
+  return by_parts(sc(src), val.re, val.im, sc(dst), len, add);
+}
+QVX_DEFINE(QvxStatus, Vector_SubC_32F, (const Qvx32f* src, Qvx32f val, Qvx32f* dst, int len)) {
+  return real(src, val, dst, len, sub);
+}
+QVX_DEFINE(QvxStatus, Vector_SubC_64F, (const Qvx64f* src, Qvx64f val, Qvx64f* dst, int len)) {
+  return real(src, val, dst, len, sub);
+}
+QVX_DEFINE(QvxStatus, Vector_SubC_32FC, (const Qvx32fc* src, Qvx32fc val, Qvx32fc* dst, int len)) {
+  return by_parts(sc(src), val.re, val.im, sc(dst), len, sub);
+}
+QVX_DEFINE(QvxStatus, Vector_SubC_64FC, (const Qvx64fc* src, Qvx64fc val, Qvx64fc* dst, int len)) {
+  return by_parts(sc(src), val.re, val.im, sc(dst), len, sub);
+}
+QVX_DEFINE(QvxStatus, Vector_SubCRev_32F, (const Qvx32f* src, Qvx32f val, Qvx32f* dst, int len)) {
+  return real(src, val, dst, len, sub_rev);
+}
+QVX_DEFINE(QvxStatus, Vector_SubCRev_64F, (const Qvx64f* src, Qvx64f val, Qvx64f* dst, int len)) {
+  return real(src, val, dst, len, sub_rev);
+}
+QVX_DEFINE(QvxStatus, Vector_SubCRev_32FC,
+           (const Qvx32fc* src, Qvx32fc val, Qvx32fc* dst, int len)) {
+  return by_parts(sc(src), val.re, val.im, sc(dst), len, sub_rev);
+}
+QVX_DEFINE(QvxStatus, Vector_SubCRev_64FC,
+           (const Qvx64fc* src, Qvx64fc val, Qvx64fc* dst, int len)) {
+  return by_parts(sc(src), val.re, val.im, sc(dst), len, sub_rev);
+}
+
+// ---- MulC ----
+QVX_DEFINE(QvxStatus, Vector_MulC_32F, (const Qvx32f* src, Qvx32f val, Qvx32f* dst, int len)) {
+  return real(src, val, dst, len, mul);
+}
+QVX_DEFINE(QvxStatus, Vector_MulC_64F, (const Qvx64f* src, Qvx64f val, Qvx64f* dst, int len)) {
+  return real(src, val, dst, len, mul);
+}
+QVX_DEFINE(QvxStatus, Vector_MulC_32FC, (const Qvx32fc* src, Qvx32fc val, Qvx32fc* dst, int len)) {
+  return complex(sc(src), val.re, val.im, sc(dst), len, complex_mul);
+}
+QVX_DEFINE(QvxStatus, Vector_MulC_64FC, (const Qvx64fc* src, Qvx64fc val, Qvx64fc* dst, int len)) {
+  return complex(sc(src), val.re, val.im, sc(dst), len, complex_mul);
+}
+QVX_DEFINE(QvxStatus, Vector_MulC_CToC_32F,
+           (const Qvx32f* srcRe, const Qvx32f* srcIm, Qvx32f valRe, Qvx32f valIm, Qvx32f* dstRe,
+            Qvx32f* dstIm, int len)) {
+  map(len, SD<Qvx32f>{dstRe, dstIm}, complex_mul, S<Qvx32f>{srcRe, srcIm},
+      complex_const(valRe, valIm));
+  return QVX_STS_NO_ERR;
+}
+QVX_DEFINE(QvxStatus, Vector_MulC_CToC_64F,
+           (const Qvx64f* srcRe, const Qvx64f* srcIm, Qvx64f valRe, Qvx64f valIm, Qvx64f* dstRe,
+            Qvx64f* dstIm, int len)) {
+  map(len, SD<Qvx64f>{dstRe, dstIm}, complex_mul, S<Qvx64f>{srcRe, srcIm},
+      complex_const(valRe, valIm));
+  return QVX_STS_NO_ERR;
+}
+
+// ---- DivC: one reciprocal per call, then MulC ----
+QVX_DEFINE(QvxStatus, Vector_DivC_32F, (const Qvx32f* src, Qvx32f val, Qvx32f* dst, int len)) {
+  const Qvx32f r = 1.0f / val;
+  return __qvx_Vector_MulC_32F(src, r, dst, len);
+}
+QVX_DEFINE(QvxStatus, Vector_DivC_64F, (const Qvx64f* src, Qvx64f val, Qvx64f* dst, int len)) {
+  const Qvx64f r = 1.0 / val;
+  return __qvx_Vector_MulC_64F(src, r, dst, len);
+}
+// The single-precision reciprocal is formed in double precision and rounded once per part.
+QVX_DEFINE(QvxStatus, Vector_DivC_32FC, (const Qvx32fc* src, Qvx32fc val, Qvx32fc* dst, int len)) {
+  const double cr = val.re, ci = val.im;
+  const double d = (cr * cr) + (ci * ci);
+  const Qvx32fc r = {static_cast<Qvx32f>(cr / d), static_cast<Qvx32f>((-ci) / d)};
+  return __qvx_Vector_MulC_32FC(src, r, dst, len);
+}
+QVX_DEFINE(QvxStatus, Vector_DivC_64FC, (const Qvx64fc* src, Qvx64fc val, Qvx64fc* dst, int len)) {
+  const double d = (val.re * val.re) + (val.im * val.im);
+  const Qvx64fc r = {val.re / d, (-val.im) / d};
+  return __qvx_Vector_MulC_64FC(src, r, dst, len);
+}
+
+// ---- DivCRev: the constant divided by each element ----
+QVX_DEFINE(QvxStatus, Vector_DivCRev_32F, (const Qvx32f* src, Qvx32f val, Qvx32f* dst, int len)) {
+  return real(src, val, dst, len, div_rev);
+}
+QVX_DEFINE(QvxStatus, Vector_DivCRev_64F, (const Qvx64f* src, Qvx64f val, Qvx64f* dst, int len)) {
+  return real(src, val, dst, len, div_rev);
+}
+QVX_DEFINE(QvxStatus, Vector_DivCRev_32FC,
+           (const Qvx32fc* src, Qvx32fc val, Qvx32fc* dst, int len)) {
+  return complex(sc(src), val.re, val.im, sc(dst), len, complex_div_rev);
+}
+QVX_DEFINE(QvxStatus, Vector_DivCRev_64FC,
+           (const Qvx64fc* src, Qvx64fc val, Qvx64fc* dst, int len)) {
+  return complex(sc(src), val.re, val.im, sc(dst), len, complex_div_rev);
+}
