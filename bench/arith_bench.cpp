@@ -37,15 +37,6 @@ struct Data : Buffer<S> {
   Data(size_t n, double seed) : Buffer<S>(n) { fill_normal(this->get(), n, seed); }
 };
 
-void BM_memcpy(benchmark::State& state) {
-  const size_t bytes = static_cast<size_t>(state.range(0)) / 2;
-  Buffer<uint8_t> src(bytes), dst(bytes);
-  for (auto _ : state) {
-    memcpy(dst.get(), src.get(), bytes);
-    benchmark::ClobberMemory();
-  }
-  qvxb::count_bytes(state, state.range(0));
-}
 
 // ---- element-wise, real ----
 
@@ -257,7 +248,7 @@ void complex_sizes(benchmark::internal::Benchmark* b) {
 // memcpy of the bytes of each shape at the large size (16 MiB arrays): two sources and a
 // destination, one source and a destination, three sources and a destination, and the split
 // complex product (four sources, two destinations).
-BENCHMARK(BM_memcpy)
+BENCHMARK(qvxb::BM_memcpy)
     ->Arg(3 * qvxb::kMem)
     ->Arg(2 * qvxb::kMem)
     ->Arg(4 * qvxb::kMem)

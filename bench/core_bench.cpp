@@ -6,15 +6,6 @@ namespace {
 
 using qvxb::Buffer;
 
-void BM_memcpy(benchmark::State& state) {
-  const size_t bytes = static_cast<size_t>(state.range(0));
-  Buffer<uint8_t> src(bytes), dst(bytes);
-  for (auto _ : state) {
-    memcpy(dst.get(), src.get(), bytes);
-    benchmark::ClobberMemory();
-  }
-  qvxb::count_bytes(state, 2 * state.range(0));
-}
 
 void BM_memmove_overlap(benchmark::State& state) {
   const size_t bytes = static_cast<size_t>(state.range(0));
@@ -84,7 +75,7 @@ void BM_set(benchmark::State& state) {
   qvxb::count_bytes(state, state.range(0));
 }
 
-BENCHMARK(BM_memcpy)->Apply(qvxb::sizes);
+BENCHMARK(qvxb::BM_memcpy)->Arg(2 * qvxb::kL1)->Arg(2 * qvxb::kL2)->Arg(2 * qvxb::kMem)->Arg(2 * qvxb::kBig);
 BENCHMARK(BM_memmove_overlap)->Apply(qvxb::sizes);
 BENCHMARK(BM_memset)->Apply(qvxb::sizes);
 BENCHMARK(BM_copy_loop<Qvx16s>)->Apply(qvxb::sizes);
