@@ -157,6 +157,37 @@ QVX_API QvxStatus qvx_Vector_Move_64FC(const Qvx64fc* src, Qvx64fc* dst, int len
 /* ---- floating-point multiply-accumulate ---- */
 
 /* ---- scale factor and Shift ---- */
+/* ---------------------------------------------------------------------------------------
+ * The scale factor of every fixed-point ("Shift") primitive
+ *
+ * The exact integer result R of the operation is multiplied by 2^scaleFactor and saturated
+ * to the destination type (8U 0..255, 16U 0..65535, 16S -32768..32767, 32S -2^31..2^31-1;
+ * 16SC: each part as 16S, independently).  Every int scaleFactor is accepted:
+ *   scaleFactor >= H    every nonzero R saturates: the upper bound for R > 0, the lower
+ *                       bound for R < 0 (0 for unsigned types), 0 for R = 0.  H is 8 for
+ *                       8U, 16 for 16U, 15 for 16S and 16SC, 31 for 32S.
+ *   1 .. H-1            R * 2^scaleFactor, formed without overflow, then clamped.
+ *   0                   R clamped.
+ *   L .. -1             floor(R / 2^-scaleFactor): an arithmetic shift right, rounding
+ *                       toward minus infinity (at -1: 5 gives 2, -5 gives -3, -1 gives -1),
+ *                       then clamped (a negative R stores 0 in an unsigned type).
+ *   below L             the whole destination is filled with 0 (also where a negative R would
+ *                       have given -1) and no source is read.  L is per primitive; it is
+ *                       listed with each family.
+ * len < 1 writes nothing on every path.  The destination may be a source array itself
+ * (in-place use) with the same result as separate arrays; other overlaps are undefined.
+ *
+ * Shift: R is the source element.  Thresholds: 8U H 8, L -7; 16U H 16, L -15; 16S H 15,
+ * L -15; 32S H 31, L -31.  Scale factor 0 copies the vector unchanged.  At -15 a 16S -1
+ * or -32768 still gives -1; from -16 on every element is 0.  Shift_16SC is Shift_16S on the
+ * 2*len parts (a complex vector must have fewer than 2^30 elements).
+ * ------------------------------------------------------------------------------------- */
+QVX_API QvxStatus qvx_Vector_Shift_8U(const Qvx8u* src, Qvx8u* dst, int len, int scaleFactor);
+QVX_API QvxStatus qvx_Vector_Shift_16U(const Qvx16u* src, Qvx16u* dst, int len, int scaleFactor);
+QVX_API QvxStatus qvx_Vector_Shift_16S(const Qvx16s* src, Qvx16s* dst, int len, int scaleFactor);
+QVX_API QvxStatus qvx_Vector_Shift_32S(const Qvx32s* src, Qvx32s* dst, int len, int scaleFactor);
+QVX_API QvxStatus qvx_Vector_Shift_16SC(const Qvx16sc* src, Qvx16sc* dst, int len,
+                                        int scaleFactor);
 
 /* ---- scaled addition and subtraction ---- */
 

@@ -62,6 +62,106 @@ inline V narrow_u16range_s32_u16(V lo, V hi) {
 
 // -- fixed point --
 
+// Shifts of every lane by one count per call.  Each helper is built once per call (the
+// count and its constants in registers) and applied to every block.  SSE2 takes a shift
+// count from a register, so one kernel serves every scale factor.
+
+// Right shifts: logical for unsigned lanes (bits shifted in are 0), arithmetic (rounding
+// toward minus infinity) for signed ones.  8-bit lanes shift as 16-bit lanes and drop the
+// bits that crossed in from the neighbouring byte.  Counts up to the lane width - 1.
+struct ShrU8 {
+  V cnt, keep;
+  explicit ShrU8(int n)
+      : cnt(_mm_cvtsi32_si128(n)), keep(_mm_set1_epi8(static_cast<char>(0xFF >> n))) {}
+  V operator()(V x) const { return _mm_and_si128(_mm_srl_epi16(x, cnt), keep); }
+};
+struct ShrU16 {
+  V cnt;
+  explicit ShrU16(int n) : cnt(_mm_cvtsi32_si128(n)) {}
+  V operator()(V x) const { return _mm_srl_epi16(x, cnt); }
+};
+struct ShrS16 {
+  V cnt;
+  explicit ShrS16(int n) : cnt(_mm_cvtsi32_si128(n)) {}
+  V operator()(V x) const { return _mm_sra_epi16(x, cnt); }
+};
+struct ShrS32 {
+  V cnt;
+  explicit ShrS32(int n) : cnt(_mm_cvtsi32_si128(n)) {}
+  V operator()(V x) const { return _mm_sra_epi32(x, cnt); }
+};
+
+// Saturating left shifts by s = 1 .. H of the lane type (8U 8, 16U 16, 16S 15, 32S 31):
+// x * 2^s clamped to the lane's range.  At s = H every nonzero lane becomes the bound of its
+// sign, which is the sign fill.
+struct ShlSatU8 {
+  V cnt, keep, limit;
+  explicit ShlSatU8(int s)
+      : cnt(_mm_cvtsi32_si128(s)),
+        keep(_mm_set1_epi8(static_cast<char>((0xFF << s) & 0xFF))),
+        limit(_mm_set1_epi8(static_cast<char>(0xFF >> s))) {}
+  V operator()(V x) const {
+    // Lanes above 255 >> s overflow: all ones.  The others shift within their byte.
+    const V fits = _mm_cmpeq_epi8(_mm_subs_epu8(x, limit), _mm_setzero_si128());
+    const V shifted = _mm_and_si128(_mm_sll_epi16(x, cnt), keep);
+    return _mm_or_si128(shifted, _mm_andnot_si128(fits, _mm_set1_epi8(-1)));
+  }
+};
+struct ShlSatU16 {
+  V cnt, limit;
+  explicit ShlSatU16(int s)
+      : cnt(_mm_cvtsi32_si128(s)), limit(_mm_set1_epi16(static_cast<short>(0xFFFF >> s))) {}
+  V operator()(V x) const {
+    const V fits = _mm_cmpeq_epi16(_mm_subs_epu16(x, limit), _mm_setzero_si128());
+    return _mm_or_si128(_mm_sll_epi16(x, cnt), _mm_andnot_si128(fits, _mm_set1_epi16(-1)));
+  }
+};
+struct ShlSatS16 {
+  V cnt, lo, hi, low_bits;
+  explicit ShlSatS16(int s)
+      : cnt(_mm_cvtsi32_si128(s)),
+        lo(_mm_set1_epi16(static_cast<short>(-32768 >> s))),
+        hi(_mm_set1_epi16(static_cast<short>(32767 >> s))),
+        low_bits(_mm_set1_epi16(static_cast<short>((1 << s) - 1))) {}
+  V operator()(V x) const {
+    // Clamped to [-32768 >> s, 32767 >> s] the shift is exact; the low end then lands on
+    // -32768 itself, the high end on 32767 with its low s bits clear, which the lanes that
+    // were above it get back.
+    const V c = _mm_min_epi16(_mm_max_epi16(x, lo), hi);
+    return _mm_or_si128(_mm_sll_epi16(c, cnt), _mm_and_si128(_mm_cmpgt_epi16(x, hi), low_bits));
+  }
+};
+struct ShlSatS32 {
+  V cnt, lo, hi;
+  explicit ShlSatS32(int s)
+      : cnt(_mm_cvtsi32_si128(s)),
+        lo(_mm_set1_epi32(static_cast<int32_t>(INT32_MIN >> s))),
+        hi(_mm_set1_epi32(INT32_MAX >> s)) {}
+  V operator()(V x) const {
+    const V over = _mm_cmpgt_epi32(x, hi);
+    const V under = _mm_cmplt_epi32(x, lo);
+    const V shifted = _mm_andnot_si128(_mm_or_si128(over, under), _mm_sll_epi32(x, cnt));
+    return _mm_or_si128(shifted,
+                        _mm_or_si128(_mm_and_si128(over, _mm_set1_epi32(INT32_MAX)),
+                                     _mm_and_si128(under, _mm_set1_epi32(INT32_MIN))));
+  }
+};
+
+// Saturating 32-bit addition and subtraction (SSE2 has them only for 8- and 16-bit lanes):
+// where the wrapped result has the wrong sign, the bound of the true result's sign.
+inline V adds_s32(V a, V b) {
+  const V s = _mm_add_epi32(a, b);
+  const V over = _mm_srai_epi32(_mm_and_si128(_mm_xor_si128(s, a), _mm_xor_si128(s, b)), 31);
+  const V bound = _mm_xor_si128(_mm_srai_epi32(a, 31), _mm_set1_epi32(INT32_MAX));
+  return select(over, bound, s);
+}
+inline V subs_s32(V a, V b) {
+  const V d = _mm_sub_epi32(a, b);
+  const V over = _mm_srai_epi32(_mm_and_si128(_mm_xor_si128(a, b), _mm_xor_si128(a, d)), 31);
+  const V bound = _mm_xor_si128(_mm_srai_epi32(a, 31), _mm_set1_epi32(INT32_MAX));
+  return select(over, bound, d);
+}
+
 // -- conversions --
 
 // Four 32-bit lanes as doubles: lanes 0 and 1, then lanes 2 and 3.
