@@ -192,6 +192,52 @@ QVX_API QvxStatus qvx_Vector_Shift_16SC(const Qvx16sc* src, Qvx16sc* dst, int le
 /* ---- scaled addition and subtraction ---- */
 
 /* ---- integer conversions ---- */
+/*
+ * TypeConvertShift_<S>_<D>(src, dst, len, scaleFactor) for every ordered pair of 8U, 8S,
+ * 16U, 16S and 32S: each element x (read with its own signedness) times 2^scaleFactor,
+ * exactly, then saturated to D: 8U [0, 255], 8S [-128, 127], 16U [0, 65535],
+ * 16S [-32768, 32767], 32S [-2147483648, 2147483647].  With s = scaleFactor:
+ *  - s > 0: x * 2^s clamped, formed without wrap-around (from s = 8, 7, 16, 15 or 31 for
+ *    an 8U, 8S, 16U, 16S or 32S destination every nonzero x gives the bound of its sign;
+ *    0 gives 0).  Negative x into an unsigned destination gives 0 at every s.
+ *  - s = 0: x clamped.
+ *  - s < 0: x shifted right arithmetically by -s bits, floor(x / 2^-s), rounding toward
+ *    minus infinity (3 gives 1, -3 gives -2, -1 stays -1), then clamped.
+ *  - Below the zero-fill threshold L of the pair the whole destination is set to 0 without
+ *    reading the source (negative elements included, which a shift would have left at -1):
+ *                src \ dst    8U    8S   16U   16S   32S
+ *                   8U        -     -7    -7    -7    -7
+ *                   8S       -6     -    -6    -7    -7
+ *                  16U      -15   -15     -   -15   -15
+ *                  16S      -15   -15   -14     -   -15
+ *                  32S      -30   -31   -30   -31     -
+ *    e.g. 8S_16S at s = -7 turns -128 into -1, at s = -8 into 0.  Every scaleFactor from
+ *    -2147483648 to 2147483647 is accepted.
+ *  - len < 1 touches no memory.
+ *  - 8U_8S, 8S_8U, 16U_16S and 16S_16U may run in place (dst equal to src).  Other
+ *    overlaps give the result of converting one element at a time in ascending order, each
+ *    element read before its own result is stored.
+ */
+QVX_API QvxStatus qvx_Vector_TypeConvertShift_8U_8S(const Qvx8u* src, Qvx8s* dst, int len, int scaleFactor);
+QVX_API QvxStatus qvx_Vector_TypeConvertShift_8U_16U(const Qvx8u* src, Qvx16u* dst, int len, int scaleFactor);
+QVX_API QvxStatus qvx_Vector_TypeConvertShift_8U_16S(const Qvx8u* src, Qvx16s* dst, int len, int scaleFactor);
+QVX_API QvxStatus qvx_Vector_TypeConvertShift_8U_32S(const Qvx8u* src, Qvx32s* dst, int len, int scaleFactor);
+QVX_API QvxStatus qvx_Vector_TypeConvertShift_8S_8U(const Qvx8s* src, Qvx8u* dst, int len, int scaleFactor);
+QVX_API QvxStatus qvx_Vector_TypeConvertShift_8S_16U(const Qvx8s* src, Qvx16u* dst, int len, int scaleFactor);
+QVX_API QvxStatus qvx_Vector_TypeConvertShift_8S_16S(const Qvx8s* src, Qvx16s* dst, int len, int scaleFactor);
+QVX_API QvxStatus qvx_Vector_TypeConvertShift_8S_32S(const Qvx8s* src, Qvx32s* dst, int len, int scaleFactor);
+QVX_API QvxStatus qvx_Vector_TypeConvertShift_16U_8U(const Qvx16u* src, Qvx8u* dst, int len, int scaleFactor);
+QVX_API QvxStatus qvx_Vector_TypeConvertShift_16U_8S(const Qvx16u* src, Qvx8s* dst, int len, int scaleFactor);
+QVX_API QvxStatus qvx_Vector_TypeConvertShift_16U_16S(const Qvx16u* src, Qvx16s* dst, int len, int scaleFactor);
+QVX_API QvxStatus qvx_Vector_TypeConvertShift_16U_32S(const Qvx16u* src, Qvx32s* dst, int len, int scaleFactor);
+QVX_API QvxStatus qvx_Vector_TypeConvertShift_16S_8U(const Qvx16s* src, Qvx8u* dst, int len, int scaleFactor);
+QVX_API QvxStatus qvx_Vector_TypeConvertShift_16S_8S(const Qvx16s* src, Qvx8s* dst, int len, int scaleFactor);
+QVX_API QvxStatus qvx_Vector_TypeConvertShift_16S_16U(const Qvx16s* src, Qvx16u* dst, int len, int scaleFactor);
+QVX_API QvxStatus qvx_Vector_TypeConvertShift_16S_32S(const Qvx16s* src, Qvx32s* dst, int len, int scaleFactor);
+QVX_API QvxStatus qvx_Vector_TypeConvertShift_32S_8U(const Qvx32s* src, Qvx8u* dst, int len, int scaleFactor);
+QVX_API QvxStatus qvx_Vector_TypeConvertShift_32S_8S(const Qvx32s* src, Qvx8s* dst, int len, int scaleFactor);
+QVX_API QvxStatus qvx_Vector_TypeConvertShift_32S_16U(const Qvx32s* src, Qvx16u* dst, int len, int scaleFactor);
+QVX_API QvxStatus qvx_Vector_TypeConvertShift_32S_16S(const Qvx32s* src, Qvx16s* dst, int len, int scaleFactor);
 
 /* ---- conversions involving floating point ---- */
 /*

@@ -1,0 +1,185 @@
+// Integer conversions: the scale-and-saturate rule of fixed/scale.h with the source element
+// as the exact result R and the destination type as T, for every ordered pair of 8U, 8S,
+// 16U, 16S and 32S.  One template serves all twenty pairs; the zero-fill threshold L of each
+// pair is the one piece of data that differs, kept below as the matrix it is defined by.
+#include <limits.h>
+
+#include <type_traits>
+
+#include "convert/blocks.h"
+#include "core/export.h"
+#include "core/loops.h"
+#include "core/simd.h"
+#include "fixed/scale.h"
+
+namespace {
+
+using namespace qvx;
+using cvt::Lanes;
+using fixed::Bounds;
+using fixed::Step;
+using fixed::Thresholds;
+using simd::V;
+
+// ---- the zero-fill thresholds ----------------------------------------------------------
+
+enum TypeIndex { k8U, k8S, k16U, k16S, k32S };
+template <class T> constexpr int index_of();
+template <> constexpr int index_of<Qvx8u>() { return k8U; }
+template <> constexpr int index_of<Qvx8s>() { return k8S; }
+template <> constexpr int index_of<Qvx16u>() { return k16U; }
+template <> constexpr int index_of<Qvx16s>() { return k16S; }
+template <> constexpr int index_of<Qvx32s>() { return k32S; }
+
+// L of each pair, source type by row, destination type by column: for every scale factor
+// below L the destination is filled with zeros, through the fill primitive of its width
+// (8U fill for 8U and 8S, 16S fill for 16U and 16S, 32S fill for 32S).  An unsigned source,
+// or a signed one into an unsigned destination, has L at the last shift that still leaves
+// its largest value nonzero; a signed source into a signed destination has L = -(W - 1) of
+// the source, the last shift that still turns negative elements into -1.  The diagonal has
+// no primitive.
+constexpr int kNoPair = 0;
+constexpr int kZeroFillBelow[5][5] = {
+    //            8U       8S      16U      16S      32S      <- destination
+    /*  8U */ {kNoPair,     -7,      -7,      -7,      -7},
+    /*  8S */ {     -6, kNoPair,     -6,      -7,      -7},
+    /* 16U */ {    -15,    -15, kNoPair,     -15,     -15},
+    /* 16S */ {    -15,    -15,     -14, kNoPair,     -15},
+    /* 32S */ {    -30,    -31,     -30,     -31, kNoPair},
+};
+
+template <class S, class D>
+constexpr Thresholds thresholds() {
+  static_assert(!std::is_same<S, D>::value, "no conversion of a type into itself");
+  return Thresholds{Bounds<D>::H, kZeroFillBelow[index_of<S>()][index_of<D>()]};
+}
+
+// ---- the block path: groups of four 32-bit lanes ----------------------------------------
+
+// Lanes holding values of D, any 32-bit value, made ready for Lanes<D>::store, which
+// saturates every other type on its own.
+template <class D>
+inline V ready(V v) {
+  if constexpr (std::is_same<D, Qvx16u>::value) return simd::max_s32(v, _mm_setzero_si128());
+  return v;
+}
+
+// One block of 4 * max(groups of S, groups of D) elements: loaded and widened, op applied
+// to each group of four 32-bit lanes, narrowed with saturation and stored.
+template <class S, class D>
+constexpr int block_groups() {
+  return Lanes<S>::kGroups > Lanes<D>::kGroups ? Lanes<S>::kGroups : Lanes<D>::kGroups;
+}
+
+template <class S, class D, class Op>
+inline void block(const S* s, D* d, const Op& op) {
+  constexpr int G = block_groups<S, D>();
+  V g[G];
+  for (int k = 0; k < G; k += Lanes<S>::kGroups) Lanes<S>::load(s + 4 * k, g + k);
+  for (int k = 0; k < G; ++k) g[k] = ready<D>(op(g[k]));
+  for (int k = 0; k < G; k += Lanes<D>::kGroups) Lanes<D>::store(d + 4 * k, g + k);
+}
+
+// x * 2^n clamped to D, for 1 <= n < H of D, in 32-bit lanes.
+template <class S, class D>
+struct LeftShift {
+  V count, over, under, hi, lo;
+  explicit LeftShift(int n)
+      : count(_mm_cvtsi32_si128(n)),
+        over(_mm_set1_epi32(static_cast<int32_t>(Bounds<D>::hi >> n))),
+        under(_mm_set1_epi32(static_cast<int32_t>(Bounds<D>::lo >> n))),
+        hi(_mm_set1_epi32(static_cast<int32_t>(Bounds<D>::hi))),
+        lo(_mm_set1_epi32(static_cast<int32_t>(Bounds<D>::lo))) {}
+  V operator()(V x) const {
+    if constexpr (std::is_same<D, Qvx32s>::value) {
+      // The shifted value may pass 2^31: compare before shifting (hi >> n and lo >> n are
+      // the last sources that stay in range).
+      const V r = _mm_sll_epi32(x, count);
+      return simd::select(_mm_cmpgt_epi32(x, over), hi,
+                          simd::select(_mm_cmplt_epi32(x, under), lo, r));
+    } else {
+      // n <= 15 here.  Sources beyond +-2^15 saturate after any shift of 1 or more, and
+      // clamping them to +-2^15 keeps the shifted value within 2^30; the store saturates.
+      if constexpr (std::is_same<S, Qvx32s>::value) {
+        x = simd::clamp_s32(x, _mm_set1_epi32(-32768), _mm_set1_epi32(32768));
+      }
+      return _mm_sll_epi32(x, count);
+    }
+  }
+};
+
+// floor(x / 2^n) for 1 <= n <= 31: the arithmetic shift; the store saturates.
+struct RightShift {
+  V count;
+  explicit RightShift(int n) : count(_mm_cvtsi32_si128(n)) {}
+  V operator()(V x) const { return _mm_sra_epi32(x, count); }
+};
+
+// The bound of each lane's sign, 0 for 0.
+template <class D>
+struct SignFill {
+  V operator()(V x) const {
+    const V hi = _mm_set1_epi32(static_cast<int32_t>(Bounds<D>::hi));
+    const V lo = _mm_set1_epi32(static_cast<int32_t>(Bounds<D>::lo));
+    const V zero = _mm_setzero_si128();
+    return _mm_or_si128(_mm_and_si128(_mm_cmpgt_epi32(x, zero), hi),
+                        _mm_and_si128(_mm_cmplt_epi32(x, zero), lo));
+  }
+};
+
+// x itself; the store saturates.
+struct Keep {
+  V operator()(V x) const { return x; }
+};
+
+template <class S, class D, class Op>
+inline void pass(const S* src, D* dst, int len, int sf, const Op& op) {
+  constexpr int W = 4 * block_groups<S, D>();
+  run<W>(
+      len, cvt::blocks_exact(src, dst, len, W), [&](int i) { block(src + i, dst + i, op); },
+      [&](int i) { dst[i] = fixed::scale_saturate<D>(src[i], sf); });
+}
+
+template <class S, class D>
+inline QvxStatus convert(const S* src, D* dst, int len, int sf) {
+  constexpr Thresholds t = thresholds<S, D>();
+  return fixed::scaled_call(dst, len, sf, t, [&] {
+    const fixed::Plan p = fixed::plan(sf, t);
+    switch (p.step) {
+      case Step::Right: pass(src, dst, len, sf, RightShift(p.shift)); break;
+      case Step::Keep: pass(src, dst, len, sf, Keep()); break;
+      case Step::Left: pass(src, dst, len, sf, LeftShift<S, D>(p.shift)); break;
+      case Step::SignFill: pass(src, dst, len, sf, SignFill<D>()); break;
+      case Step::ZeroFill: break;  // taken by scaled_call
+    }
+  });
+}
+
+}  // namespace
+
+#define QVX_INT_CONVERT(S, D, TS, TD)                                                        \
+  QVX_DEFINE(QvxStatus, Vector_TypeConvertShift_##S##_##D,                                   \
+             (const TS* src, TD* dst, int len, int scaleFactor)) {                           \
+    return convert(src, dst, len, scaleFactor);                                              \
+  }
+
+QVX_INT_CONVERT(8U, 8S, Qvx8u, Qvx8s)
+QVX_INT_CONVERT(8U, 16U, Qvx8u, Qvx16u)
+QVX_INT_CONVERT(8U, 16S, Qvx8u, Qvx16s)
+QVX_INT_CONVERT(8U, 32S, Qvx8u, Qvx32s)
+QVX_INT_CONVERT(8S, 8U, Qvx8s, Qvx8u)
+QVX_INT_CONVERT(8S, 16U, Qvx8s, Qvx16u)
+QVX_INT_CONVERT(8S, 16S, Qvx8s, Qvx16s)
+QVX_INT_CONVERT(8S, 32S, Qvx8s, Qvx32s)
+QVX_INT_CONVERT(16U, 8U, Qvx16u, Qvx8u)
+QVX_INT_CONVERT(16U, 8S, Qvx16u, Qvx8s)
+QVX_INT_CONVERT(16U, 16S, Qvx16u, Qvx16s)
+QVX_INT_CONVERT(16U, 32S, Qvx16u, Qvx32s)
+QVX_INT_CONVERT(16S, 8U, Qvx16s, Qvx8u)
+QVX_INT_CONVERT(16S, 8S, Qvx16s, Qvx8s)
+QVX_INT_CONVERT(16S, 16U, Qvx16s, Qvx16u)
+QVX_INT_CONVERT(16S, 32S, Qvx16s, Qvx32s)
+QVX_INT_CONVERT(32S, 8U, Qvx32s, Qvx8u)
+QVX_INT_CONVERT(32S, 8S, Qvx32s, Qvx8s)
+QVX_INT_CONVERT(32S, 16U, Qvx32s, Qvx16u)
+QVX_INT_CONVERT(32S, 16S, Qvx32s, Qvx16s)
