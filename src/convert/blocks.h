@@ -5,6 +5,7 @@
 
 #include <stddef.h>
 #include <stdint.h>
+#include <string.h>
 
 #include "core/loops.h"
 #include "core/simd.h"
@@ -24,6 +25,21 @@ inline bool blocks_exact(const S* src, const D* dst, int len, int block) {
   if (sizeof(S) == sizeof(D) && (s == d || apart(src, dst, sizeof(S) * size_t(block)))) return true;
   const uintptr_t n = static_cast<uintptr_t>(len);
   return s + n * sizeof(S) <= d || d + n * sizeof(D) <= s;
+}
+
+// Element access for the element loops.  Source and destination may overlap and are of
+// different types, so plain typed accesses would let the compiler assume they never alias
+// and move a load past a store (or vectorise the loop): byte-wise access keeps each element
+// read before its own result is stored, and every later element read after it.
+template <class T>
+inline T get(const T* p) {
+  T v;
+  memcpy(&v, p, sizeof v);
+  return v;
+}
+template <class T>
+inline void put(T* p, T v) {
+  memcpy(p, &v, sizeof v);
 }
 
 // Groups of four 32-bit lanes per 16-byte load of an integer source, and the load that widens

@@ -103,7 +103,7 @@ inline QvxStatus int_to_float(const S* src, F* dst, int len, int scaleFactor) {
         Lanes<S>::load(src + i, g);
         for (int k = 0; k < G; ++k) store_scaled(dst + i + 4 * k, g[k], f);
       },
-      [&](int i) { dst[i] = static_cast<F>(src[i]) * f; });
+      [&](int i) { cvt::put(dst + i, static_cast<F>(cvt::get(src + i)) * f); });
   return QVX_STS_NO_ERR;
 }
 
@@ -121,7 +121,9 @@ inline QvxStatus float_to_int(const S* src, D* dst, int len, int scaleFactor) {
         for (int k = 0; k < G; ++k) g[k] = scaled_trunc<D>(src + i + 4 * k, f);
         Lanes<D>::store(dst + i, g);
       },
-      [&](int i) { dst[i] = saturate_trunc<D>(static_cast<double>(static_cast<P>(src[i]) * f)); });
+      [&](int i) {
+        cvt::put(dst + i, saturate_trunc<D>(static_cast<double>(static_cast<P>(cvt::get(src + i)) * f)));
+      });
   return QVX_STS_NO_ERR;
 }
 
@@ -138,7 +140,7 @@ inline QvxStatus widen_32f_64f(const Qvx32f* src, Qvx64f* dst, int len, int scal
         simd::stored(dst + i, _mm_mul_pd(simd::f32_lo_pd(x), fv));
         simd::stored(dst + i + 2, _mm_mul_pd(simd::f32_hi_pd(x), fv));
       },
-      [&](int i) { dst[i] = static_cast<double>(src[i]) * f; });
+      [&](int i) { cvt::put(dst + i, static_cast<double>(cvt::get(src + i)) * f); });
   return QVX_STS_NO_ERR;
 }
 
@@ -152,7 +154,7 @@ inline QvxStatus narrow_64f_32f(const Qvx64f* src, Qvx32f* dst, int len, int sca
         simd::storef(dst + i, simd::round_pd_pair(_mm_mul_pd(simd::loadd(src + i), fv),
                                                   _mm_mul_pd(simd::loadd(src + i + 2), fv)));
       },
-      [&](int i) { dst[i] = static_cast<float>(src[i] * f); });
+      [&](int i) { cvt::put(dst + i, static_cast<float>(cvt::get(src + i) * f)); });
   return QVX_STS_NO_ERR;
 }
 

@@ -137,7 +137,7 @@ inline void pass(const S* src, D* dst, int len, int sf, const Op& op) {
   constexpr int W = 4 * block_groups<S, D>();
   run<W>(
       len, cvt::blocks_exact(src, dst, len, W), [&](int i) { block(src + i, dst + i, op); },
-      [&](int i) { dst[i] = fixed::scale_saturate<D>(src[i], sf); });
+      [&](int i) { cvt::put(dst + i, fixed::scale_saturate<D>(cvt::get(src + i), sf)); });
 }
 
 template <class S, class D>
