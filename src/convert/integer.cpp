@@ -54,7 +54,7 @@ constexpr Thresholds thresholds() {
   return Thresholds{Bounds<D>::H, kZeroFillBelow[index_of<S>()][index_of<D>()]};
 }
 
-// ---- the block path: groups of four 32-bit lanes ----------------------------------------
+// ---- the block path for pairs with 32S: groups of four 32-bit lanes ------------------------
 
 // Lanes holding values of D, any 32-bit value, made ready for Lanes<D>::store, which
 // saturates every other type on its own.
@@ -132,12 +132,151 @@ struct Keep {
   V operator()(V x) const { return x; }
 };
 
+// ---- the block path for pairs of 8- and 16-bit types: eight 16-bit lanes -------------------
+//
+// Every source value but those of 16U fits a signed 16-bit lane.  Each step produces, per
+// lane, the scaled value saturated to [-32768, 32767]; the narrowing store (packs, packus)
+// then clamps to an 8-bit or 16S destination.  A 16U destination gets its exact value,
+// clamped to [0, 65535], as the bits of the lane.
+
+// Loads of S into 16-bit lanes: kPer elements per 16-byte load, kPer / 8 vectors.
+template <class S> struct Load16;
+template <> struct Load16<Qvx8u> {
+  static constexpr int kPer = 16;
+  static void load(const Qvx8u* p, V* h) {
+    const V v = simd::load(p);
+    h[0] = simd::widen_lo_u8(v);
+    h[1] = simd::widen_hi_u8(v);
+  }
+};
+template <> struct Load16<Qvx8s> {
+  static constexpr int kPer = 16;
+  static void load(const Qvx8s* p, V* h) {
+    const V v = simd::load(p);
+    h[0] = simd::widen_lo_s8(v);
+    h[1] = simd::widen_hi_s8(v);
+  }
+};
+template <> struct Load16<Qvx16u> {
+  static constexpr int kPer = 8;
+  static void load(const Qvx16u* p, V* h) { h[0] = simd::load(p); }
+};
+template <> struct Load16<Qvx16s> {
+  static constexpr int kPer = 8;
+  static void load(const Qvx16s* p, V* h) { h[0] = simd::load(p); }
+};
+
+// Stores of 16-bit lanes into D.
+template <class D> struct Store16;
+template <> struct Store16<Qvx8u> {
+  static constexpr int kPer = 16;
+  static void store(Qvx8u* p, const V* h) { simd::store(p, simd::narrow_s16_u8(h[0], h[1])); }
+};
+template <> struct Store16<Qvx8s> {
+  static constexpr int kPer = 16;
+  static void store(Qvx8s* p, const V* h) { simd::store(p, simd::narrow_s16_s8(h[0], h[1])); }
+};
+template <> struct Store16<Qvx16u> {
+  static constexpr int kPer = 8;
+  static void store(Qvx16u* p, const V* h) { simd::store(p, h[0]); }
+};
+template <> struct Store16<Qvx16s> {
+  static constexpr int kPer = 8;
+  static void store(Qvx16s* p, const V* h) { simd::store(p, h[0]); }
+};
+
+template <class S, class D>
+constexpr int block16() { return Load16<S>::kPer > Store16<D>::kPer ? Load16<S>::kPer : Store16<D>::kPer; }
+
 template <class S, class D, class Op>
-inline void pass(const S* src, D* dst, int len, int sf, const Op& op) {
-  constexpr int W = 4 * block_groups<S, D>();
+inline void block16(const S* s, D* d, const Op& op) {
+  constexpr int W = block16<S, D>(), K = W / 8;
+  V h[K];
+  for (int k = 0; k < K; k += Load16<S>::kPer / 8) Load16<S>::load(s + 8 * k, h + k);
+  for (int k = 0; k < K; ++k) h[k] = op(h[k]);
+  for (int k = 0; k < K; k += Store16<D>::kPer / 8) Store16<D>::store(d + 8 * k, h + k);
+}
+
+template <class S> constexpr bool kUnsigned16 = std::is_same<S, Qvx16u>::value;
+template <class D> constexpr bool kInto16U = std::is_same<D, Qvx16u>::value;
+
+inline V set16(int64_t v) { return _mm_set1_epi16(static_cast<short>(static_cast<uint16_t>(v))); }
+
+// Lanes b where m is set, otherwise a.
+inline V where(V m, V b, V a) { return simd::select(m, b, a); }
+
+// floor(x / 2^n), 1 <= n <= 15: logical for 16U (the result fits 15 bits), else arithmetic.
+template <class S, class D>
+struct Right16 {
+  V count;
+  explicit Right16(int n) : count(_mm_cvtsi32_si128(n)) {}
+  V operator()(V x) const {
+    if constexpr (kUnsigned16<S>) return _mm_srl_epi16(x, count);
+    const V r = _mm_sra_epi16(x, count);
+    return kInto16U<D> ? _mm_max_epi16(r, _mm_setzero_si128()) : r;
+  }
+};
+
+// x itself: 16U values from 32768 up saturate to 32767, negative values into 16U give 0.
+template <class S, class D>
+struct Keep16 {
+  V operator()(V x) const {
+    if constexpr (kUnsigned16<S>) return where(_mm_srai_epi16(x, 15), set16(32767), x);
+    return kInto16U<D> ? _mm_max_epi16(x, _mm_setzero_si128()) : x;
+  }
+};
+
+// x * 2^n for 1 <= n < H of D, compared before the shift: a source above c = bound >> n
+// saturates, one at or below it shifts exactly.
+template <class S, class D>
+struct Left16 {
+  V count, c_hi, c_lo;
+  explicit Left16(int n)
+      : count(_mm_cvtsi32_si128(n)),
+        c_hi(set16((kInto16U<D> ? 65535 : 32767) >> n)),
+        c_lo(set16(-32768 >> n)) {}
+  V operator()(V x) const {
+    if constexpr (kInto16U<D>) {  // n <= 15 and c_hi <= 32767; negative sources give 0
+      const V p = _mm_max_epi16(x, _mm_setzero_si128());
+      return where(_mm_cmpgt_epi16(p, c_hi), set16(65535), _mm_sll_epi16(p, count));
+    } else if constexpr (kUnsigned16<S>) {  // unsigned x <= c_hi exactly when x -sat c_hi is 0
+      const V fits = _mm_cmpeq_epi16(_mm_subs_epu16(x, c_hi), _mm_setzero_si128());
+      return where(fits, _mm_sll_epi16(x, count), set16(32767));
+    } else {
+      const V r = where(_mm_cmpgt_epi16(x, c_hi), set16(32767), _mm_sll_epi16(x, count));
+      return where(_mm_cmplt_epi16(x, c_lo), set16(-32768), r);
+    }
+  }
+};
+
+// The bound of each lane's sign (the upper bound of D as 16 bits), 0 for 0.
+template <class S, class D>
+struct SignFill16 {
+  V operator()(V x) const {
+    const V hi = set16(Bounds<D>::hi), lo = set16(Bounds<D>::lo), zero = _mm_setzero_si128();
+    if constexpr (kUnsigned16<S>) return _mm_andnot_si128(_mm_cmpeq_epi16(x, zero), hi);
+    return _mm_or_si128(_mm_and_si128(_mm_cmpgt_epi16(x, zero), hi),
+                        _mm_and_si128(_mm_cmplt_epi16(x, zero), lo));
+  }
+};
+
+// ---- one pass over the vector -----------------------------------------------------------
+
+template <int W, class S, class D, class Block>
+inline void pass(const S* src, D* dst, int len, int sf, const Block& blk) {
   run<W>(
-      len, cvt::blocks_exact(src, dst, len, W), [&](int i) { block(src + i, dst + i, op); },
+      len, cvt::blocks_exact(src, dst, len, W), [&](int i) { blk(src + i, dst + i); },
       [&](int i) { cvt::put(dst + i, fixed::scale_saturate<D>(cvt::get(src + i), sf)); });
+}
+
+// Pairs of 8- and 16-bit types in 16-bit lanes, pairs with 32S in 32-bit lanes.
+template <class S, class D, class Op16, class Op32>
+inline void pass(const S* src, D* dst, int len, int sf, const Op16& op16, const Op32& op32) {
+  if constexpr (sizeof(S) <= 2 && sizeof(D) <= 2) {
+    pass<block16<S, D>()>(src, dst, len, sf, [&](const S* s, D* d) { block16(s, d, op16); });
+  } else {
+    pass<4 * block_groups<S, D>()>(src, dst, len, sf, [&](const S* s, D* d) { block(s, d, op32); });
+  }
 }
 
 template <class S, class D>
@@ -146,10 +285,14 @@ inline QvxStatus convert(const S* src, D* dst, int len, int sf) {
   return fixed::scaled_call(dst, len, sf, t, [&] {
     const fixed::Plan p = fixed::plan(sf, t);
     switch (p.step) {
-      case Step::Right: pass(src, dst, len, sf, RightShift(p.shift)); break;
-      case Step::Keep: pass(src, dst, len, sf, Keep()); break;
-      case Step::Left: pass(src, dst, len, sf, LeftShift<S, D>(p.shift)); break;
-      case Step::SignFill: pass(src, dst, len, sf, SignFill<D>()); break;
+      case Step::Right:
+        pass(src, dst, len, sf, Right16<S, D>(p.shift), RightShift(p.shift));
+        break;
+      case Step::Keep: pass(src, dst, len, sf, Keep16<S, D>(), Keep()); break;
+      case Step::Left:
+        pass(src, dst, len, sf, Left16<S, D>(p.shift), LeftShift<S, D>(p.shift));
+        break;
+      case Step::SignFill: pass(src, dst, len, sf, SignFill16<S, D>(), SignFill<D>()); break;
       case Step::ZeroFill: break;  // taken by scaled_call
     }
   });
