@@ -39,32 +39,45 @@ struct Bounds {
   static P hi() { return static_cast<P>(std::numeric_limits<D>::max()); }
 };
 
+// The clamp of products to [min, max] of an 8- or 16-bit D, exact in floating point (both
+// bounds are singles), with NaN lanes going to 0 as the processor's conversion gives them.
+// max(t, lo) returns lo for a NaN t (the second operand is returned when one is NaN): that
+// is already 0 for an unsigned D; a signed D has its NaN lanes set to +0.0 first.
+template <class D>
+inline VF clamp_range(VF t, VF lo, VF hi) {
+  if constexpr (std::is_signed<D>::value) t = simd::nan_to_zero(t);
+  return _mm_min_ps(_mm_max_ps(t, lo), hi);
+}
+template <class D>
+inline VD clamp_range(VD t, VD lo, VD hi) {
+  if constexpr (std::is_signed<D>::value) t = simd::nan_to_zero(t);
+  return _mm_min_pd(_mm_max_pd(t, lo), hi);
+}
+
 // Four products t (single precision) stored by the saturating truncation into D, as four
-// 32-bit lanes.  For 8- and 16-bit D a NaN lane becomes 0 and the clamp to [min, max] in
-// floating point is exact (both bounds are singles); for 32S the truncation itself gives
-// -2147483648 for NaN and for products below the range, and the lanes at or above 2^31
-// are turned into 2147483647.
+// 32-bit lanes.  For 32S the truncation itself gives -2147483648 for NaN and for products
+// below the range, and the lanes at or above 2^31 are turned into 2147483647.
 template <class D>
 inline V trunc_lanes(VF t) {
   if constexpr (std::is_same<D, Qvx32s>::value) {
     const VF big = _mm_cmpge_ps(t, _mm_set1_ps(2147483648.0f));
     return _mm_xor_si128(_mm_cvttps_epi32(t), _mm_castps_si128(big));
   } else {
-    const VF lo = _mm_set1_ps(Bounds<D, float>::lo()), hi = _mm_set1_ps(Bounds<D, float>::hi());
-    return _mm_cvttps_epi32(_mm_min_ps(_mm_max_ps(simd::nan_to_zero(t), lo), hi));
+    return _mm_cvttps_epi32(clamp_range<D>(t, _mm_set1_ps(Bounds<D, float>::lo()),
+                                           _mm_set1_ps(Bounds<D, float>::hi())));
   }
 }
 
-// The same for two pairs of products in double precision.  For 32S, max(t, lo) gives lo for
-// a NaN t (the second operand is returned when one is NaN), which truncates to -2147483648
-// as the processor's conversion does.
+// The same for two pairs of products in double precision, where every bound of D is exact.
+// For 32S, max(t, lo) gives lo = -2147483648.0 for a NaN t, which truncates to the
+// processor's -2147483648.
 template <class D>
 inline VD clamp_lanes(VD t) {
   const VD lo = _mm_set1_pd(Bounds<D, double>::lo()), hi = _mm_set1_pd(Bounds<D, double>::hi());
   if constexpr (std::is_same<D, Qvx32s>::value) {
     return _mm_min_pd(_mm_max_pd(t, lo), hi);
   } else {
-    return _mm_min_pd(_mm_max_pd(simd::nan_to_zero(t), lo), hi);
+    return clamp_range<D>(t, lo, hi);
   }
 }
 template <class D>

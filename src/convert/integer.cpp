@@ -227,22 +227,28 @@ struct Keep16 {
 };
 
 // x * 2^n for 1 <= n < H of D, compared before the shift: a source above c = bound >> n
-// saturates, one at or below it shifts exactly.
+// saturates, one at or below it shifts exactly.  When every source value shifts without
+// leaving the lane's range (8-bit sources, small n), the shift alone is exact.
 template <class S, class D>
 struct Left16 {
   V count, c_hi, c_lo;
+  bool fits;
   explicit Left16(int n)
       : count(_mm_cvtsi32_si128(n)),
         c_hi(set16((kInto16U<D> ? 65535 : 32767) >> n)),
-        c_lo(set16(-32768 >> n)) {}
+        c_lo(set16(-(32768 >> n))),
+        fits(!kUnsigned16<S> && Bounds<S>::hi <= ((kInto16U<D> ? 65535 : 32767) >> n) &&
+             Bounds<S>::lo >= (-(32768 >> n))) {}
   V operator()(V x) const {
     if constexpr (kInto16U<D>) {  // n <= 15 and c_hi <= 32767; negative sources give 0
       const V p = _mm_max_epi16(x, _mm_setzero_si128());
+      if (fits) return _mm_sll_epi16(p, count);
       return where(_mm_cmpgt_epi16(p, c_hi), set16(65535), _mm_sll_epi16(p, count));
     } else if constexpr (kUnsigned16<S>) {  // unsigned x <= c_hi exactly when x -sat c_hi is 0
-      const V fits = _mm_cmpeq_epi16(_mm_subs_epu16(x, c_hi), _mm_setzero_si128());
-      return where(fits, _mm_sll_epi16(x, count), set16(32767));
+      const V fit = _mm_cmpeq_epi16(_mm_subs_epu16(x, c_hi), _mm_setzero_si128());
+      return where(fit, _mm_sll_epi16(x, count), set16(32767));
     } else {
+      if (fits) return _mm_sll_epi16(x, count);
       const V r = where(_mm_cmpgt_epi16(x, c_hi), set16(32767), _mm_sll_epi16(x, count));
       return where(_mm_cmplt_epi16(x, c_lo), set16(-32768), r);
     }
