@@ -33,11 +33,12 @@ template <> constexpr int index_of<Qvx32s>() { return k32S; }
 
 // L of each pair, source type by row, destination type by column: for every scale factor
 // below L the destination is filled with zeros, through the fill primitive of its width
-// (8U fill for 8U and 8S, 16S fill for 16U and 16S, 32S fill for 32S).  An unsigned source,
-// or a signed one into an unsigned destination, has L at the last shift that still leaves
-// its largest value nonzero; a signed source into a signed destination has L = -(W - 1) of
-// the source, the last shift that still turns negative elements into -1.  The diagonal has
-// no primitive.
+// (8U fill for 8U and 8S, 16S fill for 16U and 16S, 32S fill for 32S).  For an unsigned
+// source, or a signed one into an unsigned destination, every element gives 0 below L
+// anyway and the fill is a shortcut (L is the last shift that leaves the largest source
+// nonzero, or for 16S into 8U one below it).  A signed source into a signed destination has
+// L = -(W - 1) of the source, the last shift that still turns negative elements into -1;
+// below it the fill is what gives 0 for them.  The diagonal has no primitive.
 constexpr int kNoPair = 0;
 constexpr int kZeroFillBelow[5][5] = {
     //            8U       8S      16U      16S      32S      <- destination
