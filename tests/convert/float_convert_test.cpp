@@ -34,20 +34,40 @@ D store_int(double t) {
   return static_cast<D>(std::trunc(t));
 }
 
-template <class S>
-float to_32f(S x, int sf) { return static_cast<float>(x) * std::ldexp(1.0f, sf); }
-template <class S>
-double to_64f(S x, int sf) { return static_cast<double>(x) * std::ldexp(1.0, sf); }
-template <class D>
-D from_32f_single(float x, int sf) { return store_int<D>(x * std::ldexp(1.0f, sf)); }
-template <class D, class S>
-D from_double(S x, int sf) { return store_int<D>(static_cast<double>(x) * std::ldexp(1.0, sf)); }
+// The factor: the exponent field scaleFactor + bias, wrapped to the 9 bits (single) or 12
+// bits (double) that land in the sign and exponent; fraction 0.  Exponent field 0 is a zero,
+// all ones an infinity, anything else a power of two.
+float single_factor(int sf) {
+  const int64_t e = ((int64_t{sf} + 127) % 512 + 512) % 512;
+  const int ex = static_cast<int>(e & 255);
+  const float mag = ex == 0 ? 0.0f : ex == 255 ? kInfF : std::ldexp(1.0f, ex - 127);
+  return (e >> 8) ? -mag : mag;
+}
+double double_factor(int sf) {
+  const int64_t e = ((int64_t{sf} + 1023) % 4096 + 4096) % 4096;
+  const int ex = static_cast<int>(e & 2047);
+  const double mag = ex == 0 ? 0.0 : ex == 2047 ? kInf : std::ldexp(1.0, ex - 1023);
+  return (e >> 11) ? -mag : mag;
+}
 
-// Scale factors inside the exact range of each factor, with the ends of the ranges.
+template <class S>
+float to_32f(S x, int sf) { return static_cast<float>(x) * single_factor(sf); }
+template <class S>
+double to_64f(S x, int sf) { return static_cast<double>(x) * double_factor(sf); }
+template <class D>
+D from_32f_single(float x, int sf) { return store_int<D>(x * single_factor(sf)); }
+template <class D, class S>
+D from_double(S x, int sf) { return store_int<D>(static_cast<double>(x) * double_factor(sf)); }
+
+// Scale factors inside the exact range of each factor, with the ends of the ranges, and
+// beyond it up to the extremes.
 const std::vector<int> kSingleSfs = {0, 1, -1, 3, -7, 15, -15, 16, 31, 32, -31, 40, -60,
-                                     100, -100, 126, 127, -126, -125};
+                                     100, -100, 126, 127, -126, -125, 128, -127, -128, -129,
+                                     300, -300, INT_MIN, INT_MIN + 1, INT_MAX, INT_MAX - 1};
 const std::vector<int> kDoubleSfs = {0, 1, -1, 3, -7, 15, -15, 16, 31, 32, -31, 40, -60,
-                                     127, 128, -127, -150, 300, -700, 1023, -1022, 1000};
+                                     127, 128, -127, -150, 300, -700, 1023, -1022, 1000,
+                                     1024, -1023, -1024, -1025, 3000, -3000, INT_MIN,
+                                     INT_MIN + 1, INT_MAX, INT_MAX - 1};
 
 // ---- integer sources ------------------------------------------------------------------
 
@@ -203,11 +223,11 @@ TEST(ConvertFloatToFloat, RoundsToSingleAfterScaling) {
 TEST(ConvertFloatToFloat, AgreesWithModelEverywhere) {
   cvtt::sweep_model(
       qvx_Vector_TypeConvertShift_32F_64F,
-      [](float x, int sf) { return static_cast<double>(x) * std::ldexp(1.0, sf); }, kDoubleSfs,
+      [](float x, int sf) { return static_cast<double>(x) * double_factor(sf); }, kDoubleSfs,
       false, qvxt::Nan::Any);
   cvtt::sweep_model(
       qvx_Vector_TypeConvertShift_64F_32F,
-      [](double x, int sf) { return static_cast<float>(x * std::ldexp(1.0, sf)); }, kDoubleSfs,
+      [](double x, int sf) { return static_cast<float>(x * double_factor(sf)); }, kDoubleSfs,
       false, qvxt::Nan::Any);
 }
 
