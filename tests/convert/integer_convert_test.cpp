@@ -303,20 +303,6 @@ TEST(IntegerConvert, ExtremeScaleFactors) {
             (std::vector<Qvx16u>{0, 0, 0, 65535}));
 }
 
-TEST(IntegerConvert, InPlaceForPairsOfOneWidth) {
-  std::vector<Qvx8u> a = {200, 0, 1, 255, 127, 128, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 17};
-  const std::vector<Qvx8u> a0 = a;
-  ASSERT_EQ(qvx_Vector_TypeConvertShift_8U_8S(a.data(), reinterpret_cast<Qvx8s*>(a.data()),
-                                              static_cast<int>(a.size()), 0), 0);
-  for (size_t i = 0; i < a.size(); ++i) EXPECT_EQ(static_cast<Qvx8s>(a[i]), a0[i] > 127 ? 127 : a0[i]);
-  std::vector<Qvx16s> b = {-32768, -1, 0, 1, 32767, 300, -300, 7, 8, 9, 10, 11};
-  const std::vector<Qvx16s> b0 = b;
-  ASSERT_EQ(qvx_Vector_TypeConvertShift_16S_16U(b.data(), reinterpret_cast<Qvx16u*>(b.data()),
-                                                static_cast<int>(b.size()), 1), 0);
-  for (size_t i = 0; i < b.size(); ++i)
-    EXPECT_EQ(static_cast<Qvx16u>(b[i]), model<Qvx16u>(b0[i], 1, -14)) << i;
-}
-
 // ---- overlapping arrays --------------------------------------------------------------------
 
 // Any overlap gives what the ascending element loop gives, each element read just before its
