@@ -23,13 +23,15 @@ using simd::VF;
 
 // ---- four lanes of a product, scaled ----------------------------------------------------
 
+template <class Mode>
 inline void store_scaled(float* d, V g, float f) {
-  simd::storef(d, _mm_mul_ps(_mm_cvtepi32_ps(g), _mm_set1_ps(f)));
+  cvt::put16<Mode>(d, _mm_mul_ps(_mm_cvtepi32_ps(g), _mm_set1_ps(f)));
 }
+template <class Mode>
 inline void store_scaled(double* d, V g, double f) {
   const VD fv = _mm_set1_pd(f);
-  simd::stored(d, _mm_mul_pd(simd::i32_lo_pd(g), fv));
-  simd::stored(d + 2, _mm_mul_pd(simd::i32_hi_pd(g), fv));
+  cvt::put16<Mode>(d, _mm_mul_pd(simd::i32_lo_pd(g), fv));
+  cvt::put16<Mode>(d + 2, _mm_mul_pd(simd::i32_hi_pd(g), fv));
 }
 
 // The bounds of an integer destination as values of the working precision.
@@ -109,12 +111,12 @@ inline QvxStatus int_to_float(const S* src, F* dst, int len, int scaleFactor) {
   if (len < 1) return QVX_STS_NO_ERR;
   const F f = cvt::factor<F>(scaleFactor);
   constexpr int G = Lanes<S>::kGroups;
-  run<4 * G>(
-      len, cvt::blocks_exact(src, dst, len, 4 * G),
-      [&](int i) {
+  cvt::drive<4 * G>(
+      src, dst, len,
+      [&](auto mode, int i) {
         V g[G];
         Lanes<S>::load(src + i, g);
-        for (int k = 0; k < G; ++k) store_scaled(dst + i + 4 * k, g[k], f);
+        for (int k = 0; k < G; ++k) store_scaled<decltype(mode)>(dst + i + 4 * k, g[k], f);
       },
       [&](int i) { cvt::put(dst + i, static_cast<F>(cvt::get(src + i)) * f); });
   return QVX_STS_NO_ERR;
@@ -127,12 +129,12 @@ inline QvxStatus float_to_int(const S* src, D* dst, int len, int scaleFactor) {
   if (len < 1) return QVX_STS_NO_ERR;
   const P f = cvt::factor<P>(scaleFactor);
   constexpr int G = Lanes<D>::kGroups;
-  run<4 * G>(
-      len, cvt::blocks_exact(src, dst, len, 4 * G),
-      [&](int i) {
+  cvt::drive<4 * G>(
+      src, dst, len,
+      [&](auto mode, int i) {
         V g[G];
         for (int k = 0; k < G; ++k) g[k] = scaled_trunc<D>(src + i + 4 * k, f);
-        Lanes<D>::store(dst + i, g);
+        Lanes<D>::template store<decltype(mode)>(dst + i, g);
       },
       [&](int i) {
         cvt::put(dst + i, saturate_trunc<D>(static_cast<double>(static_cast<P>(cvt::get(src + i)) * f)));
@@ -145,13 +147,13 @@ inline QvxStatus float_to_int(const S* src, D* dst, int len, int scaleFactor) {
 inline QvxStatus widen_32f_64f(const Qvx32f* src, Qvx64f* dst, int len, int scaleFactor) {
   if (len < 1) return QVX_STS_NO_ERR;
   const double f = cvt::factor<double>(scaleFactor);
-  run<4>(
-      len, cvt::blocks_exact(src, dst, len, 4),
-      [&](int i) {
+  cvt::drive<4>(
+      src, dst, len,
+      [&](auto mode, int i) {
         const VF x = simd::loadf(src + i);
         const VD fv = _mm_set1_pd(f);
-        simd::stored(dst + i, _mm_mul_pd(simd::f32_lo_pd(x), fv));
-        simd::stored(dst + i + 2, _mm_mul_pd(simd::f32_hi_pd(x), fv));
+        cvt::put16<decltype(mode)>(dst + i, _mm_mul_pd(simd::f32_lo_pd(x), fv));
+        cvt::put16<decltype(mode)>(dst + i + 2, _mm_mul_pd(simd::f32_hi_pd(x), fv));
       },
       [&](int i) { cvt::put(dst + i, static_cast<double>(cvt::get(src + i)) * f); });
   return QVX_STS_NO_ERR;
@@ -160,12 +162,12 @@ inline QvxStatus widen_32f_64f(const Qvx32f* src, Qvx64f* dst, int len, int scal
 inline QvxStatus narrow_64f_32f(const Qvx64f* src, Qvx32f* dst, int len, int scaleFactor) {
   if (len < 1) return QVX_STS_NO_ERR;
   const double f = cvt::factor<double>(scaleFactor);
-  run<4>(
-      len, cvt::blocks_exact(src, dst, len, 4),
-      [&](int i) {
+  cvt::drive<4>(
+      src, dst, len,
+      [&](auto mode, int i) {
         const VD fv = _mm_set1_pd(f);
-        simd::storef(dst + i, simd::round_pd_pair(_mm_mul_pd(simd::loadd(src + i), fv),
-                                                  _mm_mul_pd(simd::loadd(src + i + 2), fv)));
+        cvt::put16<decltype(mode)>(dst + i, simd::round_pd_pair(_mm_mul_pd(simd::loadd(src + i), fv),
+                                                                _mm_mul_pd(simd::loadd(src + i + 2), fv)));
       },
       [&](int i) { cvt::put(dst + i, static_cast<float>(cvt::get(src + i) * f)); });
   return QVX_STS_NO_ERR;

@@ -72,13 +72,13 @@ constexpr int block_groups() {
   return Lanes<S>::kGroups > Lanes<D>::kGroups ? Lanes<S>::kGroups : Lanes<D>::kGroups;
 }
 
-template <class S, class D, class Op>
+template <class Mode, class S, class D, class Op>
 inline void block(const S* s, D* d, const Op& op) {
   constexpr int G = block_groups<S, D>();
   V g[G];
   for (int k = 0; k < G; k += Lanes<S>::kGroups) Lanes<S>::load(s + 4 * k, g + k);
   for (int k = 0; k < G; ++k) g[k] = ready<D>(op(g[k]));
-  for (int k = 0; k < G; k += Lanes<D>::kGroups) Lanes<D>::store(d + 4 * k, g + k);
+  for (int k = 0; k < G; k += Lanes<D>::kGroups) Lanes<D>::template store<Mode>(d + 4 * k, g + k);
 }
 
 // x * 2^n clamped to D, for 1 <= n < H of D, in 32-bit lanes.
@@ -171,31 +171,35 @@ template <> struct Load16<Qvx16s> {
 template <class D> struct Store16;
 template <> struct Store16<Qvx8u> {
   static constexpr int kPer = 16;
-  static void store(Qvx8u* p, const V* h) { simd::store(p, simd::narrow_s16_u8(h[0], h[1])); }
+  template <class Mode>
+  static void store(Qvx8u* p, const V* h) { cvt::put16<Mode>(p, simd::narrow_s16_u8(h[0], h[1])); }
 };
 template <> struct Store16<Qvx8s> {
   static constexpr int kPer = 16;
-  static void store(Qvx8s* p, const V* h) { simd::store(p, simd::narrow_s16_s8(h[0], h[1])); }
+  template <class Mode>
+  static void store(Qvx8s* p, const V* h) { cvt::put16<Mode>(p, simd::narrow_s16_s8(h[0], h[1])); }
 };
 template <> struct Store16<Qvx16u> {
   static constexpr int kPer = 8;
-  static void store(Qvx16u* p, const V* h) { simd::store(p, h[0]); }
+  template <class Mode>
+  static void store(Qvx16u* p, const V* h) { cvt::put16<Mode>(p, h[0]); }
 };
 template <> struct Store16<Qvx16s> {
   static constexpr int kPer = 8;
-  static void store(Qvx16s* p, const V* h) { simd::store(p, h[0]); }
+  template <class Mode>
+  static void store(Qvx16s* p, const V* h) { cvt::put16<Mode>(p, h[0]); }
 };
 
 template <class S, class D>
 constexpr int block16() { return Load16<S>::kPer > Store16<D>::kPer ? Load16<S>::kPer : Store16<D>::kPer; }
 
-template <class S, class D, class Op>
+template <class Mode, class S, class D, class Op>
 inline void block16(const S* s, D* d, const Op& op) {
   constexpr int W = block16<S, D>(), K = W / 8;
   V h[K];
   for (int k = 0; k < K; k += Load16<S>::kPer / 8) Load16<S>::load(s + 8 * k, h + k);
   for (int k = 0; k < K; ++k) h[k] = op(h[k]);
-  for (int k = 0; k < K; k += Store16<D>::kPer / 8) Store16<D>::store(d + 8 * k, h + k);
+  for (int k = 0; k < K; k += Store16<D>::kPer / 8) Store16<D>::template store<Mode>(d + 8 * k, h + k);
 }
 
 template <class S> constexpr bool kUnsigned16 = std::is_same<S, Qvx16u>::value;
@@ -269,20 +273,21 @@ struct SignFill16 {
 
 // ---- one pass over the vector -----------------------------------------------------------
 
-template <int W, class S, class D, class Block>
-inline void pass(const S* src, D* dst, int len, int sf, const Block& blk) {
-  run<W>(
-      len, cvt::blocks_exact(src, dst, len, W), [&](int i) { blk(src + i, dst + i); },
-      [&](int i) { cvt::put(dst + i, fixed::scale_saturate<D>(cvt::get(src + i), sf)); });
-}
-
-// Pairs of 8- and 16-bit types in 16-bit lanes, pairs with 32S in 32-bit lanes.
+// Pairs of 8- and 16-bit types in 16-bit lanes, pairs with 32S in 32-bit lanes; the element
+// loop is the rule itself.
 template <class S, class D, class Op16, class Op32>
 inline void pass(const S* src, D* dst, int len, int sf, const Op16& op16, const Op32& op32) {
+  const auto elem = [&](int i) {
+    cvt::put(dst + i, fixed::scale_saturate<D>(cvt::get(src + i), sf));
+  };
   if constexpr (sizeof(S) <= 2 && sizeof(D) <= 2) {
-    pass<block16<S, D>()>(src, dst, len, sf, [&](const S* s, D* d) { block16(s, d, op16); });
+    cvt::drive<block16<S, D>()>(
+        src, dst, len,
+        [&](auto mode, int i) { block16<decltype(mode)>(src + i, dst + i, op16); }, elem);
   } else {
-    pass<4 * block_groups<S, D>()>(src, dst, len, sf, [&](const S* s, D* d) { block(s, d, op32); });
+    cvt::drive<4 * block_groups<S, D>()>(
+        src, dst, len, [&](auto mode, int i) { block<decltype(mode)>(src + i, dst + i, op32); },
+        elem);
   }
 }
 

@@ -86,6 +86,30 @@ void sweep_model(Fn<S, D> fn, Model model, const std::vector<int>& sfs, bool in_
     for (int sf : sfs) EXPECT_EQ(fn(src, dst, len, sf), 0);
 }
 
+// Vectors whose destination passes 4 MiB (long enough for stores that write around the
+// cache), with the destination at several offsets from a 16-byte boundary, against the
+// model; the elements after the destination must stay untouched.
+template <class S, class D, class Model>
+void check_large(Fn<S, D> fn, Model model, int sf, qvxt::Nan nan = qvxt::Nan::Payload) {
+  const size_t n = (size_t(4) << 20) / sizeof(D) + 29;
+  const size_t per16 = 16 / sizeof(D);
+  qvxt::Rng rng(777 + sizeof(S) + 3 * sizeof(D));
+  std::vector<S> src(n);
+  qvxt::fill_random(src.data(), n, rng);
+  std::vector<D> want(n);
+  for (size_t i = 0; i < n; ++i) want[i] = model(src[i], sf);
+  std::vector<D> buf(n + per16 + 8);
+  for (size_t shift : {size_t(0), size_t(1), per16 - 1}) {
+    memset(buf.data(), 0x5A, buf.size() * sizeof(D));
+    const std::vector<D> blank(buf.begin(), buf.end());
+    D* dst = buf.data() + shift;
+    ASSERT_EQ(fn(src.data(), dst, static_cast<int>(n), sf), 0);
+    EXPECT_TRUE(qvxt::same_elements(dst, want.data(), n, nan)) << "destination + " << shift;
+    EXPECT_EQ(memcmp(buf.data(), blank.data(), shift * sizeof(D)), 0);
+    EXPECT_EQ(memcmp(dst + n, blank.data(), (buf.size() - n - shift) * sizeof(D)), 0);
+  }
+}
+
 }  // namespace cvtt
 
 #endif

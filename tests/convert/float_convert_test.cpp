@@ -261,4 +261,22 @@ TEST(ConvertFactor, OutsideTheExactRangeFollowsTheBitPattern) {
   EXPECT_TRUE(std::isnan(convert1(qvx_Vector_TypeConvertShift_32F_64F, kInfF, -1023)));  // inf * 0
 }
 
+TEST(ConvertLargeVectors, AgreeWithModel) {
+  cvtt::check_large(qvx_Vector_TypeConvertShift_8U_32F, to_32f<Qvx8u>, -3);
+  cvtt::check_large(qvx_Vector_TypeConvertShift_32S_32F, to_32f<Qvx32s>, 5);
+  cvtt::check_large(qvx_Vector_TypeConvertShift_16S_64F, to_64f<Qvx16s>, 200);
+  cvtt::check_large(qvx_Vector_TypeConvertShift_32F_8U, from_32f_single<Qvx8u>, 2);
+  cvtt::check_large(qvx_Vector_TypeConvertShift_32F_16S, from_32f_single<Qvx16s>, -1);
+  cvtt::check_large(qvx_Vector_TypeConvertShift_32F_32S, from_32f_single<Qvx32s>, 7);
+  cvtt::check_large(qvx_Vector_TypeConvertShift_32F_8S, from_double<Qvx8s, float>, 0);
+  cvtt::check_large(qvx_Vector_TypeConvertShift_64F_16U, from_double<Qvx16u, double>, 3);
+  cvtt::check_large(qvx_Vector_TypeConvertShift_64F_32S, from_double<Qvx32s, double>, -2);
+  cvtt::check_large(
+      qvx_Vector_TypeConvertShift_32F_64F,
+      [](float x, int sf) { return static_cast<double>(x) * double_factor(sf); }, 10, qvxt::Nan::Any);
+  cvtt::check_large(
+      qvx_Vector_TypeConvertShift_64F_32F,
+      [](double x, int sf) { return static_cast<float>(x * double_factor(sf)); }, -10, qvxt::Nan::Any);
+}
+
 }  // namespace

@@ -342,4 +342,18 @@ TEST(IntegerConvert, OverlapGivesTheAscendingElementLoop) {
 #undef QVXT_RUN
 }
 
+template <class S, class D>
+void check_large(Fn<S, D> fn, int L, int sf) {
+  cvtt::check_large(fn, [L](S x, int s) { return model<D>(x, s, L); }, sf);
+}
+
+TEST(IntegerConvert, LargeVectorsAgreeWithModel) {
+  check_large(qvx_Vector_TypeConvertShift_16S_8U, -15, -3);
+  check_large(qvx_Vector_TypeConvertShift_8U_16S, -7, 7);
+  check_large(qvx_Vector_TypeConvertShift_16U_8S, -15, 0);
+  check_large(qvx_Vector_TypeConvertShift_8S_16U, -6, 9);
+  check_large(qvx_Vector_TypeConvertShift_32S_16U, -30, -5);
+  check_large(qvx_Vector_TypeConvertShift_8S_32S, -7, 30);
+}
+
 }  // namespace
