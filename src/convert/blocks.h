@@ -63,22 +63,25 @@ inline void put16(float* p, simd::VF v) { put16<Mode>(static_cast<void*>(p), _mm
 template <class Mode>
 inline void put16(double* p, simd::VD v) { put16<Mode>(static_cast<void*>(p), _mm_castpd_si128(v)); }
 
-// Destinations from this size on are written with streaming stores: a destination that large
-// displaces most of the cache anyway, and streaming stores do not read each line before
-// writing it, which otherwise adds a third to a half of the memory traffic of a conversion.
-constexpr size_t kStreamBytes = size_t(4) << 20;
+// Conversions that move this many bytes or more (source and destination together) write
+// their destination with streaming stores: data that large do not stay in a last-level cache
+// from one pass to the next anyway, and streaming stores do not read each destination line
+// before writing it, which otherwise adds up to half again to the memory traffic.  Below it,
+// plain stores keep the destination in cache for whatever reads it next.
+constexpr size_t kStreamBytes = size_t(32) << 20;
 
 // Runs a conversion of len elements: block(mode, i) converts elements i .. i + W - 1 with its
 // 16-byte stores in the given mode, elem(i) converts element i alone.  Blocks run where they
-// are exact; when the destination is large, aligned to its element size and shares no byte
-// with the source, the elements up to the first 16-byte boundary of the destination go one
-// by one and the blocks after them stream (every block stores whole 16-byte units).
+// are exact; when the arrays are large, the destination aligned to its element size and
+// sharing no byte with the source, the elements up to the first 16-byte boundary of the
+// destination go one by one and the blocks after them stream (every block stores whole
+// 16-byte units).
 template <int W, class S, class D, class Block, class Elem>
 inline void drive(const S* src, D* dst, int len, const Block& block, const Elem& elem) {
   const uintptr_t s = reinterpret_cast<uintptr_t>(src), d = reinterpret_cast<uintptr_t>(dst);
   const uintptr_t n = len > 0 ? static_cast<uintptr_t>(len) : 0;
   const bool disjoint = s + n * sizeof(S) <= d || d + n * sizeof(D) <= s;
-  if (kSimd && disjoint && n * sizeof(D) >= kStreamBytes && d % sizeof(D) == 0) {
+  if (kSimd && disjoint && n * (sizeof(S) + sizeof(D)) >= kStreamBytes && d % sizeof(D) == 0) {
     const int head = static_cast<int>(((16 - d % 16) % 16) / sizeof(D));
     for (int i = 0; i < head; ++i) elem(i);
     run<W>(

@@ -86,12 +86,12 @@ void sweep_model(Fn<S, D> fn, Model model, const std::vector<int>& sfs, bool in_
     for (int sf : sfs) EXPECT_EQ(fn(src, dst, len, sf), 0);
 }
 
-// Vectors whose destination passes 4 MiB (long enough for stores that write around the
-// cache), with the destination at several offsets from a 16-byte boundary, against the
-// model; the elements after the destination must stay untouched.
+// Vectors of more than 32 MiB of source and destination together (long enough for stores
+// that write around the cache), with the destination at several offsets from a 16-byte
+// boundary, against the model; the elements around the destination must stay untouched.
 template <class S, class D, class Model>
 void check_large(Fn<S, D> fn, Model model, int sf, qvxt::Nan nan = qvxt::Nan::Payload) {
-  const size_t n = (size_t(4) << 20) / sizeof(D) + 29;
+  const size_t n = (size_t(32) << 20) / (sizeof(S) + sizeof(D)) + 29;
   const size_t per16 = 16 / sizeof(D);
   qvxt::Rng rng(777 + sizeof(S) + 3 * sizeof(D));
   std::vector<S> src(n);
