@@ -186,10 +186,84 @@ QVX_API QvxStatus qvx_Vector_Shift_8U(const Qvx8u* src, Qvx8u* dst, int len, int
 QVX_API QvxStatus qvx_Vector_Shift_16U(const Qvx16u* src, Qvx16u* dst, int len, int scaleFactor);
 QVX_API QvxStatus qvx_Vector_Shift_16S(const Qvx16s* src, Qvx16s* dst, int len, int scaleFactor);
 QVX_API QvxStatus qvx_Vector_Shift_32S(const Qvx32s* src, Qvx32s* dst, int len, int scaleFactor);
-QVX_API QvxStatus qvx_Vector_Shift_16SC(const Qvx16sc* src, Qvx16sc* dst, int len,
-                                        int scaleFactor);
+QVX_API QvxStatus qvx_Vector_Shift_16SC(const Qvx16sc* src, Qvx16sc* dst, int len, int scaleFactor);
 
 /* ---- scaled addition and subtraction ---- */
+/* ---------------------------------------------------------------------------------------
+ * Scaled addition and subtraction
+ *
+ * R is the exact sum or difference, formed without overflow:
+ *   AddShift      src1 + src2          SubShift      src1 - src2
+ *   AddCShift     src + val            SubCShift     src - val
+ *   SubCRevShift  val - src
+ * and the rule above stores R * 2^scaleFactor, rounded toward minus infinity and saturated
+ * (scaleFactor 0 gives the plain saturating sum or difference; an unsigned difference below
+ * 0 stores 0).  Thresholds, H (sign fill from) and L (zero fill below):
+ *   Add and AddC:        8U H 8, L -8;   16U H 16, L -16;  16S and 16SC H 15, L -16;
+ *                        32S H 31, L -32.
+ *   Sub, SubC, SubCRev:  8U H 8, L -7;   16U H 16, L -15;  16S and 16SC H 15, L -16;
+ *                        32S H 31, L -32.
+ * Complex (16SC): real parts with real parts, imaginary with imaginary, each part scaled and
+ * saturated as 16S on its own.  AddShift_16SC and SubShift_16SC are the 16S forms on the
+ * 2*len parts.  The complex constant is passed by value (real part in the low 16 bits of
+ * the 32-bit argument).  A complex vector must have fewer than 2^30 elements.
+ * The destination may be either source array (in-place use) with the same result as
+ * separate arrays.  len < 1 writes nothing.
+ * ------------------------------------------------------------------------------------- */
+QVX_API QvxStatus qvx_Vector_AddShift_8U(const Qvx8u* src1, const Qvx8u* src2, Qvx8u* dst,
+                                         int len, int scaleFactor);
+QVX_API QvxStatus qvx_Vector_AddShift_16U(const Qvx16u* src1, const Qvx16u* src2, Qvx16u* dst,
+                                          int len, int scaleFactor);
+QVX_API QvxStatus qvx_Vector_AddShift_16S(const Qvx16s* src1, const Qvx16s* src2, Qvx16s* dst,
+                                          int len, int scaleFactor);
+QVX_API QvxStatus qvx_Vector_AddShift_32S(const Qvx32s* src1, const Qvx32s* src2, Qvx32s* dst,
+                                          int len, int scaleFactor);
+QVX_API QvxStatus qvx_Vector_AddShift_16SC(const Qvx16sc* src1, const Qvx16sc* src2, Qvx16sc* dst,
+                                           int len, int scaleFactor);
+
+QVX_API QvxStatus qvx_Vector_SubShift_8U(const Qvx8u* src1, const Qvx8u* src2, Qvx8u* dst,
+                                         int len, int scaleFactor);
+QVX_API QvxStatus qvx_Vector_SubShift_16U(const Qvx16u* src1, const Qvx16u* src2, Qvx16u* dst,
+                                          int len, int scaleFactor);
+QVX_API QvxStatus qvx_Vector_SubShift_16S(const Qvx16s* src1, const Qvx16s* src2, Qvx16s* dst,
+                                          int len, int scaleFactor);
+QVX_API QvxStatus qvx_Vector_SubShift_32S(const Qvx32s* src1, const Qvx32s* src2, Qvx32s* dst,
+                                          int len, int scaleFactor);
+QVX_API QvxStatus qvx_Vector_SubShift_16SC(const Qvx16sc* src1, const Qvx16sc* src2, Qvx16sc* dst,
+                                           int len, int scaleFactor);
+
+QVX_API QvxStatus qvx_Vector_AddCShift_8U(const Qvx8u* src, Qvx8u val, Qvx8u* dst,
+                                          int len, int scaleFactor);
+QVX_API QvxStatus qvx_Vector_AddCShift_16U(const Qvx16u* src, Qvx16u val, Qvx16u* dst,
+                                           int len, int scaleFactor);
+QVX_API QvxStatus qvx_Vector_AddCShift_16S(const Qvx16s* src, Qvx16s val, Qvx16s* dst,
+                                           int len, int scaleFactor);
+QVX_API QvxStatus qvx_Vector_AddCShift_32S(const Qvx32s* src, Qvx32s val, Qvx32s* dst,
+                                           int len, int scaleFactor);
+QVX_API QvxStatus qvx_Vector_AddCShift_16SC(const Qvx16sc* src, Qvx16sc val, Qvx16sc* dst,
+                                            int len, int scaleFactor);
+
+QVX_API QvxStatus qvx_Vector_SubCShift_8U(const Qvx8u* src, Qvx8u val, Qvx8u* dst,
+                                          int len, int scaleFactor);
+QVX_API QvxStatus qvx_Vector_SubCShift_16U(const Qvx16u* src, Qvx16u val, Qvx16u* dst,
+                                           int len, int scaleFactor);
+QVX_API QvxStatus qvx_Vector_SubCShift_16S(const Qvx16s* src, Qvx16s val, Qvx16s* dst,
+                                           int len, int scaleFactor);
+QVX_API QvxStatus qvx_Vector_SubCShift_32S(const Qvx32s* src, Qvx32s val, Qvx32s* dst,
+                                           int len, int scaleFactor);
+QVX_API QvxStatus qvx_Vector_SubCShift_16SC(const Qvx16sc* src, Qvx16sc val, Qvx16sc* dst,
+                                            int len, int scaleFactor);
+
+QVX_API QvxStatus qvx_Vector_SubCRevShift_8U(const Qvx8u* src, Qvx8u val, Qvx8u* dst,
+                                             int len, int scaleFactor);
+QVX_API QvxStatus qvx_Vector_SubCRevShift_16U(const Qvx16u* src, Qvx16u val, Qvx16u* dst,
+                                              int len, int scaleFactor);
+QVX_API QvxStatus qvx_Vector_SubCRevShift_16S(const Qvx16s* src, Qvx16s val, Qvx16s* dst,
+                                              int len, int scaleFactor);
+QVX_API QvxStatus qvx_Vector_SubCRevShift_32S(const Qvx32s* src, Qvx32s val, Qvx32s* dst,
+                                              int len, int scaleFactor);
+QVX_API QvxStatus qvx_Vector_SubCRevShift_16SC(const Qvx16sc* src, Qvx16sc val, Qvx16sc* dst,
+                                               int len, int scaleFactor);
 
 /* ---- integer conversions ---- */
 /*

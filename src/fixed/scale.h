@@ -6,21 +6,25 @@
 // element by element.  Typical use:
 //
 //   QVX_DEFINE(QvxStatus, Vector_Foo_16S, (const Qvx16s* src, Qvx16s* dst, int len, int sf)) {
-//     return fixed::scaled_call(dst, len, sf, fixed::Thresholds{15, -16}, [&] {
-//       for (int i = 0; i < len; ++i) dst[i] = fixed::scale_saturate<Qvx16s>(R(i), sf, 15);
+//     const fixed::Thresholds t{15, -16};
+//     return fixed::scaled_call(fixed::kSet16S, dst, len, sf, t, [&] {
+//       for (int i = 0; i < len; ++i) dst[i] = fixed::scale_saturate<Qvx16s>(R(i), sf, t.H);
 //     });
 //   }
 //
 // scaled_call() makes the call-level decisions in their fixed order: below L the destination
-// is zero-filled through the fill primitive of its width (8-bit types: __qvx_Vector_Set_8U,
-// 16-bit types and 16SC parts: __qvx_Vector_Set_16S, 32S: __qvx_Vector_Set_32S), before any
-// source is read and before len is looked at (the fill primitive makes its own len test);
+// is zero-filled through the named fill primitive (kSet8U, kSet16S, kSet32S; without one,
+// the fill of the destination's width: 8-bit types __qvx_Vector_Set_8U, 16-bit types and
+// 16SC parts __qvx_Vector_Set_16S, 32S __qvx_Vector_Set_32S), before any source is read
+// and before len is looked at (the fill primitive makes its own len test);
 // otherwise len < 1 returns at once; otherwise the body runs.  scale_saturate() is the
 // per-element rule for every other scale factor.  Every int scale factor is accepted,
 // INT_MIN and INT_MAX included: no shift count here reaches the width of its operand.
 //
 // plan() decodes a scale factor once per call into the step it selects, for kernels that
-// choose a loop per step (vector paths) rather than branch per element.
+// choose a loop per step (vector paths) rather than branch per element.  The lane kernels
+// for those loops (right shifts and saturating left shifts by a per-call count, for 8U, 16U,
+// 16S and 32S lanes; saturating 32-bit addition and subtraction) are in core/simd.h.
 #ifndef QVX_FIXED_SCALE_H
 #define QVX_FIXED_SCALE_H
 
@@ -105,15 +109,49 @@ inline QvxStatus zero_fill(Qvx16sc* dst, int len) {
   return __qvx_Vector_Set_16S(0, reinterpret_cast<Qvx16s*>(dst), twice(len));
 }
 
-// The call-level order of every scaled primitive: zero fill below L (len passed on to the
-// fill primitive unchanged, no source read), then len < 1 returns, then body() computes the
+// The fill primitives under the names the members' tables give them, so that a member can
+// name its fill at its export line: kSet8U(dst, len) zero-fills len elements through
+// __qvx_Vector_Set_8U, and so on.  Each accepts only destinations of its own width.
+struct FillSet8U {
+  template <class D>
+  QvxStatus operator()(D* dst, int len) const {
+    static_assert(sizeof(D) == 1, "the 8U fill writes 8-bit elements");
+    return __qvx_Vector_Set_8U(0, reinterpret_cast<Qvx8u*>(dst), len);
+  }
+};
+struct FillSet16S {
+  template <class D>
+  QvxStatus operator()(D* dst, int len) const {
+    static_assert(sizeof(D) == 2, "the 16S fill writes 16-bit elements (complex: pass parts)");
+    return __qvx_Vector_Set_16S(0, reinterpret_cast<Qvx16s*>(dst), len);
+  }
+};
+struct FillSet32S {
+  template <class D>
+  QvxStatus operator()(D* dst, int len) const {
+    static_assert(sizeof(D) == 4, "the 32S fill writes 32-bit elements");
+    return __qvx_Vector_Set_32S(0, reinterpret_cast<Qvx32s*>(dst), len);
+  }
+};
+constexpr FillSet8U kSet8U{};
+constexpr FillSet16S kSet16S{};
+constexpr FillSet32S kSet32S{};
+
+// The call-level order of every scaled primitive: zero fill below L through `fill` (len
+// passed on unchanged, no source read), then len < 1 returns, then body() computes the
 // elements.  Returns the status of the call.
-template <class D, class Body>
-inline QvxStatus scaled_call(D* dst, int len, int sf, Thresholds t, Body body) {
-  if (sf < t.L) return zero_fill(dst, len);
+template <class Fill, class D, class Body>
+inline QvxStatus scaled_call(Fill fill, D* dst, int len, int sf, Thresholds t, Body body) {
+  if (sf < t.L) return fill(dst, len);
   if (len < 1) return QVX_STS_NO_ERR;
   body();
   return QVX_STS_NO_ERR;
+}
+
+// The same with the fill primitive of the destination's width (zero_fill above).
+template <class D, class Body>
+inline QvxStatus scaled_call(D* dst, int len, int sf, Thresholds t, Body body) {
+  return scaled_call([](D* d, int n) { return zero_fill(d, n); }, dst, len, sf, t, body);
 }
 
 // The step a scale factor selects, decoded once per call.

@@ -11,20 +11,28 @@ using namespace qvx;
 using fixed::Step;
 using fixed::Thresholds;
 
-// The copy at scale factor 0, through the copy primitive of the element width.
-inline QvxStatus copy_same(const Qvx8u* s, Qvx8u* d, int len) {
-  return __qvx_Vector_Copy_8U(s, d, len);
-}
-inline QvxStatus copy_same(const Qvx16u* s, Qvx16u* d, int len) {
-  return __qvx_Vector_Copy_16S(reinterpret_cast<const Qvx16s*>(s), reinterpret_cast<Qvx16s*>(d),
-                               len);
-}
-inline QvxStatus copy_same(const Qvx16s* s, Qvx16s* d, int len) {
-  return __qvx_Vector_Copy_16S(s, d, len);
-}
-inline QvxStatus copy_same(const Qvx32s* s, Qvx32s* d, int len) {
-  return __qvx_Vector_Copy_32S(s, d, len);
-}
+// The copy primitives used at scale factor 0, named as call-site data like the fills.
+struct CopyCopy8U {
+  QvxStatus operator()(const Qvx8u* s, Qvx8u* d, int len) const {
+    return __qvx_Vector_Copy_8U(s, d, len);
+  }
+};
+struct CopyCopy16S {
+  template <class T>
+  QvxStatus operator()(const T* s, T* d, int len) const {
+    static_assert(sizeof(T) == 2, "the 16S copy moves 16-bit elements");
+    return __qvx_Vector_Copy_16S(reinterpret_cast<const Qvx16s*>(s), reinterpret_cast<Qvx16s*>(d),
+                                 len);
+  }
+};
+struct CopyCopy32S {
+  QvxStatus operator()(const Qvx32s* s, Qvx32s* d, int len) const {
+    return __qvx_Vector_Copy_32S(s, d, len);
+  }
+};
+constexpr CopyCopy8U kCopy8U{};
+constexpr CopyCopy16S kCopy16S{};
+constexpr CopyCopy32S kCopy32S{};
 
 // The lane kernels of each element type: right shift and saturating left shift.
 template <class T> struct Kernels;
@@ -42,10 +50,10 @@ inline void shift_pass(const T* src, T* dst, int len, int sf, Thresholds t, cons
       [&](int i) { dst[i] = fixed::scale_saturate<T>(src[i], sf, t.H); });
 }
 
-template <class T>
-inline QvxStatus shift(const T* src, T* dst, int len, int sf, Thresholds t) {
-  if (sf == 0) return copy_same(src, dst, len);
-  return fixed::scaled_call(dst, len, sf, t, [&] {
+template <class T, class Fill, class Copy>
+inline QvxStatus shift(const T* src, T* dst, int len, int sf, Thresholds t, Fill fill, Copy copy) {
+  if (sf == 0) return copy(src, dst, len);
+  return fixed::scaled_call(fill, dst, len, sf, t, [&] {
     const fixed::Plan p = fixed::plan(sf, t);
     if (p.step == Step::Right) {
       shift_pass(src, dst, len, sf, t, typename Kernels<T>::Shr(p.shift));
@@ -57,18 +65,19 @@ inline QvxStatus shift(const T* src, T* dst, int len, int sf, Thresholds t) {
 
 }  // namespace
 
-// Thresholds {H: sign fill from, L: zero fill below}.
+// Each member: thresholds {H: sign fill from, L: zero fill below}, the fill used below L, the
+// copy used at scale factor 0.
 QVX_DEFINE(QvxStatus, Vector_Shift_8U, (const Qvx8u* src, Qvx8u* dst, int len, int sf)) {
-  return shift(src, dst, len, sf, Thresholds{8, -7});
+  return shift(src, dst, len, sf, Thresholds{8, -7}, fixed::kSet8U, kCopy8U);
 }
 QVX_DEFINE(QvxStatus, Vector_Shift_16U, (const Qvx16u* src, Qvx16u* dst, int len, int sf)) {
-  return shift(src, dst, len, sf, Thresholds{16, -15});
+  return shift(src, dst, len, sf, Thresholds{16, -15}, fixed::kSet16S, kCopy16S);
 }
 QVX_DEFINE(QvxStatus, Vector_Shift_16S, (const Qvx16s* src, Qvx16s* dst, int len, int sf)) {
-  return shift(src, dst, len, sf, Thresholds{15, -15});
+  return shift(src, dst, len, sf, Thresholds{15, -15}, fixed::kSet16S, kCopy16S);
 }
 QVX_DEFINE(QvxStatus, Vector_Shift_32S, (const Qvx32s* src, Qvx32s* dst, int len, int sf)) {
-  return shift(src, dst, len, sf, Thresholds{31, -31});
+  return shift(src, dst, len, sf, Thresholds{31, -31}, fixed::kSet32S, kCopy32S);
 }
 // Real and imaginary parts scale independently: the 16S form on 2*len parts.
 QVX_DEFINE(QvxStatus, Vector_Shift_16SC, (const Qvx16sc* src, Qvx16sc* dst, int len, int sf)) {

@@ -131,7 +131,8 @@ void check_call_order(ShiftFn<T> f, int L) {
   const P* parts = reinterpret_cast<const P*>(dst);
   for (int sf : {L - 1, L - 2, INT_MIN}) {
     ASSERT_EQ(f(no_source.as<T>(), dst, 8, sf), 0) << sf;
-    for (size_t i = 0; i < 8 * qvxt::parts<T>(); ++i) EXPECT_EQ(static_cast<int64_t>(parts[i]), 0) << sf;
+    for (size_t i = 0; i < 8 * qvxt::parts<T>(); ++i)
+      EXPECT_EQ(static_cast<int64_t>(parts[i]), 0) << sf;
   }
   qvxt::Guarded none(0, 0, qvxt::Place::End);
   for (int len : {0, -1, INT_MIN})
