@@ -61,7 +61,9 @@ inline void put16(void* p, simd::V v) {
 template <class Mode>
 inline void put16(float* p, simd::VF v) { put16<Mode>(static_cast<void*>(p), _mm_castps_si128(v)); }
 template <class Mode>
-inline void put16(double* p, simd::VD v) { put16<Mode>(static_cast<void*>(p), _mm_castpd_si128(v)); }
+inline void put16(double* p, simd::VD v) {
+  put16<Mode>(static_cast<void*>(p), _mm_castpd_si128(v));
+}
 
 // Conversions that move this many bytes or more (source and destination together) write
 // their destination with streaming stores: data that large do not stay in a last-level cache

@@ -137,7 +137,8 @@ inline QvxStatus float_to_int(const S* src, D* dst, int len, int scaleFactor) {
         Lanes<D>::template store<decltype(mode)>(dst + i, g);
       },
       [&](int i) {
-        cvt::put(dst + i, saturate_trunc<D>(static_cast<double>(static_cast<P>(cvt::get(src + i)) * f)));
+        const P t = static_cast<P>(cvt::get(src + i)) * f;
+        cvt::put(dst + i, saturate_trunc<D>(static_cast<double>(t)));
       });
   return QVX_STS_NO_ERR;
 }
@@ -166,8 +167,9 @@ inline QvxStatus narrow_64f_32f(const Qvx64f* src, Qvx32f* dst, int len, int sca
       src, dst, len,
       [&](auto mode, int i) {
         const VD fv = _mm_set1_pd(f);
-        cvt::put16<decltype(mode)>(dst + i, simd::round_pd_pair(_mm_mul_pd(simd::loadd(src + i), fv),
-                                                                _mm_mul_pd(simd::loadd(src + i + 2), fv)));
+        const VD a = _mm_mul_pd(simd::loadd(src + i), fv);
+        const VD b = _mm_mul_pd(simd::loadd(src + i + 2), fv);
+        cvt::put16<decltype(mode)>(dst + i, simd::round_pd_pair(a, b));
       },
       [&](int i) { cvt::put(dst + i, static_cast<float>(cvt::get(src + i) * f)); });
   return QVX_STS_NO_ERR;

@@ -31,28 +31,44 @@ template <> constexpr int index_of<Qvx16u>() { return k16U; }
 template <> constexpr int index_of<Qvx16s>() { return k16S; }
 template <> constexpr int index_of<Qvx32s>() { return k32S; }
 
-// L of each pair, source type by row, destination type by column: for every scale factor
-// below L the destination is filled with zeros, through the fill primitive of its width
-// (8U fill for 8U and 8S, 16S fill for 16U and 16S, 32S fill for 32S).  For an unsigned
-// source, or a signed one into an unsigned destination, every element gives 0 below L
-// anyway and the fill is a shortcut (L is the last shift that leaves the largest source
-// nonzero, or for 16S into 8U one below it).  A signed source into a signed destination has
-// L = -(W - 1) of the source, the last shift that still turns negative elements into -1;
-// below it the fill is what gives 0 for them.  The diagonal has no primitive.
-constexpr int kNoPair = 0;
-constexpr int kZeroFillBelow[5][5] = {
-    //            8U       8S      16U      16S      32S      <- destination
-    /*  8U */ {kNoPair,     -7,      -7,      -7,      -7},
-    /*  8S */ {     -6, kNoPair,     -6,      -7,      -7},
-    /* 16U */ {    -15,    -15, kNoPair,     -15,     -15},
-    /* 16S */ {    -15,    -15,     -14, kNoPair,     -15},
-    /* 32S */ {    -30,    -31,     -30,     -31, kNoPair},
+// The zero fill of each pair: below L the whole destination is set to 0 through the fill
+// primitive named in its cell, without a look at the source.  Source type by row,
+// destination type by column; the diagonal has no primitive.  For an unsigned source, or a
+// signed one into an unsigned destination, every element gives 0 below L anyway and the fill
+// is a shortcut (L is the last shift that leaves the largest source nonzero, or for 16S into
+// 8U one below it).  A signed source into a signed destination has L = -(W - 1) of the
+// source, the last shift that still turns negative elements into -1; below it the fill is
+// what gives 0 for them.
+enum Fill { kNoFill, kFill8U, kFill16S, kFill32S };
+struct ZeroFill {
+  int L;
+  Fill fill;
 };
+constexpr ZeroFill kNone{0, kNoFill};
+// clang-format off
+constexpr ZeroFill kZeroFill[5][5] = {
+    //             8U              8S               16U              16S              32S
+    /*  8U */ {kNone,          {-7, kFill8U},   {-7, kFill16S},  {-7, kFill16S},  {-7, kFill32S}},
+    /*  8S */ {{-6, kFill8U},  kNone,           {-6, kFill16S},  {-7, kFill16S},  {-7, kFill32S}},
+    /* 16U */ {{-15, kFill8U}, {-15, kFill8U},  kNone,           {-15, kFill16S}, {-15, kFill32S}},
+    /* 16S */ {{-15, kFill8U}, {-15, kFill8U},  {-14, kFill16S}, kNone,           {-15, kFill32S}},
+    /* 32S */ {{-30, kFill8U}, {-31, kFill8U},  {-30, kFill16S}, {-31, kFill16S}, kNone},
+};
+// clang-format on
 
 template <class S, class D>
-constexpr Thresholds thresholds() {
+constexpr ZeroFill zero_fill_of() {
   static_assert(!std::is_same<S, D>::value, "no conversion of a type into itself");
-  return Thresholds{Bounds<D>::H, kZeroFillBelow[index_of<S>()][index_of<D>()]};
+  return kZeroFill[index_of<S>()][index_of<D>()];
+}
+
+// The fill primitive of a cell (each accepts only destinations of its own width).
+template <Fill F>
+constexpr auto fill_primitive() {
+  static_assert(F != kNoFill, "no such pair");
+  if constexpr (F == kFill8U) return fixed::kSet8U;
+  else if constexpr (F == kFill16S) return fixed::kSet16S;
+  else return fixed::kSet32S;
 }
 
 // ---- the block path for pairs with 32S: groups of four 32-bit lanes ------------------------
@@ -191,7 +207,9 @@ template <> struct Store16<Qvx16s> {
 };
 
 template <class S, class D>
-constexpr int block16() { return Load16<S>::kPer > Store16<D>::kPer ? Load16<S>::kPer : Store16<D>::kPer; }
+constexpr int block16() {
+  return Load16<S>::kPer > Store16<D>::kPer ? Load16<S>::kPer : Store16<D>::kPer;
+}
 
 template <class Mode, class S, class D, class Op>
 inline void block16(const S* s, D* d, const Op& op) {
@@ -199,7 +217,9 @@ inline void block16(const S* s, D* d, const Op& op) {
   V h[K];
   for (int k = 0; k < K; k += Load16<S>::kPer / 8) Load16<S>::load(s + 8 * k, h + k);
   for (int k = 0; k < K; ++k) h[k] = op(h[k]);
-  for (int k = 0; k < K; k += Store16<D>::kPer / 8) Store16<D>::template store<Mode>(d + 8 * k, h + k);
+  for (int k = 0; k < K; k += Store16<D>::kPer / 8) {
+    Store16<D>::template store<Mode>(d + 8 * k, h + k);
+  }
 }
 
 template <class S> constexpr bool kUnsigned16 = std::is_same<S, Qvx16u>::value;
@@ -293,8 +313,9 @@ inline void pass(const S* src, D* dst, int len, int sf, const Op16& op16, const 
 
 template <class S, class D>
 inline QvxStatus convert(const S* src, D* dst, int len, int sf) {
-  constexpr Thresholds t = thresholds<S, D>();
-  return fixed::scaled_call(dst, len, sf, t, [&] {
+  constexpr ZeroFill z = zero_fill_of<S, D>();
+  constexpr Thresholds t{Bounds<D>::H, z.L};
+  return fixed::scaled_call(fill_primitive<z.fill>(), dst, len, sf, t, [&] {
     const fixed::Plan p = fixed::plan(sf, t);
     switch (p.step) {
       case Step::Right:
@@ -318,6 +339,7 @@ inline QvxStatus convert(const S* src, D* dst, int len, int sf) {
     return convert(src, dst, len, scaleFactor);                                              \
   }
 
+// clang-format off
 QVX_INT_CONVERT(8U, 8S, Qvx8u, Qvx8s)
 QVX_INT_CONVERT(8U, 16U, Qvx8u, Qvx16u)
 QVX_INT_CONVERT(8U, 16S, Qvx8u, Qvx16s)
@@ -338,3 +360,4 @@ QVX_INT_CONVERT(32S, 8U, Qvx32s, Qvx8u)
 QVX_INT_CONVERT(32S, 8S, Qvx32s, Qvx8s)
 QVX_INT_CONVERT(32S, 16U, Qvx32s, Qvx16u)
 QVX_INT_CONVERT(32S, 16S, Qvx32s, Qvx16s)
+// clang-format on

@@ -4,7 +4,6 @@
 #define QVX_TEST_CONVERT_CHECK_H
 
 #include <gtest/gtest.h>
-
 #include <string.h>
 
 #include <algorithm>
@@ -76,7 +75,8 @@ void sweep_model(Fn<S, D> fn, Model model, const std::vector<int>& sfs, bool in_
       if (!inplace && len > 0) {
         EXPECT_EQ(memcmp(before.data(), src, sizeof(S) * size_t(len)), 0) << "source written";
       }
-      EXPECT_TRUE(gs.canaries_intact() && gd.canaries_intact()) << "len " << len << " " << lay.str();
+      EXPECT_TRUE(gs.canaries_intact() && gd.canaries_intact())
+          << "len " << len << " " << lay.str();
     }
   });
   // Empty vectors: the arrays sit on a guard page, any access faults.

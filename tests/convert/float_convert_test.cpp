@@ -51,23 +51,32 @@ double double_factor(int sf) {
 }
 
 template <class S>
-float to_32f(S x, int sf) { return static_cast<float>(x) * single_factor(sf); }
+float to_32f(S x, int sf) {
+  return static_cast<float>(x) * single_factor(sf);
+}
 template <class S>
-double to_64f(S x, int sf) { return static_cast<double>(x) * double_factor(sf); }
+double to_64f(S x, int sf) {
+  return static_cast<double>(x) * double_factor(sf);
+}
 template <class D>
-D from_32f_single(float x, int sf) { return store_int<D>(x * single_factor(sf)); }
+D from_32f_single(float x, int sf) {
+  return store_int<D>(x * single_factor(sf));
+}
 template <class D, class S>
-D from_double(S x, int sf) { return store_int<D>(static_cast<double>(x) * double_factor(sf)); }
+D from_double(S x, int sf) {
+  return store_int<D>(static_cast<double>(x) * double_factor(sf));
+}
 
 // Scale factors inside the exact range of each factor, with the ends of the ranges, and
 // beyond it up to the extremes.
-const std::vector<int> kSingleSfs = {0, 1, -1, 3, -7, 15, -15, 16, 31, 32, -31, 40, -60,
-                                     100, -100, 126, 127, -126, -125, 128, -127, -128, -129,
-                                     300, -300, INT_MIN, INT_MIN + 1, INT_MAX, INT_MAX - 1};
-const std::vector<int> kDoubleSfs = {0, 1, -1, 3, -7, 15, -15, 16, 31, 32, -31, 40, -60,
-                                     127, 128, -127, -150, 300, -700, 1023, -1022, 1000,
-                                     1024, -1023, -1024, -1025, 3000, -3000, INT_MIN,
-                                     INT_MIN + 1, INT_MAX, INT_MAX - 1};
+const std::vector<int> kSingleSfs = {
+    0,    1,    -1,   3,   -7,   15,      -15,         16,      31,         32,
+    -31,  40,   -60,  100, -100, 126,     127,         -126,    -125,       128,
+    -127, -128, -129, 300, -300, INT_MIN, INT_MIN + 1, INT_MAX, INT_MAX - 1};
+const std::vector<int> kDoubleSfs = {
+    0,    1,     -1,    3,     -7,   15,    -15,     16,          31,      32,         -31,
+    40,   -60,   127,   128,   -127, -150,  300,     -700,        1023,    -1022,      1000,
+    1024, -1023, -1024, -1025, 3000, -3000, INT_MIN, INT_MIN + 1, INT_MAX, INT_MAX - 1};
 
 // ---- integer sources ------------------------------------------------------------------
 
@@ -80,7 +89,8 @@ TEST(ConvertFromInteger, ExactProductsAtEveryScale) {
   EXPECT_EQ(convert1(qvx_Vector_TypeConvertShift_16S_32F, Qvx16s(3), 127), kInfF);
   EXPECT_EQ(convert1(qvx_Vector_TypeConvertShift_16S_32F, Qvx16s(-3), 127), -kInfF);
   EXPECT_EQ(convert1(qvx_Vector_TypeConvertShift_16S_32F, Qvx16s(1), -126), std::ldexp(1.0f, -126));
-  EXPECT_EQ(convert1(qvx_Vector_TypeConvertShift_8U_64F, Qvx8u(255), -1022), std::ldexp(255.0, -1022));
+  EXPECT_EQ(convert1(qvx_Vector_TypeConvertShift_8U_64F, Qvx8u(255), -1022),
+            std::ldexp(255.0, -1022));
   EXPECT_EQ(convert1(qvx_Vector_TypeConvertShift_8S_64F, Qvx8s(-1), 1023), -std::ldexp(1.0, 1023));
   EXPECT_EQ(convert1(qvx_Vector_TypeConvertShift_16U_64F, Qvx16u(40000), 5), 1280000.0);
   EXPECT_EQ(convert1(qvx_Vector_TypeConvertShift_16S_64F, Qvx16s(-7), -2), -1.75);
@@ -127,30 +137,39 @@ TEST(ConvertToInteger, TruncatesAndSaturatesEightBit) {
             (std::vector<Qvx8s>{-128, -1, 127, 0, -128, 127, 127, -128, 0}));
   EXPECT_EQ(convert(qvx_Vector_TypeConvertShift_64F_8U, {255.999, 256.0, -0.999, kNan, -kInf}, 0),
             (std::vector<Qvx8u>{255, 255, 0, 0, 0}));
-  EXPECT_EQ(convert(qvx_Vector_TypeConvertShift_64F_8S, {-128.999, -129.0, 127.999, kNan, 63.75}, 1),
-            (std::vector<Qvx8s>{-128, -128, 127, 0, 127}));
+  EXPECT_EQ(
+      convert(qvx_Vector_TypeConvertShift_64F_8S, {-128.999, -129.0, 127.999, kNan, 63.75}, 1),
+      (std::vector<Qvx8s>{-128, -128, 127, 0, 127}));
 }
 
 TEST(ConvertToInteger, TruncatesAndSaturatesSixteenBit) {
-  EXPECT_EQ(convert(qvx_Vector_TypeConvertShift_64F_16S, {65533.0, 65537.0, -65537.0, -65535.0, kNan}, -1),
+  EXPECT_EQ(convert(qvx_Vector_TypeConvertShift_64F_16S,
+                    {65533.0, 65537.0, -65537.0, -65535.0, kNan}, -1),
             (std::vector<Qvx16s>{32766, 32767, -32768, -32767, 0}));
   EXPECT_EQ(convert(qvx_Vector_TypeConvertShift_32F_16S,
                     {32767.9f, 32768.0f, -32768.9f, -32769.0f, kNanF, -kInfF, kInfF, -0.99f}, 0),
             (std::vector<Qvx16s>{32767, 32767, -32768, -32768, 0, -32768, 32767, 0}));
-  EXPECT_EQ(convert(qvx_Vector_TypeConvertShift_32F_16U, {65535.5f, 65536.0f, -0.9f, -1.0f, kNanF, 1.5f}, 0),
+  EXPECT_EQ(convert(qvx_Vector_TypeConvertShift_32F_16U,
+                    {65535.5f, 65536.0f, -0.9f, -1.0f, kNanF, 1.5f}, 0),
             (std::vector<Qvx16u>{65535, 65535, 0, 0, 0, 1}));
   EXPECT_EQ(convert(qvx_Vector_TypeConvertShift_64F_16U, {131071.0, 131070.0, -2.0, kNan}, -1),
             (std::vector<Qvx16u>{65535, 65535, 0, 0}));
 }
 
 TEST(ConvertToInteger, ThirtyTwoBitBoundsAndNaN) {
-  EXPECT_EQ(convert(qvx_Vector_TypeConvertShift_64F_32S,
-                    {2147483647.9, -2147483648.7, -0.999, kNan, 2147483648.0, -2147483649.0, kInf, -kInf}, 0),
-            (std::vector<Qvx32s>{INT32_MAX, INT32_MIN, 0, INT32_MIN, INT32_MAX, INT32_MIN, INT32_MAX, INT32_MIN}));
+  EXPECT_EQ(
+      convert(qvx_Vector_TypeConvertShift_64F_32S,
+              {2147483647.9, -2147483648.7, -0.999, kNan, 2147483648.0, -2147483649.0, kInf, -kInf},
+              0),
+      (std::vector<Qvx32s>{INT32_MAX, INT32_MIN, 0, INT32_MIN, INT32_MAX, INT32_MIN, INT32_MAX,
+                           INT32_MIN}));
   // The single product 2^31 compares above 2147483647; the single below it is exact.
   EXPECT_EQ(convert(qvx_Vector_TypeConvertShift_32F_32S,
-                    {2147483648.0f, 2147483520.0f, -2147483648.0f, -2147483904.0f, kNanF, kInfF, -kInfF, -2.5f}, 0),
-            (std::vector<Qvx32s>{INT32_MAX, 2147483520, INT32_MIN, INT32_MIN, INT32_MIN, INT32_MAX, INT32_MIN, -2}));
+                    {2147483648.0f, 2147483520.0f, -2147483648.0f, -2147483904.0f, kNanF, kInfF,
+                     -kInfF, -2.5f},
+                    0),
+            (std::vector<Qvx32s>{INT32_MAX, 2147483520, INT32_MIN, INT32_MIN, INT32_MIN, INT32_MAX,
+                                 INT32_MIN, -2}));
   EXPECT_EQ(convert1(qvx_Vector_TypeConvertShift_32F_32S, 1.0f, 31), INT32_MAX);
   EXPECT_EQ(convert1(qvx_Vector_TypeConvertShift_32F_32S, -1.0f, 31), INT32_MIN);
   EXPECT_EQ(convert1(qvx_Vector_TypeConvertShift_32F_32S, 1.0f, 30), 1073741824);
@@ -162,7 +181,8 @@ TEST(ConvertToInteger, ProductIsTakenInTheMembersPrecision) {
   const float tiny = std::numeric_limits<float>::denorm_min();
   EXPECT_EQ(convert1(qvx_Vector_TypeConvertShift_32F_8S, tiny, 150), 2);
   EXPECT_EQ(convert1(qvx_Vector_TypeConvertShift_32F_8S, -3.0f * tiny, 149), -3);
-  EXPECT_EQ(convert1(qvx_Vector_TypeConvertShift_32F_8S, std::numeric_limits<float>::max(), -127), 1);
+  EXPECT_EQ(convert1(qvx_Vector_TypeConvertShift_32F_8S, std::numeric_limits<float>::max(), -127),
+            1);
   // A single product overflows to infinity and saturates; the double one would not.
   EXPECT_EQ(convert1(qvx_Vector_TypeConvertShift_32F_16S, 1e38f, 127), 32767);
   EXPECT_EQ(convert1(qvx_Vector_TypeConvertShift_32F_16S, tiny, 127), 0);
@@ -173,22 +193,30 @@ TEST(ConvertToInteger, ProductIsTakenInTheMembersPrecision) {
 
 TEST(ConvertToInteger, AgreesWithModelEverywhere) {
   cvtt::sweep_model(qvx_Vector_TypeConvertShift_32F_8U, from_32f_single<Qvx8u>, kSingleSfs, false);
-  cvtt::sweep_model(qvx_Vector_TypeConvertShift_32F_16U, from_32f_single<Qvx16u>, kSingleSfs, false);
-  cvtt::sweep_model(qvx_Vector_TypeConvertShift_32F_16S, from_32f_single<Qvx16s>, kSingleSfs, false);
+  cvtt::sweep_model(qvx_Vector_TypeConvertShift_32F_16U, from_32f_single<Qvx16u>, kSingleSfs,
+                    false);
+  cvtt::sweep_model(qvx_Vector_TypeConvertShift_32F_16S, from_32f_single<Qvx16s>, kSingleSfs,
+                    false);
   cvtt::sweep_model(qvx_Vector_TypeConvertShift_32F_32S, from_32f_single<Qvx32s>, kSingleSfs, true);
-  cvtt::sweep_model(qvx_Vector_TypeConvertShift_32F_8S, from_double<Qvx8s, float>, kDoubleSfs, false);
-  cvtt::sweep_model(qvx_Vector_TypeConvertShift_64F_8U, from_double<Qvx8u, double>, kDoubleSfs, false);
-  cvtt::sweep_model(qvx_Vector_TypeConvertShift_64F_8S, from_double<Qvx8s, double>, kDoubleSfs, false);
-  cvtt::sweep_model(qvx_Vector_TypeConvertShift_64F_16U, from_double<Qvx16u, double>, kDoubleSfs, false);
-  cvtt::sweep_model(qvx_Vector_TypeConvertShift_64F_16S, from_double<Qvx16s, double>, kDoubleSfs, false);
-  cvtt::sweep_model(qvx_Vector_TypeConvertShift_64F_32S, from_double<Qvx32s, double>, kDoubleSfs, false);
+  cvtt::sweep_model(qvx_Vector_TypeConvertShift_32F_8S, from_double<Qvx8s, float>, kDoubleSfs,
+                    false);
+  cvtt::sweep_model(qvx_Vector_TypeConvertShift_64F_8U, from_double<Qvx8u, double>, kDoubleSfs,
+                    false);
+  cvtt::sweep_model(qvx_Vector_TypeConvertShift_64F_8S, from_double<Qvx8s, double>, kDoubleSfs,
+                    false);
+  cvtt::sweep_model(qvx_Vector_TypeConvertShift_64F_16U, from_double<Qvx16u, double>, kDoubleSfs,
+                    false);
+  cvtt::sweep_model(qvx_Vector_TypeConvertShift_64F_16S, from_double<Qvx16s, double>, kDoubleSfs,
+                    false);
+  cvtt::sweep_model(qvx_Vector_TypeConvertShift_64F_32S, from_double<Qvx32s, double>, kDoubleSfs,
+                    false);
 }
 
 // ---- between the floating types ---------------------------------------------------------
 
 TEST(ConvertFloatToFloat, InfinitiesNaNsAndSignedZeros) {
-  const std::vector<double> n = convert(qvx_Vector_TypeConvertShift_32F_64F,
-                                        {-0.0f, kInfF, -kInfF, kNanF, 0.1f, -3.0f}, 2);
+  const std::vector<double> n =
+      convert(qvx_Vector_TypeConvertShift_32F_64F, {-0.0f, kInfF, -kInfF, kNanF, 0.1f, -3.0f}, 2);
   EXPECT_EQ(bits_of(n[0]), bits_of(-0.0));
   EXPECT_EQ(n[1], kInf);
   EXPECT_EQ(n[2], -kInf);
@@ -196,10 +224,11 @@ TEST(ConvertFloatToFloat, InfinitiesNaNsAndSignedZeros) {
   EXPECT_EQ(n[4], static_cast<double>(0.1f) * 4.0);
   EXPECT_EQ(n[5], -12.0);
   // The product is formed in double precision: no single-precision overflow at 2^200.
-  EXPECT_EQ(convert1(qvx_Vector_TypeConvertShift_32F_64F, 1e38f, 200), std::ldexp(static_cast<double>(1e38f), 200));
+  EXPECT_EQ(convert1(qvx_Vector_TypeConvertShift_32F_64F, 1e38f, 200),
+            std::ldexp(static_cast<double>(1e38f), 200));
 
-  const std::vector<float> m = convert(qvx_Vector_TypeConvertShift_64F_32F,
-                                       {1e300, kNan, -0.0, -1e300, 1e-300, -kInf}, 0);
+  const std::vector<float> m =
+      convert(qvx_Vector_TypeConvertShift_64F_32F, {1e300, kNan, -0.0, -1e300, 1e-300, -kInf}, 0);
   EXPECT_EQ(m[0], kInfF);
   EXPECT_TRUE(std::isnan(m[1]));
   EXPECT_EQ(bits_of(m[2]), bits_of(-0.0f));
@@ -213,22 +242,24 @@ TEST(ConvertFloatToFloat, RoundsToSingleAfterScaling) {
   // scaling does not round, the narrowing does (to nearest, ties to even).
   const double x = 1.0 + std::ldexp(1.0, -24) + std::ldexp(1.0, -30);
   EXPECT_EQ(convert1(qvx_Vector_TypeConvertShift_64F_32F, x, 3), 8.0f + std::ldexp(1.0f, -20));
-  EXPECT_EQ(convert1(qvx_Vector_TypeConvertShift_64F_32F, 1.0 + std::ldexp(1.0, -24), 0), 1.0f);  // tie: even
+  EXPECT_EQ(convert1(qvx_Vector_TypeConvertShift_64F_32F, 1.0 + std::ldexp(1.0, -24), 0),
+            1.0f);  // tie: even
   // Large doubles scaled down into single range, and beyond it.
   EXPECT_EQ(convert1(qvx_Vector_TypeConvertShift_64F_32F, std::ldexp(1.0, 600), -590), 1024.0f);
   EXPECT_EQ(convert1(qvx_Vector_TypeConvertShift_64F_32F, std::ldexp(1.0, -700), 500), 0.0f);
-  EXPECT_EQ(convert1(qvx_Vector_TypeConvertShift_64F_32F, std::ldexp(1.0, -140), 0), std::ldexp(1.0f, -140));
+  EXPECT_EQ(convert1(qvx_Vector_TypeConvertShift_64F_32F, std::ldexp(1.0, -140), 0),
+            std::ldexp(1.0f, -140));
 }
 
 TEST(ConvertFloatToFloat, AgreesWithModelEverywhere) {
   cvtt::sweep_model(
       qvx_Vector_TypeConvertShift_32F_64F,
-      [](float x, int sf) { return static_cast<double>(x) * double_factor(sf); }, kDoubleSfs,
-      false, qvxt::Nan::Any);
+      [](float x, int sf) { return static_cast<double>(x) * double_factor(sf); }, kDoubleSfs, false,
+      qvxt::Nan::Any);
   cvtt::sweep_model(
       qvx_Vector_TypeConvertShift_64F_32F,
-      [](double x, int sf) { return static_cast<float>(x * double_factor(sf)); }, kDoubleSfs,
-      false, qvxt::Nan::Any);
+      [](double x, int sf) { return static_cast<float>(x * double_factor(sf)); }, kDoubleSfs, false,
+      qvxt::Nan::Any);
 }
 
 // ---- scale factors outside the exact range of the factor -------------------------------------
@@ -239,14 +270,17 @@ TEST(ConvertFactor, OutsideTheExactRangeFollowsTheBitPattern) {
   EXPECT_EQ(bits_of(convert1(qvx_Vector_TypeConvertShift_16S_32F, Qvx16s(3), -127)), 0u);
   EXPECT_EQ(convert1(qvx_Vector_TypeConvertShift_16S_32F, Qvx16s(3), -128), -kInfF);
   EXPECT_EQ(convert1(qvx_Vector_TypeConvertShift_16S_32F, Qvx16s(1), -129), -std::ldexp(1.0f, 127));
-  EXPECT_EQ(convert1(qvx_Vector_TypeConvertShift_16S_32F, Qvx16s(1), 512 + 5), 32.0f);   // 9-bit wrap
+  EXPECT_EQ(convert1(qvx_Vector_TypeConvertShift_16S_32F, Qvx16s(1), 512 + 5),
+            32.0f);  // 9-bit wrap
   EXPECT_EQ(convert1(qvx_Vector_TypeConvertShift_16S_32F, Qvx16s(1), 256 + 5), -32.0f);  // sign bit
-  EXPECT_EQ(convert1(qvx_Vector_TypeConvertShift_16S_32F, Qvx16s(3), INT_MAX), 1.5f);   // bits 0x3F000000
-  EXPECT_EQ(convert1(qvx_Vector_TypeConvertShift_16S_32F, Qvx16s(3), INT_MIN), 3.0f);   // bits 0x3F800000
+  EXPECT_EQ(convert1(qvx_Vector_TypeConvertShift_16S_32F, Qvx16s(3), INT_MAX),
+            1.5f);  // bits 0x3F000000
+  EXPECT_EQ(convert1(qvx_Vector_TypeConvertShift_16S_32F, Qvx16s(3), INT_MIN),
+            3.0f);  // bits 0x3F800000
   EXPECT_TRUE(std::isnan(convert1(qvx_Vector_TypeConvertShift_8U_32F, Qvx8u(0), 128)));  // 0 * inf
   EXPECT_EQ(convert1(qvx_Vector_TypeConvertShift_32F_8U, 2.0f, -127), 0);
   EXPECT_EQ(convert1(qvx_Vector_TypeConvertShift_32F_16S, 2.0f, -128), -32768);
-  EXPECT_EQ(convert1(qvx_Vector_TypeConvertShift_32F_32S, 0.0f, 128), INT32_MIN);       // NaN
+  EXPECT_EQ(convert1(qvx_Vector_TypeConvertShift_32F_32S, 0.0f, 128), INT32_MIN);  // NaN
   EXPECT_EQ(convert1(qvx_Vector_TypeConvertShift_32F_32S, 3.0f, INT_MAX), 1);
   // Double factor: (sf + 1023) << 52 with the sum taken modulo 2^32, the shift modulo 2^64.
   EXPECT_EQ(convert1(qvx_Vector_TypeConvertShift_8U_64F, Qvx8u(1), 1024), kInf);
@@ -273,10 +307,12 @@ TEST(ConvertLargeVectors, AgreeWithModel) {
   cvtt::check_large(qvx_Vector_TypeConvertShift_64F_32S, from_double<Qvx32s, double>, -2);
   cvtt::check_large(
       qvx_Vector_TypeConvertShift_32F_64F,
-      [](float x, int sf) { return static_cast<double>(x) * double_factor(sf); }, 10, qvxt::Nan::Any);
+      [](float x, int sf) { return static_cast<double>(x) * double_factor(sf); }, 10,
+      qvxt::Nan::Any);
   cvtt::check_large(
       qvx_Vector_TypeConvertShift_64F_32F,
-      [](double x, int sf) { return static_cast<float>(x * double_factor(sf)); }, -10, qvxt::Nan::Any);
+      [](double x, int sf) { return static_cast<float>(x * double_factor(sf)); }, -10,
+      qvxt::Nan::Any);
 }
 
 }  // namespace

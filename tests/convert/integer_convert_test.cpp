@@ -20,6 +20,7 @@ using cvtt::convert1;
 using cvtt::Fn;
 
 // Every pair with its zero-fill threshold L (the destination is all zeros below it).
+// clang-format off
 #define QVXT_PAIRS(X)            \
   X(8U, 8S, Qvx8u, Qvx8s, -7)     \
   X(8U, 16U, Qvx8u, Qvx16u, -7)   \
@@ -41,6 +42,7 @@ using cvtt::Fn;
   X(32S, 8S, Qvx32s, Qvx8s, -31)  \
   X(32S, 16U, Qvx32s, Qvx16u, -30) \
   X(32S, 16S, Qvx32s, Qvx16s, -31)
+// clang-format on
 
 // ---- the reference model: exact integer arithmetic ---------------------------------------
 
@@ -73,8 +75,8 @@ int sign_fill_from() {
 template <class D>
 std::vector<int> scale_factors(int L) {
   const int H = sign_fill_from<D>();
-  std::vector<int> v = {INT_MIN, INT_MIN + 1, L - 2, L - 1, L, L + 1, -1, 0, 1, H - 1, H, H + 1,
-                        63, 64, 100, -100, INT_MAX - 1, INT_MAX};
+  std::vector<int> v = {INT_MIN, INT_MIN + 1, L - 2, L - 1, L,  L + 1, -1,   0,           1,
+                        H - 1,   H,           H + 1, 63,    64, 100,   -100, INT_MAX - 1, INT_MAX};
   for (int s = -34; s <= 34; ++s) v.push_back(s);
   return v;
 }
@@ -118,23 +120,23 @@ void check_every_value(Fn<S, D> fn, int L) {
   }
 }
 
-TEST(IntegerConvert, EveryValueAtEveryScaleFactor) {
-#define QVXT_RUN(S, D, TS, TD, L)                                   \
-  {                                                                 \
-    SCOPED_TRACE(#S "_" #D);                                        \
+TEST(IntegerConvert, EveryValueAtEveryScaleFactor){
+#define QVXT_RUN(S, D, TS, TD, L)                                        \
+  {                                                                      \
+    SCOPED_TRACE(#S "_" #D);                                             \
     check_every_value<TS, TD>(qvx_Vector_TypeConvertShift_##S##_##D, L); \
   }
-  QVXT_PAIRS(QVXT_RUN)
+    QVXT_PAIRS(QVXT_RUN)
 #undef QVXT_RUN
 }
 
 TEST(IntegerConvert, AgreesWithModelOverLengthsOffsetsAndInPlace) {
-#define QVXT_RUN(S, D, TS, TD, L)                                                       \
-  {                                                                                     \
-    SCOPED_TRACE(#S "_" #D);                                                            \
-    cvtt::sweep_model(                                                                  \
+#define QVXT_RUN(S, D, TS, TD, L)                                                                \
+  {                                                                                              \
+    SCOPED_TRACE(#S "_" #D);                                                                     \
+    cvtt::sweep_model(                                                                           \
         qvx_Vector_TypeConvertShift_##S##_##D, [](TS x, int sf) { return model<TD>(x, sf, L); }, \
-        scale_factors<TD>(L), sizeof(TS) == sizeof(TD));                               \
+        scale_factors<TD>(L), sizeof(TS) == sizeof(TD));                                         \
   }
   QVXT_PAIRS(QVXT_RUN)
 #undef QVXT_RUN
@@ -173,9 +175,9 @@ void check_zero_fill(Fn<S, D> fn, int L) {
 }
 
 TEST(IntegerConvert, ZeroFillBelowTheThresholdOfEachPair) {
-#define QVXT_RUN(S, D, TS, TD, L)                                    \
-  {                                                                  \
-    SCOPED_TRACE(#S "_" #D);                                         \
+#define QVXT_RUN(S, D, TS, TD, L)                                      \
+  {                                                                    \
+    SCOPED_TRACE(#S "_" #D);                                           \
     check_zero_fill<TS, TD>(qvx_Vector_TypeConvertShift_##S##_##D, L); \
   }
   QVXT_PAIRS(QVXT_RUN)
@@ -188,8 +190,8 @@ template <class S, class D>
 void check_sign_fill(Fn<S, D> fn) {
   using Lim = std::numeric_limits<D>;
   const int H = sign_fill_from<D>();
-  const std::vector<S> xs = {S(1), S(0), std::numeric_limits<S>::max(), std::numeric_limits<S>::min(),
-                             S(-1)};
+  const std::vector<S> xs = {S(1), S(0), std::numeric_limits<S>::max(),
+                             std::numeric_limits<S>::min(), S(-1)};
   for (int sf : {H, H + 1, 1000, INT_MAX}) {
     const std::vector<D> got = convert(fn, xs, sf);
     EXPECT_EQ(got[0], Lim::max()) << sf;
@@ -203,9 +205,9 @@ void check_sign_fill(Fn<S, D> fn) {
 }
 
 TEST(IntegerConvert, SignFillFromTheThresholdOfTheDestination) {
-#define QVXT_RUN(S, D, TS, TD, L)                                 \
-  {                                                               \
-    SCOPED_TRACE(#S "_" #D);                                      \
+#define QVXT_RUN(S, D, TS, TD, L)                                   \
+  {                                                                 \
+    SCOPED_TRACE(#S "_" #D);                                        \
     check_sign_fill<TS, TD>(qvx_Vector_TypeConvertShift_##S##_##D); \
   }
   QVXT_PAIRS(QVXT_RUN)
@@ -223,14 +225,17 @@ TEST(IntegerConvert, EightBitPairs) {
   EXPECT_EQ(convert1(qvx_Vector_TypeConvertShift_8U_8S, Qvx8u(0), 7), 0);
   EXPECT_EQ(convert1(qvx_Vector_TypeConvertShift_8U_8S, Qvx8u(1), 6), 64);
   EXPECT_EQ(convert1(qvx_Vector_TypeConvertShift_8U_8S, Qvx8u(255), -7), 1);
-  EXPECT_EQ(convert(qvx_Vector_TypeConvertShift_8U_8S, {255, 128, 1}, -8), (std::vector<Qvx8s>{0, 0, 0}));
+  EXPECT_EQ(convert(qvx_Vector_TypeConvertShift_8U_8S, {255, 128, 1}, -8),
+            (std::vector<Qvx8s>{0, 0, 0}));
   EXPECT_EQ(convert1(qvx_Vector_TypeConvertShift_8S_8U, Qvx8s(-5), 0), 0);
   EXPECT_EQ(convert(qvx_Vector_TypeConvertShift_8S_8U, {127, -128, 64, 63}, -6),
             (std::vector<Qvx8u>{1, 0, 1, 0}));
   EXPECT_EQ(convert(qvx_Vector_TypeConvertShift_8S_16S, {-128, -1, 127, 64}, -7),
             (std::vector<Qvx16s>{-1, -1, 0, 0}));
-  EXPECT_EQ(convert(qvx_Vector_TypeConvertShift_8S_16S, {-128, -1, 127}, -8), (std::vector<Qvx16s>{0, 0, 0}));
-  EXPECT_EQ(convert(qvx_Vector_TypeConvertShift_8S_16U, {-1, 127, -128}, 9), (std::vector<Qvx16u>{0, 65024, 0}));
+  EXPECT_EQ(convert(qvx_Vector_TypeConvertShift_8S_16S, {-128, -1, 127}, -8),
+            (std::vector<Qvx16s>{0, 0, 0}));
+  EXPECT_EQ(convert(qvx_Vector_TypeConvertShift_8S_16U, {-1, 127, -128}, 9),
+            (std::vector<Qvx16u>{0, 65024, 0}));
 }
 
 TEST(IntegerConvert, RightShiftsRoundTowardMinusInfinity) {
@@ -240,7 +245,8 @@ TEST(IntegerConvert, RightShiftsRoundTowardMinusInfinity) {
             (std::vector<Qvx8s>{1, -2, -1, -128, 127}));
   EXPECT_EQ(convert(qvx_Vector_TypeConvertShift_16S_8S, {-32768, 32767, -256, 255}, -8),
             (std::vector<Qvx8s>{-128, 127, -1, 0}));
-  EXPECT_EQ(convert(qvx_Vector_TypeConvertShift_16U_8U, {65535, 511, 510}, -7), (std::vector<Qvx8u>{255, 3, 3}));
+  EXPECT_EQ(convert(qvx_Vector_TypeConvertShift_16U_8U, {65535, 511, 510}, -7),
+            (std::vector<Qvx8u>{255, 3, 3}));
   EXPECT_EQ(convert1(qvx_Vector_TypeConvertShift_16U_8U, Qvx16u(65535), -8), 255);
   EXPECT_EQ(convert1(qvx_Vector_TypeConvertShift_16U_8U, Qvx16u(65535), -15), 1);
   EXPECT_EQ(convert1(qvx_Vector_TypeConvertShift_16U_8U, Qvx16u(65535), -16), 0);
@@ -267,10 +273,13 @@ TEST(IntegerConvert, LeftShiftsSaturateWithoutWrapping) {
             (std::vector<Qvx32s>{INT32_MIN, 2130706432, -1073741824}));
   EXPECT_EQ(convert(qvx_Vector_TypeConvertShift_16U_32S, {65535, 32768, 32767}, 16),
             (std::vector<Qvx32s>{INT32_MAX, INT32_MAX, 2147418112}));
-  EXPECT_EQ(convert(qvx_Vector_TypeConvertShift_32S_8U, {31, 32, -1}, 3), (std::vector<Qvx8u>{248, 255, 0}));
-  EXPECT_EQ(convert(qvx_Vector_TypeConvertShift_32S_8U, {1, -1, 0}, 40), (std::vector<Qvx8u>{255, 0, 0}));
+  EXPECT_EQ(convert(qvx_Vector_TypeConvertShift_32S_8U, {31, 32, -1}, 3),
+            (std::vector<Qvx8u>{248, 255, 0}));
+  EXPECT_EQ(convert(qvx_Vector_TypeConvertShift_32S_8U, {1, -1, 0}, 40),
+            (std::vector<Qvx8u>{255, 0, 0}));
   // Sources whose shift would wrap a 32-bit lane back into the range.
-  EXPECT_EQ(convert(qvx_Vector_TypeConvertShift_32S_16S, {65536, -65537, 1 << 30, INT32_MIN, 16383, -16384}, 1),
+  EXPECT_EQ(convert(qvx_Vector_TypeConvertShift_32S_16S,
+                    {65536, -65537, 1 << 30, INT32_MIN, 16383, -16384}, 1),
             (std::vector<Qvx16s>{32767, -32768, 32767, -32768, 32766, -32768}));
   EXPECT_EQ(convert(qvx_Vector_TypeConvertShift_32S_8S, {16777216, -16777217, 31, -32}, 2),
             (std::vector<Qvx8s>{127, -128, 124, -128}));
@@ -289,7 +298,8 @@ TEST(IntegerConvert, SaturationAtScaleFactorZero) {
             (std::vector<Qvx16u>{0, 65535, 65535, 0}));
   EXPECT_EQ(convert(qvx_Vector_TypeConvertShift_32S_8S, {INT32_MIN, INT32_MAX, -129, 128}, 0),
             (std::vector<Qvx8s>{-128, 127, -128, 127}));
-  EXPECT_EQ(convert(qvx_Vector_TypeConvertShift_16U_8S, {65535, 127, 128}, 0), (std::vector<Qvx8s>{127, 127, 127}));
+  EXPECT_EQ(convert(qvx_Vector_TypeConvertShift_16U_8S, {65535, 127, 128}, 0),
+            (std::vector<Qvx8s>{127, 127, 127}));
 }
 
 TEST(IntegerConvert, ExtremeScaleFactors) {
@@ -326,16 +336,17 @@ void check_overlap(Fn<S, D> fn, int L) {
         memcpy(want.data() + d_ofs + i * sizeof(D), &y, sizeof y);
       }
       ASSERT_EQ(fn(reinterpret_cast<const S*>(buf.data() + s_ofs),
-                   reinterpret_cast<D*>(buf.data() + d_ofs), len, sf), 0);
+                   reinterpret_cast<D*>(buf.data() + d_ofs), len, sf),
+                0);
       ASSERT_EQ(memcmp(buf.data(), want.data(), span), 0) << "sf " << sf << " dst - src " << shift;
     }
   }
 }
 
 TEST(IntegerConvert, OverlapGivesTheAscendingElementLoop) {
-#define QVXT_RUN(S, D, TS, TD, L)                                   \
-  {                                                                 \
-    SCOPED_TRACE(#S "_" #D);                                        \
+#define QVXT_RUN(S, D, TS, TD, L)                                    \
+  {                                                                  \
+    SCOPED_TRACE(#S "_" #D);                                         \
     check_overlap<TS, TD>(qvx_Vector_TypeConvertShift_##S##_##D, L); \
   }
   QVXT_PAIRS(QVXT_RUN)
@@ -344,7 +355,8 @@ TEST(IntegerConvert, OverlapGivesTheAscendingElementLoop) {
 
 template <class S, class D>
 void check_large(Fn<S, D> fn, int L, int sf) {
-  cvtt::check_large(fn, [L](S x, int s) { return model<D>(x, s, L); }, sf);
+  cvtt::check_large(
+      fn, [L](S x, int s) { return model<D>(x, s, L); }, sf);
 }
 
 TEST(IntegerConvert, LargeVectorsAgreeWithModel) {
