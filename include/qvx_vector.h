@@ -457,8 +457,102 @@ QVX_API QvxStatus qvx_Vector_SubCRevShift_16SC(const Qvx16sc* src, Qvx16sc val, 
                                                int len, int scaleFactor);
 
 /* ---- integer conversions ---- */
+/*
+ * TypeConvertShift_<S>_<D>(src, dst, len, scaleFactor) for every ordered pair of 8U, 8S,
+ * 16U, 16S and 32S: each element x (read with its own signedness) times 2^scaleFactor,
+ * exactly, then saturated to D: 8U [0, 255], 8S [-128, 127], 16U [0, 65535],
+ * 16S [-32768, 32767], 32S [-2147483648, 2147483647].  With s = scaleFactor:
+ *  - s > 0: x * 2^s clamped, formed without wrap-around (from s = 8, 7, 16, 15 or 31 for
+ *    an 8U, 8S, 16U, 16S or 32S destination every nonzero x gives the bound of its sign;
+ *    0 gives 0).  Negative x into an unsigned destination gives 0 at every s.
+ *  - s = 0: x clamped.
+ *  - s < 0: x shifted right arithmetically by -s bits, floor(x / 2^-s), rounding toward
+ *    minus infinity (3 gives 1, -3 gives -2, -1 stays -1), then clamped.
+ *  - Below the zero-fill threshold L of the pair the whole destination is set to 0 without
+ *    reading the source (negative elements included, which a shift would have left at -1):
+ *                src \ dst    8U    8S   16U   16S   32S
+ *                   8U        -     -7    -7    -7    -7
+ *                   8S       -6     -    -6    -7    -7
+ *                  16U      -15   -15     -   -15   -15
+ *                  16S      -15   -15   -14     -   -15
+ *                  32S      -30   -31   -30   -31     -
+ *    e.g. 8S_16S at s = -7 turns -128 into -1, at s = -8 into 0.  Every scaleFactor from
+ *    -2147483648 to 2147483647 is accepted.
+ *  - len < 1 touches no memory.
+ *  - 8U_8S, 8S_8U, 16U_16S and 16S_16U may run in place (dst equal to src).  Other
+ *    overlaps give the result of converting one element at a time in ascending order, each
+ *    element read before its own result is stored.
+ */
+QVX_API QvxStatus qvx_Vector_TypeConvertShift_8U_8S(const Qvx8u* src, Qvx8s* dst, int len, int scaleFactor);
+QVX_API QvxStatus qvx_Vector_TypeConvertShift_8U_16U(const Qvx8u* src, Qvx16u* dst, int len, int scaleFactor);
+QVX_API QvxStatus qvx_Vector_TypeConvertShift_8U_16S(const Qvx8u* src, Qvx16s* dst, int len, int scaleFactor);
+QVX_API QvxStatus qvx_Vector_TypeConvertShift_8U_32S(const Qvx8u* src, Qvx32s* dst, int len, int scaleFactor);
+QVX_API QvxStatus qvx_Vector_TypeConvertShift_8S_8U(const Qvx8s* src, Qvx8u* dst, int len, int scaleFactor);
+QVX_API QvxStatus qvx_Vector_TypeConvertShift_8S_16U(const Qvx8s* src, Qvx16u* dst, int len, int scaleFactor);
+QVX_API QvxStatus qvx_Vector_TypeConvertShift_8S_16S(const Qvx8s* src, Qvx16s* dst, int len, int scaleFactor);
+QVX_API QvxStatus qvx_Vector_TypeConvertShift_8S_32S(const Qvx8s* src, Qvx32s* dst, int len, int scaleFactor);
+QVX_API QvxStatus qvx_Vector_TypeConvertShift_16U_8U(const Qvx16u* src, Qvx8u* dst, int len, int scaleFactor);
+QVX_API QvxStatus qvx_Vector_TypeConvertShift_16U_8S(const Qvx16u* src, Qvx8s* dst, int len, int scaleFactor);
+QVX_API QvxStatus qvx_Vector_TypeConvertShift_16U_16S(const Qvx16u* src, Qvx16s* dst, int len, int scaleFactor);
+QVX_API QvxStatus qvx_Vector_TypeConvertShift_16U_32S(const Qvx16u* src, Qvx32s* dst, int len, int scaleFactor);
+QVX_API QvxStatus qvx_Vector_TypeConvertShift_16S_8U(const Qvx16s* src, Qvx8u* dst, int len, int scaleFactor);
+QVX_API QvxStatus qvx_Vector_TypeConvertShift_16S_8S(const Qvx16s* src, Qvx8s* dst, int len, int scaleFactor);
+QVX_API QvxStatus qvx_Vector_TypeConvertShift_16S_16U(const Qvx16s* src, Qvx16u* dst, int len, int scaleFactor);
+QVX_API QvxStatus qvx_Vector_TypeConvertShift_16S_32S(const Qvx16s* src, Qvx32s* dst, int len, int scaleFactor);
+QVX_API QvxStatus qvx_Vector_TypeConvertShift_32S_8U(const Qvx32s* src, Qvx8u* dst, int len, int scaleFactor);
+QVX_API QvxStatus qvx_Vector_TypeConvertShift_32S_8S(const Qvx32s* src, Qvx8s* dst, int len, int scaleFactor);
+QVX_API QvxStatus qvx_Vector_TypeConvertShift_32S_16U(const Qvx32s* src, Qvx16u* dst, int len, int scaleFactor);
+QVX_API QvxStatus qvx_Vector_TypeConvertShift_32S_16S(const Qvx32s* src, Qvx16s* dst, int len, int scaleFactor);
 
 /* ---- conversions involving floating point ---- */
+/*
+ * TypeConvertShift_<S>_<D>(src, dst, len, scaleFactor): dst[i] = src[i] * 2^scaleFactor,
+ * the factor built in the precision of the member (single for the integer-to-32F members
+ * and for 32F into 8U, 16U, 16S and 32S; double for everything else, including 32F_8S).
+ *  - Integer into 32F or 64F: the product is exact (it is an integer times a power of two)
+ *    except that a 32S value is first rounded to single precision (to nearest, ties to
+ *    even) in 32S_32F.  A product beyond the range of the destination is an infinity.
+ *  - 32F into 64F: widened, then multiplied in double precision.  64F into 32F: multiplied
+ *    in double precision, then rounded to single precision (to nearest, ties to even).
+ *    Infinities and NaNs pass as IEEE 754 arithmetic gives them; -0.0 stays -0.0.
+ *  - 32F or 64F into an integer type: the product t is truncated toward zero (2.99 gives
+ *    2, -1.5 gives -1, -0.5 gives 0) and saturated: t above the maximum gives the maximum,
+ *    t below the minimum gives the minimum (+infinity and -infinity included).  Bounds:
+ *    8U [0, 255], 8S [-128, 127], 16U [0, 65535], 16S [-32768, 32767],
+ *    32S [-2147483648, 2147483647]; for 32F_32S the single product 2147483648.0 gives
+ *    2147483647.  A NaN gives 0 in an 8- or 16-bit destination and -2147483648 in 32S.
+ *  - scaleFactor: exactly 2^scaleFactor for -126..127 (single-precision factor) and
+ *    -1022..1023 (double-precision factor).  Outside that range the factor is the value
+ *    whose bit pattern is ((scaleFactor + 127) mod 2^32) << 23 taken modulo 2^32 (single)
+ *    or ((scaleFactor + 1023) mod 2^32) << 52 taken modulo 2^64 (double): for a single
+ *    factor 128 gives +infinity, -127 gives 0.0, -128 gives -infinity, -129 gives -2^127.
+ *    Every scaleFactor is accepted.
+ *  - len < 1 returns at once and touches no memory.
+ *  - 32S_32F and 32F_32S may run in place (dst equal to src).  Other overlaps of src and
+ *    dst are undefined.
+ */
+QVX_API QvxStatus qvx_Vector_TypeConvertShift_8U_32F(const Qvx8u* src, Qvx32f* dst, int len, int scaleFactor);
+QVX_API QvxStatus qvx_Vector_TypeConvertShift_8S_32F(const Qvx8s* src, Qvx32f* dst, int len, int scaleFactor);
+QVX_API QvxStatus qvx_Vector_TypeConvertShift_16U_32F(const Qvx16u* src, Qvx32f* dst, int len, int scaleFactor);
+QVX_API QvxStatus qvx_Vector_TypeConvertShift_16S_32F(const Qvx16s* src, Qvx32f* dst, int len, int scaleFactor);
+QVX_API QvxStatus qvx_Vector_TypeConvertShift_32S_32F(const Qvx32s* src, Qvx32f* dst, int len, int scaleFactor);
+QVX_API QvxStatus qvx_Vector_TypeConvertShift_8U_64F(const Qvx8u* src, Qvx64f* dst, int len, int scaleFactor);
+QVX_API QvxStatus qvx_Vector_TypeConvertShift_8S_64F(const Qvx8s* src, Qvx64f* dst, int len, int scaleFactor);
+QVX_API QvxStatus qvx_Vector_TypeConvertShift_16U_64F(const Qvx16u* src, Qvx64f* dst, int len, int scaleFactor);
+QVX_API QvxStatus qvx_Vector_TypeConvertShift_16S_64F(const Qvx16s* src, Qvx64f* dst, int len, int scaleFactor);
+QVX_API QvxStatus qvx_Vector_TypeConvertShift_32S_64F(const Qvx32s* src, Qvx64f* dst, int len, int scaleFactor);
+QVX_API QvxStatus qvx_Vector_TypeConvertShift_32F_8U(const Qvx32f* src, Qvx8u* dst, int len, int scaleFactor);
+QVX_API QvxStatus qvx_Vector_TypeConvertShift_32F_8S(const Qvx32f* src, Qvx8s* dst, int len, int scaleFactor);
+QVX_API QvxStatus qvx_Vector_TypeConvertShift_32F_16U(const Qvx32f* src, Qvx16u* dst, int len, int scaleFactor);
+QVX_API QvxStatus qvx_Vector_TypeConvertShift_32F_16S(const Qvx32f* src, Qvx16s* dst, int len, int scaleFactor);
+QVX_API QvxStatus qvx_Vector_TypeConvertShift_32F_32S(const Qvx32f* src, Qvx32s* dst, int len, int scaleFactor);
+QVX_API QvxStatus qvx_Vector_TypeConvertShift_64F_8U(const Qvx64f* src, Qvx8u* dst, int len, int scaleFactor);
+QVX_API QvxStatus qvx_Vector_TypeConvertShift_64F_8S(const Qvx64f* src, Qvx8s* dst, int len, int scaleFactor);
+QVX_API QvxStatus qvx_Vector_TypeConvertShift_64F_16U(const Qvx64f* src, Qvx16u* dst, int len, int scaleFactor);
+QVX_API QvxStatus qvx_Vector_TypeConvertShift_64F_16S(const Qvx64f* src, Qvx16s* dst, int len, int scaleFactor);
+QVX_API QvxStatus qvx_Vector_TypeConvertShift_64F_32S(const Qvx64f* src, Qvx32s* dst, int len, int scaleFactor);
+QVX_API QvxStatus qvx_Vector_TypeConvertShift_32F_64F(const Qvx32f* src, Qvx64f* dst, int len, int scaleFactor);
+QVX_API QvxStatus qvx_Vector_TypeConvertShift_64F_32F(const Qvx64f* src, Qvx32f* dst, int len, int scaleFactor);
 
 /* ---- logical operations, masks and byte order ---- */
 /*

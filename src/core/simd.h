@@ -164,6 +164,22 @@ inline V subs_s32(V a, V b) {
 
 // -- conversions --
 
+// Four 32-bit lanes as doubles: lanes 0 and 1, then lanes 2 and 3.
+inline VD i32_lo_pd(V v) { return _mm_cvtepi32_pd(v); }
+inline VD i32_hi_pd(V v) { return _mm_cvtepi32_pd(_mm_shuffle_epi32(v, 0xEE)); }
+// Four singles as doubles: lanes 0 and 1, then lanes 2 and 3.
+inline VD f32_lo_pd(VF v) { return _mm_cvtps_pd(v); }
+inline VD f32_hi_pd(VF v) { return _mm_cvtps_pd(_mm_movehl_ps(v, v)); }
+// Two pairs of doubles truncated toward zero into four 32-bit lanes (a before b).
+inline V trunc_pd_pair(VD a, VD b) {
+  return _mm_unpacklo_epi64(_mm_cvttpd_epi32(a), _mm_cvttpd_epi32(b));
+}
+// Two pairs of doubles rounded to single precision, as four singles (a before b).
+inline VF round_pd_pair(VD a, VD b) { return _mm_movelh_ps(_mm_cvtpd_ps(a), _mm_cvtpd_ps(b)); }
+// NaN lanes replaced by +0.0, every other lane kept.
+inline VF nan_to_zero(VF v) { return _mm_and_ps(v, _mm_cmpord_ps(v, v)); }
+inline VD nan_to_zero(VD v) { return _mm_and_pd(v, _mm_cmpord_pd(v, v)); }
+
 // -- floating point --
 // Overloads by element type, so one kernel template serves single and double precision.
 inline VF vload(const float* p) { return _mm_loadu_ps(p); }
