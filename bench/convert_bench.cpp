@@ -26,19 +26,6 @@ void fill_source(Buffer<T>& b) {
   }
 }
 
-// memcpy of as many bytes as the conversion S -> D reads and writes together.
-template <class S, class D>
-void BM_memcpy_same_traffic(benchmark::State& state) {
-  const size_t n = static_cast<size_t>(state.range(0));
-  const size_t bytes = n * (sizeof(S) + sizeof(D)) / 2;
-  Buffer<uint8_t> src(bytes), dst(bytes);
-  for (auto _ : state) {
-    memcpy(dst.get(), src.get(), bytes);
-    benchmark::ClobberMemory();
-  }
-  qvxb::count_bytes(state, static_cast<int64_t>(2 * bytes));
-}
-
 template <class S, class D, QvxStatus (*F)(const S*, D*, int, int), int Sf>
 void BM_convert(benchmark::State& state) {
   const int len = static_cast<int>(state.range(0));
@@ -88,7 +75,9 @@ void BM_loop_16S_8U(benchmark::State& state) {
 
 #define QVXB_CONVERT(S, D, TS, TD, SF)                                                   \
   BENCHMARK(BM_convert<TS, TD, qvx_Vector_TypeConvertShift_##S##_##D, SF>)->Apply(sizes); \
-  BENCHMARK(BM_memcpy_same_traffic<TS, TD>)->Apply(sizes);
+  BENCHMARK(qvxb::BM_memcpy)                                                              \
+      ->Arg(kSmall * int64_t(sizeof(TS) + sizeof(TD)))                                    \
+      ->Arg(kLarge * int64_t(sizeof(TS) + sizeof(TD)));
 
 BENCHMARK(BM_loop_16S_32F)->Apply(sizes);
 QVXB_CONVERT(16S, 32F, Qvx16s, Qvx32f, -15)
