@@ -1,10 +1,7 @@
 // The zero fill of the integer conversions goes through the fill primitive of each pair
 // (the 8U fill for 8-bit destinations, the 16S fill for 16-bit ones, the 32S fill for 32S),
 // called with 0, the destination and len as given, before len is looked at; at every other
-// scale factor, 0 included, no other primitive is called.  The calls are seen by defining the
-// double-underscore names here: the library calls them through the dynamic linker, so these
-// definitions take the calls, record them and pass them on to the library's own functions.
-#include <dlfcn.h>
+// scale factor, 0 included, no other primitive is called (seen through support/interpose.h).
 #include <gtest/gtest.h>
 #include <limits.h>
 
@@ -12,35 +9,7 @@
 #include <vector>
 
 #include "qvx_vector.h"
-
-namespace {
-
-struct Seen {
-  std::string name;
-  void* dst;
-  int len;
-  long long val;
-};
-std::vector<Seen> g_seen;
-
-template <class F>
-F next(const char* name) {
-  return reinterpret_cast<F>(dlsym(RTLD_NEXT, name));
-}
-
-}  // namespace
-
-#define QVXT_RECORD_SET(N, T)                                                               \
-  extern "C" __attribute__((visibility("default"))) QvxStatus __qvx_##N(T v, T* d, int n) { \
-    g_seen.push_back({#N, d, n, static_cast<long long>(v)});                                \
-    return next<QvxStatus (*)(T, T*, int)>("__qvx_" #N)(v, d, n);                           \
-  }
-#define QVXT_RECORD_COPY(N, T)                                                             \
-  extern "C" __attribute__((visibility("default"))) QvxStatus __qvx_##N(const T* s, T* d,  \
-                                                                        int n) {           \
-    g_seen.push_back({#N, d, n, 0});                                                       \
-    return next<QvxStatus (*)(const T*, T*, int)>("__qvx_" #N)(s, d, n);                   \
-  }
+#include "support/interpose.h"
 
 QVXT_RECORD_SET(Vector_Set_8U, Qvx8u)
 QVXT_RECORD_SET(Vector_Set_16S, Qvx16s)
@@ -50,6 +19,8 @@ QVXT_RECORD_COPY(Vector_Copy_16S, Qvx16s)
 QVXT_RECORD_COPY(Vector_Copy_32S, Qvx32s)
 
 namespace {
+
+using qvxt::g_seen;
 
 template <class S, class D>
 void check_pair(QvxStatus (*fn)(const S*, D*, int, int), int L, const std::string& fill) {
@@ -63,7 +34,7 @@ void check_pair(QvxStatus (*fn)(const S*, D*, int, int), int L, const std::strin
       EXPECT_EQ(g_seen[0].name, fill);
       EXPECT_EQ(g_seen[0].dst, static_cast<void*>(dst.data()));
       EXPECT_EQ(g_seen[0].len, len);
-      EXPECT_EQ(g_seen[0].val, 0);
+      EXPECT_EQ(g_seen[0].arg, 0);
     }
   }
   for (int sf : {L, -1, 0, 1, 40, INT_MAX}) {

@@ -1,10 +1,7 @@
 // Which primitive a scaled primitive hands its work to: the zero fill below L goes through
 // the fill primitive of the destination width, the Shift primitives copy through the copy
 // primitives at scale factor 0, and the complex two-vector forms run the 16S form on 2*len
-// parts.  The calls are seen by defining the double-underscore names here: the library calls
-// them through the dynamic linker, so these definitions take the calls, record them and pass
-// them on to the library's own functions.
-#include <dlfcn.h>
+// parts (seen through support/interpose.h).
 #include <gtest/gtest.h>
 #include <limits.h>
 
@@ -12,68 +9,22 @@
 #include <vector>
 
 #include "qvx_vector.h"
+#include "support/interpose.h"
+
+QVXT_RECORD_SET(Vector_Set_8U, Qvx8u)
+QVXT_RECORD_SET(Vector_Set_16S, Qvx16s)
+QVXT_RECORD_SET(Vector_Set_32S, Qvx32s)
+QVXT_RECORD_COPY(Vector_Copy_8U, Qvx8u)
+QVXT_RECORD_COPY(Vector_Copy_16S, Qvx16s)
+QVXT_RECORD_COPY(Vector_Copy_32S, Qvx32s)
+QVXT_RECORD_SCALED_BINARY(Vector_AddShift_16S, Qvx16s)
+QVXT_RECORD_SCALED_BINARY(Vector_SubShift_16S, Qvx16s)
+QVXT_RECORD_SCALED_UNARY(Vector_Shift_16S, Qvx16s)
 
 namespace {
 
-struct Seen {
-  std::string name;
-  const void* src;
-  void* dst;
-  int len;
-  long long arg;  // the fill value or the scale factor
-};
-std::vector<Seen> g_seen;
-
-template <class F>
-F next(const char* name) {
-  return reinterpret_cast<F>(dlsym(RTLD_NEXT, name));
-}
-
-}  // namespace
-
-#define QVX_RECORD_SET(N, T)                                                             \
-  extern "C" __attribute__((visibility("default"))) QvxStatus __qvx_##N(T v, T* d, int n) { \
-    g_seen.push_back({#N, nullptr, d, n, static_cast<long long>(v)});                    \
-    return next<QvxStatus (*)(T, T*, int)>("__qvx_" #N)(v, d, n);                        \
-  }
-#define QVX_RECORD_COPY(N, T)                                                            \
-  extern "C" __attribute__((visibility("default"))) QvxStatus __qvx_##N(const T* s, T* d, \
-                                                                        int n) {          \
-    g_seen.push_back({#N, s, d, n, 0});                                                   \
-    return next<QvxStatus (*)(const T*, T*, int)>("__qvx_" #N)(s, d, n);                  \
-  }
-#define QVX_RECORD_BINARY(N, T)                                                          \
-  extern "C" __attribute__((visibility("default"))) QvxStatus __qvx_##N(                 \
-      const T* a, const T* b, T* d, int n, int sf) {                                      \
-    g_seen.push_back({#N, a, d, n, sf});                                                  \
-    return next<QvxStatus (*)(const T*, const T*, T*, int, int)>("__qvx_" #N)(a, b, d, n, sf); \
-  }
-
-QVX_RECORD_SET(Vector_Set_8U, Qvx8u)
-QVX_RECORD_SET(Vector_Set_16S, Qvx16s)
-QVX_RECORD_SET(Vector_Set_32S, Qvx32s)
-QVX_RECORD_COPY(Vector_Copy_8U, Qvx8u)
-QVX_RECORD_COPY(Vector_Copy_16S, Qvx16s)
-QVX_RECORD_COPY(Vector_Copy_32S, Qvx32s)
-QVX_RECORD_BINARY(Vector_AddShift_16S, Qvx16s)
-QVX_RECORD_BINARY(Vector_SubShift_16S, Qvx16s)
-
-extern "C" __attribute__((visibility("default"))) QvxStatus __qvx_Vector_Shift_16S(
-    const Qvx16s* s, Qvx16s* d, int n, int sf) {
-  g_seen.push_back({"Vector_Shift_16S", s, d, n, sf});
-  return next<QvxStatus (*)(const Qvx16s*, Qvx16s*, int, int)>("__qvx_Vector_Shift_16S")(s, d, n,
-                                                                                          sf);
-}
-
-namespace {
-
-// Runs f and returns the calls it made to the recorded primitives.
-template <class F>
-std::vector<Seen> calls(F f) {
-  g_seen.clear();
-  f();
-  return g_seen;
-}
+using qvxt::calls;
+using qvxt::Seen;
 
 void expect_one(const std::vector<Seen>& got, const char* name, const void* dst, int len,
                 long long arg, const std::string& what) {

@@ -1,0 +1,68 @@
+// Seeing which primitive a primitive hands its work to.  The library calls its own functions
+// through their __qvx_ names and the dynamic linker, so a test program that defines one of
+// those names (QVXT_RECORD_... below, once per program) takes the calls: it records each one
+// and passes it on to the library's own function.
+#ifndef QVX_TEST_INTERPOSE_H
+#define QVX_TEST_INTERPOSE_H
+
+#include <dlfcn.h>
+
+#include <string>
+#include <vector>
+
+#include "qvx_vector.h"
+
+namespace qvxt {
+
+struct Seen {
+  std::string name;  // without the __qvx_ prefix
+  const void* src;   // null for fills
+  void* dst;
+  int len;
+  long long arg;  // the fill value, or the scale factor
+};
+
+// The calls recorded so far.
+inline std::vector<Seen> g_seen;
+
+// The library's own definition of a name this program also defines.
+template <class F>
+F next(const char* name) {
+  return reinterpret_cast<F>(dlsym(RTLD_NEXT, name));
+}
+
+// Runs f and returns the recorded calls it made.
+template <class F>
+std::vector<Seen> calls(F f) {
+  g_seen.clear();
+  f();
+  return g_seen;
+}
+
+}  // namespace qvxt
+
+#define QVXT_INTERPOSE extern "C" __attribute__((visibility("default"))) QvxStatus
+
+#define QVXT_RECORD_SET(N, T)                                               \
+  QVXT_INTERPOSE __qvx_##N(T v, T* d, int n) {                              \
+    qvxt::g_seen.push_back({#N, nullptr, d, n, static_cast<long long>(v)}); \
+    return qvxt::next<QvxStatus (*)(T, T*, int)>("__qvx_" #N)(v, d, n);     \
+  }
+#define QVXT_RECORD_COPY(N, T)                                                  \
+  QVXT_INTERPOSE __qvx_##N(const T* s, T* d, int n) {                           \
+    qvxt::g_seen.push_back({#N, s, d, n, 0});                                   \
+    return qvxt::next<QvxStatus (*)(const T*, T*, int)>("__qvx_" #N)(s, d, n); \
+  }
+#define QVXT_RECORD_SCALED_UNARY(N, T)                                                  \
+  QVXT_INTERPOSE __qvx_##N(const T* s, T* d, int n, int sf) {                           \
+    qvxt::g_seen.push_back({#N, s, d, n, sf});                                          \
+    return qvxt::next<QvxStatus (*)(const T*, T*, int, int)>("__qvx_" #N)(s, d, n, sf); \
+  }
+#define QVXT_RECORD_SCALED_BINARY(N, T)                                               \
+  QVXT_INTERPOSE __qvx_##N(const T* a, const T* b, T* d, int n, int sf) {             \
+    qvxt::g_seen.push_back({#N, a, d, n, sf});                                        \
+    return qvxt::next<QvxStatus (*)(const T*, const T*, T*, int, int)>("__qvx_" #N)( \
+        a, b, d, n, sf);                                                              \
+  }
+
+#endif
