@@ -207,9 +207,8 @@ struct SD {
 // i) or lies at least one block away from it.  Arrays of different element widths (a real
 // source of a complex result) must not overlap at all.
 inline bool separate(Span d, Span s, int w, int len) {
-  const uintptr_t a = reinterpret_cast<uintptr_t>(d.p), b = reinterpret_cast<uintptr_t>(s.p);
-  if (d.stride == s.stride) return a == b || apart(d.p, s.p, d.stride * size_t(w));
-  return a >= b + s.stride * size_t(len) || b >= a + d.stride * size_t(len);
+  if (d.stride == s.stride) return blockwise(d.p, s.p, d.stride * size_t(w));
+  return disjoint(d.p, d.stride * size_t(len), s.p, s.stride * size_t(len));
 }
 
 template <int W, class D, class... In>

@@ -162,7 +162,7 @@ QVX_DEFINE(QvxStatus, Vector_MulCAddC_16S,
     simd::store(dst + i, simd::narrow_s32_s16(convert(simd::widen_lo_s16(x)),
                                               convert(simd::widen_hi_s16(x))));
   };
-  run<8>(len, len >= 8 && (src == dst || apart(src, dst, 16)), vec, elem);
+  run<8>(len, len >= 8 && blockwise(dst, src), vec, elem);
   return QVX_STS_NO_ERR;
 }
 
@@ -187,6 +187,6 @@ QVX_DEFINE(QvxStatus, Vector_MulCAddC_32S,
     const simd::V r01 = convert(x), r23 = convert(_mm_unpackhi_epi64(x, x));
     simd::store(dst + i, _mm_unpacklo_epi64(r01, r23));
   };
-  run<4>(len, len >= 4 && (src == dst || apart(src, dst, 16)), vec, elem);
+  run<4>(len, len >= 4 && blockwise(dst, src), vec, elem);
   return QVX_STS_NO_ERR;
 }

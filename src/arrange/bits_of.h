@@ -1,5 +1,4 @@
-// Shared pieces of the arrangement primitives: elements handled as unsigned bit patterns of
-// their width, and the test that two arrays share no byte.
+// Elements of the arrangement primitives handled as unsigned bit patterns of their width.
 #ifndef QVX_ARRANGE_BITS_OF_H
 #define QVX_ARRANGE_BITS_OF_H
 
@@ -22,11 +21,6 @@ inline const bits_t<T>* as_bits(const T* p) { return reinterpret_cast<const bits
 template <class T>
 inline bits_t<T>* as_bits(T* p) { return reinterpret_cast<bits_t<T>*>(p); }
 
-// True when the byte ranges [a, a + a_bytes) and [b, b + b_bytes) do not overlap.
-inline bool disjoint(const void* a, size_t a_bytes, const void* b, size_t b_bytes) {
-  const uintptr_t x = reinterpret_cast<uintptr_t>(a), y = reinterpret_cast<uintptr_t>(b);
-  return x >= y ? x - y >= b_bytes : y - x >= a_bytes;
-}
 
 }  // namespace qvx
 

@@ -9,11 +9,6 @@ namespace {
 
 using namespace qvx;
 
-// A 16-byte block may be combined at once when the destination is the source itself or at
-// least a block away from it: each element then reads what the element loop would read.
-inline bool blockwise(const void* dst, const void* src) {
-  return dst == src || apart(dst, src, 16);
-}
 
 struct And {
   template <class T>

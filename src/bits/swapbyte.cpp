@@ -9,9 +9,6 @@ namespace {
 
 using namespace qvx;
 
-inline bool blockwise(const void* dst, const void* src) {
-  return dst == src || apart(dst, src, 16);
-}
 
 inline uint16_t swapped(uint16_t x) { return static_cast<uint16_t>((x << 8) | (x >> 8)); }
 inline uint32_t swapped(uint32_t x) { return __builtin_bswap32(x); }

@@ -24,10 +24,8 @@ namespace cvt {
 // it reads was, or was not, overwritten exactly as in the element loop).
 template <class S, class D>
 inline bool blocks_exact(const S* src, const D* dst, int len, int block) {
-  const uintptr_t s = reinterpret_cast<uintptr_t>(src), d = reinterpret_cast<uintptr_t>(dst);
-  if (sizeof(S) == sizeof(D) && (s == d || apart(src, dst, sizeof(S) * size_t(block)))) return true;
-  const uintptr_t n = static_cast<uintptr_t>(len);
-  return s + n * sizeof(S) <= d || d + n * sizeof(D) <= s;
+  if (sizeof(S) == sizeof(D) && blockwise(dst, src, sizeof(S) * size_t(block))) return true;
+  return disjoint(src, sizeof(S) * size_t(len), dst, sizeof(D) * size_t(len));
 }
 
 // Element access for the element loops.  Source and destination may overlap and are of
@@ -80,10 +78,10 @@ constexpr size_t kStreamBytes = size_t(32) << 20;
 // 16-byte units).
 template <int W, class S, class D, class Block, class Elem>
 inline void drive(const S* src, D* dst, int len, const Block& block, const Elem& elem) {
-  const uintptr_t s = reinterpret_cast<uintptr_t>(src), d = reinterpret_cast<uintptr_t>(dst);
-  const uintptr_t n = len > 0 ? static_cast<uintptr_t>(len) : 0;
-  const bool disjoint = s + n * sizeof(S) <= d || d + n * sizeof(D) <= s;
-  if (kSimd && disjoint && n * (sizeof(S) + sizeof(D)) >= kStreamBytes && d % sizeof(D) == 0) {
+  const uintptr_t d = reinterpret_cast<uintptr_t>(dst);
+  const size_t n = len > 0 ? static_cast<size_t>(len) : 0;
+  const bool separate = disjoint(src, n * sizeof(S), dst, n * sizeof(D));
+  if (kSimd && separate && n * (sizeof(S) + sizeof(D)) >= kStreamBytes && d % sizeof(D) == 0) {
     const int head = static_cast<int>(((16 - d % 16) % 16) / sizeof(D));
     for (int i = 0; i < head; ++i) elem(i);
     run<W>(

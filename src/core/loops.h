@@ -24,6 +24,20 @@ inline bool apart(const void* a, const void* b, size_t bytes = 16) {
   return (x > y ? x - y : y - x) >= bytes;
 }
 
+// True when a block path reading each block whole before storing it gives the element loop's
+// result: the destination is the source itself (each element is read before its own result
+// is stored) or at least one block away from it (every element a block reads was, or was
+// not, overwritten exactly as in the element loop).
+inline bool blockwise(const void* dst, const void* src, size_t block_bytes = 16) {
+  return dst == src || apart(dst, src, block_bytes);
+}
+
+// True when the byte ranges [a, a + a_bytes) and [b, b + b_bytes) share no byte.
+inline bool disjoint(const void* a, size_t a_bytes, const void* b, size_t b_bytes) {
+  const uintptr_t x = reinterpret_cast<uintptr_t>(a), y = reinterpret_cast<uintptr_t>(b);
+  return x >= y ? x - y >= b_bytes : y - x >= a_bytes;
+}
+
 // Runs vec(i) on blocks of W elements starting at i = 0 while a whole block fits (only when
 // use_vec holds and vector bodies are compiled in), then elem(i) on every element left.
 // vec(i) must produce exactly what elem(i) .. elem(i + W - 1) would.
