@@ -14,6 +14,7 @@
 #include <gtest/gtest.h>
 #include <string.h>
 
+#include <functional>
 #include <limits>
 #include <string>
 #include <tuple>
