@@ -1,113 +1,102 @@
-// Drivers shared by the conversion tests: literal cases run through both the block path and
-// the element loop, and sweeps of lengths, offsets and in-place use against a model.
+// Drivers shared by the conversion tests: literal cases through the block path and the element
+// loop, a model check over many sources and scale factors, and one call of the size that
+// streams its stores.
 #ifndef QVX_TEST_CONVERT_CHECK_H
 #define QVX_TEST_CONVERT_CHECK_H
 
 #include <gtest/gtest.h>
 #include <string.h>
 
-#include <algorithm>
-#include <string>
+#include <limits>
+#include <type_traits>
 #include <vector>
 
 #include "support/data.h"
-#include "support/guarded.h"
-#include "support/sweep.h"
 
 namespace cvtt {
 
 template <class S, class D>
 using Fn = QvxStatus (*)(const S*, D*, int, int);
 
-// Converts xs at scale factor sf.  The values are laid out five times over (plus a short
-// tail) in one vector long enough for the block path, and once more as a vector of their
-// own, and every copy must give the same bits: the result holds for every path.
+// The function of a type suffix and its name, as the first two arguments of the checks, and
+// the element type of each suffix.
+#define QVXT_FN(PAIR) qvx_Vector_TypeConvertShift_##PAIR, #PAIR
+using T8U = Qvx8u; using T8S = Qvx8s; using T16U = Qvx16u; using T16S = Qvx16s;
+using T32S = Qvx32s; using T32F = Qvx32f; using T64F = Qvx64f;
+
+// A literal case: xs at sf give exactly want (bit for bit, any NaN matching any NaN), as a
+// vector of their own and repeated over 67 elements (several blocks of every path and a tail).
 template <class S, class D>
-std::vector<D> convert(Fn<S, D> fn, const std::vector<S>& xs, int sf) {
-  const size_t n = xs.size();
-  std::vector<S> src;
-  for (int k = 0; k < 5; ++k) src.insert(src.end(), xs.begin(), xs.end());
-  src.insert(src.end(), xs.begin(), xs.begin() + std::min<size_t>(n, 3));
-  std::vector<D> dst(src.size());
-  EXPECT_EQ(fn(src.data(), dst.data(), static_cast<int>(src.size()), sf), 0);
-  std::vector<D> alone(n);
-  EXPECT_EQ(fn(xs.data(), alone.data(), static_cast<int>(n), sf), 0);
-  for (size_t i = 0; i < dst.size(); ++i)
-    EXPECT_TRUE(qvxt::same_elements(&dst[i], &alone[i % n], 1)) << "position " << i << " sf " << sf;
-  return alone;
+void expect(Fn<S, D> fn, const char* name, int sf, const std::vector<S>& xs,
+            const std::vector<D>& want) {
+  const size_t n = xs.size(), m = 67;
+  std::vector<S> src(m);
+  std::vector<D> wants(m), got(m);
+  for (size_t i = 0; i < m; ++i) src[i] = xs[i % n], wants[i] = want[i % n];
+  for (size_t len : {n, m}) {
+    ASSERT_EQ(fn(src.data(), got.data(), static_cast<int>(len), sf), 0);
+    EXPECT_TRUE(qvxt::same_elements(got.data(), wants.data(), len, qvxt::Nan::Any))
+        << name << " sf " << sf << " len " << len;
+  }
 }
 
-// One value.
-template <class S, class D>
-D convert1(Fn<S, D> fn, S x, int sf) {
-  return convert(fn, std::vector<S>{x}, sf)[0];
+// Every value of an 8- or 16-bit type; for 32S every power of two of both signs with its
+// neighbours, and for 32S and the floating types random values with their specials.
+template <class S>
+std::vector<S> sources() {
+  std::vector<S> v;
+  using L = std::numeric_limits<S>;
+  if constexpr (std::is_integral<S>::value) {
+    for (int64_t x = L::min(); sizeof(S) <= 2 && x <= L::max(); ++x) v.push_back(S(x));
+    if (sizeof(S) <= 2) return v;
+    for (int k = 0; k < 32; ++k)
+      for (int64_t d = -1; d <= 1; ++d)
+        v.insert(v.end(), {S((int64_t{1} << k) + d), S(d - (int64_t{1} << k))});
+  }
+  qvxt::Rng rng(99);
+  v.resize(v.size() + 4001);
+  qvxt::fill_random(v.data() + v.size() - 4001, 4001, rng);
+  return v;
 }
 
-// Every length and start offset of the sweep (both arrays placed alike, each flush against
-// a guard page at the end), random sources with the special values of S mixed in, the scale
-// factors taken in turn from sfs; each element compared with model(x, sf), also in place
-// when `in_place` (same element width only).  Also checks that len < 1 touches nothing.
+// The sources above at every scale factor of sfs against model(x, sf); the first mismatch of
+// each function is reported.
 template <class S, class D, class Model>
-void sweep_model(Fn<S, D> fn, Model model, const std::vector<int>& sfs, bool in_place,
+void check_model(Fn<S, D> fn, const char* name, Model model, const std::vector<int>& sfs,
                  qvxt::Nan nan = qvxt::Nan::Payload) {
-  qvxt::Rng rng(12345 + sizeof(S) * 7 + sizeof(D));
-  qvxt::Guarded gs, gd;
-  size_t tick = 0;
-  int failures = 0;
-  const size_t align = std::max(alignof(S), alignof(D));
-  qvxt::sweep(align, [&](int len, const qvxt::Layout& lay) {
-    if (failures > 3) return;
-    const int sf = sfs[tick++ % sfs.size()];
-    for (int inplace = 0; inplace < (in_place ? 2 : 1); ++inplace) {
-      S* src = qvxt::place<S>(gs, len, lay);
-      D* dst = inplace ? reinterpret_cast<D*>(src) : qvxt::place<D>(gd, len, lay);
-      qvxt::fill_random(src, len, rng);
-      std::vector<S> before(src, src + len);
-      std::vector<D> want(len);
-      for (int i = 0; i < len; ++i) want[i] = model(src[i], sf);
-      ASSERT_EQ(fn(src, dst, len, sf), 0);
-      ::testing::AssertionResult r = qvxt::same_elements(dst, want.data(), len, nan);
-      if (!r) {
-        ++failures;
-        ADD_FAILURE() << "len " << len << " " << lay.str() << " sf " << sf
-                      << (inplace ? " in place" : "") << ": " << r.message();
+  const std::vector<S> xs = sources<S>();
+  std::vector<D> got(xs.size());
+  for (int sf : sfs) {
+    ASSERT_EQ(fn(xs.data(), got.data(), static_cast<int>(xs.size()), sf), 0);
+    for (size_t i = 0; i < xs.size(); ++i) {
+      const D want = model(xs[i], sf);
+      if (!qvxt::same_scalar(got[i], want, nan)) {
+        ADD_FAILURE() << name << " x " << qvxt::show_scalar(xs[i]) << " sf " << sf << ": got "
+                      << qvxt::show_scalar(got[i]) << ", want " << qvxt::show_scalar(want);
+        return;
       }
-      if (!inplace && len > 0) {
-        EXPECT_EQ(memcmp(before.data(), src, sizeof(S) * size_t(len)), 0) << "source written";
-      }
-      EXPECT_TRUE(gs.canaries_intact() && gd.canaries_intact())
-          << "len " << len << " " << lay.str();
     }
-  });
-  // Empty vectors: the arrays sit on a guard page, any access faults.
-  S* src = qvxt::place<S>(gs, 0, {0, qvxt::Place::End});
-  D* dst = qvxt::place<D>(gd, 0, {0, qvxt::Place::End});
-  for (int len : {0, -1, -1000, INT32_MIN})
-    for (int sf : sfs) EXPECT_EQ(fn(src, dst, len, sf), 0);
+  }
 }
 
-// Vectors of more than 32 MiB of source and destination together (long enough for stores
-// that write around the cache), with the destination at several offsets from a 16-byte
-// boundary, against the model; the elements around the destination must stay untouched.
+// One vector of more than 32 MiB, source and destination together (from there on the stores
+// write around the cache), with the destination one element past a 16-byte boundary so that
+// the elements before the first whole block go one by one; against the model, with the
+// elements on both sides of the destination left alone.
 template <class S, class D, class Model>
-void check_large(Fn<S, D> fn, Model model, int sf, qvxt::Nan nan = qvxt::Nan::Payload) {
+void check_large(Fn<S, D> fn, const char* name, Model model, int sf,
+                 qvxt::Nan nan = qvxt::Nan::Payload) {
   const size_t n = (size_t(32) << 20) / (sizeof(S) + sizeof(D)) + 29;
-  const size_t per16 = 16 / sizeof(D);
-  qvxt::Rng rng(777 + sizeof(S) + 3 * sizeof(D));
+  qvxt::Rng rng(777);
   std::vector<S> src(n);
   qvxt::fill_random(src.data(), n, rng);
-  std::vector<D> want(n);
-  for (size_t i = 0; i < n; ++i) want[i] = model(src[i], sf);
-  std::vector<D> buf(n + per16 + 8);
-  for (size_t shift : {size_t(0), size_t(1), per16 - 1}) {
-    memset(buf.data(), 0x5A, buf.size() * sizeof(D));
-    const std::vector<D> blank(buf.begin(), buf.end());
-    D* dst = buf.data() + shift;
-    ASSERT_EQ(fn(src.data(), dst, static_cast<int>(n), sf), 0);
-    EXPECT_TRUE(qvxt::same_elements(dst, want.data(), n, nan)) << "destination + " << shift;
-    EXPECT_EQ(memcmp(buf.data(), blank.data(), shift * sizeof(D)), 0);
-    EXPECT_EQ(memcmp(dst + n, blank.data(), (buf.size() - n - shift) * sizeof(D)), 0);
-  }
+  std::vector<D> got(n + 2), want(n + 2);
+  memset(got.data(), 0x5A, got.size() * sizeof(D));
+  want = got;
+  for (size_t i = 0; i < n; ++i) want[i + 1] = model(src[i], sf);
+  ASSERT_EQ(reinterpret_cast<uintptr_t>(got.data()) % 16, 0u);
+  ASSERT_EQ(fn(src.data(), got.data() + 1, static_cast<int>(n), sf), 0);
+  EXPECT_TRUE(qvxt::same_elements(got.data(), want.data(), n + 2, nan)) << name;
 }
 
 }  // namespace cvtt

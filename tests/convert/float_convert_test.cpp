@@ -1,318 +1,174 @@
-// Conversions involving floating point: the factor, truncation toward zero, saturation at
-// both bounds, the NaN results, rounding of 32S into single precision before the product
-// and of 64F into single precision after it, and the working precision of each member.
+// Conversions involving floating point: every member against a model in its own working
+// precision over the exact factor range and beyond it, and the telling cases: truncation
+// and saturation, NaN, infinities and -0.0, rounding of 32S to single precision before the
+// factor and of 64F after it, the double precision of 32F_8S, and the factors outside the
+// exact range.
 #include <gtest/gtest.h>
 #include <limits.h>
 
 #include <cmath>
 #include <limits>
+#include <vector>
 
 #include "convert_check.h"
 #include "qvx_vector.h"
 
 namespace {
 
-using cvtt::convert;
-using cvtt::convert1;
-using qvxt::bits_of;
+using cvtt::expect;
 
 constexpr float kInfF = std::numeric_limits<float>::infinity();
 constexpr double kInf = std::numeric_limits<double>::infinity();
 const float kNanF = std::numeric_limits<float>::quiet_NaN();
 const double kNan = std::numeric_limits<double>::quiet_NaN();
+const float kTiny = std::numeric_limits<float>::denorm_min();
 
-// ---- reference models, in the precision of each member --------------------------------
+// ---- the models ----------------------------------------------------------------------------
 
-// Storing a product into an integer type: saturate, otherwise truncate toward zero; NaN
+// The factor: the sign bit and exponent field (9 or 12 bits) hold sf + bias modulo their
+// width, the fraction is 0.  Exponent field 0 is a zero, all ones an infinity.
+template <class P>
+P factor(int sf) {
+  constexpr int bias = std::numeric_limits<P>::max_exponent - 1, m = 4 * (bias + 1);
+  const int e = static_cast<int>(((int64_t{sf} + bias) % m + m) % m), ex = e % (m / 2);
+  const P mag = ex == 0 ? P(0) : ex == m / 2 - 1 ? std::numeric_limits<P>::infinity()
+                                                 : std::ldexp(P(1), ex - bias);
+  return e >= m / 2 ? -mag : mag;
+}
+
+// A product stored into an integer type: saturated, otherwise truncated toward zero; NaN
 // gives the low bits of -2147483648.
 template <class D>
 D store_int(double t) {
   using L = std::numeric_limits<D>;
   if (std::isnan(t)) return static_cast<D>(sizeof(D) == 4 ? INT32_MIN : 0);
-  if (t > static_cast<double>(L::max())) return L::max();
-  if (t < static_cast<double>(L::min())) return L::min();
+  if (t > double(L::max())) return L::max();
+  if (t < double(L::min())) return L::min();
   return static_cast<D>(std::trunc(t));
 }
 
-// The factor: the exponent field scaleFactor + bias, wrapped to the 9 bits (single) or 12
-// bits (double) that land in the sign and exponent; fraction 0.  Exponent field 0 is a zero,
-// all ones an infinity, anything else a power of two.
-float single_factor(int sf) {
-  const int64_t e = ((int64_t{sf} + 127) % 512 + 512) % 512;
-  const int ex = static_cast<int>(e & 255);
-  const float mag = ex == 0 ? 0.0f : ex == 255 ? kInfF : std::ldexp(1.0f, ex - 127);
-  return (e >> 8) ? -mag : mag;
-}
-double double_factor(int sf) {
-  const int64_t e = ((int64_t{sf} + 1023) % 4096 + 4096) % 4096;
-  const int ex = static_cast<int>(e & 2047);
-  const double mag = ex == 0 ? 0.0 : ex == 2047 ? kInf : std::ldexp(1.0, ex - 1023);
-  return (e >> 11) ? -mag : mag;
-}
+// Per member: the working precision P, then the destination.
+template <class P, class D>
+struct Model {
+  template <class S>
+  D operator()(S x, int sf) const {
+    const P t = static_cast<P>(x) * factor<P>(sf);
+    if constexpr (std::is_integral<D>::value) return store_int<D>(t);
+    else return static_cast<D>(t);
+  }
+};
 
-template <class S>
-float to_32f(S x, int sf) {
-  return static_cast<float>(x) * single_factor(sf);
-}
-template <class S>
-double to_64f(S x, int sf) {
-  return static_cast<double>(x) * double_factor(sf);
-}
-template <class D>
-D from_32f_single(float x, int sf) {
-  return store_int<D>(x * single_factor(sf));
-}
-template <class D, class S>
-D from_double(S x, int sf) {
-  return store_int<D>(static_cast<double>(x) * double_factor(sf));
+// The exact range of both factors with its ends, and beyond them to the extremes.
+std::vector<int> scale_factors() {
+  std::vector<int> v = {INT_MIN, INT_MIN + 1, INT_MAX - 1, INT_MAX};
+  for (int s = -31; s <= 32; ++s) v.push_back(s);
+  for (int s : {40, 60, 100, 124, 125, 126, 127, 128, 129, 149, 150, 260, 300, 700, 1000, 1021,
+                1022, 1023, 1024, 1025, 1100, 3000})
+    v.insert(v.end(), {s, -s});
+  return v;
 }
 
-// Scale factors inside the exact range of each factor, with the ends of the ranges, and
-// beyond it up to the extremes.
-const std::vector<int> kSingleSfs = {
-    0,    1,    -1,   3,   -7,   15,      -15,         16,      31,         32,
-    -31,  40,   -60,  100, -100, 126,     127,         -126,    -125,       128,
-    -127, -128, -129, 300, -300, INT_MIN, INT_MIN + 1, INT_MAX, INT_MAX - 1};
-const std::vector<int> kDoubleSfs = {
-    0,    1,     -1,    3,     -7,   15,    -15,     16,          31,      32,         -31,
-    40,   -60,   127,   128,   -127, -150,  300,     -700,        1023,    -1022,      1000,
-    1024, -1023, -1024, -1025, 3000, -3000, INT_MIN, INT_MIN + 1, INT_MAX, INT_MAX - 1};
-
-// ---- integer sources ------------------------------------------------------------------
-
-TEST(ConvertFromInteger, ExactProductsAtEveryScale) {
-  // 8-, 16-bit and 32-bit values times 2^sf, including the negative ones of signed types.
-  EXPECT_EQ(convert1(qvx_Vector_TypeConvertShift_8U_32F, Qvx8u(255), -1), 127.5f);
-  EXPECT_EQ(convert1(qvx_Vector_TypeConvertShift_8S_32F, Qvx8s(-128), 3), -1024.0f);
-  EXPECT_EQ(convert1(qvx_Vector_TypeConvertShift_16U_32F, Qvx16u(65535), 0), 65535.0f);
-  EXPECT_EQ(convert1(qvx_Vector_TypeConvertShift_16S_32F, Qvx16s(-32768), -15), -1.0f);
-  EXPECT_EQ(convert1(qvx_Vector_TypeConvertShift_16S_32F, Qvx16s(3), 127), kInfF);
-  EXPECT_EQ(convert1(qvx_Vector_TypeConvertShift_16S_32F, Qvx16s(-3), 127), -kInfF);
-  EXPECT_EQ(convert1(qvx_Vector_TypeConvertShift_16S_32F, Qvx16s(1), -126), std::ldexp(1.0f, -126));
-  EXPECT_EQ(convert1(qvx_Vector_TypeConvertShift_8U_64F, Qvx8u(255), -1022),
-            std::ldexp(255.0, -1022));
-  EXPECT_EQ(convert1(qvx_Vector_TypeConvertShift_8S_64F, Qvx8s(-1), 1023), -std::ldexp(1.0, 1023));
-  EXPECT_EQ(convert1(qvx_Vector_TypeConvertShift_16U_64F, Qvx16u(40000), 5), 1280000.0);
-  EXPECT_EQ(convert1(qvx_Vector_TypeConvertShift_16S_64F, Qvx16s(-7), -2), -1.75);
-  EXPECT_EQ(convert1(qvx_Vector_TypeConvertShift_32S_64F, Qvx32s(INT32_MIN), 0), -2147483648.0);
-  EXPECT_EQ(convert1(qvx_Vector_TypeConvertShift_32S_64F, Qvx32s(2147483647), -31),
-            2147483647.0 / 2147483648.0);
-  // Zero stays +0.0 (no negative zero from an integer).
-  EXPECT_EQ(bits_of(convert1(qvx_Vector_TypeConvertShift_8S_32F, Qvx8s(0), -5)), 0u);
+TEST(ConvertFloat, EveryMemberAgainstItsModel) {
+  const std::vector<int> sfs = scale_factors();
+  using F = float;
+  using D = double;
+#define QVXT_RUN(S, DST, P) \
+  cvtt::check_model(QVXT_FN(S##_##DST), Model<P, cvtt::T##DST>(), sfs, qvxt::Nan::Any);
+  // clang-format off
+  QVXT_RUN(8U, 32F, F)  QVXT_RUN(8S, 32F, F)  QVXT_RUN(16U, 32F, F)  QVXT_RUN(16S, 32F, F)
+  QVXT_RUN(32S, 32F, F) QVXT_RUN(8U, 64F, D)  QVXT_RUN(8S, 64F, D)   QVXT_RUN(16U, 64F, D)
+  QVXT_RUN(16S, 64F, D) QVXT_RUN(32S, 64F, D) QVXT_RUN(32F, 8U, F)   QVXT_RUN(32F, 8S, D)
+  QVXT_RUN(32F, 16U, F) QVXT_RUN(32F, 16S, F) QVXT_RUN(32F, 32S, F)  QVXT_RUN(64F, 8U, D)
+  QVXT_RUN(64F, 8S, D)  QVXT_RUN(64F, 16U, D) QVXT_RUN(64F, 16S, D)  QVXT_RUN(64F, 32S, D)
+  QVXT_RUN(32F, 64F, D) QVXT_RUN(64F, 32F, D)
+  // clang-format on
+#undef QVXT_RUN
 }
 
-TEST(ConvertFromInteger, ThirtyTwoBitRoundsToSingleBeforeScaling) {
-  // 16777217 is not a single: it rounds (ties to even) to 16777216 and is then halved,
-  // where halving first would give the exact 8388608.5.
-  EXPECT_EQ(convert1(qvx_Vector_TypeConvertShift_32S_32F, Qvx32s(16777217), 0), 16777216.0f);
-  EXPECT_EQ(convert1(qvx_Vector_TypeConvertShift_32S_32F, Qvx32s(16777217), -1), 8388608.0f);
-  EXPECT_EQ(convert1(qvx_Vector_TypeConvertShift_32S_32F, Qvx32s(16777219), 0), 16777220.0f);
-  EXPECT_EQ(convert1(qvx_Vector_TypeConvertShift_32S_32F, Qvx32s(2147483647), 0), 2147483648.0f);
-  EXPECT_EQ(convert1(qvx_Vector_TypeConvertShift_32S_32F, Qvx32s(-2147483647), -31), -1.0f);
+// ---- literal cases -------------------------------------------------------------------------
+
+TEST(ConvertFloat, IntoIntegersTruncateAndSaturate) {
+  expect(QVXT_FN(32F_8U), 0, {2.99f, 255.9f, 256.0f, -0.5f, kNanF, kInfF, -kInfF, -0.0f},
+         {2, 255, 255, 0, 0, 255, 0, 0});
+  expect(QVXT_FN(32F_8U), 8, {1.0f}, {255});
+  expect(QVXT_FN(32F_8S), 0, {-128.9f, -1.5f, 127.5f, kNanF, -129.0f}, {-128, -1, 127, 0, -128});
+  expect(QVXT_FN(64F_32S), 0, {2147483647.9, -2147483648.7, -0.999, kNan, kInf, -kInf},
+         {INT32_MAX, INT32_MIN, 0, INT32_MIN, INT32_MAX, INT32_MIN});
+  expect(QVXT_FN(64F_16S), -1, {65533.0, 65537.0, -65537.0, kNan}, {32766, 32767, -32768, 0});
+  expect(QVXT_FN(32F_16S), 0, {32767.9f, -32768.9f, kNanF, -kInfF}, {32767, -32768, 0, -32768});
+  expect(QVXT_FN(32F_16U), 0, {65535.5f, 65536.0f, -0.9f, kNanF}, {65535, 65535, 0, 0});
+  // The single product 2^31 is compared as a double with 2147483647.0; the single below it
+  // converts exactly.
+  expect(QVXT_FN(32F_32S), 0, {2147483648.0f, 2147483520.0f, -2147483904.0f, kNanF},
+         {INT32_MAX, 2147483520, INT32_MIN, INT32_MIN});
+  expect(QVXT_FN(32F_32S), 31, {1.0f, -1.0f}, {INT32_MAX, INT32_MIN});
 }
 
-TEST(ConvertFromInteger, AgreesWithModelEverywhere) {
-  cvtt::sweep_model(qvx_Vector_TypeConvertShift_8U_32F, to_32f<Qvx8u>, kSingleSfs, false);
-  cvtt::sweep_model(qvx_Vector_TypeConvertShift_8S_32F, to_32f<Qvx8s>, kSingleSfs, false);
-  cvtt::sweep_model(qvx_Vector_TypeConvertShift_16U_32F, to_32f<Qvx16u>, kSingleSfs, false);
-  cvtt::sweep_model(qvx_Vector_TypeConvertShift_16S_32F, to_32f<Qvx16s>, kSingleSfs, false);
-  cvtt::sweep_model(qvx_Vector_TypeConvertShift_32S_32F, to_32f<Qvx32s>, kSingleSfs, true);
-  cvtt::sweep_model(qvx_Vector_TypeConvertShift_8U_64F, to_64f<Qvx8u>, kDoubleSfs, false);
-  cvtt::sweep_model(qvx_Vector_TypeConvertShift_8S_64F, to_64f<Qvx8s>, kDoubleSfs, false);
-  cvtt::sweep_model(qvx_Vector_TypeConvertShift_16U_64F, to_64f<Qvx16u>, kDoubleSfs, false);
-  cvtt::sweep_model(qvx_Vector_TypeConvertShift_16S_64F, to_64f<Qvx16s>, kDoubleSfs, false);
-  cvtt::sweep_model(qvx_Vector_TypeConvertShift_32S_64F, to_64f<Qvx32s>, kDoubleSfs, false);
+TEST(ConvertFloat, IntoFloatingPoint) {
+  expect(QVXT_FN(16S_32F), -15, {-32768}, {-1.0f});
+  expect(QVXT_FN(16S_32F), 127, {3, -3}, {kInfF, -kInfF});
+  expect(QVXT_FN(8U_64F), -1022, {255}, {std::ldexp(255.0, -1022)});
+  expect(QVXT_FN(8S_32F), -5, {0}, {0.0f});  // +0.0, never -0.0, from an integer
+  expect(QVXT_FN(64F_32F), 0, {1e300, kNan, -0.0, -1e300, 1e-300},
+         {kInfF, kNanF, -0.0f, -kInfF, 0.0f});
+  expect(QVXT_FN(32F_64F), 2, {-0.0f, kInfF, -kInfF, kNanF, -3.0f},
+         {-0.0, kInf, -kInf, kNan, -12.0});
+  // The product is taken in double precision: no overflow of a single.
+  expect(QVXT_FN(32F_64F), 200, {1e38f}, {std::ldexp(double(1e38f), 200)});
 }
 
-// ---- floating sources into integers -----------------------------------------------------
-
-TEST(ConvertToInteger, TruncatesAndSaturatesEightBit) {
-  EXPECT_EQ(convert(qvx_Vector_TypeConvertShift_32F_8U,
-                    {2.99f, 255.9f, 256.0f, -0.5f, kNanF, kInfF, -kInfF, -0.0f, 1e30f, -1.0f}, 0),
-            (std::vector<Qvx8u>{2, 255, 255, 0, 0, 255, 0, 0, 255, 0}));
-  EXPECT_EQ(convert1(qvx_Vector_TypeConvertShift_32F_8U, 1.0f, 8), 255);
-  EXPECT_EQ(convert1(qvx_Vector_TypeConvertShift_32F_8U, 1.0f, 7), 128);
-  EXPECT_EQ(convert(qvx_Vector_TypeConvertShift_32F_8S,
-                    {-128.9f, -1.5f, 127.5f, kNanF, -129.0f, 128.0f, kInfF, -kInfF, -0.0f}, 0),
-            (std::vector<Qvx8s>{-128, -1, 127, 0, -128, 127, 127, -128, 0}));
-  EXPECT_EQ(convert(qvx_Vector_TypeConvertShift_64F_8U, {255.999, 256.0, -0.999, kNan, -kInf}, 0),
-            (std::vector<Qvx8u>{255, 255, 0, 0, 0}));
-  EXPECT_EQ(
-      convert(qvx_Vector_TypeConvertShift_64F_8S, {-128.999, -129.0, 127.999, kNan, 63.75}, 1),
-      (std::vector<Qvx8s>{-128, -128, 127, 0, 127}));
+TEST(ConvertFloat, RoundingOrder) {
+  // 32S is rounded to single precision (to nearest, ties to even: 16777217 goes down,
+  // 16777219 up), then scaled.
+  expect(QVXT_FN(32S_32F), 0, {16777217, 16777219, INT32_MAX},
+         {16777216.0f, 16777220.0f, 2147483648.0f});
+  expect(QVXT_FN(32S_32F), -1, {16777217}, {8388608.0f});
+  // 64F is scaled in double precision first, then rounded: 2^600 would be an infinity as a
+  // single; 1 + 2^-24 + 2^-30 rounds up, 1 + 2^-24 is a tie and goes to even.
+  expect(QVXT_FN(64F_32F), -590, {std::ldexp(1.0, 600)}, {1024.0f});
+  expect(QVXT_FN(64F_32F), 3, {1.0 + std::ldexp(1.0, -24) + std::ldexp(1.0, -30)},
+         {8.0f + std::ldexp(1.0f, -20)});
+  expect(QVXT_FN(64F_32F), 0, {1.0 + std::ldexp(1.0, -24)}, {1.0f});
 }
 
-TEST(ConvertToInteger, TruncatesAndSaturatesSixteenBit) {
-  EXPECT_EQ(convert(qvx_Vector_TypeConvertShift_64F_16S,
-                    {65533.0, 65537.0, -65537.0, -65535.0, kNan}, -1),
-            (std::vector<Qvx16s>{32766, 32767, -32768, -32767, 0}));
-  EXPECT_EQ(convert(qvx_Vector_TypeConvertShift_32F_16S,
-                    {32767.9f, 32768.0f, -32768.9f, -32769.0f, kNanF, -kInfF, kInfF, -0.99f}, 0),
-            (std::vector<Qvx16s>{32767, 32767, -32768, -32768, 0, -32768, 32767, 0}));
-  EXPECT_EQ(convert(qvx_Vector_TypeConvertShift_32F_16U,
-                    {65535.5f, 65536.0f, -0.9f, -1.0f, kNanF, 1.5f}, 0),
-            (std::vector<Qvx16u>{65535, 65535, 0, 0, 0, 1}));
-  EXPECT_EQ(convert(qvx_Vector_TypeConvertShift_64F_16U, {131071.0, 131070.0, -2.0, kNan}, -1),
-            (std::vector<Qvx16u>{65535, 65535, 0, 0}));
+TEST(ConvertFloat, WorkingPrecisionOfEachMember) {
+  // 32F_8S multiplies in double precision: 2^-149 * 2^150 is 2, and the largest single
+  // times 2^-127 is just below 2; the single-precision members have no factor 2^150 (its
+  // pattern is a negative tiny power) nor 2^-127 (0.0).
+  expect(QVXT_FN(32F_8S), 150, {kTiny, -kTiny}, {2, -2});
+  expect(QVXT_FN(32F_8S), -127, {std::numeric_limits<float>::max()}, {1});
+  expect(QVXT_FN(32F_16S), 150, {kTiny}, {0});
+  expect(QVXT_FN(32F_16S), -127, {std::numeric_limits<float>::max()}, {0});
+  // Values below the normal range keep their value (no flush to zero).
+  expect(QVXT_FN(32F_16S), 127, {std::ldexp(1.5f, -127)}, {1});
+  expect(QVXT_FN(64F_16S), 1023, {std::ldexp(-1.5, -1023)}, {-1});
 }
 
-TEST(ConvertToInteger, ThirtyTwoBitBoundsAndNaN) {
-  EXPECT_EQ(
-      convert(qvx_Vector_TypeConvertShift_64F_32S,
-              {2147483647.9, -2147483648.7, -0.999, kNan, 2147483648.0, -2147483649.0, kInf, -kInf},
-              0),
-      (std::vector<Qvx32s>{INT32_MAX, INT32_MIN, 0, INT32_MIN, INT32_MAX, INT32_MIN, INT32_MAX,
-                           INT32_MIN}));
-  // The single product 2^31 compares above 2147483647; the single below it is exact.
-  EXPECT_EQ(convert(qvx_Vector_TypeConvertShift_32F_32S,
-                    {2147483648.0f, 2147483520.0f, -2147483648.0f, -2147483904.0f, kNanF, kInfF,
-                     -kInfF, -2.5f},
-                    0),
-            (std::vector<Qvx32s>{INT32_MAX, 2147483520, INT32_MIN, INT32_MIN, INT32_MIN, INT32_MAX,
-                                 INT32_MIN, -2}));
-  EXPECT_EQ(convert1(qvx_Vector_TypeConvertShift_32F_32S, 1.0f, 31), INT32_MAX);
-  EXPECT_EQ(convert1(qvx_Vector_TypeConvertShift_32F_32S, -1.0f, 31), INT32_MIN);
-  EXPECT_EQ(convert1(qvx_Vector_TypeConvertShift_32F_32S, 1.0f, 30), 1073741824);
+TEST(ConvertFloat, FactorsOutsideTheExactRangeFollowTheBitPattern) {
+  // Single: 128 is +infinity, -127 is 0.0, -128 is -infinity, -129 is -2^127, the exponent
+  // field wraps at 9 bits (517 is 2^5, 261 is -2^5), INT_MAX is 0.5 and INT_MIN is 1.
+  expect(QVXT_FN(16S_32F), 128, {3, 0}, {kInfF, kNanF});
+  expect(QVXT_FN(16S_32F), -127, {3}, {0.0f});
+  expect(QVXT_FN(16S_32F), -128, {3}, {-kInfF});
+  expect(QVXT_FN(16S_32F), -129, {1}, {-std::ldexp(1.0f, 127)});
+  expect(QVXT_FN(16S_32F), 517, {1}, {32.0f});
+  expect(QVXT_FN(16S_32F), 261, {1}, {-32.0f});
+  expect(QVXT_FN(16S_32F), INT_MAX, {3}, {1.5f});
+  expect(QVXT_FN(16S_32F), INT_MIN, {3}, {3.0f});
+  expect(QVXT_FN(32F_32S), 128, {0.0f, 3.0f}, {INT32_MIN, INT32_MAX});  // 0 * inf is NaN
+  // Double: the same at 1024, -1023, -1024, -1025, INT_MAX and INT_MIN.
+  expect(QVXT_FN(8U_64F), 1024, {1}, {kInf});
+  expect(QVXT_FN(8U_64F), -1023, {1}, {0.0});
+  expect(QVXT_FN(8U_64F), -1024, {1}, {-kInf});
+  expect(QVXT_FN(8U_64F), -1025, {1}, {-std::ldexp(1.0, 1023)});
+  expect(QVXT_FN(32S_64F), INT_MAX, {3}, {1.5});
+  expect(QVXT_FN(64F_32F), INT_MIN, {5.0}, {5.0f});
+  expect(QVXT_FN(32F_64F), -1023, {kInfF}, {kNan});  // inf * 0
 }
 
-TEST(ConvertToInteger, ProductIsTakenInTheMembersPrecision) {
-  // 2^-149 times 2^150 is 2 in double precision; a single-precision factor 2^150 does not
-  // exist (its bit pattern is a negative power of two), which 32F_8S never sees.
-  const float tiny = std::numeric_limits<float>::denorm_min();
-  EXPECT_EQ(convert1(qvx_Vector_TypeConvertShift_32F_8S, tiny, 150), 2);
-  EXPECT_EQ(convert1(qvx_Vector_TypeConvertShift_32F_8S, -3.0f * tiny, 149), -3);
-  EXPECT_EQ(convert1(qvx_Vector_TypeConvertShift_32F_8S, std::numeric_limits<float>::max(), -127),
-            1);
-  // A single product overflows to infinity and saturates; the double one would not.
-  EXPECT_EQ(convert1(qvx_Vector_TypeConvertShift_32F_16S, 1e38f, 127), 32767);
-  EXPECT_EQ(convert1(qvx_Vector_TypeConvertShift_32F_16S, tiny, 127), 0);
-  // Sources below the normal range keep their value (no flush to zero).
-  EXPECT_EQ(convert1(qvx_Vector_TypeConvertShift_32F_16S, std::ldexp(1.5f, -127), 127), 1);
-  EXPECT_EQ(convert1(qvx_Vector_TypeConvertShift_64F_16S, std::ldexp(-1.5, -1023), 1023), -1);
-}
-
-TEST(ConvertToInteger, AgreesWithModelEverywhere) {
-  cvtt::sweep_model(qvx_Vector_TypeConvertShift_32F_8U, from_32f_single<Qvx8u>, kSingleSfs, false);
-  cvtt::sweep_model(qvx_Vector_TypeConvertShift_32F_16U, from_32f_single<Qvx16u>, kSingleSfs,
-                    false);
-  cvtt::sweep_model(qvx_Vector_TypeConvertShift_32F_16S, from_32f_single<Qvx16s>, kSingleSfs,
-                    false);
-  cvtt::sweep_model(qvx_Vector_TypeConvertShift_32F_32S, from_32f_single<Qvx32s>, kSingleSfs, true);
-  cvtt::sweep_model(qvx_Vector_TypeConvertShift_32F_8S, from_double<Qvx8s, float>, kDoubleSfs,
-                    false);
-  cvtt::sweep_model(qvx_Vector_TypeConvertShift_64F_8U, from_double<Qvx8u, double>, kDoubleSfs,
-                    false);
-  cvtt::sweep_model(qvx_Vector_TypeConvertShift_64F_8S, from_double<Qvx8s, double>, kDoubleSfs,
-                    false);
-  cvtt::sweep_model(qvx_Vector_TypeConvertShift_64F_16U, from_double<Qvx16u, double>, kDoubleSfs,
-                    false);
-  cvtt::sweep_model(qvx_Vector_TypeConvertShift_64F_16S, from_double<Qvx16s, double>, kDoubleSfs,
-                    false);
-  cvtt::sweep_model(qvx_Vector_TypeConvertShift_64F_32S, from_double<Qvx32s, double>, kDoubleSfs,
-                    false);
-}
-
-// ---- between the floating types ---------------------------------------------------------
-
-TEST(ConvertFloatToFloat, InfinitiesNaNsAndSignedZeros) {
-  const std::vector<double> n =
-      convert(qvx_Vector_TypeConvertShift_32F_64F, {-0.0f, kInfF, -kInfF, kNanF, 0.1f, -3.0f}, 2);
-  EXPECT_EQ(bits_of(n[0]), bits_of(-0.0));
-  EXPECT_EQ(n[1], kInf);
-  EXPECT_EQ(n[2], -kInf);
-  EXPECT_TRUE(std::isnan(n[3]));
-  EXPECT_EQ(n[4], static_cast<double>(0.1f) * 4.0);
-  EXPECT_EQ(n[5], -12.0);
-  // The product is formed in double precision: no single-precision overflow at 2^200.
-  EXPECT_EQ(convert1(qvx_Vector_TypeConvertShift_32F_64F, 1e38f, 200),
-            std::ldexp(static_cast<double>(1e38f), 200));
-
-  const std::vector<float> m =
-      convert(qvx_Vector_TypeConvertShift_64F_32F, {1e300, kNan, -0.0, -1e300, 1e-300, -kInf}, 0);
-  EXPECT_EQ(m[0], kInfF);
-  EXPECT_TRUE(std::isnan(m[1]));
-  EXPECT_EQ(bits_of(m[2]), bits_of(-0.0f));
-  EXPECT_EQ(m[3], -kInfF);
-  EXPECT_EQ(bits_of(m[4]), 0u);
-  EXPECT_EQ(m[5], -kInfF);
-}
-
-TEST(ConvertFloatToFloat, RoundsToSingleAfterScaling) {
-  // 1 + 2^-24 + 2^-30 rounds up to 1 + 2^-23 only when the product keeps every bit: the
-  // scaling does not round, the narrowing does (to nearest, ties to even).
-  const double x = 1.0 + std::ldexp(1.0, -24) + std::ldexp(1.0, -30);
-  EXPECT_EQ(convert1(qvx_Vector_TypeConvertShift_64F_32F, x, 3), 8.0f + std::ldexp(1.0f, -20));
-  EXPECT_EQ(convert1(qvx_Vector_TypeConvertShift_64F_32F, 1.0 + std::ldexp(1.0, -24), 0),
-            1.0f);  // tie: even
-  // Large doubles scaled down into single range, and beyond it.
-  EXPECT_EQ(convert1(qvx_Vector_TypeConvertShift_64F_32F, std::ldexp(1.0, 600), -590), 1024.0f);
-  EXPECT_EQ(convert1(qvx_Vector_TypeConvertShift_64F_32F, std::ldexp(1.0, -700), 500), 0.0f);
-  EXPECT_EQ(convert1(qvx_Vector_TypeConvertShift_64F_32F, std::ldexp(1.0, -140), 0),
-            std::ldexp(1.0f, -140));
-}
-
-TEST(ConvertFloatToFloat, AgreesWithModelEverywhere) {
-  cvtt::sweep_model(
-      qvx_Vector_TypeConvertShift_32F_64F,
-      [](float x, int sf) { return static_cast<double>(x) * double_factor(sf); }, kDoubleSfs, false,
-      qvxt::Nan::Any);
-  cvtt::sweep_model(
-      qvx_Vector_TypeConvertShift_64F_32F,
-      [](double x, int sf) { return static_cast<float>(x * double_factor(sf)); }, kDoubleSfs, false,
-      qvxt::Nan::Any);
-}
-
-// ---- scale factors outside the exact range of the factor -------------------------------------
-
-TEST(ConvertFactor, OutsideTheExactRangeFollowsTheBitPattern) {
-  // Single factor: (sf + 127) << 23 with 32-bit wrap-around.
-  EXPECT_EQ(convert1(qvx_Vector_TypeConvertShift_16S_32F, Qvx16s(3), 128), kInfF);
-  EXPECT_EQ(bits_of(convert1(qvx_Vector_TypeConvertShift_16S_32F, Qvx16s(3), -127)), 0u);
-  EXPECT_EQ(convert1(qvx_Vector_TypeConvertShift_16S_32F, Qvx16s(3), -128), -kInfF);
-  EXPECT_EQ(convert1(qvx_Vector_TypeConvertShift_16S_32F, Qvx16s(1), -129), -std::ldexp(1.0f, 127));
-  EXPECT_EQ(convert1(qvx_Vector_TypeConvertShift_16S_32F, Qvx16s(1), 512 + 5),
-            32.0f);  // 9-bit wrap
-  EXPECT_EQ(convert1(qvx_Vector_TypeConvertShift_16S_32F, Qvx16s(1), 256 + 5), -32.0f);  // sign bit
-  EXPECT_EQ(convert1(qvx_Vector_TypeConvertShift_16S_32F, Qvx16s(3), INT_MAX),
-            1.5f);  // bits 0x3F000000
-  EXPECT_EQ(convert1(qvx_Vector_TypeConvertShift_16S_32F, Qvx16s(3), INT_MIN),
-            3.0f);  // bits 0x3F800000
-  EXPECT_TRUE(std::isnan(convert1(qvx_Vector_TypeConvertShift_8U_32F, Qvx8u(0), 128)));  // 0 * inf
-  EXPECT_EQ(convert1(qvx_Vector_TypeConvertShift_32F_8U, 2.0f, -127), 0);
-  EXPECT_EQ(convert1(qvx_Vector_TypeConvertShift_32F_16S, 2.0f, -128), -32768);
-  EXPECT_EQ(convert1(qvx_Vector_TypeConvertShift_32F_32S, 0.0f, 128), INT32_MIN);  // NaN
-  EXPECT_EQ(convert1(qvx_Vector_TypeConvertShift_32F_32S, 3.0f, INT_MAX), 1);
-  // Double factor: (sf + 1023) << 52 with the sum taken modulo 2^32, the shift modulo 2^64.
-  EXPECT_EQ(convert1(qvx_Vector_TypeConvertShift_8U_64F, Qvx8u(1), 1024), kInf);
-  EXPECT_EQ(bits_of(convert1(qvx_Vector_TypeConvertShift_8U_64F, Qvx8u(1), -1023)), 0u);
-  EXPECT_EQ(convert1(qvx_Vector_TypeConvertShift_8U_64F, Qvx8u(1), -1024), -kInf);
-  EXPECT_EQ(convert1(qvx_Vector_TypeConvertShift_8U_64F, Qvx8u(1), -1025), -std::ldexp(1.0, 1023));
-  EXPECT_EQ(convert1(qvx_Vector_TypeConvertShift_32S_64F, Qvx32s(3), INT_MAX), 1.5);
-  EXPECT_EQ(convert1(qvx_Vector_TypeConvertShift_32S_64F, Qvx32s(3), INT_MIN), 3.0);
-  EXPECT_EQ(convert1(qvx_Vector_TypeConvertShift_32F_8S, 100.0f, 1024), 127);
-  EXPECT_EQ(convert1(qvx_Vector_TypeConvertShift_64F_8S, 100.0, -1024), -128);
-  EXPECT_EQ(convert1(qvx_Vector_TypeConvertShift_64F_32F, 5.0, INT_MIN), 5.0f);
-  EXPECT_TRUE(std::isnan(convert1(qvx_Vector_TypeConvertShift_32F_64F, kInfF, -1023)));  // inf * 0
-}
-
-TEST(ConvertLargeVectors, AgreeWithModel) {
-  cvtt::check_large(qvx_Vector_TypeConvertShift_8U_32F, to_32f<Qvx8u>, -3);
-  cvtt::check_large(qvx_Vector_TypeConvertShift_32S_32F, to_32f<Qvx32s>, 5);
-  cvtt::check_large(qvx_Vector_TypeConvertShift_16S_64F, to_64f<Qvx16s>, 200);
-  cvtt::check_large(qvx_Vector_TypeConvertShift_32F_8U, from_32f_single<Qvx8u>, 2);
-  cvtt::check_large(qvx_Vector_TypeConvertShift_32F_16S, from_32f_single<Qvx16s>, -1);
-  cvtt::check_large(qvx_Vector_TypeConvertShift_32F_32S, from_32f_single<Qvx32s>, 7);
-  cvtt::check_large(qvx_Vector_TypeConvertShift_32F_8S, from_double<Qvx8s, float>, 0);
-  cvtt::check_large(qvx_Vector_TypeConvertShift_64F_16U, from_double<Qvx16u, double>, 3);
-  cvtt::check_large(qvx_Vector_TypeConvertShift_64F_32S, from_double<Qvx32s, double>, -2);
-  cvtt::check_large(
-      qvx_Vector_TypeConvertShift_32F_64F,
-      [](float x, int sf) { return static_cast<double>(x) * double_factor(sf); }, 10,
-      qvxt::Nan::Any);
-  cvtt::check_large(
-      qvx_Vector_TypeConvertShift_64F_32F,
-      [](double x, int sf) { return static_cast<float>(x * double_factor(sf)); }, -10,
-      qvxt::Nan::Any);
+TEST(ConvertFloat, LargeVectorsAgainstTheirModels) {
+  cvtt::check_large(QVXT_FN(32F_8S), Model<double, Qvx8s>(), 2);
+  cvtt::check_large(QVXT_FN(16U_64F), Model<double, double>(), -7);
 }
 
 }  // namespace
