@@ -7,6 +7,8 @@
 #include <stdint.h>
 #include <string.h>
 
+#include <algorithm>
+#include <chrono>
 #include <vector>
 
 #include "qvx_vector.h"
@@ -60,6 +62,31 @@ inline void BM_memcpy(benchmark::State& state) {
     benchmark::ClobberMemory();
   }
   count_bytes(state, state.range(0));
+}
+
+// The time one call of f takes, in seconds.
+template <class F>
+double seconds(F f) {
+  const auto t0 = std::chrono::steady_clock::now();
+  f();
+  benchmark::ClobberMemory();
+  return std::chrono::duration<double>(std::chrono::steady_clock::now() - t0).count();
+}
+
+// A paired measurement, for ratios that hold on a busy machine: every iteration times the
+// library call and its baseline back to back, and the fastest run of each is compared.
+// Counter "speedup" = fastest baseline time / fastest library time (above 1: the library is
+// faster than the baseline).  Short calls are timed `reps` at a time, above the clock's
+// resolution.
+template <class Lib, class Base>
+void paired(benchmark::State& state, Lib lib, Base base, const char* label, int reps = 1) {
+  double best_lib = 1e30, best_base = 1e30;
+  for (auto _ : state) {
+    best_lib = std::min(best_lib, seconds([&] { for (int r = 0; r < reps; ++r) lib(); }));
+    best_base = std::min(best_base, seconds([&] { for (int r = 0; r < reps; ++r) base(); }));
+  }
+  state.counters["speedup"] = best_base / best_lib;
+  state.SetLabel(label);
 }
 
 }  // namespace qvxb

@@ -4,7 +4,6 @@
 // written on vectors of 16 MiB per array.  Bytes counted: everything read plus written.
 #include <stdint.h>
 
-#include <chrono>
 #include <algorithm>
 #include <limits>
 
@@ -122,35 +121,18 @@ void BM_shift_loop(benchmark::State& state) {
 }
 
 
-// Paired measurements, for ratios that hold on a busy machine: each iteration times the
-// library call and its baseline back to back, and the fastest of each over all iterations
-// is compared (counter "ratio").  At 4096 elements the baseline is the element loop (ratio =
-// loop time / library time); at 16 MiB per array it is memcpy of the same bytes read and
-// written (ratio = library time / memcpy time).
-template <class F>
-double seconds(F f) {
-  const auto t0 = std::chrono::steady_clock::now();
-  f();
-  benchmark::ClobberMemory();
-  return std::chrono::duration<double>(std::chrono::steady_clock::now() - t0).count();
-}
-
+// Paired measurements (see qvxb::paired): at 4096 elements against the element loop, at
+// 16 MiB per array against memcpy of the same bytes read and written.
 template <class Lib, class Base>
 void paired(benchmark::State& state, int64_t len, int64_t bytes_in, Lib lib, Base loop) {
   const bool large = len > kShort;
   Buffer<uint8_t> from(large ? static_cast<size_t>(bytes_in) : 1);
   Buffer<uint8_t> to(large ? static_cast<size_t>(bytes_in) : 1);
-  double best_lib = 1e30, best_base = 1e30;
-  for (auto _ : state) {
-    best_lib = std::min(best_lib, seconds(lib));
-    if (large) {
-      best_base = std::min(best_base, seconds([&] { memcpy(to.get(), from.get(), bytes_in); }));
-    } else {
-      best_base = std::min(best_base, seconds(loop));
-    }
+  if (large) {
+    qvxb::paired(state, lib, [&] { memcpy(to.get(), from.get(), bytes_in); }, "vs memcpy");
+  } else {
+    qvxb::paired(state, lib, loop, "vs element loop");
   }
-  state.counters["ratio"] = large ? best_lib / best_base : best_base / best_lib;
-  state.SetLabel(large ? "library / memcpy" : "element loop / library");
 }
 
 // memcpy of the bytes a call reads copies them once: reads plus writes match a one-source

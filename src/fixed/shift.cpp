@@ -12,12 +12,12 @@ using fixed::Step;
 using fixed::Thresholds;
 
 // The copy primitives used at scale factor 0, named as call-site data like the fills.
-struct CopyCopy8U {
+struct CallCopy8U {
   QvxStatus operator()(const Qvx8u* s, Qvx8u* d, int len) const {
     return __qvx_Vector_Copy_8U(s, d, len);
   }
 };
-struct CopyCopy16S {
+struct CallCopy16S {
   template <class T>
   QvxStatus operator()(const T* s, T* d, int len) const {
     static_assert(sizeof(T) == 2, "the 16S copy moves 16-bit elements");
@@ -25,14 +25,14 @@ struct CopyCopy16S {
                                  len);
   }
 };
-struct CopyCopy32S {
+struct CallCopy32S {
   QvxStatus operator()(const Qvx32s* s, Qvx32s* d, int len) const {
     return __qvx_Vector_Copy_32S(s, d, len);
   }
 };
-constexpr CopyCopy8U kCopy8U{};
-constexpr CopyCopy16S kCopy16S{};
-constexpr CopyCopy32S kCopy32S{};
+constexpr CallCopy8U kCopy8U{};
+constexpr CallCopy16S kCopy16S{};
+constexpr CallCopy32S kCopy32S{};
 
 // The lane kernels of each element type: right shift and saturating left shift.
 template <class T> struct Kernels;
