@@ -7,24 +7,7 @@ namespace {
 
 using qvxb::Buffer;
 
-template <class T>
-void counts(benchmark::internal::Benchmark* b) {
-  b->Arg(4096)->Arg(qvxb::kL2 / sizeof(T))->Arg(qvxb::kMem / sizeof(T));
-}
-
-
 // ---- reversal ------------------------------------------------------------------------------
-
-template <class T, QvxStatus (*F)(const T*, T*, int)>
-void BM_flip(benchmark::State& state) {
-  const int len = static_cast<int>(state.range(0));
-  Buffer<T> s(len), d(len);
-  for (auto _ : state) {
-    F(s, d, len);
-    benchmark::ClobberMemory();
-  }
-  qvxb::count_bytes(state, 2 * state.range(0) * sizeof(T));
-}
 
 template <class T, QvxStatus (*F)(T*, int)>
 void BM_flip_i(benchmark::State& state) {
@@ -120,27 +103,27 @@ void BM_lookup2(benchmark::State& state) {
 }
 
 BENCHMARK(qvxb::BM_memcpy)->Arg(2 * 16384)->Arg(2 * 16 << 20)->Arg(2 * 32 << 20);
-BENCHMARK(BM_flip<Qvx8u, qvx_Vector_Flip_8U>)->Apply(counts<Qvx8u>);
-BENCHMARK(BM_flip<Qvx16s, qvx_Vector_Flip_16S>)->Apply(counts<Qvx16s>);
-BENCHMARK(BM_flip<Qvx32f, qvx_Vector_Flip_32F>)->Apply(counts<Qvx32f>);
-BENCHMARK(BM_flip<Qvx64f, qvx_Vector_Flip_64F>)->Apply(counts<Qvx64f>);
-BENCHMARK(BM_flip_i<Qvx16s, qvx_Vector_Flip_16S_I>)->Apply(counts<Qvx16s>);
-BENCHMARK(BM_flip_i<Qvx32s, qvx_Vector_Flip_32S_I>)->Apply(counts<Qvx32s>);
-BENCHMARK(BM_split16_loop)->Apply(counts<Qvx16s>);
-BENCHMARK(BM_split<Qvx8u, qvx_Vector_Split_8U>)->Apply(counts<Qvx8u>);
-BENCHMARK(BM_split<Qvx16s, qvx_Vector_Split_16S>)->Apply(counts<Qvx16s>);
-BENCHMARK(BM_split<Qvx32f, qvx_Vector_Split_32F>)->Apply(counts<Qvx32f>);
-BENCHMARK(BM_split<Qvx64f, qvx_Vector_Split_64F>)->Apply(counts<Qvx64f>);
-BENCHMARK(BM_merge32f_loop)->Apply(counts<Qvx32f>);
-BENCHMARK(BM_merge<Qvx8u, qvx_Vector_Merge_8U>)->Apply(counts<Qvx8u>);
-BENCHMARK(BM_merge<Qvx16s, qvx_Vector_Merge_16S>)->Apply(counts<Qvx16s>);
-BENCHMARK(BM_merge<Qvx32f, qvx_Vector_Merge_32F>)->Apply(counts<Qvx32f>);
-BENCHMARK(BM_merge<Qvx64f, qvx_Vector_Merge_64F>)->Apply(counts<Qvx64f>);
-BENCHMARK((BM_lookup<Qvx8u, Qvx8u, qvx_Vector_LookUp_8U>))->Apply(counts<Qvx8u>);
-BENCHMARK((BM_lookup<Qvx8u, Qvx32f, qvx_Vector_LookUp_8U_32F>))->Apply(counts<Qvx8u>);
-BENCHMARK((BM_lookup<Qvx16s, Qvx16s, qvx_Vector_LookUp_16S>))->Apply(counts<Qvx16s>);
-BENCHMARK((BM_lookup<Qvx16s, Qvx64f, qvx_Vector_LookUp_16S_64F>))->Apply(counts<Qvx16s>);
-BENCHMARK(BM_lookup2)->Apply(counts<Qvx8u>);
+BENCHMARK(qvxb::BM_unary<Qvx8u, qvx_Vector_Flip_8U>)->Apply(qvxb::counts<Qvx8u>);
+BENCHMARK(qvxb::BM_unary<Qvx16s, qvx_Vector_Flip_16S>)->Apply(qvxb::counts<Qvx16s>);
+BENCHMARK(qvxb::BM_unary<Qvx32f, qvx_Vector_Flip_32F>)->Apply(qvxb::counts<Qvx32f>);
+BENCHMARK(qvxb::BM_unary<Qvx64f, qvx_Vector_Flip_64F>)->Apply(qvxb::counts<Qvx64f>);
+BENCHMARK(BM_flip_i<Qvx16s, qvx_Vector_Flip_16S_I>)->Apply(qvxb::counts<Qvx16s>);
+BENCHMARK(BM_flip_i<Qvx32s, qvx_Vector_Flip_32S_I>)->Apply(qvxb::counts<Qvx32s>);
+BENCHMARK(BM_split16_loop)->Apply(qvxb::counts<Qvx16s>);
+BENCHMARK(BM_split<Qvx8u, qvx_Vector_Split_8U>)->Apply(qvxb::counts<Qvx8u>);
+BENCHMARK(BM_split<Qvx16s, qvx_Vector_Split_16S>)->Apply(qvxb::counts<Qvx16s>);
+BENCHMARK(BM_split<Qvx32f, qvx_Vector_Split_32F>)->Apply(qvxb::counts<Qvx32f>);
+BENCHMARK(BM_split<Qvx64f, qvx_Vector_Split_64F>)->Apply(qvxb::counts<Qvx64f>);
+BENCHMARK(BM_merge32f_loop)->Apply(qvxb::counts<Qvx32f>);
+BENCHMARK(BM_merge<Qvx8u, qvx_Vector_Merge_8U>)->Apply(qvxb::counts<Qvx8u>);
+BENCHMARK(BM_merge<Qvx16s, qvx_Vector_Merge_16S>)->Apply(qvxb::counts<Qvx16s>);
+BENCHMARK(BM_merge<Qvx32f, qvx_Vector_Merge_32F>)->Apply(qvxb::counts<Qvx32f>);
+BENCHMARK(BM_merge<Qvx64f, qvx_Vector_Merge_64F>)->Apply(qvxb::counts<Qvx64f>);
+BENCHMARK((BM_lookup<Qvx8u, Qvx8u, qvx_Vector_LookUp_8U>))->Apply(qvxb::counts<Qvx8u>);
+BENCHMARK((BM_lookup<Qvx8u, Qvx32f, qvx_Vector_LookUp_8U_32F>))->Apply(qvxb::counts<Qvx8u>);
+BENCHMARK((BM_lookup<Qvx16s, Qvx16s, qvx_Vector_LookUp_16S>))->Apply(qvxb::counts<Qvx16s>);
+BENCHMARK((BM_lookup<Qvx16s, Qvx64f, qvx_Vector_LookUp_16S_64F>))->Apply(qvxb::counts<Qvx16s>);
+BENCHMARK(BM_lookup2)->Apply(qvxb::counts<Qvx8u>);
 
 }  // namespace
 

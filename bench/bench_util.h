@@ -25,6 +25,13 @@ constexpr int64_t kBig = 64 << 20;
 // Adds the three sizes as arguments (bytes per array).
 inline void sizes(benchmark::internal::Benchmark* b) { b->Arg(kL1)->Arg(kL2)->Arg(kMem)->Arg(kBig); }
 
+// Element counts: 4096 (the element-loop comparison), and arrays of 256 KiB (L2) and
+// 16 MiB (memory).
+template <class T>
+void counts(benchmark::internal::Benchmark* b) {
+  b->Arg(4096)->Arg(kL2 / sizeof(T))->Arg(kMem / sizeof(T));
+}
+
 // A 64-byte aligned block of n elements of T, filled with a pattern that avoids special
 // values unless the caller overwrites it.
 template <class T>
@@ -62,6 +69,18 @@ inline void BM_memcpy(benchmark::State& state) {
     benchmark::ClobberMemory();
   }
   count_bytes(state, state.range(0));
+}
+
+// A one-source primitive src -> dst of range(0) elements; bytes counted: read plus written.
+template <class T, QvxStatus (*F)(const T*, T*, int)>
+void BM_unary(benchmark::State& state) {
+  const int len = static_cast<int>(state.range(0));
+  Buffer<T> s(len), d(len);
+  for (auto _ : state) {
+    F(s, d, len);
+    benchmark::ClobberMemory();
+  }
+  count_bytes(state, 2 * state.range(0) * static_cast<int64_t>(sizeof(T)));
 }
 
 // The time one call of f takes, in seconds.

@@ -8,13 +8,6 @@ namespace {
 
 using qvxb::Buffer;
 
-// 4096 elements (the element-loop comparison), one L2-sized and one memory-sized vector.
-template <class T>
-void counts(benchmark::internal::Benchmark* b) {
-  b->Arg(4096)->Arg(qvxb::kL2 / sizeof(T))->Arg(qvxb::kMem / sizeof(T));
-}
-
-
 // ---- two vectors -------------------------------------------------------------------------
 
 template <QvxStatus (*F)(const Qvx8u*, const Qvx8u*, Qvx8u*, int)>
@@ -54,17 +47,6 @@ void BM_const(benchmark::State& state) {
   qvxb::count_bytes(state, 2 * state.range(0) * sizeof(T));
 }
 
-template <class T, QvxStatus (*F)(const T*, T*, int)>
-void BM_unary(benchmark::State& state) {
-  const int len = static_cast<int>(state.range(0));
-  Buffer<T> s(len), d(len);
-  for (auto _ : state) {
-    F(s, d, len);
-    benchmark::ClobberMemory();
-  }
-  qvxb::count_bytes(state, 2 * state.range(0) * sizeof(T));
-}
-
 void BM_swap16_loop(benchmark::State& state) {
   const int len = static_cast<int>(state.range(0));
   Buffer<Qvx16s> s(len), d(len);
@@ -93,20 +75,20 @@ void BM_setmask(benchmark::State& state) {
 }
 
 BENCHMARK(qvxb::BM_memcpy)->Arg(2 * 4096)->Arg(2 * 8192)->Arg(2 * 8 << 20)->Arg(2 * 16 << 20)->Arg(2 * 24 << 20);
-BENCHMARK(BM_and_loop)->Apply(counts<Qvx8u>);
-BENCHMARK(BM_binary<qvx_Vector_And_8U>)->Apply(counts<Qvx8u>);
-BENCHMARK(BM_binary<qvx_Vector_Or_8U>)->Apply(counts<Qvx8u>);
-BENCHMARK(BM_binary<qvx_Vector_Xor_8U>)->Apply(counts<Qvx8u>);
-BENCHMARK(BM_unary<Qvx8u, qvx_Vector_Not_8U>)->Apply(counts<Qvx8u>);
-BENCHMARK(BM_const<Qvx8u, qvx_Vector_AndC_8U>)->Apply(counts<Qvx8u>);
-BENCHMARK(BM_const<Qvx16s, qvx_Vector_OrC_16S>)->Apply(counts<Qvx16s>);
-BENCHMARK(BM_const<Qvx32s, qvx_Vector_XorC_32S>)->Apply(counts<Qvx32s>);
-BENCHMARK(BM_swap16_loop)->Apply(counts<Qvx16s>);
-BENCHMARK(BM_unary<Qvx16s, qvx_Vector_SwapByte_16S>)->Apply(counts<Qvx16s>);
-BENCHMARK(BM_unary<Qvx32s, qvx_Vector_SwapByte_32S>)->Apply(counts<Qvx32s>);
-BENCHMARK(BM_unary<Qvx64s, qvx_Vector_SwapByte_64S>)->Apply(counts<Qvx64s>);
-BENCHMARK(BM_setmask<Qvx8u, qvx_Vector_SetMask_LSB_8U>)->Apply(counts<Qvx8u>);
-BENCHMARK(BM_setmask<Qvx32s, qvx_Vector_SetMask_MSB_32S>)->Apply(counts<Qvx32s>);
+BENCHMARK(BM_and_loop)->Apply(qvxb::counts<Qvx8u>);
+BENCHMARK(BM_binary<qvx_Vector_And_8U>)->Apply(qvxb::counts<Qvx8u>);
+BENCHMARK(BM_binary<qvx_Vector_Or_8U>)->Apply(qvxb::counts<Qvx8u>);
+BENCHMARK(BM_binary<qvx_Vector_Xor_8U>)->Apply(qvxb::counts<Qvx8u>);
+BENCHMARK(qvxb::BM_unary<Qvx8u, qvx_Vector_Not_8U>)->Apply(qvxb::counts<Qvx8u>);
+BENCHMARK(BM_const<Qvx8u, qvx_Vector_AndC_8U>)->Apply(qvxb::counts<Qvx8u>);
+BENCHMARK(BM_const<Qvx16s, qvx_Vector_OrC_16S>)->Apply(qvxb::counts<Qvx16s>);
+BENCHMARK(BM_const<Qvx32s, qvx_Vector_XorC_32S>)->Apply(qvxb::counts<Qvx32s>);
+BENCHMARK(BM_swap16_loop)->Apply(qvxb::counts<Qvx16s>);
+BENCHMARK(qvxb::BM_unary<Qvx16s, qvx_Vector_SwapByte_16S>)->Apply(qvxb::counts<Qvx16s>);
+BENCHMARK(qvxb::BM_unary<Qvx32s, qvx_Vector_SwapByte_32S>)->Apply(qvxb::counts<Qvx32s>);
+BENCHMARK(qvxb::BM_unary<Qvx64s, qvx_Vector_SwapByte_64S>)->Apply(qvxb::counts<Qvx64s>);
+BENCHMARK(BM_setmask<Qvx8u, qvx_Vector_SetMask_LSB_8U>)->Apply(qvxb::counts<Qvx8u>);
+BENCHMARK(BM_setmask<Qvx32s, qvx_Vector_SetMask_MSB_32S>)->Apply(qvxb::counts<Qvx32s>);
 
 }  // namespace
 
