@@ -17,12 +17,7 @@
 #include "support/guarded.h"
 #include "support/interpose.h"
 
-QVXT_RECORD_SET(Vector_Set_8U, Qvx8u)
-QVXT_RECORD_SET(Vector_Set_16S, Qvx16s)
-QVXT_RECORD_SET(Vector_Set_32S, Qvx32s)
-QVXT_RECORD_COPY(Vector_Copy_8U, Qvx8u)
-QVXT_RECORD_COPY(Vector_Copy_16S, Qvx16s)
-QVXT_RECORD_COPY(Vector_Copy_32S, Qvx32s)
+QVXT_RECORD_FILLS_AND_COPIES
 
 namespace {
 

@@ -65,4 +65,13 @@ std::vector<Seen> calls(F f) {
         a, b, d, n, sf);                                                              \
   }
 
+// The integer fills and copies that the fixed-point primitives and conversions hand work to.
+#define QVXT_RECORD_FILLS_AND_COPIES              \
+  QVXT_RECORD_SET(Vector_Set_8U, Qvx8u)          \
+  QVXT_RECORD_SET(Vector_Set_16S, Qvx16s)        \
+  QVXT_RECORD_SET(Vector_Set_32S, Qvx32s)        \
+  QVXT_RECORD_COPY(Vector_Copy_8U, Qvx8u)        \
+  QVXT_RECORD_COPY(Vector_Copy_16S, Qvx16s)      \
+  QVXT_RECORD_COPY(Vector_Copy_32S, Qvx32s)
+
 #endif
