@@ -3,8 +3,9 @@
 // header declares has a row.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cctype>
 #include <fstream>
-#include <regex>
 #include <set>
 #include <sstream>
 #include <string>
@@ -35,14 +36,22 @@ TEST(HeaderAndTable, EveryDeclaredNameHasARow) {
   for (const auto& row : qvxt::table_rows())
     rows.insert(row.kind == qvxt::TableRow::Object ? row.name : "qvx_" + row.name);
 
-  // Functions: "qvx_Name(" after QVX_API; objects: the name before "[" or ";" in an extern.
+  // Every declaration starts with QVX_API (objects with "extern QVX_API") and ends at ';'.
+  // A function's name is the identifier before its first '('; an object's the last
+  // identifier before '[' or ';'.
   std::set<std::string> declared;
-  const std::regex fn(R"(QVX_API[^;(]*\b(qvx_\w+)\s*\()");
-  for (std::sregex_iterator it(header.begin(), header.end(), fn), end; it != end; ++it)
-    declared.insert((*it)[1]);
-  const std::regex obj(R"(extern\s+QVX_API[^;(]*?\b(\w+)\s*(\[[^\]]*\])?\s*;)");
-  for (std::sregex_iterator it(header.begin(), header.end(), obj), end; it != end; ++it)
-    declared.insert((*it)[1]);
+  const auto ident = [](char c) { return std::isalnum(static_cast<unsigned char>(c)) || c == '_'; };
+  for (size_t at = header.find("QVX_API "); at != std::string::npos;
+       at = header.find("QVX_API ", at + 1)) {
+    if (at >= 8 && header.compare(at - 8, 8, "#define ") == 0) continue;
+    const std::string decl = header.substr(at, header.find(';', at) - at);
+    size_t end = decl.find('(');
+    if (end == std::string::npos) end = std::min(decl.find('['), decl.size());
+    while (end > 0 && !ident(decl[end - 1])) --end;
+    size_t begin = end;
+    while (begin > 0 && ident(decl[begin - 1])) --begin;
+    declared.insert(decl.substr(begin, end - begin));
+  }
 
   for (const std::string& d : declared) EXPECT_TRUE(rows.count(d)) << d << " has no table row";
   for (const std::string& r : rows) EXPECT_TRUE(declared.count(r)) << r << " is not in the header";
