@@ -73,30 +73,30 @@ struct R {
   reg_t<T> vat(int i) const { return simd::vload(p + i); }
 };
 
+// Interleaved complex scalars (2*len of them): the element loop reads one pair; I and P
+// differ only in how a block is loaded.
 template <class T>
-struct I {
-  const T* p;  // 2*len scalars
+struct Interleaved {
+  const T* p;
   int spans(Span* s) const {
     s[0] = {p, 2 * sizeof(T)};
     return 1;
   }
   Cx<T> at(int i) const { return {p[2 * size_t(i)], p[2 * size_t(i) + 1]}; }
+};
+
+template <class T>
+struct I : Interleaved<T> {
   Cx<reg_t<T>> vat(int i) const {
     Cx<reg_t<T>> v;
-    simd::deinterleave(p + 2 * size_t(i), v.re, v.im);
+    simd::deinterleave(this->p + 2 * size_t(i), v.re, v.im);
     return v;
   }
 };
 
 template <class T>
-struct P {
-  const T* p;  // 2*len scalars
-  int spans(Span* s) const {
-    s[0] = {p, 2 * sizeof(T)};
-    return 1;
-  }
-  Cx<T> at(int i) const { return {p[2 * size_t(i)], p[2 * size_t(i) + 1]}; }
-  reg_t<T> vat(int i) const { return simd::vload(p + 2 * size_t(i)); }
+struct P : Interleaved<T> {
+  reg_t<T> vat(int i) const { return simd::vload(this->p + 2 * size_t(i)); }
 };
 
 template <class T>
