@@ -8,7 +8,7 @@ PREFIX    ?= /usr/local
 JOBS      ?= $(shell nproc 2>/dev/null || echo 2)
 CMAKE     ?= cmake
 
-.PHONY: all configure test sanitize bench install clean
+.PHONY: all configure test sanitize bench install clean digests
 
 all: configure
 	$(CMAKE) --build $(BUILD) -j $(JOBS) --target qvx_vector demo
@@ -35,6 +35,11 @@ install: configure
 	$(CMAKE) -S . -B $(BUILD) -DCMAKE_INSTALL_PREFIX=$(PREFIX)
 	$(CMAKE) --build $(BUILD) -j $(JOBS) --target qvx_vector
 	$(CMAKE) --install $(BUILD) --prefix $(PREFIX)
+
+# Rewrites tests/golden/digests.txt from the baseline library: only when a rule changes.
+digests: configure
+	$(CMAKE) --build $(BUILD) -j $(JOBS) --target test_golden
+	QVX_UPDATE_DIGESTS=1 ./$(BUILD)/tests/test_golden --gtest_filter=Digests.Update
 
 clean:
 	rm -rf $(BUILD) $(ASAN) $(BENCHDIR)

@@ -6,6 +6,9 @@
 #define IP_SRC1 1
 #define IP_SRC2 2
 #define IP_SRC3 4
+// Every overlap of the destination with the (first) source, at any byte distance, gives the
+// result of the ascending element loop (Move: the source's content before the call).
+#define IP_OVERLAP 8
 
 #define QVX_SIG_SET(T) (T, T*, int)
 #define QVX_SIG_UNARY(S, D) (const S*, D*, int)
@@ -24,6 +27,18 @@
 #define QVX_SIG_SCALED_UNARY(S, D) (const S*, D*, int, int)
 #define QVX_SIG_SCALED_BINARY(T) (const T*, const T*, T*, int, int)
 #define QVX_SIG_SCALED_CONST(T, C) (const T*, C, T*, int, int)
+#define QVX_SIG_SCALED_TERNARY(T) (const T*, const T*, const T*, T*, int, int)
+#define QVX_SIG_SCALED_MULCADD(T, C) (const T*, C, const T*, T*, int, int)
+#define QVX_SIG_SCALED_MULCADDC(T, C) (const T*, C, C, T*, int, int)
+#define QVX_SIG_REDUCE(S, R) (const S*, int, R*)
+#define QVX_SIG_REDUCE2(S, R) (const S*, const S*, int, R*)
+#define QVX_SIG_REDUCE_PAIR(S, R) (const S*, int, R*, R*)
+#define QVX_SIG_REDUCE2_PAIR(S, R) (const S*, const S*, int, R*, R*)
+#define QVX_SIG_THRESHOLD1(T) (const T*, T*, T, int)
+#define QVX_SIG_THRESHOLD2(T) (const T*, T*, T, T, int)
+#define QVX_SIG_THRESHOLD4(T) (const T*, T*, T, T, T, T, int)
+#define QVX_SIG_UNARY2(S, D) (const S*, D*, D*, int)
+#define QVX_SIG_TO_PAIRS(S, D) (const S*, const S*, D*, int)
 #define QVX_SIG_SETMASK(T) (const Qvx32u*, int, T*, int)
 #define QVX_SIG_SPLIT(T) (const T*, T*, T*, int)
 #define QVX_SIG_MERGE(T) (const T*, const T*, T*, int)

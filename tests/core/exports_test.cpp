@@ -33,7 +33,7 @@ std::string run(const std::string& cmd) {
 // Defined dynamic symbols of the library under test, by name.
 std::map<std::string, Sym> exported() {
   std::map<std::string, Sym> syms;
-  std::istringstream in(run("nm -D --defined-only -S '" QVX_LIB_PATH "'"));
+  std::istringstream in(run("nm -D --defined-only -S '" + qvxt::library_path() + "'"));
   std::string line;
   while (std::getline(in, line)) {
     std::istringstream f(line);
@@ -111,7 +111,7 @@ TEST(Exports, ExactlyTheTable) {
 }
 
 TEST(Exports, StaticBufferIsThreadLocal) {
-  const std::string dyn = run("readelf -W --dyn-syms '" QVX_LIB_PATH "'");
+  const std::string dyn = run("readelf -W --dyn-syms '" + qvxt::library_path() + "'");
   std::istringstream in(dyn);
   std::string line;
   bool found = false;
@@ -131,7 +131,7 @@ TEST(Exports, NeedsOnlyLibcAndLibm) {
 #ifdef QVX_SANITIZED
   GTEST_SKIP() << "sanitizer builds link their runtimes";
 #else
-  const std::string dyn = run("readelf -d '" QVX_LIB_PATH "'");
+  const std::string dyn = run("readelf -d '" + qvxt::library_path() + "'");
   std::set<std::string> needed;
   std::istringstream in(dyn);
   std::string line;

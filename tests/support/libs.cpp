@@ -2,16 +2,19 @@
 
 #include <dlfcn.h>
 #include <gtest/gtest.h>
+#include <link.h>
+#include <stdio.h>
+#include <stdlib.h>
 
 #include "qvx_vector.h"
 
 namespace qvxt {
 
 namespace {
-void* open(const char* path) {
-  void* h = dlopen(path, RTLD_NOW | RTLD_LOCAL);
+void* open(const char* path, int flags) {
+  void* h = dlopen(path, flags);
   if (h == nullptr) {
-    ADD_FAILURE() << "cannot open " << path << ": " << dlerror();
+    fprintf(stderr, "cannot open %s: %s\n", path, dlerror());
     abort();
   }
   return h;
@@ -19,12 +22,23 @@ void* open(const char* path) {
 }  // namespace
 
 void* main_lib() {
-  static void* h = open(QVX_LIB_PATH);
+  // The copy the program is linked with, whichever file the loader chose for it.
+  static void* h = [] {
+    Dl_info info;
+    if (dladdr(reinterpret_cast<void*>(&qvx_GetVersion), &info) == 0) abort();
+    return open(info.dli_fname, RTLD_NOW | RTLD_NOLOAD);
+  }();
   return h;
 }
 
+std::string library_path() {
+  struct link_map* m = nullptr;
+  if (dlinfo(main_lib(), RTLD_DI_LINKMAP, &m) != 0 || m == nullptr) abort();
+  return m->l_name;
+}
+
 void* ref_lib() {
-  static void* h = open(QVX_REF_LIB_PATH);
+  static void* h = open(QVX_REF_LIB_PATH, RTLD_NOW | RTLD_LOCAL);
   return h;
 }
 
@@ -44,5 +58,32 @@ const std::vector<TableRow>& table_rows() {
   };
   return rows;
 }
+
+namespace {
+
+// A test program run for one build flavour (QVX_FLAVOUR names its instruction-set level)
+// says which library file it tests, and stops with the skip code when this processor cannot
+// execute that flavour.
+struct Flavour {
+  Flavour() {
+    const char* f = getenv("QVX_FLAVOUR");
+    if (f == nullptr || *f == '\0') return;
+    const std::string level = f;
+    bool ok = true;
+    if (level == "x86-64-v2") ok = __builtin_cpu_supports("x86-64-v2");
+    else if (level == "x86-64-v3") ok = __builtin_cpu_supports("x86-64-v3");
+    else if (level == "x86-64-v4") ok = __builtin_cpu_supports("x86-64-v4");
+    if (!ok) {
+      printf("skipped: this processor cannot run the %s flavour\n", f);
+      fflush(stdout);
+      _Exit(77);
+    }
+    printf("library under test (%s): %s\n", f, library_path().c_str());
+    fflush(stdout);
+  }
+};
+const Flavour kFlavour;
+
+}  // namespace
 
 }  // namespace qvxt

@@ -10,9 +10,14 @@
 
 namespace qvxt {
 
-// Handles of the library under test and of the build whose vector paths are compiled out.
+// Handles of the library under test (the copy of libqvx_vector.so this program was loaded
+// with: the baseline build, or a flavour that LD_LIBRARY_PATH points at) and of the build
+// whose vector paths are compiled out.
 void* main_lib();
 void* ref_lib();
+
+// The file of the library under test.
+std::string library_path();
 
 // The address of `name` in `lib`; fails the test (and returns null) when it is missing.
 void* symbol(void* lib, const std::string& name);

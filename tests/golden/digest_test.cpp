@@ -1,0 +1,79 @@
+// The golden digests: for every function, the SHA-256 of everything it writes over a fixed,
+// deterministic set of calls (the sweep's lengths, layouts, in-place uses, overlaps and scale
+// factors, with data drawn from a generator seeded by the function's name), recorded in
+// digests.txt.  Every build flavour, and every change to the library, must reproduce them:
+// a different digest means a different result somewhere.  A change of the file is a change
+// of a rule; `make digests` rewrites it from the library under test.
+#include <gtest/gtest.h>
+#include <stdlib.h>
+
+#include <fstream>
+#include <map>
+#include <set>
+#include <sstream>
+#include <string>
+
+#include "support/libs.h"
+#include "support/rows.h"
+
+namespace {
+
+const char kFile[] = QVX_SOURCE_DIR "/tests/golden/digests.txt";
+
+// name -> digest, from the file.
+const std::map<std::string, std::string>& recorded() {
+  static const std::map<std::string, std::string> m = [] {
+    std::map<std::string, std::string> r;
+    std::ifstream in(kFile);
+    std::string line;
+    while (std::getline(in, line)) {
+      if (line.empty() || line[0] == '#') continue;
+      std::istringstream f(line);
+      std::string name, hex;
+      f >> name >> hex;
+      r[name] = hex;
+    }
+    return r;
+  }();
+  return m;
+}
+
+bool updating() {
+  const char* u = getenv("QVX_UPDATE_DIGESTS");
+  return u != nullptr && *u != '\0' && *u != '0';
+}
+
+class Digest : public ::testing::TestWithParam<qvxt::Row> {};
+
+TEST_P(Digest, MatchesTheRecord) {
+  if (updating()) GTEST_SKIP() << "rewriting the record";
+  const qvxt::Row& r = GetParam();
+  const auto it = recorded().find(r.name);
+  ASSERT_NE(it, recorded().end()) << r.name << " has no recorded digest (make digests)";
+  EXPECT_EQ(r.digest(r, qvxt::main_lib()), it->second)
+      << r.name << " gives other results than recorded in tests/golden/digests.txt";
+}
+
+INSTANTIATE_TEST_SUITE_P(EveryFunction, Digest, ::testing::ValuesIn(qvxt::function_rows()),
+                         [](const ::testing::TestParamInfo<qvxt::Row>& info) {
+                           return std::string(info.param.name);
+                         });
+
+TEST(Digests, RecordNamesOnlyFunctionsOfTheTable) {
+  std::set<std::string> names;
+  for (const auto& r : qvxt::function_rows()) names.insert(r.name);
+  for (const auto& e : recorded()) EXPECT_TRUE(names.count(e.first)) << e.first << " is not in the table";
+}
+
+// With QVX_UPDATE_DIGESTS=1: writes the digests of the library under test.
+TEST(Digests, Update) {
+  if (!updating()) GTEST_SKIP() << "set QVX_UPDATE_DIGESTS=1 to rewrite the record";
+  std::ostringstream out;
+  out << "# name sha256 (tests/golden/digest_test.cpp); written by make digests\n";
+  for (const auto& r : qvxt::function_rows()) out << r.name << " " << r.digest(r, qvxt::main_lib()) << "\n";
+  std::ofstream f(kFile);
+  f << out.str();
+  ASSERT_TRUE(f.good());
+}
+
+}  // namespace

@@ -1,0 +1,619 @@
+// The rows of the table as calls: argument kinds per shape, the arrays of one call on
+// guarded buffers, and the two things done with every call (compare two builds, or hash
+// one build's results).
+#include "support/rows.h"
+
+#include <gtest/gtest.h>
+#include <limits.h>
+#include <string.h>
+
+#include <cmath>
+#include <memory>
+#include <tuple>
+
+#include "core/shapes.h"
+#include "support/guarded.h"
+#include "support/libs.h"
+#include "support/sha256.h"
+#include "support/sweep.h"
+
+namespace qvxt {
+
+namespace {
+
+// ---- the arrays of one call --------------------------------------------------------------
+
+// Guarded buffers are kept and reused across calls: mapping fresh pages for each array of
+// each call would dominate the run time.
+Guarded& pooled(size_t i) {
+  static std::vector<std::unique_ptr<Guarded>> pool;
+  while (pool.size() <= i) pool.emplace_back(new Guarded);
+  return *pool[i];
+}
+
+// Every NaN among n scalars of P replaced by one canonical NaN.
+template <class P>
+void canonical_nans(uint8_t* bytes, size_t n) {
+  if constexpr (std::is_floating_point<P>::value) {
+    for (size_t i = 0; i < n; ++i) {
+      P v;
+      memcpy(&v, bytes + i * sizeof(P), sizeof v);
+      if (std::isnan(v)) {
+        v = std::numeric_limits<P>::quiet_NaN();
+        memcpy(bytes + i * sizeof(P), &v, sizeof v);
+      }
+    }
+  } else {
+    (void)bytes;
+    (void)n;
+  }
+}
+
+struct Array {
+  Guarded* buf[2];  // [0] for the library, [1] for the element-loop build
+  size_t at = 0;    // the array's first byte within its buffer
+  size_t bytes = 0;
+  std::vector<uint8_t> before;
+  Array* alias = nullptr;  // a destination that is a source: use the source's buffers
+  Array* within = nullptr;  // a destination placed inside a source's buffer (overlap calls)
+  bool written = false;     // a destination: compared between the builds
+  const char* role = "";
+  ::testing::AssertionResult (*same)(const uint8_t*, const uint8_t*, size_t, Nan) = nullptr;
+  void (*canonical)(uint8_t*, size_t) = nullptr;
+  uint8_t* ptr(int which) {
+    if (alias != nullptr) return alias->ptr(which);
+    return buf[which]->data() + at;
+  }
+};
+
+template <class T>
+::testing::AssertionResult same_as(const uint8_t* a, const uint8_t* b, size_t bytes, Nan nan) {
+  return same_elements(reinterpret_cast<const T*>(a), reinterpret_cast<const T*>(b),
+                       bytes / sizeof(T), nan);
+}
+
+template <class T>
+void canonical_of(uint8_t* bytes, size_t n) {
+  canonical_nans<part_t<T>>(bytes, n / sizeof(part_t<T>));
+}
+
+// Overlap calls: the first destination lies `delta` bytes from the first source, inside one
+// buffer with room on both sides.
+constexpr size_t kRoom = 128;
+
+struct Call {
+  int len = 0;
+  int sf = 0;
+  int ofs = 0;
+  Layout lay{0, Place::Start};
+  bool scatter = false;  // each array at its own random start offset instead of lay's
+  bool overlap = false;
+  int delta = 0;
+  Rng* rng = nullptr;
+  Array arrays[12];
+  int count = 0;
+  std::vector<int> ins, outs;
+
+  template <class T>
+  Array& add(size_t n, bool written, const char* role, bool input) {
+    Array& a = arrays[count];
+    a = Array();
+    a.buf[0] = &pooled(2 * count);
+    a.buf[1] = &pooled(2 * count + 1);
+    a.bytes = n * sizeof(T);
+    a.written = written;
+    a.role = role;
+    a.same = &same_as<T>;
+    a.canonical = &canonical_of<T>;
+    if (overlap && !input && outs.size() == 1 && !ins.empty()) {
+      // The destination inside the first source's buffer.
+      Array& s = arrays[ins[0]];
+      a.within = &s;
+      a.buf[0] = s.buf[0];
+      a.buf[1] = s.buf[1];
+      a.at = static_cast<size_t>(static_cast<long>(s.at) + delta);
+      s.written = true;
+      ++count;
+      return a;
+    }
+    size_t region = a.bytes;
+    if (overlap && input && ins.size() == 1) region = 2 * kRoom + a.bytes + 8 * a.bytes + 64;
+    // Empty arrays sit on the guard page, so that any access faults.
+    const Layout lay_n = region == 0 ? Layout{0, Place::End} : lay;
+    // Start offsets are kept to multiples of the element alignment.
+    const size_t want = scatter && n > 0 ? (*rng)() % 16 : lay_n.offset;
+    const size_t off = want / alignof(T) * alignof(T);
+    for (Guarded* g : a.buf) g->reset(region, off, lay_n.place);
+    if (region != a.bytes) {
+      a.at = kRoom;
+      fill_random(a.buf[0]->data(), region, *rng);
+    }
+    fill_random(reinterpret_cast<T*>(a.buf[0]->data() + a.at), n, *rng);
+    if (region) memcpy(a.buf[1]->data(), a.buf[0]->data(), region);
+    ++count;
+    return a;
+  }
+};
+
+size_t elements(int len, int mult) { return len > 0 ? static_cast<size_t>(len) * mult : 0; }
+
+// ---- argument kinds ------------------------------------------------------------------------
+
+template <class T, int M = 1>
+struct In {
+  using type = const T*;
+  int idx = 0;
+  void init(Call& c) {
+    idx = c.count;
+    c.ins.push_back(idx);
+    c.add<T>(elements(c.len, M), false, "source", true);
+  }
+  type get(Call& c, int w) { return reinterpret_cast<type>(c.arrays[idx].ptr(w)); }
+};
+
+template <class T, int M = 1>
+struct Out {
+  using type = T*;
+  int idx = 0;
+  void init(Call& c) {
+    idx = c.count;
+    c.outs.push_back(idx);
+    c.add<T>(elements(c.len, M), true, "destination", false);
+  }
+  type get(Call& c, int w) { return reinterpret_cast<type>(c.arrays[idx].ptr(w)); }
+};
+
+template <class T>
+struct InOut {
+  using type = T*;
+  int idx = 0;
+  void init(Call& c) {
+    idx = c.count;
+    c.add<T>(elements(c.len, 1), true, "srcDst", true);
+  }
+  type get(Call& c, int w) { return reinterpret_cast<type>(c.arrays[idx].ptr(w)); }
+};
+
+// A result cell of a reduction: written on every path, len < 1 included.
+template <class T>
+struct Cell {
+  using type = T*;
+  int idx = 0;
+  void init(Call& c) {
+    idx = c.count;
+    c.add<T>(1, true, "result", false);
+  }
+  type get(Call& c, int w) { return reinterpret_cast<type>(c.arrays[idx].ptr(w)); }
+};
+
+template <class T>
+struct Val {
+  using type = T;
+  T v;
+  void init(Call& c) { v = random_value<T>(*c.rng); }
+  type get(Call&, int) { return v; }
+};
+
+struct Len {
+  using type = int;
+  void init(Call&) {}
+  type get(Call& c, int) { return c.len; }
+};
+
+struct Sf {
+  using type = int;
+  void init(Call&) {}
+  type get(Call& c, int) { return c.sf; }
+};
+
+struct Ofs {
+  using type = int;
+  void init(Call&) {}
+  type get(Call& c, int) { return c.ofs; }
+};
+
+// A look-up table of N entries for source values Min .. Min+N-1, passed so that value v
+// indexes entry v - offset.
+template <class T, int N, int Min>
+struct Tab {
+  using type = const T*;
+  int idx = 0;
+  void init(Call& c) {
+    idx = c.count;
+    c.ins.push_back(idx);
+    c.add<T>(N, false, "table", true);
+  }
+  type get(Call& c, int w) {
+    return reinterpret_cast<const T*>(c.arrays[idx].ptr(w)) + (static_cast<ptrdiff_t>(c.ofs) - Min);
+  }
+};
+
+// ceil(len / 32) mask words.
+struct Mask {
+  using type = const Qvx32u*;
+  int idx = 0;
+  void init(Call& c) {
+    idx = c.count;
+    c.ins.push_back(idx);
+    c.add<Qvx32u>(c.len > 0 ? (static_cast<size_t>(c.len) + 31) / 32 : 0, false, "mask", true);
+  }
+  type get(Call& c, int w) { return reinterpret_cast<type>(c.arrays[idx].ptr(w)); }
+};
+
+// ---- running one function ------------------------------------------------------------------
+
+const std::vector<int>& scale_factors() {
+  static const std::vector<int> v = [] {
+    std::vector<int> s = {INT_MIN, INT_MIN + 1, -1100, -1000, -200, -130, -127, -126, -100,
+                          100, 126, 127, 128, 130, 200, 1000, 1100, INT_MAX - 1, INT_MAX};
+    for (int i = -70; i <= 70; ++i) s.push_back(i);
+    return s;
+  }();
+  return v;
+}
+
+// A seed from the name alone (FNV-1a), the same on every machine and build.
+uint64_t seed_of(const std::string& name) {
+  uint64_t h = 1469598103934665603ull;
+  for (unsigned char ch : name) h = (h ^ ch) * 1099511628211ull;
+  return h;
+}
+
+struct Failures {
+  int count = 0;
+  void report(const std::string& name, const Call& c, int alias, const std::string& what) {
+    if (++count > 5) return;
+    ADD_FAILURE() << name << " len " << c.len << " "
+                  << (c.overlap ? "overlap " + std::to_string(c.delta) + " bytes"
+                                : c.scatter ? std::string("scattered") : c.lay.str())
+                  << " sf " << c.sf << " offset " << c.ofs
+                  << (alias >= 0 ? " in place on source " + std::to_string(alias) : "") << ": "
+                  << what;
+  }
+};
+
+// What is done with each call: compared between two builds, or hashed.
+struct Sink {
+  int builds = 2;
+  Sha256* hash = nullptr;
+};
+
+template <class... A>
+struct Shape {
+  using F = QvxStatus (*)(typename A::type...);
+
+  // One call on each build; returns an empty string when all is well.
+  static std::string once(F fn[2], Call& c, int alias, Nan nan, const Sink& sink) {
+    std::tuple<A...> args;
+    std::apply([&](auto&... a) { (a.init(c), ...); }, args);
+    if (alias >= 0) {
+      const size_t m = c.outs.size();
+      for (size_t j = 0; j < m; ++j) {
+        Array& out = c.arrays[c.outs[j]];
+        Array& src = c.arrays[c.ins[alias * m + j]];
+        if (out.bytes != src.bytes) return "";  // sizes differ: not an in-place pair
+        out.alias = &src;
+        src.written = true;
+      }
+    }
+    for (int i = 0; i < c.count; ++i) {
+      Array& a = c.arrays[i];
+      a.before.assign(a.ptr(0), a.ptr(0) + a.bytes);
+    }
+    for (int w = 0; w < sink.builds; ++w) {
+      const QvxStatus s = std::apply([&](auto&... a) { return fn[w](a.get(c, w)...); }, args);
+      if (s != 0) return "status " + std::to_string(s);
+    }
+    for (int i = 0; i < c.count; ++i) {
+      Array& a = c.arrays[i];
+      for (int w = 0; w < sink.builds; ++w)
+        if (!a.buf[w]->canaries_intact())
+          return std::string("write next to the ") + a.role + (w ? " (element-loop build)" : "");
+      if (a.alias != nullptr || a.within != nullptr) continue;
+      // A source with a destination inside its buffer: the whole buffer is a result.
+      const bool region = a.buf[0]->bytes() != a.bytes;
+      uint8_t* p0 = region ? a.buf[0]->data() : a.ptr(0);
+      uint8_t* p1 = region ? a.buf[1]->data() : a.ptr(1);
+      const size_t n = region ? a.buf[0]->bytes() : a.bytes;
+      if (a.written) {
+        if (sink.hash != nullptr) {
+          if (nan == Nan::Any) a.canonical(p0, n);
+          sink.hash->update(p0, n);
+        }
+        if (sink.builds == 2) {
+          ::testing::AssertionResult r = region ? same_as<uint8_t>(p0, p1, n, Nan::Payload)
+                                                : a.same(p0, p1, n, nan);
+          if (!r) return std::string(a.role) + " differs from the element loops: " + r.message();
+        }
+      } else {
+        for (int w = 0; w < sink.builds; ++w)
+          if (a.bytes && memcmp(a.ptr(w), a.before.data(), a.bytes) != 0)
+            return std::string("the ") + a.role + " was written";
+      }
+    }
+    return "";
+  }
+
+  // Runs every call of the sweep through `sink`.
+  static void calls(const Row& row, void* lib, void* ref, const Sink& sink) {
+    const std::string name = row.name;
+    F fn[2] = {function<F>(lib, "qvx_" + name), nullptr};
+    if (sink.builds == 2) {
+      fn[1] = function<F>(ref, "qvx_" + name);
+      ASSERT_NE(reinterpret_cast<void*>(fn[0]), reinterpret_cast<void*>(fn[1]));
+    }
+    ASSERT_TRUE(fn[0] && (sink.builds == 1 || fn[1]));
+    Rng rng(seed_of(name));
+    const auto& sfs = scale_factors();
+    size_t tick = 0;
+    Failures fails;
+    std::vector<int> aliases = {-1};
+    for (int k = 0; k < 3; ++k)
+      if (row.ip & (1 << k)) aliases.push_back(k);
+    auto one = [&](int len, const Layout& lay, int alias, bool scatter = false, bool overlap = false,
+                   int delta = 0) {
+      Call c;
+      c.len = len;
+      c.lay = lay;
+      c.scatter = scatter;
+      c.overlap = overlap;
+      c.delta = delta;
+      c.rng = &rng;
+      c.sf = sfs[tick++ % sfs.size()];
+      c.ofs = static_cast<int>(rng() % 200001) - 100000;
+      const std::string err = once(fn, c, alias, row.nan, sink);
+      if (!err.empty()) fails.report(name, c, alias, err);
+    };
+    qvxt::sweep(1, [&](int len, const Layout& lay) {
+      for (int alias : aliases) one(len, lay, alias);
+    });
+    // Arrays at different offsets from one another.
+    for (int len = 1; len <= 64; ++len)
+      for (int alias : aliases) one(len, {0, Place::Start}, alias, true);
+    // Empty vectors, including the most negative count, touch nothing.
+    for (int len : {-1, -7, INT_MIN})
+      for (int alias : aliases) one(len, {0, Place::End}, alias);
+    // Every scale factor at a length that has both a vector body and a tail.
+    for (size_t i = 0; i < sfs.size(); ++i) one(37, {0, Place::End}, -1);
+    // Where every overlap is promised: the destination at byte distances from the source.
+    if (row.ip & IP_OVERLAP)
+      for (int len : {1, 2, 3, 4, 5, 7, 8, 9, 15, 16, 17, 31, 33, 63, 65, 100, 257})
+        for (int delta = -72; delta <= 72; ++delta) one(len, {0, Place::Start}, -1, false, true, delta);
+    if (fails.count > 5) ADD_FAILURE() << name << ": " << fails.count << " failing calls in all";
+  }
+
+  static void sweep(const Row& row, void* lib, void* ref) { calls(row, lib, ref, Sink{2, nullptr}); }
+
+  static std::string digest(const Row& row, void* lib) {
+    Sha256 h;
+    calls(row, lib, nullptr, Sink{1, &h});
+    return h.hex();
+  }
+};
+
+// ---- the services ----------------------------------------------------------------------------
+
+// Services are compared between the builds; their digest hashes what they return for a
+// fixed list of inputs where that is a value (strings, thread counts), and nothing else.
+template <class Fn>
+struct Service;
+
+template <>
+struct Service<const char*(void)> {
+  static void sweep(const Row& row, void* lib, void* ref) {
+    auto m = function<const char* (*)()>(lib, std::string("qvx_") + row.name);
+    auto r = function<const char* (*)()>(ref, std::string("qvx_") + row.name);
+    EXPECT_STREQ(m(), r());
+  }
+  static std::string digest(const Row& row, void* lib) {
+    Sha256 h;
+    const char* s = function<const char* (*)()>(lib, std::string("qvx_") + row.name)();
+    h.update(s, strlen(s) + 1);
+    return h.hex();
+  }
+};
+
+template <>
+struct Service<const char*(QvxStatus)> {
+  static constexpr int kCodes[] = {INT_MIN, -2, -1, 0, 1, 2, 3, 4, 5, 1000, INT_MAX};
+  static void sweep(const Row& row, void* lib, void* ref) {
+    auto m = function<const char* (*)(QvxStatus)>(lib, std::string("qvx_") + row.name);
+    auto r = function<const char* (*)(QvxStatus)>(ref, std::string("qvx_") + row.name);
+    for (int s : kCodes) EXPECT_STREQ(m(s), r(s)) << s;
+  }
+  static std::string digest(const Row& row, void* lib) {
+    Sha256 h;
+    auto m = function<const char* (*)(QvxStatus)>(lib, std::string("qvx_") + row.name);
+    for (int s : kCodes) h.update(m(s), strlen(m(s)) + 1);
+    return h.hex();
+  }
+};
+
+template <>
+struct Service<void*(int)> {  // Malloc, released by the same build's Free
+  static constexpr int kSizes[] = {INT_MIN, -1, 0, 1, 7, 64, 65, 4096, 100000, 2147483584, INT_MAX};
+  static void sweep(const Row& row, void* lib, void* ref) {
+    auto m = function<void* (*)(int)>(lib, std::string("qvx_") + row.name);
+    auto r = function<void* (*)(int)>(ref, std::string("qvx_") + row.name);
+    auto fm = function<void (*)(void*)>(lib, "qvx_Free");
+    auto fr = function<void (*)(void*)>(ref, "qvx_Free");
+    for (int size : kSizes) {
+      void* a = m(size);
+      void* b = r(size);
+      EXPECT_EQ(a == nullptr, b == nullptr) << size;
+      EXPECT_EQ(reinterpret_cast<uintptr_t>(a) % 64, 0u);
+      if (a != nullptr) memset(a, 0x5A, static_cast<size_t>(size));
+      if (b != nullptr) memset(b, 0x5A, static_cast<size_t>(size));
+      fm(a);
+      fr(b);
+    }
+  }
+  static std::string digest(const Row& row, void* lib) {
+    Sha256 h;
+    auto m = function<void* (*)(int)>(lib, std::string("qvx_") + row.name);
+    auto f = function<void (*)(void*)>(lib, "qvx_Free");
+    for (int size : kSizes) {
+      void* a = m(size);
+      const char null = a == nullptr;
+      h.update(&null, 1);
+      f(a);
+    }
+    return h.hex();
+  }
+};
+
+template <>
+struct Service<void(void*)> {  // Free: exercised with Malloc
+  static void sweep(const Row& row, void* lib, void* ref) {
+    function<void (*)(void*)>(lib, std::string("qvx_") + row.name)(nullptr);
+    function<void (*)(void*)>(ref, std::string("qvx_") + row.name)(nullptr);
+  }
+  static std::string digest(const Row&, void*) { return Sha256().hex(); }
+};
+
+template <>
+struct Service<void*(void*, int)> {
+  static void sweep(const Row& row, void* lib, void* ref) {
+    auto m = function<void* (*)(void*, int)>(lib, std::string("qvx_") + row.name);
+    auto r = function<void* (*)(void*, int)>(ref, std::string("qvx_") + row.name);
+    Rng rng(7);
+    for (int i = 0; i < 2000; ++i) {
+      void* p = reinterpret_cast<void*>(static_cast<uintptr_t>(rng() >> 1));
+      const int aligns[] = {0, 1, 2, 3, 4, 16, 64, 100, -16, INT_MIN, INT_MAX,
+                            static_cast<int>(rng())};
+      for (int a : aligns) EXPECT_EQ(m(p, a), r(p, a)) << p << " " << a;
+    }
+  }
+  static std::string digest(const Row& row, void* lib) {
+    auto m = function<void* (*)(void*, int)>(lib, std::string("qvx_") + row.name);
+    Sha256 h;
+    Rng rng(7);
+    for (int i = 0; i < 2000; ++i) {
+      void* p = reinterpret_cast<void*>(static_cast<uintptr_t>(rng() >> 1));
+      const int aligns[] = {0, 1, 2, 3, 4, 16, 64, 100, -16, INT_MIN, INT_MAX,
+                            static_cast<int>(rng())};
+      for (int a : aligns) {
+        const uintptr_t v = reinterpret_cast<uintptr_t>(m(p, a));
+        h.update(&v, sizeof v);
+      }
+    }
+    return h.hex();
+  }
+};
+
+template <>
+struct Service<QvxStatus(int*)> {  // GetNumThreads, after SetNumThreads on each build
+  static constexpr int kCounts[] = {INT_MIN, -5, 0, 1, 64, INT_MAX};
+  static void sweep(const Row& row, void* lib, void* ref) {
+    auto gm = function<QvxStatus (*)(int*)>(lib, std::string("qvx_") + row.name);
+    auto gr = function<QvxStatus (*)(int*)>(ref, std::string("qvx_") + row.name);
+    auto sm = function<QvxStatus (*)(int)>(lib, "qvx_SetNumThreads");
+    auto sr = function<QvxStatus (*)(int)>(ref, "qvx_SetNumThreads");
+    int before = 0;
+    ASSERT_EQ(gm(&before), 0);
+    for (int n : kCounts) {
+      int a = 0, b = 1;
+      EXPECT_EQ(sm(n), 0);
+      EXPECT_EQ(sr(n), 0);
+      EXPECT_EQ(gm(&a), 0);
+      EXPECT_EQ(gr(&b), 0);
+      EXPECT_EQ(a, n);
+      EXPECT_EQ(b, n);
+    }
+    sm(before);
+  }
+  static std::string digest(const Row& row, void* lib) {
+    auto g = function<QvxStatus (*)(int*)>(lib, std::string("qvx_") + row.name);
+    auto s = function<QvxStatus (*)(int)>(lib, "qvx_SetNumThreads");
+    Sha256 h;
+    int before = 0;
+    g(&before);
+    for (int n : kCounts) {
+      int a = 0;
+      const QvxStatus st[2] = {s(n), g(&a)};
+      h.update(st, sizeof st);
+      h.update(&a, sizeof a);
+    }
+    s(before);
+    return h.hex();
+  }
+};
+
+template <>
+struct Service<QvxStatus(int)> {  // SetNumThreads: exercised with GetNumThreads
+  static void sweep(const Row&, void*, void*) {}
+  static std::string digest(const Row&, void*) { return Sha256().hex(); }
+};
+
+// ---- the table, as rows ----------------------------------------------------------------------
+
+template <class S>
+constexpr Row row(const char* name, int ip, Nan nan) {
+  return Row{name, ip, nan, &S::sweep, &S::digest};
+}
+
+// Shapes that move bit patterns keep NaN payloads; arithmetic shapes may return either of
+// two NaN operands, so there any NaN matches any NaN.
+#define SERVICE(N, R, P) row<Service<R P>>(#N, 0, Nan::Payload),
+#define SET(N, T) row<Shape<Val<T>, Out<T>, Len>>(#N, 0, Nan::Payload),
+#define UNARY(N, S, D, IP) row<Shape<In<S>, Out<D>, Len>>(#N, IP, Nan::Payload),
+#define MATH(N, S, D, IP) row<Shape<In<S>, Out<D>, Len>>(#N, IP, Nan::Any),
+#define UNARY_I(N, T) row<Shape<InOut<T>, Len>>(#N, 0, Nan::Payload),
+#define BINARY(N, S1, S2, D, IP) row<Shape<In<S1>, In<S2>, Out<D>, Len>>(#N, IP, Nan::Any),
+#define CONST(N, S, C, D, IP) row<Shape<In<S>, Val<C>, Out<D>, Len>>(#N, IP, Nan::Any),
+#define TERNARY(N, T, IP) row<Shape<In<T>, In<T>, In<T>, Out<T>, Len>>(#N, IP, Nan::Any),
+#define MULCADD(N, T, IP) row<Shape<In<T>, Val<T>, In<T>, Out<T>, Len>>(#N, IP, Nan::Any),
+#define MULCADDC(N, S, C, IP) row<Shape<In<S>, Val<C>, Val<C>, Out<S>, Len>>(#N, IP, Nan::Any),
+#define CTOC_BINARY(N, T, IP) \
+  row<Shape<In<T>, In<T>, In<T>, In<T>, Out<T>, Out<T>, Len>>(#N, IP, Nan::Any),
+#define CTOC_CONST(N, T, IP) \
+  row<Shape<In<T>, In<T>, Val<T>, Val<T>, Out<T>, Out<T>, Len>>(#N, IP, Nan::Any),
+#define CTOC_TERNARY(N, T, IP) \
+  row<Shape<In<T>, In<T>, In<T>, In<T>, In<T>, In<T>, Out<T>, Out<T>, Len>>(#N, IP, Nan::Any),
+#define CTOC_MULCADD(N, T, IP)                                                                \
+  row<Shape<In<T>, In<T>, Val<T>, Val<T>, In<T>, In<T>, Out<T>, Out<T>, Len>>(#N, IP,        \
+                                                                               Nan::Any),
+#define CTOC_MULCADDC(N, T, IP)                                                               \
+  row<Shape<In<T>, In<T>, Val<T>, Val<T>, Val<T>, Val<T>, Out<T>, Out<T>, Len>>(#N, IP,      \
+                                                                                 Nan::Any),
+#define SCALED_UNARY(N, S, D, IP) row<Shape<In<S>, Out<D>, Len, Sf>>(#N, IP, Nan::Any),
+#define SCALED_BINARY(N, T, IP) row<Shape<In<T>, In<T>, Out<T>, Len, Sf>>(#N, IP, Nan::Any),
+#define SCALED_CONST(N, T, C, IP) row<Shape<In<T>, Val<C>, Out<T>, Len, Sf>>(#N, IP, Nan::Any),
+#define SCALED_TERNARY(N, T, IP) \
+  row<Shape<In<T>, In<T>, In<T>, Out<T>, Len, Sf>>(#N, IP, Nan::Any),
+#define SCALED_MULCADD(N, T, C, IP) \
+  row<Shape<In<T>, Val<C>, In<T>, Out<T>, Len, Sf>>(#N, IP, Nan::Any),
+#define SCALED_MULCADDC(N, T, C, IP) \
+  row<Shape<In<T>, Val<C>, Val<C>, Out<T>, Len, Sf>>(#N, IP, Nan::Any),
+#define REDUCE(N, S, R) row<Shape<In<S>, Len, Cell<R>>>(#N, 0, Nan::Any),
+#define REDUCE2(N, S, R) row<Shape<In<S>, In<S>, Len, Cell<R>>>(#N, 0, Nan::Any),
+#define REDUCE_PAIR(N, S, R) row<Shape<In<S>, Len, Cell<R>, Cell<R>>>(#N, 0, Nan::Any),
+#define REDUCE2_PAIR(N, S, R) row<Shape<In<S>, In<S>, Len, Cell<R>, Cell<R>>>(#N, 0, Nan::Any),
+#define THRESHOLD1(N, T) row<Shape<In<T>, Out<T>, Val<T>, Len>>(#N, IP_SRC1, Nan::Payload),
+#define THRESHOLD2(N, T) row<Shape<In<T>, Out<T>, Val<T>, Val<T>, Len>>(#N, IP_SRC1, Nan::Payload),
+#define THRESHOLD4(N, T) \
+  row<Shape<In<T>, Out<T>, Val<T>, Val<T>, Val<T>, Val<T>, Len>>(#N, IP_SRC1, Nan::Payload),
+#define UNARY2(N, S, M, D) row<Shape<In<S, M>, Out<D>, Out<D>, Len>>(#N, 0, Nan::Any),
+#define TO_PAIRS(N, S, D) row<Shape<In<S>, In<S>, Out<D, 2>, Len>>(#N, 0, Nan::Any),
+#define SETMASK(N, T) row<Shape<Mask, Val<int>, InOut<T>, Len>>(#N, 0, Nan::Payload),
+#define SPLIT(N, T) row<Shape<In<T, 2>, Out<T>, Out<T>, Len>>(#N, 0, Nan::Payload),
+#define MERGE(N, T) row<Shape<In<T>, In<T>, Out<T, 2>, Len>>(#N, 0, Nan::Payload),
+#define LOOKUP(N, S, D)                                                                       \
+  row<Shape<In<S>, Out<D>,                                                                    \
+            Tab<D, (sizeof(S) == 1 ? 256 : 65536), (sizeof(S) == 1 ? 0 : -32768)>, Ofs,       \
+            Len>>(#N, 0, Nan::Payload),
+#define LOOKUP2(N, T) \
+  row<Shape<In<Qvx8u>, In<Qvx8u>, Out<T>, Tab<T, 65536, 0>, Ofs, Len>>(#N, 0, Nan::Payload),
+#define SECOND(N, N2)
+#define OBJECT(Name, T, Count)
+
+}  // namespace
+
+const std::vector<Row>& function_rows() {
+  static const std::vector<Row> rows = {
+#include "core/api.def"
+  };
+  return rows;
+}
+
+}  // namespace qvxt
