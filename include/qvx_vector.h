@@ -456,6 +456,12 @@ QVX_API QvxStatus qvx_Vector_SubCRevShift_32S(const Qvx32s* src, Qvx32s val, Qvx
 QVX_API QvxStatus qvx_Vector_SubCRevShift_16SC(const Qvx16sc* src, Qvx16sc val, Qvx16sc* dst,
                                                int len, int scaleFactor);
 
+/* ---- scaled multiplication ---- */
+
+/* ---- scaled multiply-accumulate ---- */
+
+/* ---- scaled division ---- */
+
 /* ---- integer conversions ---- */
 /*
  * TypeConvertShift_<S>_<D>(src, dst, len, scaleFactor) for every ordered pair of 8U, 8S,
@@ -553,6 +559,26 @@ QVX_API QvxStatus qvx_Vector_TypeConvertShift_64F_16S(const Qvx64f* src, Qvx16s*
 QVX_API QvxStatus qvx_Vector_TypeConvertShift_64F_32S(const Qvx64f* src, Qvx32s* dst, int len, int scaleFactor);
 QVX_API QvxStatus qvx_Vector_TypeConvertShift_32F_64F(const Qvx32f* src, Qvx64f* dst, int len, int scaleFactor);
 QVX_API QvxStatus qvx_Vector_TypeConvertShift_64F_32F(const Qvx64f* src, Qvx32f* dst, int len, int scaleFactor);
+
+/* ---- sums and dot products ---- */
+
+/* ---- mean and standard deviation ---- */
+
+/* ---- norms ---- */
+
+/* ---- extremes and their indexes ---- */
+
+/* ---- thresholds ---- */
+
+/* ---- element-wise maximum and minimum ---- */
+
+/* ---- absolute value and absolute difference ---- */
+
+/* ---- floating-point elementary functions ---- */
+
+/* ---- scaled-integer elementary functions ---- */
+
+/* ---- complex magnitude, phase and polar form ---- */
 
 /* ---- logical operations, masks and byte order ---- */
 /*
