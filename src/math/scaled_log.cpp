@@ -1,0 +1,183 @@
+// LogShift: ln(x) * 2^s of 16- and 32-bit integers, by bands of the scale factor: a constant,
+// steps at listed thresholds, a fixed-point approximation from byte tables (with or without a
+// first-order correction), a double-precision log, a small table of ln 2 .. ln 7, or the
+// saturated value.  x <= 0 gives the lowest value of the type in every band.
+#include <limits.h>
+#include <math.h>
+
+#include "core/convert.h"
+#include "core/export.h"
+#include "math/scaled_bands.h"
+#include "math/scaled_tables.h"
+
+namespace {
+
+using namespace qvx;
+using scaled::Band;
+using scaled::qvx_Inv_sh20;
+using scaled::qvx_log_sh27;
+using scaled::qvx_logb_8U;
+using scaled::qvx_mulLn2_sh27;
+using scaled::Table;
+
+// ---- ln(x) * 2^27 in fixed point -------------------------------------------------------------
+
+// b, the number of bits of x (x >= 1) above its top 8: from the bit length of the high byte
+// for 16-bit data, of the highest nonzero byte of the top three for 32-bit data.
+inline int excess_bits(Qvx16s x) { return qvx_logb_8U[x >> 8]; }
+inline int excess_bits(Qvx32s x) {
+  if (x >> 24) return 16 + qvx_logb_8U[x >> 24];
+  if (x >> 16) return 8 + qvx_logb_8U[x >> 16];
+  return qvx_logb_8U[x >> 8];
+}
+
+// A(x) = ln(m) * 2^27 + b ln 2 * 2^27 for x = m * 2^b + (bits below m), m its top 8 bits.
+template <class T>
+inline uint32_t approx(T x) {
+  const int b = excess_bits(x);
+  return qvx_log_sh27[x >> b] + qvx_mulLn2_sh27[b];
+}
+
+// A(x) + C(x): C adds ln(1 + r / m) ~ r / m * 2^27 for the bits r below m, with
+// qvx_Inv_sh20[m] = 2^20 / m: for 16-bit x, the b low bits in a 7-bit field times it; for
+// 32-bit x, the 11 bits just below m times it, divided by 16.
+inline uint32_t interpolated(Qvx16s x) {
+  const int b = excess_bits(x);
+  const uint32_t u = static_cast<uint32_t>(x), m = u >> b;
+  const uint32_t r7 = (u << (7 - b)) & 127u;
+  return qvx_log_sh27[m] + qvx_mulLn2_sh27[b] + r7 * qvx_Inv_sh20[m];
+}
+inline uint32_t interpolated(Qvx32s x) {
+  const int b = excess_bits(x);
+  const uint32_t u = static_cast<uint32_t>(x), m = u >> b;
+  const uint32_t r11 = ((u << (23 - b)) >> 12) & 2047u;
+  return qvx_log_sh27[m] + qvx_mulLn2_sh27[b] + ((r11 * qvx_Inv_sh20[m]) >> 4);
+}
+
+// ---- the bands ---------------------------------------------------------------------------------
+
+// The result for x >= 1 in each band (x <= 0 gives the lowest value everywhere):
+enum class Method {
+  Zero,          // 0
+  Steps,         // the number of thresholds of s that x has reached
+  Approx,        // A(x) >> (27 - s), a floor
+  Interpolated,  // (A(x) + C(x)) >> (27 - s), at most the largest value
+  Double,        // log(x) * 2^s in double, truncated toward zero, saturated
+  SmallTable,    // the small table's entry x for x <= 7, else the largest value
+  Two,           // 0 for x = 1, the member's value of ln 2 for x = 2, else the largest value
+  Saturate,      // 0 for x = 1, else the largest value
+};
+
+// The thresholds of a Steps band at one scale factor: the result is k from the k-th on.
+struct StepList {
+  int s;
+  int32_t from[10];  // ascending, then zeros
+};
+
+// True when every scale factor of the member's Steps bands has its list.
+template <int NB, int NS>
+constexpr bool lists_complete(const Band<Method> (&bands)[NB], const StepList (&lists)[NS]) {
+  for (int k = 0; k + 1 < NB; ++k) {
+    if (bands[k].method != Method::Steps) continue;
+    for (int s = bands[k].from; s < bands[k + 1].from; ++s) {
+      int found = 0;
+      for (const StepList& l : lists) found += l.s == s;
+      if (found != 1) return false;
+    }
+  }
+  return true;
+}
+
+template <class T>
+inline T steps_result(const int32_t (&from)[10], T x) {
+  T k = 0;
+  for (int32_t t : from) k = static_cast<T>(k + (t != 0 && x >= t));
+  return k;
+}
+
+template <class T, int NB, int NS>
+inline QvxStatus log_shift(const T* src, T* dst, int len, int s, const Band<Method> (&bands)[NB],
+                           const StepList (&steps)[NS], const Table<T, 8>& small, T two) {
+  if (len < 1) return QVX_STS_NO_ERR;
+  constexpr T lowest = static_cast<T>(-scaled::top<T>() - 1), top = scaled::top<T>();
+  // f gives the result for x >= 1.
+  const auto run = [&](auto f) {
+    scaled::each(src, dst, len, [&](T x) { return x <= 0 ? lowest : f(x); });
+  };
+  switch (scaled::band_of(bands, s).method) {
+    case Method::Zero:
+      run([](T) { return T{0}; });
+      break;
+    case Method::Steps:
+      for (const StepList& st : steps)
+        if (st.s == s) run([&](T x) { return steps_result(st.from, x); });
+      break;
+    case Method::Approx:
+      run([&](T x) { return static_cast<T>(approx(x) >> (27 - s)); });
+      break;
+    case Method::Interpolated:
+      run([&](T x) {
+        const uint32_t v = interpolated(x) >> (27 - s);
+        return v > static_cast<uint32_t>(top) ? top : static_cast<T>(v);
+      });
+      break;
+    case Method::Double: {
+      const double p = scaled::pow2(s);
+      run([&](T x) { return saturate_trunc<T>(log(static_cast<double>(x)) * p); });
+      break;
+    }
+    case Method::SmallTable:
+      run([&](T x) { return x > 7 ? top : small[x]; });
+      break;
+    case Method::Two:
+      run([&](T x) { return x == 1 ? T{0} : x == 2 ? two : top; });
+      break;
+    case Method::Saturate:
+      run([&](T x) { return x == 1 ? T{0} : top; });
+      break;
+  }
+  return QVX_STS_NO_ERR;
+}
+
+// ---- the members ---------------------------------------------------------------------------------
+
+constexpr Band<Method> kBands16S[] = {
+    {INT_MIN, Method::Zero},   {-4, Method::Steps},      {1, Method::Approx},
+    {8, Method::Interpolated}, {14, Method::SmallTable}, {15, Method::Two},
+    {16, Method::Saturate},
+};
+constexpr StepList kSteps16S[] = {
+    {0, {2, 5, 13, 34, 91, 245, 666, 1809, 4915, 13360}},
+    {-1, {3, 21, 149, 1097, 8104}},
+    {-2, {8, 404, 22027}},
+    {-3, {55}},
+    {-4, {2981}},
+};
+
+constexpr Band<Method> kBands32S[] = {
+    {INT_MIN, Method::Zero},   {-4, Method::Steps},  {-1, Method::Approx},
+    {8, Method::Interpolated}, {16, Method::Double}, {30, Method::SmallTable},
+    {31, Method::Two},         {32, Method::Saturate},
+};
+// At s = -2 the steps to 3, 4 and 5 come at 22026, 1202604 and 65659969, one below where
+// rnd(ln(x) / 4) takes them (and one below the 16-bit member's 22027).
+constexpr StepList kSteps32S[] = {
+    {-2, {8, 404, 22026, 1202604, 65659969}},
+    {-3, {55, 162755, 485165196}},
+    {-4, {2981}},
+};
+
+static_assert(lists_complete(kBands16S, kSteps16S) && lists_complete(kBands32S, kSteps32S),
+              "a threshold list for every scale factor of the threshold bands");
+
+}  // namespace
+
+// Each member: its bands, its threshold lists, its table of ln 2 .. ln 7, and its value of
+// ln 2 in the band of s = 15 (16S, rnd(ln 2 * 2^15)) or s = 31 (32S, floor(ln 2 * 2^31)).
+QVX_DEFINE(QvxStatus, Vector_LogShift_16S, (const Qvx16s* src, Qvx16s* dst, int len, int sf)) {
+  return log_shift(src, dst, len, sf, kBands16S, kSteps16S, scaled::qvx_Log_Tab_16S_14, Qvx16s{22713});
+}
+QVX_DEFINE(QvxStatus, Vector_LogShift_32S, (const Qvx32s* src, Qvx32s* dst, int len, int sf)) {
+  return log_shift(src, dst, len, sf, kBands32S, kSteps32S, scaled::qvx_Log_Tab_32S_30,
+                   Qvx32s{1488522235});
+}
