@@ -252,6 +252,11 @@ inline Half<int32_t> trunc_i32(Vec<double> v) {
   return h;
 }
 
+// The square root of every lane, correctly rounded (the IEEE 754 operation, bit for bit
+// sqrt and sqrtf of the C library).
+inline Vec<double> vsqrt(Vec<double> v) { return (Vec<double>)QVX_MM(sqrt_pd)((isa::F64)v); }
+inline Vec<float> vsqrt(Vec<float> v) { return (Vec<float>)QVX_MM(sqrt_ps)((isa::F32)v); }
+
 // The two halves of a register, and a register from two halves.
 template <class V>
 inline Half<lane_t<V>> lo_half(V v) {

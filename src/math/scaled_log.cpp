@@ -7,6 +7,7 @@
 
 #include "core/convert.h"
 #include "core/export.h"
+#include "core/loops.h"
 #include "math/scaled_bands.h"
 #include "math/scaled_tables.h"
 
@@ -19,6 +20,7 @@ using scaled::qvx_log_sh27;
 using scaled::qvx_logb_8U;
 using scaled::qvx_mulLn2_sh27;
 using scaled::Table;
+using simd::Vec;
 
 // ---- ln(x) * 2^27 in fixed point -------------------------------------------------------------
 
@@ -95,22 +97,51 @@ inline T steps_result(const int32_t (&from)[10], T x) {
   return k;
 }
 
+// The bands of a few values (Zero, Steps, SmallTable, Two, Saturate) on registers: for
+// x >= 1 the value of the last step x has reached, v0 before the first; for x <= 0 the lowest
+// value.  The values never decrease along the steps of any band, so the value is v0 plus the
+// rises of the steps reached, and every partial sum lies between v0 and the last value.
+template <class T>
+struct Staircase {
+  T last;
+  int n = 0;
+  Vec<T> v0, from[10], rise[10];
+  explicit Staircase(T first) : last(first), v0(simd::splat(first)) {}
+  void step(T at, T value) {
+    from[n] = simd::splat(at);
+    rise[n] = simd::splat(static_cast<T>(value - last));
+    last = value;
+    ++n;
+  }
+  Vec<T> operator()(Vec<T> x) const {
+    Vec<T> r = v0;
+    for (int k = 0; k < n; ++k) r += (x >= from[k]) & rise[k];
+    return simd::select(x > simd::zero<T>(), r, simd::splat(static_cast<T>(-scaled::top<T>() - 1)));
+  }
+};
+
 template <class T, int NB, int NS>
 inline QvxStatus log_shift(const T* src, T* dst, int len, int s, const Band<Method> (&bands)[NB],
                            const StepList (&steps)[NS], const Table<T, 8>& small, T two) {
   if (len < 1) return QVX_STS_NO_ERR;
   constexpr T lowest = static_cast<T>(-scaled::top<T>() - 1), top = scaled::top<T>();
-  // f gives the result for x >= 1.
-  const auto run = [&](auto f) {
-    scaled::each(src, dst, len, [&](T x) { return x <= 0 ? lowest : f(x); });
+  // f gives the result for x >= 1; with a staircase, blocks take the vector path.
+  const auto elem = [](auto f) { return [f](T x) { return x <= 0 ? lowest : f(x); }; };
+  const auto run = [&](auto f) { scaled::each(src, dst, len, elem(f)); };
+  const auto run_stairs = [&](auto f, const Staircase<T>& st) {
+    map(len, Out<T>{dst}, rule(elem(f), [&](Vec<T> x) { return st(x); }), In<T>{src});
   };
+  Staircase<T> st(0);
   switch (scaled::band_of(bands, s).method) {
     case Method::Zero:
-      run([](T) { return T{0}; });
+      run_stairs([](T) { return T{0}; }, st);
       break;
     case Method::Steps:
-      for (const StepList& st : steps)
-        if (st.s == s) run([&](T x) { return steps_result(st.from, x); });
+      for (const StepList& l : steps) {
+        if (l.s != s) continue;
+        for (int k = 0; k < 10 && l.from[k] != 0; ++k) st.step(static_cast<T>(l.from[k]), static_cast<T>(k + 1));
+        run_stairs([&](T x) { return steps_result(l.from, x); }, st);
+      }
       break;
     case Method::Approx:
       run([&](T x) { return static_cast<T>(approx(x) >> (27 - s)); });
@@ -127,13 +158,19 @@ inline QvxStatus log_shift(const T* src, T* dst, int len, int s, const Band<Meth
       break;
     }
     case Method::SmallTable:
-      run([&](T x) { return x > 7 ? top : small[x]; });
+      st = Staircase<T>(small[1]);
+      for (int x = 2; x <= 7; ++x) st.step(static_cast<T>(x), small[x]);
+      st.step(8, top);
+      run_stairs([&](T x) { return x > 7 ? top : small[x]; }, st);
       break;
     case Method::Two:
-      run([&](T x) { return x == 1 ? T{0} : x == 2 ? two : top; });
+      st.step(2, two);
+      st.step(3, top);
+      run_stairs([&](T x) { return x == 1 ? T{0} : x == 2 ? two : top; }, st);
       break;
     case Method::Saturate:
-      run([&](T x) { return x == 1 ? T{0} : top; });
+      st.step(2, top);
+      run_stairs([&](T x) { return x == 1 ? T{0} : top; }, st);
       break;
   }
   return QVX_STS_NO_ERR;

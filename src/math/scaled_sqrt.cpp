@@ -7,6 +7,7 @@
 
 #include "core/convert.h"
 #include "core/export.h"
+#include "core/loops.h"
 #include "fixed/scale.h"
 #include "math/scaled_bands.h"
 #include "math/scaled_tables.h"
@@ -18,6 +19,7 @@ using scaled::Band;
 using scaled::sqrtb0;
 using scaled::sqrtb1;
 using scaled::sqrtb2;
+using simd::Vec;
 
 enum class Method {
   Fill,      // every element 0, through the fill primitive (before len is looked at)
@@ -36,15 +38,60 @@ inline int from_tables(int x, bool small_roots) {
   return sqrtb1[x >> 4];
 }
 
+// ---- the computed bands on registers -------------------------------------------------------
+//
+// The square-root instructions are correctly rounded, as sqrt is, and every other step is
+// the same IEEE operation as in the element rule, so the lanes give the element rule's bits.
+
+// sqrt(x) * p in double precision for 32-bit lanes x >= 0: the low and the high half.
+struct Roots {
+  Vec<double> lo, hi;
+  Roots(Vec<int32_t> x, Vec<double> p)
+      : lo(simd::vsqrt(simd::to_double(simd::lo_half(x))) * p),
+        hi(simd::vsqrt(simd::to_double(simd::hi_half(x))) * p) {}
+};
+
+// Single: the roots rounded to single precision, truncated; from 2^31 on the lane gets
+// 2147483647 (the truncation alone gives -2147483648 there).
+inline Vec<int32_t> single_lanes(Vec<int32_t> x, Vec<double> p) {
+  const Roots r(x, p);
+  const Vec<float> y = simd::join<float>(simd::to_float(r.lo), simd::to_float(r.hi));
+  return simd::trunc_i32(y) ^ (y >= 2147483648.0f);
+}
+// Double: the roots truncated, at most 2147483647.
+inline Vec<int32_t> double_lanes(Vec<int32_t> x, Vec<double> p) {
+  const Roots r(x, p);
+  const Vec<double> top = simd::splat(2147483647.0);
+  return simd::join<int32_t>(simd::trunc_i32(simd::vmin(r.lo, top)),
+                             simd::trunc_i32(simd::vmin(r.hi, top)));
+}
+
+// A band kernel on registers of T, negative lanes already 0: 32-bit lanes directly, 16-bit
+// lanes widened, computed, and narrowed back with saturation at 32767.
+template <class T, class K>
+inline Vec<T> on_lanes(Vec<T> x, K kernel) {
+  if constexpr (sizeof(T) == 4) {
+    return kernel(x);
+  } else {
+    return simd::narrow<int16_t>(kernel(simd::widen_lo(x)), kernel(simd::widen_hi(x)));
+  }
+}
+
 template <class T, int NB, class Fill>
 inline QvxStatus sqrt_shift(const T* src, T* dst, int len, int s, const Band<Method> (&bands)[NB],
                             Fill fill) {
   const Method method = scaled::band_of(bands, s).method;
   if (method == Method::Fill) return fill(dst, len);
   if (len < 1) return QVX_STS_NO_ERR;
-  // f gives the result for x >= 0.
+  // f gives the result for x >= 0; the vector path's lanes g for lanes x >= 0.
   const auto run = [&](auto f) {
     scaled::each(src, dst, len, [&](T x) { return f(x < 0 ? T{0} : x); });
+  };
+  const auto run_lanes = [&](auto f, auto g) {
+    map(len, Out<T>{dst},
+        rule([&](T x) { return f(x < 0 ? T{0} : x); },
+             [&](Vec<T> x) { return g(simd::vmax(x, simd::zero<T>())); }),
+        In<T>{src});
   };
   switch (method) {
     case Method::Fill:
@@ -57,19 +104,25 @@ inline QvxStatus sqrt_shift(const T* src, T* dst, int len, int s, const Band<Met
     }
     case Method::Single: {
       const double p = scaled::pow2(s);
-      run([&](T x) {
-        return saturate_trunc<T>(static_cast<float>(sqrt(static_cast<double>(x)) * p));
-      });
+      const Vec<double> pv = simd::splat(p);
+      run_lanes(
+          [&](T x) { return saturate_trunc<T>(static_cast<float>(sqrt(static_cast<double>(x)) * p)); },
+          [&](Vec<T> x) { return on_lanes<T>(x, [&](Vec<int32_t> w) { return single_lanes(w, pv); }); });
       break;
     }
     case Method::Double: {
       const double p = scaled::pow2(s);
-      run([&](T x) { return saturate_trunc<T>(sqrt(static_cast<double>(x)) * p); });
+      const Vec<double> pv = simd::splat(p);
+      run_lanes([&](T x) { return saturate_trunc<T>(sqrt(static_cast<double>(x)) * p); },
+                [&](Vec<T> x) { return on_lanes<T>(x, [&](Vec<int32_t> w) { return double_lanes(w, pv); }); });
       break;
     }
-    case Method::Saturate:
-      run([](T x) { return x > 0 ? scaled::top<T>() : T{0}; });
+    case Method::Saturate: {
+      const Vec<T> top = simd::splat(scaled::top<T>());
+      run_lanes([](T x) { return x > 0 ? scaled::top<T>() : T{0}; },
+                [&](Vec<T> x) { return simd::select(x > simd::zero<T>(), top, simd::zero<T>()); });
       break;
+    }
   }
   return QVX_STS_NO_ERR;
 }
