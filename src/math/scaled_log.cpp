@@ -40,9 +40,9 @@ inline uint32_t approx(T x) {
   return qvx_log_sh27[x >> b] + qvx_mulLn2_sh27[b];
 }
 
-// A(x) + C(x): C adds ln(1 + r / m) ~ r / m * 2^27 for the bits r below m, with
-// qvx_Inv_sh20[m] = 2^20 / m: for 16-bit x, the b low bits in a 7-bit field times it; for
-// 32-bit x, the 11 bits just below m times it, divided by 16.
+// A(x) + C(x): C is the first-order term of ln(1 + r / (m * 2^b)), r / (m * 2^b) * 2^27, for
+// the bits r below m, with qvx_Inv_sh20[m] = 2^20 / m: for 16-bit x, the b low bits placed in
+// a 7-bit field times it; for 32-bit x, the 11 bits just below m times it, divided by 16.
 inline uint32_t interpolated(Qvx16s x) {
   const int b = excess_bits(x);
   const uint32_t u = static_cast<uint32_t>(x), m = u >> b;
