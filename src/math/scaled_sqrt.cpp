@@ -47,23 +47,21 @@ inline int from_tables(int x, bool small_roots) {
 struct Roots {
   Vec<double> lo, hi;
   Roots(Vec<int32_t> x, Vec<double> p)
-      : lo(simd::vsqrt(simd::to_double(simd::lo_half(x))) * p),
-        hi(simd::vsqrt(simd::to_double(simd::hi_half(x))) * p) {}
+      : lo(simd::vsqrt(simd::to_double_lo(x)) * p), hi(simd::vsqrt(simd::to_double_hi(x)) * p) {}
 };
 
 // Single: the roots rounded to single precision, truncated; from 2^31 on the lane gets
 // 2147483647 (the truncation alone gives -2147483648 there).
 inline Vec<int32_t> single_lanes(Vec<int32_t> x, Vec<double> p) {
   const Roots r(x, p);
-  const Vec<float> y = simd::join<float>(simd::to_float(r.lo), simd::to_float(r.hi));
+  const Vec<float> y = simd::to_float(r.lo, r.hi);
   return simd::trunc_i32(y) ^ (y >= 2147483648.0f);
 }
 // Double: the roots truncated, at most 2147483647.
 inline Vec<int32_t> double_lanes(Vec<int32_t> x, Vec<double> p) {
   const Roots r(x, p);
   const Vec<double> top = simd::splat(2147483647.0);
-  return simd::join<int32_t>(simd::trunc_i32(simd::vmin(r.lo, top)),
-                             simd::trunc_i32(simd::vmin(r.hi, top)));
+  return simd::trunc_i32(simd::vmin(r.lo, top), simd::vmin(r.hi, top));
 }
 
 // A band kernel on registers of T, negative lanes already 0: 32-bit lanes directly, 16-bit
