@@ -2,7 +2,10 @@
 // library and every baseline it has back to back, and a summary table at the end.
 //
 //   bench_<flavour> [--qvx_set=representative|all|<substring>] [--qvx_sizes=1024,4194304]
-//                   [Google Benchmark flags]
+//                   [--qvx_sfs=-1,0,1] [Google Benchmark flags]
+//
+// --qvx_sfs gives the scale factors of the scaled functions (default -1, 0, 1), for families
+// whose methods change with the scale factor.
 //
 // The representative set is every function that has a baseline loop, plus Copy.  Ratios are
 // library time / baseline time (below 1: the library is faster), each from the fastest of
@@ -361,12 +364,15 @@ int main(int argc, char** argv) {
   using namespace qvxb;
   std::string set = "representative";
   std::vector<int> sizes = {1024, 4096, 16384, 4194304};
+  std::vector<int> sfs = {-1, 0, 1};
   std::vector<char*> rest;
   for (int i = 0; i < argc; ++i) {
     if (strncmp(argv[i], "--qvx_set=", 10) == 0) {
       set = argv[i] + 10;
     } else if (strncmp(argv[i], "--qvx_sizes=", 12) == 0) {
       sizes = parse_sizes(argv[i] + 12);
+    } else if (strncmp(argv[i], "--qvx_sfs=", 10) == 0) {
+      sfs = parse_sizes(argv[i] + 10);
     } else {
       rest.push_back(argv[i]);
     }
@@ -389,7 +395,7 @@ int main(int argc, char** argv) {
                                                                  : r.name.find(set) != std::string::npos);
     if (!chosen) continue;
     for (int len : sizes) {
-      for (int sf : r.scaled ? std::vector<int>{-1, 0, 1} : std::vector<int>{0}) {
+      for (int sf : r.scaled ? sfs : std::vector<int>{0}) {
         std::string name = r.name + "/" + std::to_string(len);
         if (r.scaled) name += "/" + std::to_string(sf);
         const Row* rp = &r;
