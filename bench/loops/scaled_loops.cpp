@@ -44,8 +44,12 @@ void log_loop(const T* s, T* d, int len, int sf) {
   const double p = ldexp(1.0, sf < 64 ? sf : 64);
   for (int i = 0; i < len; ++i) {
     const T x = s[i];
-    const double v = log(static_cast<double>(x)) * p;
-    d[i] = x <= 0 ? lowest : sf <= 0 ? round_top<T>(v) : trunc_top<T>(v);
+    if (x <= 0) {
+      d[i] = lowest;
+    } else {
+      const double v = log(static_cast<double>(x)) * p;
+      d[i] = sf <= 0 ? round_top<T>(v) : trunc_top<T>(v);
+    }
   }
 }
 
