@@ -41,6 +41,16 @@ constexpr T top() {
   return static_cast<T>((uint64_t{1} << (8 * sizeof(T) - 1)) - 1);
 }
 
+// a where c holds, else b, by a mask rather than a branch: the element loops of the table
+// bands choose between entries by the magnitude of the data, which a branch would mispredict
+// on mixed data about half of the time (and the compiler turns plain conditionals into
+// branches there).
+template <class T>
+inline T pick(bool c, T a, T b) {
+  const T m = static_cast<T>(-static_cast<T>(c));
+  return static_cast<T>((a & m) | (b & ~m));
+}
+
 // dst[i] = f(src[i]) for i = 0 .. len - 1; each element is read before its result is stored,
 // so dst may be src.
 template <class T, class F>

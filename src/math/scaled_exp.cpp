@@ -16,12 +16,13 @@ using scaled::Table;
 // Table band: the block of s holds rnd(exp(x) * 2^s) for the N values of x from x0 (0 for
 // s <= 0, -W for s >= 1); below the window every result rounds to 0, above it to the
 // saturated value, exactly as the blocks' last entries do.
+// The entry is read at the index clamped into the block, then replaced without a branch
+// where x lies outside the window.
 template <class T, int N>
 inline T from_block(const Table<T, N>& block, int x0, T x) {
   const int64_t k = static_cast<int64_t>(x) - x0;  // x + W overflows int at the top
-  if (k < 0) return 0;
-  if (k >= N) return scaled::top<T>();
-  return block[static_cast<int>(k)];
+  const T v = block[static_cast<int>(k < 0 ? 0 : k >= N ? N - 1 : k)];
+  return scaled::pick(k < 0, T{0}, scaled::pick(k >= N, scaled::top<T>(), v));
 }
 
 // Computed band, 16S: c = ln 2 * s as a double product rounded once to single precision;

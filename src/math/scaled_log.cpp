@@ -25,12 +25,14 @@ using simd::Vec;
 // ---- ln(x) * 2^27 in fixed point -------------------------------------------------------------
 
 // b, the number of bits of x (x >= 1) above its top 8: from the bit length of the high byte
-// for 16-bit data, of the highest nonzero byte of the top three for 32-bit data.
+// for 16-bit data, of the highest nonzero byte of the top three for 32-bit data (all three
+// looked up, the byte picked without a branch).
 inline int excess_bits(Qvx16s x) { return qvx_logb_8U[x >> 8]; }
 inline int excess_bits(Qvx32s x) {
-  if (x >> 24) return 16 + qvx_logb_8U[x >> 24];
-  if (x >> 16) return 8 + qvx_logb_8U[x >> 16];
-  return qvx_logb_8U[x >> 8];
+  const uint32_t u = static_cast<uint32_t>(x);
+  const int b3 = 16 + qvx_logb_8U[u >> 24], b2 = 8 + qvx_logb_8U[(u >> 16) & 255];
+  const int b1 = qvx_logb_8U[(u >> 8) & 255];
+  return scaled::pick((u >> 24) != 0, b3, scaled::pick((u >> 16) != 0, b2, b1));
 }
 
 // A(x) = ln(m) * 2^27 + b ln 2 * 2^27 for x = m * 2^b + (bits below m), m its top 8 bits.
@@ -125,9 +127,20 @@ inline QvxStatus log_shift(const T* src, T* dst, int len, int s, const Band<Meth
                            const StepList (&steps)[NS], const Table<T, 8>& small, T two) {
   if (len < 1) return QVX_STS_NO_ERR;
   constexpr T lowest = static_cast<T>(-scaled::top<T>() - 1), top = scaled::top<T>();
-  // f gives the result for x >= 1; with a staircase, blocks take the vector path.
-  const auto elem = [](auto f) { return [f](T x) { return x <= 0 ? lowest : f(x); }; };
+  // f gives the result for x >= 1.  In the table bands it sees 1 in place of x <= 0 (so
+  // that no table is read out of range) and the lowest value is picked without a branch; a
+  // call of log is worth a branch that skips it.  With a staircase, blocks take the vector
+  // path.
+  const auto elem = [](auto f) {
+    return [f](T x) {
+      const bool low = x <= 0;
+      return scaled::pick(low, lowest, f(scaled::pick(low, T{1}, x)));
+    };
+  };
   const auto run = [&](auto f) { scaled::each(src, dst, len, elem(f)); };
+  const auto run_branch = [&](auto f) {
+    scaled::each(src, dst, len, [f](T x) { return x <= 0 ? lowest : f(x); });
+  };
   const auto run_stairs = [&](auto f, const Staircase<T>& st) {
     map(len, Out<T>{dst}, rule(elem(f), [&](Vec<T> x) { return st(x); }), In<T>{src});
   };
@@ -154,7 +167,7 @@ inline QvxStatus log_shift(const T* src, T* dst, int len, int s, const Band<Meth
       break;
     case Method::Double: {
       const double p = scaled::pow2(s);
-      run([&](T x) { return saturate_trunc<T>(log(static_cast<double>(x)) * p); });
+      run_branch([&](T x) { return saturate_trunc<T>(log(static_cast<double>(x)) * p); });
       break;
     }
     case Method::SmallTable:

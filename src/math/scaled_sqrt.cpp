@@ -31,11 +31,11 @@ enum class Method {
   Saturate,  // the largest value for x > 0, 0 otherwise
 };
 
-// x >= 0, at most 32767.
+// x >= 0, at most 32767.  All three entries are read (each index stays within its table)
+// and the right one picked without a branch.
 inline int from_tables(int x, bool small_roots) {
-  if (x >= 4096) return sqrtb2[x >> 8];
-  if (small_roots && x < 32) return sqrtb0[x];
-  return sqrtb1[x >> 4];
+  const int t2 = sqrtb2[x >> 8], t1 = sqrtb1[(x >> 4) & 255], t0 = sqrtb0[x & 31];
+  return scaled::pick(small_roots && x < 32, t0, scaled::pick(x >= 4096, t2, t1));
 }
 
 // ---- the computed bands on registers -------------------------------------------------------
@@ -93,7 +93,7 @@ inline QvxStatus sqrt_shift(const T* src, T* dst, int len, int s, const Band<Met
   if (len < 1) return QVX_STS_NO_ERR;
   // f gives the result for x >= 0; the vector path's lanes g for lanes x >= 0.
   const auto run = [&](auto f) {
-    scaled::each(src, dst, len, [&](T x) { return f(x < 0 ? T{0} : x); });
+    scaled::each(src, dst, len, [&](T x) { return f(scaled::pick(x < 0, T{0}, x)); });
   };
   const auto run_lanes = [&](auto f, auto g) {
     map(len, Out<T>{dst},
@@ -107,7 +107,7 @@ inline QvxStatus sqrt_shift(const T* src, T* dst, int len, int s, const Band<Met
     case Method::Tables2:
     case Method::Tables3: {
       const bool small_roots = method == Method::Tables3;
-      run([&](T x) { return static_cast<T>(from_tables(x, small_roots) >> -s); });
+      run([&](T x) { return static_cast<T>(from_tables(x, small_roots) >> -s); });  // x >= 0
       break;
     }
     case Method::Single: {
