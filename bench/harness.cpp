@@ -2,7 +2,10 @@
 // library and every baseline it has back to back, and a summary table at the end.
 //
 //   bench_<flavour> [--qvx_set=representative|all|<substring>] [--qvx_sizes=1024,4194304]
-//                   [Google Benchmark flags]
+//                   [--qvx_sfs=-1,0,1] [Google Benchmark flags]
+//
+// --qvx_sfs gives the scale factors of the scaled functions (default -1, 0, 1), for families
+// whose methods change with the scale factor.
 //
 // The representative set is every function that has a baseline loop, plus Copy.  Ratios are
 // library time / baseline time (below 1: the library is faster), each from the fastest of
@@ -97,6 +100,10 @@ struct Call {
   std::vector<std::unique_ptr<Block>> blocks;
   size_t traffic = 0;  // bytes read plus bytes written by one call
   void* first_in = nullptr;
+  size_t first_in_bytes = 0;
+  // The in-place calls work on this copy of the first source, refreshed before every timed
+  // batch, so that the data every other timing reads stay as they were filled.
+  Block scratch;
   void* first_out = nullptr;
   template <class T>
   T* array(size_t n, bool counted = true) {
@@ -115,9 +122,14 @@ struct In {
   T* p;
   void init(Call& c) {
     p = c.array<T>(size_t(c.len) * M);
-    if (c.first_in == nullptr) c.first_in = p;
+    if (c.first_in == nullptr) {
+      c.first_in = p;
+      c.first_in_bytes = size_t(c.len) * M * sizeof(T);
+    }
   }
-  type get(const Call&, bool) const { return p; }
+  type get(const Call& c, bool in_place) const {
+    return in_place && p == c.first_in ? static_cast<T*>(c.scratch.p) : p;
+  }
 };
 template <class T, int M = 1>
 struct Out {
@@ -129,7 +141,7 @@ struct Out {
   }
   // In place: the destination is the first source (same size), when asked.
   type get(const Call& c, bool in_place) const {
-    return in_place && c.first_in != nullptr && p == c.first_out ? static_cast<T*>(c.first_in) : p;
+    return in_place && c.first_in != nullptr && p == c.first_out ? static_cast<T*>(c.scratch.p) : p;
   }
 };
 template <class T>
@@ -238,14 +250,17 @@ struct Shape {
     copy_dst.allocate(half);
     memset(copy_src.p, 1, half);
     const bool in_place = (row.ip & IP_SRC1) && c.first_in != nullptr && c.first_out != nullptr;
+    if (in_place) c.scratch.allocate(c.first_in_bytes);
     // Short calls are timed many at a time, above the clock's resolution.
     const int reps = std::max(1, 1 << 16 >> std::min(16, 31 - __builtin_clz(std::max(1, len))));
     const auto times = [&](auto fn) { return seconds([&] { for (int r = 0; r < reps; ++r) fn(); }); };
     double best = 1e30, best_ip = 1e30, best_copy = 1e30, best_base[4] = {1e30, 1e30, 1e30, 1e30};
     for (auto _ : state) {
       best = std::min(best, times([&] { std::apply([&](auto&... a) { f(a.get(c, false)...); }, args); }));
-      if (in_place)
+      if (in_place) {
+        memcpy(c.scratch.p, c.first_in, c.first_in_bytes);
         best_ip = std::min(best_ip, times([&] { std::apply([&](auto&... a) { f(a.get(c, true)...); }, args); }));
+      }
       for (int k = 0; k < 4; ++k)
         if (base[k] != nullptr)
           best_base[k] = std::min(best_base[k], times([&] {
@@ -369,12 +384,15 @@ int main(int argc, char** argv) {
   using namespace qvxb;
   std::string set = "representative";
   std::vector<int> sizes = {1024, 4096, 16384, 4194304};
+  std::vector<int> sfs = {-1, 0, 1};
   std::vector<char*> rest;
   for (int i = 0; i < argc; ++i) {
     if (strncmp(argv[i], "--qvx_set=", 10) == 0) {
       set = argv[i] + 10;
     } else if (strncmp(argv[i], "--qvx_sizes=", 12) == 0) {
       sizes = parse_sizes(argv[i] + 12);
+    } else if (strncmp(argv[i], "--qvx_sfs=", 10) == 0) {
+      sfs = parse_sizes(argv[i] + 10);
     } else {
       rest.push_back(argv[i]);
     }
@@ -397,7 +415,7 @@ int main(int argc, char** argv) {
                                                                  : r.name.find(set) != std::string::npos);
     if (!chosen) continue;
     for (int len : sizes) {
-      for (int sf : r.scaled ? std::vector<int>{-1, 0, 1} : std::vector<int>{0}) {
+      for (int sf : r.scaled ? sfs : std::vector<int>{0}) {
         std::string name = r.name + "/" + std::to_string(len);
         if (r.scaled) name += "/" + std::to_string(sf);
         const Row* rp = &r;

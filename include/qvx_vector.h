@@ -577,6 +577,81 @@ QVX_API QvxStatus qvx_Vector_TypeConvertShift_64F_32F(const Qvx64f* src, Qvx32f*
 /* ---- floating-point elementary functions ---- */
 
 /* ---- scaled-integer elementary functions ---- */
+/*
+ * ExpShift, LogShift and SqrtShift (src, dst, len, scaleFactor), 16S and 32S: exp(x), ln(x)
+ * and sqrt(x) of every element x times 2^s, s = scaleFactor (a positive s enlarges the
+ * result), stored in the source type.  Each function divides the scale factors into bands,
+ * each with its own method: some bands round to nearest, others truncate toward zero, and
+ * the logarithm's middle bands use a fixed-point approximation; the lists below are the
+ * definition.  rnd(v) is v rounded to nearest with halves upward (the only half that arises
+ * is exp(0) * 2^-1, which gives 1); "truncated" is toward zero.  MAX is 32767 / 2147483647,
+ * MIN -32768 / -2147483648.  Every int scaleFactor is accepted.
+ *
+ * ExpShift_16S  -16 <= s <= 16  rnd(exp(x) * 2^s), saturated to MAX
+ *               other s         c = ln 2 * s rounded to single precision (the exact product
+ *                               rounded once; not ln 2 rounded to single and multiplied
+ *                               by s, which differs at s = -21, 104 and others); y =
+ *                               exp(x + c) with x + c in single precision and exp in
+ *                               double, y rounded to single precision; y above MAX gives
+ *                               MAX, else y truncated
+ * ExpShift_32S  -31 <= s <= 31  rnd(exp(x) * 2^s), saturated to MAX
+ *               other s         y = exp(x + ln 2 * s), all in double precision; y above MAX
+ *                               gives MAX, else y truncated
+ *
+ * LogShift: x <= 0 gives MIN at every s.  For x >= 1 write x = m * 2^b + r, m its top 8 bits
+ * (m = x, b = 0 for x < 256) and r < 2^b the bits below them; then
+ *   A(x) = rnd(ln(m) * 2^27) + rnd(b * ln 2 * 2^27)   ln(x) * 2^27 without the bits r
+ *   C(x) = r7 * rnd(2^20 / m)                         16S: r7 = r * 2^(7 - b)
+ *   C(x) = (r11 * rnd(2^20 / m)) >> 4                 32S: r11 = the 11 bits of x below m
+ * (C adds the first-order term of ln(1 + r / (m * 2^b)) in the units of A; >> is a floor).
+ * LogShift_16S  s <= -5      0
+ *               -4 .. 0      rnd(ln(x) * 2^s)
+ *               1 .. 7       A(x) >> (27 - s)
+ *               8 .. 13      (A(x) + C(x)) >> (27 - s), at most MAX
+ *               14           rnd(ln(x) * 2^14) for x <= 7, MAX for x >= 8
+ *               15           0 for x = 1, 22713 (rnd(ln 2 * 2^15)) for x = 2, else MAX
+ *               s >= 16      0 for x = 1, MAX for x >= 2
+ * LogShift_32S  s <= -5      0
+ *               -4, -3       rnd(ln(x) * 2^s)
+ *               -2           rnd(ln(x) / 4), except that 3, 4 and 5 are reached one step
+ *                            early, from x = 22026, 1202604 and 65659969 (so 22026 gives
+ *                            3 here and 2 in LogShift_16S)
+ *               -1 .. 7      A(x) >> (27 - s): a floor, so s = 0 is not rnd(ln(x))
+ *               8 .. 15      (A(x) + C(x)) >> (27 - s)
+ *               16 .. 29     log(x) * 2^s in double precision, truncated; above MAX gives MAX
+ *               30           floor(ln(x) * 2^30) for x <= 7, MAX for x >= 8
+ *               31           0 for x = 1, 1488522235 (floor(ln 2 * 2^31)) for x = 2, else MAX
+ *               s >= 32      0 for x = 1, MAX for x >= 2
+ *
+ * SqrtShift: a negative x counts as 0 in every band.
+ * SqrtShift_16S s < -7       the whole destination is set to 0 by qvx_Vector_Set_16S, which
+ *                            receives len unchanged (so len < 1 writes nothing)
+ *               -7 .. -1     t >> -s (a floor) with t a rounded root from tables:
+ *                            rnd(16 * sqrt(x >> 8)) for x >= 4096, else rnd(sqrt(16 *
+ *                            (x >> 4))) (which is 4 or 5 for x < 32); from s = -3 on,
+ *                            rnd(sqrt(x)) for x < 32
+ *               0 .. 14      sqrt(x) in double precision times 2^s, rounded to single
+ *                            precision, truncated; above MAX gives MAX
+ *               s >= 15      MAX for x > 0, 0 for x <= 0
+ * SqrtShift_32S s < -15      the whole destination is set to 0 by qvx_Vector_Set_32S (as
+ *                            for 16S)
+ *               -15 .. 7     sqrt(x) in double precision times 2^s, rounded to single
+ *                            precision, truncated
+ *               8 .. 30      sqrt(x) * 2^s in double precision, truncated; above MAX gives
+ *                            MAX
+ *               s >= 31      MAX for x > 0, 0 for x <= 0
+ * The floating-point steps are IEEE 754 operations in the default rounding mode (sqrt
+ * correctly rounded); exp and log are the C library's.
+ *
+ * len < 1 writes nothing.  dst may be src (in-place use) with the same result as separate
+ * arrays; other overlaps are undefined.
+ */
+QVX_API QvxStatus qvx_Vector_ExpShift_16S(const Qvx16s* src, Qvx16s* dst, int len, int scaleFactor);
+QVX_API QvxStatus qvx_Vector_ExpShift_32S(const Qvx32s* src, Qvx32s* dst, int len, int scaleFactor);
+QVX_API QvxStatus qvx_Vector_LogShift_16S(const Qvx16s* src, Qvx16s* dst, int len, int scaleFactor);
+QVX_API QvxStatus qvx_Vector_LogShift_32S(const Qvx32s* src, Qvx32s* dst, int len, int scaleFactor);
+QVX_API QvxStatus qvx_Vector_SqrtShift_16S(const Qvx16s* src, Qvx16s* dst, int len, int scaleFactor);
+QVX_API QvxStatus qvx_Vector_SqrtShift_32S(const Qvx32s* src, Qvx32s* dst, int len, int scaleFactor);
 
 /* ---- complex magnitude, phase and polar form ---- */
 

@@ -270,6 +270,11 @@ inline Vec<int32_t> trunc_i32(Vec<double> a, Vec<double> b) {
   return from_raw<int32_t>(isa::f64_trunc_i32((isa::F64)a, (isa::F64)b));
 }
 
+// The square root of every lane, correctly rounded (the IEEE 754 operation, bit for bit
+// sqrt and sqrtf of the C library).
+inline Vec<double> vsqrt(Vec<double> v) { return (Vec<double>)QVX_MM(sqrt_pd)((isa::F64)v); }
+inline Vec<float> vsqrt(Vec<float> v) { return (Vec<float>)QVX_MM(sqrt_ps)((isa::F32)v); }
+
 // ---- reordering --------------------------------------------------------------------------
 
 namespace detail {

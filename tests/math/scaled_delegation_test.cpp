@@ -1,0 +1,63 @@
+// Which primitives the scaled elementary functions hand work to (seen through
+// support/interpose.h): below its lowest computed band SqrtShift sets the whole destination
+// to 0 through the integer fill of its width, with len passed on unchanged and the source
+// unread; no other band and no other function calls anything.
+#include <gtest/gtest.h>
+#include <limits.h>
+
+#include <string>
+#include <vector>
+
+#include "qvx_vector.h"
+#include "support/guarded.h"
+#include "support/interpose.h"
+
+QVXT_RECORD_SET(Vector_Set_16S, Qvx16s)
+QVXT_RECORD_SET(Vector_Set_32S, Qvx32s)
+
+namespace {
+
+template <class T>
+void check_fill(QvxStatus (*fn)(const T*, T*, int, int), const char* name, int first) {
+  SCOPED_TRACE(name);
+  const std::string fill = sizeof(T) == 2 ? "Vector_Set_16S" : "Vector_Set_32S";
+  qvxt::Guarded nowhere(0, 0, qvxt::Place::End);  // any read of the source faults
+  std::vector<T> dst(9);
+  for (int s : {first - 1, first - 100, INT_MIN})
+    for (int len : {9, 0, -4}) {
+      std::fill(dst.begin(), dst.end(), T(7));
+      const auto seen = qvxt::calls([&] { EXPECT_EQ(fn(nowhere.as<T>(), dst.data(), len, s), 0); });
+      ASSERT_EQ(seen.size(), 1u) << "s " << s << " len " << len;
+      EXPECT_EQ(seen[0].name, fill);
+      EXPECT_EQ(seen[0].dst, static_cast<void*>(dst.data()));
+      EXPECT_EQ(seen[0].len, len);
+      EXPECT_EQ(seen[0].arg, 0);
+      EXPECT_EQ(dst, std::vector<T>(9, len > 0 ? T(0) : T(7)));
+    }
+}
+
+TEST(ScaledDelegation, SqrtZeroFillThroughTheFillOfItsWidth) {
+  check_fill(qvx_Vector_SqrtShift_16S, "SqrtShift_16S", -7);
+  check_fill(qvx_Vector_SqrtShift_32S, "SqrtShift_32S", -15);
+}
+
+// Every other band of every member computes its elements itself (the fills are the only
+// primitives these functions could reach).
+TEST(ScaledDelegation, NoCallOutsideTheZeroFill) {
+  std::vector<Qvx16s> a(20, 3), b(20);
+  std::vector<Qvx32s> c(20, 3), d(20);
+  for (int s = -40; s <= 40; ++s)
+    for (int s2 : {s, s * 1000}) {
+      const auto seen = qvxt::calls([&] {
+        qvx_Vector_ExpShift_16S(a.data(), b.data(), 20, s2);
+        qvx_Vector_ExpShift_32S(c.data(), d.data(), 20, s2);
+        qvx_Vector_LogShift_16S(a.data(), b.data(), 20, s2);
+        qvx_Vector_LogShift_32S(c.data(), d.data(), 20, s2);
+        if (s2 >= -7) qvx_Vector_SqrtShift_16S(a.data(), b.data(), 20, s2);
+        if (s2 >= -15) qvx_Vector_SqrtShift_32S(c.data(), d.data(), 20, s2);
+      });
+      EXPECT_TRUE(seen.empty()) << "s " << s2 << ": " << seen[0].name;
+    }
+}
+
+}  // namespace

@@ -1,0 +1,173 @@
+// The scaled exponential, logarithm and square root against their models (scaled_model.h):
+// every 16-bit input at every scale factor of the table bands and every band edge, 32-bit
+// inputs at random and at every threshold and its neighbours, separate arrays and in place;
+// then the literal cases that tell the bands apart.
+#include <gtest/gtest.h>
+#include <limits.h>
+#include <string.h>
+
+#include <string>
+#include <vector>
+
+#include "qvx_vector.h"
+#include "scaled_model.h"
+#include "support/data.h"
+
+namespace {
+
+template <class T>
+using Fn = QvxStatus (*)(const T*, T*, int, int);
+using Model = int64_t (*)(int64_t, int);
+
+template <class T>
+struct Member {
+  const char* name;
+  Fn<T> fn;
+  Model model;
+};
+const Member<Qvx16s> k16[] = {
+    {"ExpShift_16S", qvx_Vector_ExpShift_16S, smt::exp_shift<Qvx16s>},
+    {"LogShift_16S", qvx_Vector_LogShift_16S, smt::log_shift<Qvx16s>},
+    {"SqrtShift_16S", qvx_Vector_SqrtShift_16S, smt::sqrt_shift<Qvx16s>},
+};
+const Member<Qvx32s> k32[] = {
+    {"ExpShift_32S", qvx_Vector_ExpShift_32S, smt::exp_shift<Qvx32s>},
+    {"LogShift_32S", qvx_Vector_LogShift_32S, smt::log_shift<Qvx32s>},
+    {"SqrtShift_32S", qvx_Vector_SqrtShift_32S, smt::sqrt_shift<Qvx32s>},
+};
+
+// Every band edge of every member with its neighbours lies in -40 .. 40; then the extremes,
+// and scale factors across the computed band of the exponentials (whose results stay
+// between 0 and the largest value for |s| up to about 47300 at 16 bits).
+std::vector<int> scale_factors() {
+  std::vector<int> v = {INT_MIN, INT_MIN + 1, -100000, 100000, INT_MAX - 1, INT_MAX};
+  for (int s = -40; s <= 40; ++s) v.push_back(s);
+  for (int s = -48000; s <= 48000; s += 997) v.push_back(s);
+  return v;
+}
+
+// fn against model on xs at every s, once into a separate array and once in place; the
+// first mismatches of each member are reported.
+template <class T>
+void check(const Member<T>& m, const std::vector<T>& xs, const std::vector<int>& sfs) {
+  SCOPED_TRACE(m.name);
+  const int n = static_cast<int>(xs.size());
+  std::vector<T> got(xs.size()), inplace(xs.size());
+  int failures = 0;
+  for (int s : sfs) {
+    memset(got.data(), 0x5A, got.size() * sizeof(T));
+    inplace = xs;
+    ASSERT_EQ(m.fn(xs.data(), got.data(), n, s), 0);
+    ASSERT_EQ(m.fn(inplace.data(), inplace.data(), n, s), 0);
+    for (int i = 0; i < n && failures < 8; ++i) {
+      const int64_t want = m.model(xs[i], s);
+      if (got[i] != want || inplace[i] != want) {
+        ++failures;
+        ADD_FAILURE() << "x " << xs[i] << " s " << s << ": got " << got[i] << " (in place "
+                      << inplace[i] << "), want " << want;
+      }
+    }
+  }
+}
+
+TEST(ScaledRules, Every16BitInputAtEveryBand) {
+  std::vector<Qvx16s> xs;
+  for (int x = -32768; x <= 32767; ++x) xs.push_back(static_cast<Qvx16s>(x));
+  smt::undecided() = 0;
+  for (const auto& m : k16) check(m, xs, scale_factors());
+  EXPECT_EQ(smt::undecided(), 0) << "model values too close to a rounding boundary";
+}
+
+// Random values over the whole range and small ones, every power of two and its neighbours,
+// the ends of the range, the exponential windows, and every x from which rnd(ln(x) * 2^s)
+// steps up at s = -4 .. -2 (e^((k - 1/2) * 2^-s) rounded up) with its neighbours.
+std::vector<Qvx32s> sources32() {
+  std::vector<Qvx32s> v = {INT_MIN, INT_MIN + 1, INT_MAX - 1, INT_MAX};
+  for (int x = -64; x <= 300; ++x) v.push_back(x);
+  for (int k = 8; k < 31; ++k)
+    for (int d = -2; d <= 2; ++d) v.push_back((1 << k) + d);
+  for (int s = -4; s <= -2; ++s)
+    for (int k = 1;; ++k) {
+      const long double t = ceill(expl(ldexpl(k - 0.5L, -s)));
+      if (t > INT_MAX) break;
+      for (int d = -2; d <= 2; ++d) v.push_back(static_cast<Qvx32s>(t) + d);
+    }
+  qvxt::Rng rng(20240607);
+  for (int i = 0; i < 20000; ++i)
+    v.push_back(static_cast<Qvx32s>(i % 2 ? rng() : rng() % 100000));
+  return v;
+}
+
+TEST(ScaledRules, Random32BitInputsAndThresholds) {
+  smt::undecided() = 0;
+  const std::vector<Qvx32s> xs = sources32();
+  for (const auto& m : k32) check(m, xs, scale_factors());
+  EXPECT_EQ(smt::undecided(), 0) << "model values too close to a rounding boundary";
+}
+
+// ---- literal cases ------------------------------------------------------------------------
+
+template <class T>
+struct Case {
+  Fn<T> fn;
+  int s;
+  std::vector<T> x, want;
+};
+
+template <class T>
+void expect_cases(const std::vector<Case<T>>& cases) {
+  for (const Case<T>& c : cases) {
+    std::vector<T> got(c.x.size());
+    ASSERT_EQ(c.fn(c.x.data(), got.data(), static_cast<int>(c.x.size()), c.s), 0);
+    EXPECT_EQ(got, c.want) << "s " << c.s << " first x " << c.x[0];
+  }
+}
+
+TEST(ScaledRules, LiteralCases16) {
+  const auto E = qvx_Vector_ExpShift_16S, L = qvx_Vector_LogShift_16S, S = qvx_Vector_SqrtShift_16S;
+  expect_cases<Qvx16s>({
+      // Table band: rounded; the half exp(0) / 2 upward.
+      {E, 0, {0, 1, 10, 11, -1}, {1, 3, 22026, 32767, 0}},
+      {E, 0, {2, 3, 4, 5, 6, 7, 8, 9}, {7, 20, 55, 148, 403, 1097, 2981, 8103}},
+      {E, 16, {-12, -11, -10, -9, -8, -7, -6, -5, -4, -3, -2, -1, 0},
+       {0, 1, 3, 8, 22, 60, 162, 442, 1200, 3263, 8869, 24109, 32767}},
+      {E, -1, {0}, {1}},
+      // Computed band: truncated (exp(-12) * 2^17 = 0.8); c = ln 2 * -21 rounded once
+      // (ln 2 rounded to single first would give 12630).
+      {E, 17, {-12}, {0}},
+      {E, -21, {24}, {12631}},
+      {L, 0, {0, -5, 1, 2, 4, 5}, {-32768, -32768, 0, 1, 1, 2}},
+      {L, -2, {7, 8, 403, 404, 22026, 22027}, {0, 1, 1, 2, 2, 3}},
+      {L, -5, {32767, 1, 0}, {0, 0, -32768}},
+      {L, 14, {1, 2, 7, 8}, {0, 11357, 31882, 32767}},
+      {L, 12, {32767}, {32767}},
+      {L, 15, {1, 2, 3}, {0, 22713, 32767}},
+      {L, 16, {1, 2, -1}, {0, 32767, -32768}},
+      {L, INT_MAX, {1, 2}, {0, 32767}},
+      {S, -1, {10}, {1}},
+      {S, 15, {-3, 0, 1}, {0, 0, 32767}},
+  });
+}
+
+TEST(ScaledRules, LiteralCases32) {
+  const auto E = qvx_Vector_ExpShift_32S, L = qvx_Vector_LogShift_32S, S = qvx_Vector_SqrtShift_32S;
+  expect_cases<Qvx32s>({
+      {E, 0, {20, 21, 22}, {485165195, 1318815734, INT_MAX}},
+      {E, 40, {-28}, {0}},
+      {E, -30, {42, 41, 45, -1}, {1619826017, 595900690, INT_MAX, 0}},  // 1619826016.501: up
+      {L, 20, {INT_MAX}, {22531342}},
+      {L, 29, {INT_MAX}, {INT_MAX}},
+      // The list of s = -2 as it stands: 3, 4 and 5 one below rnd(ln(x) / 4)'s steps.
+      {L, -2, {7, 8, 403, 404, 22025, 22026, 1202603, 1202604, 65659968, 65659969},
+       {0, 1, 1, 2, 2, 3, 3, 4, 4, 5}},
+      {L, -3, {54, 55, 162754, 162755, 485165195, 485165196}, {0, 1, 1, 2, 2, 3}},
+      {L, 0, {2, 3}, {0, 1}},  // a floor here: ln 2 = 0.69 gives 0
+      {L, 30, {1, 2, 3, 4, 5, 6, 7, 8},
+       {0, 744261117, 1179625962, 1488522235, 1728120799, 1923887080, 2089405112, INT_MAX}},
+      {L, 31, {1, 2, 3, 0}, {0, 1488522235, INT_MAX, INT_MIN}},
+      {S, 31, {5, 0, -5}, {INT_MAX, 0, 0}},
+      {S, 30, {INT_MAX, 1}, {INT_MAX, 1073741824}},
+  });
+}
+
+}  // namespace
