@@ -1,36 +1,40 @@
 // MaxIndex, MinIndex, MinMaxIndex: where the running extremes of extremes.h were last
 // replaced, which is the first position of the extreme (0 when nothing replaced the start
-// value, an empty vector included).
+// value, an empty vector included); found by the chunked pass and a search of one chunk.
 #include "core/export.h"
+#include "core/loops.h"
 #include "stats/extremes.h"
 
 namespace {
 
+using namespace qvx;
 using namespace qvx::stats;
+
+template <bool kLo, bool kHi, class T>
+inline Pair<T> indexes_of(const T* src, int len) {
+  Pair<T> e;
+  chunked<kLo, kHi>(len, true, [=](int i) { return simd::load(src + i); },
+                    [=](int i) { return get(src + i); }, e);
+  return e;
+}
 
 template <class T>
 inline QvxStatus max_index(const T* src, int len, int* maxIndex) {
-  Running<T, Greater> hi;
-  scan<T>(len, [&](int i) { return src[i]; }, hi);
-  *maxIndex = hi.at;
+  *maxIndex = indexes_of<false, true>(src, len).hi.at;
   return QVX_STS_NO_ERR;
 }
 
 template <class T>
 inline QvxStatus min_index(const T* src, int len, int* minIndex) {
-  Running<T, Less> lo;
-  scan<T>(len, [&](int i) { return src[i]; }, lo);
-  *minIndex = lo.at;
+  *minIndex = indexes_of<true, false>(src, len).lo.at;
   return QVX_STS_NO_ERR;
 }
 
 template <class T>
 inline QvxStatus min_max_index(const T* src, int len, int* minIndex, int* maxIndex) {
-  Running<T, Less> lo;
-  Running<T, Greater> hi;
-  scan<T>(len, [&](int i) { return src[i]; }, lo, hi);
-  *minIndex = lo.at;
-  *maxIndex = hi.at;
+  const Pair<T> e = indexes_of<true, true>(src, len);
+  *minIndex = e.lo.at;
+  *maxIndex = e.hi.at;
   return QVX_STS_NO_ERR;
 }
 

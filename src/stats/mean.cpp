@@ -14,7 +14,7 @@
 
 #include "core/convert.h"
 #include "core/export.h"
-#include "stats/reduce.h"
+#include "stats/lanes.h"
 
 namespace {
 
@@ -57,9 +57,10 @@ inline QvxStatus mean_from(QvxStatus (*sum)(const T*, int, Qvx64f*), const T* sr
 // P is the working precision.  n - 1 is formed exactly (in 64 bits) and rounded once.
 template <class P, class T>
 inline QvxStatus mean_std_dev(const T* src, int len, T* mean, T* stdDev) {
-  const SumAndSquares<P> a = sum_and_squares<P>(src, len);
-  const P m = a.s / static_cast<P>(len);
-  const P v = (a.q - m * a.s) / static_cast<P>(int64_t{len} - 1);
+  P a[2];
+  sum_and_squares(src, len, a);
+  const P m = a[0] / static_cast<P>(len);
+  const P v = (a[1] - m * a[0]) / static_cast<P>(int64_t{len} - 1);
   *mean = store_mean<T>(static_cast<double>(m));
   *stdDev = store_dev<T>(std::sqrt(static_cast<double>(v)));
   return QVX_STS_NO_ERR;
@@ -75,16 +76,16 @@ QVX_DEFINE(QvxStatus, Vector_Mean_16U, (const Qvx16u* src, int len, Qvx16u* mean
   return mean_from(__qvx_Vector_SumAbs_16U, src, len, mean);
 }
 QVX_DEFINE(QvxStatus, Vector_Mean_16S, (const Qvx16s* src, int len, Qvx16s* mean)) {
-  return mean_of(sum_of(Value(), src, len), len, mean);
+  return mean_of(sum_of(Value(), len, src), len, mean);
 }
 QVX_DEFINE(QvxStatus, Vector_Mean_32S, (const Qvx32s* src, int len, Qvx32s* mean)) {
-  return mean_of(sum_of(Value(), src, len), len, mean);
+  return mean_of(sum_of(Value(), len, src), len, mean);
 }
 QVX_DEFINE(QvxStatus, Vector_Mean_32F, (const Qvx32f* src, int len, Qvx32f* mean)) {
-  return mean_of(sum_of(Value(), src, len), len, mean);
+  return mean_of(sum_of(Value(), len, src), len, mean);
 }
 QVX_DEFINE(QvxStatus, Vector_Mean_64F, (const Qvx64f* src, int len, Qvx64f* mean)) {
-  return mean_of(sum_of(Value(), src, len), len, mean);
+  return mean_of(sum_of(Value(), len, src), len, mean);
 }
 
 // ---- MeanStdDev: working precision per member ----

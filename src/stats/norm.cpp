@@ -4,7 +4,7 @@
 #include <cmath>
 
 #include "core/export.h"
-#include "stats/reduce.h"
+#include "stats/lanes.h"
 
 namespace {
 
@@ -18,11 +18,11 @@ inline QvxStatus root(double s, int len, Qvx64f* norm) {
 
 template <class T>
 inline QvxStatus norm_of(const T* src, int len, Qvx64f* result) {
-  return root(sum_of(Square(), src, len), len, result);
+  return root(sum_of(Square(), len, src), len, result);
 }
 template <class T>
 inline QvxStatus norm_diff_of(const T* src1, const T* src2, int len, Qvx64f* result) {
-  return root(sum_of(SquareDiff(), src1, src2, len), len, result);
+  return root(sum_of(SquareDiff(), len, src1, src2), len, result);
 }
 
 }  // namespace

@@ -1,7 +1,8 @@
 // Sums, sums of magnitudes, sums of absolute differences and dot products: one double,
-// the terms of reduce.h added in index order from +0.0.
+// the terms of reduce.h added in index order from +0.0 (exact integer lanes where lanes.h
+// has them, the sequential loop otherwise).
 #include "core/export.h"
-#include "stats/reduce.h"
+#include "stats/lanes.h"
 
 namespace {
 
@@ -9,12 +10,12 @@ using namespace qvx::stats;
 
 template <class Term, class T>
 inline QvxStatus reduce(Term t, const T* src, int len, Qvx64f* result) {
-  *result = sum_of(t, src, len);
+  *result = sum_of(t, len, src);
   return QVX_STS_NO_ERR;
 }
 template <class Term, class T>
 inline QvxStatus reduce(Term t, const T* src1, const T* src2, int len, Qvx64f* result) {
-  *result = sum_of(t, src1, src2, len);
+  *result = sum_of(t, len, src1, src2);
   return QVX_STS_NO_ERR;
 }
 

@@ -78,6 +78,8 @@ void check(const char* name, MeanFn<T> mean, PairFn<T> pair, MeanFn<T> dev) {
     qvxt::fill_random(v.data(), n, rng);
     sets.push_back(v);
     sets.push_back(st::from_pool<T>(rng, n, 30));
+    // The lowest value throughout (for 16S: squares of 2^30, in pairs of 2^31).
+    sets.push_back(std::vector<T>(n, std::numeric_limits<T>::lowest()));
     // Values close together: the deviation is a small difference of large sums.
     const T base = qvxt::random_value<T>(rng);
     for (T& x : v) x = static_cast<T>(base + static_cast<T>(rng() % 3));

@@ -262,6 +262,32 @@ TEST(Sums, LiteralCases) {
   for (const auto& c : cases) EXPECT_TRUE(agree(c.got, c.want)) << c.what;
 }
 
+// madd sums the products of two 16-bit lanes; (-32768)^2 twice is 2^31, one past the
+// 32-bit range.  Such pairs at every position, amid others.
+TEST(Sums, TwoLargest16BitProductsInOnePair) {
+  Rng rng(32768);
+  for (int pattern = 0; pattern < 3; ++pattern) {
+    std::vector<Qvx16s> a(300, -32768), b(300, -32768);
+    for (size_t i = 0; i < a.size(); ++i) {
+      if (pattern == 1 && i % 3 == 2) a[i] = static_cast<Qvx16s>(rng());
+      if (pattern == 2 && rng() % 4 == 0) b[i] = 32767;
+    }
+    std::vector<Qvx16s> bb(b.size() + 32);
+    st::at_every_offset(a, true, [&](const Qvx16s* p, int len, size_t off) {
+      Qvx16s* q = bb.data() + (off * 7) % 32;
+      std::copy(b.begin(), b.end(), q);
+      double dot = kNan, norm = kNan;
+      qvx_Vector_DotProd_16S(p, q, len, &dot);
+      qvx_Vector_Norm_16S(q, len, &norm);
+      ASSERT_TRUE(agree(dot, sequential<double>(len, [&](int i) { return product(p[i], q[i]); })))
+          << "DotProd_16S len " << len << " offset " << off << " pattern " << pattern;
+      ASSERT_TRUE(agree(norm, finish(sequential<double>(len, [&](int i) { return square(q[i]); }),
+                                     len, true)))
+          << "Norm_16S len " << len << " offset " << off << " pattern " << pattern;
+    });
+  }
+}
+
 // ---- the exact integer range -----------------------------------------------------------------
 
 using i128 = __int128;
