@@ -24,7 +24,6 @@
 #include "core/loops.h"
 #include "core/simd.h"
 #include "qvx_vector.h"
-#include "stats/reduce.h"
 
 namespace qvx {
 namespace stats {
@@ -116,7 +115,7 @@ inline void lane_extremes(int len, VValue vvalue, Value value, Pair<R>& e) {
     if (len >= Step) {
       // Two registers per register of a step, for the latency of the comparisons.
       Vec<L> lo[2][K], hi[2][K];
-      const Vec<L> lo0 = broadcast(Less::identity<L>()), hi0 = broadcast(Greater::identity<L>());
+      const Vec<L> lo0 = simd::splat(Less::identity<L>()), hi0 = simd::splat(Greater::identity<L>());
       for (int k = 0; k < K; ++k) {
         lo[0][k] = lo[1][k] = lo0;
         hi[0][k] = hi[1][k] = hi0;
@@ -172,7 +171,7 @@ template <class R, class VValue, class Value>
 inline int first_equal(int from, int to, R x, VValue vvalue, Value value) {
   constexpr int W = simd::kLanes<R>;
   int i = from;
-  const Vec<R> xv = broadcast(x);
+  const Vec<R> xv = simd::splat(x);
   for (; to - i >= W; i += W) {
     const uint64_t hit = simd::byte_signs(vvalue(i) == xv);
     if (hit != 0) return i + __builtin_ctzll(hit) / static_cast<int>(sizeof(R));
@@ -187,7 +186,7 @@ template <bool kLo, bool kHi, class R, class VValue, class Value>
 inline void chunk_extremes(int len, VValue vvalue, Value value, ChunkPair<R>& e) {
   constexpr int W = simd::kLanes<R>;
   constexpr int C = kChunkRegs * W;
-  const Vec<R> lo0 = broadcast(Less::start<R>()), hi0 = broadcast(Greater::start<R>());
+  const Vec<R> lo0 = simd::splat(Less::start<R>()), hi0 = simd::splat(Greater::start<R>());
   for (int c = 0, end; c < len; c = end) {
     end = len - c > C ? c + C : len;
     Vec<R> lo[4], hi[4];

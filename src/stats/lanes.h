@@ -48,7 +48,7 @@ inline Vec<uint16_t> abs_diff(Vec<int16_t> a, Vec<int16_t> b) {
 }
 
 // Adjacent 16-bit lanes summed in pairs into 32-bit lanes.
-inline Vec<int32_t> pairs(Vec<int16_t> x) { return simd::madd(x, broadcast<int16_t>(1)); }
+inline Vec<int32_t> pairs(Vec<int16_t> x) { return simd::madd(x, simd::splat<int16_t>(1)); }
 // Of magnitudes: -32768 counts 32768.
 inline Vec<int32_t> magnitude_pairs(Vec<int16_t> x) {
   return simd::madd(x, (x >> 15) | int16_t{1});
@@ -190,8 +190,8 @@ inline DoubleLanes<N, F> double_lanes(F f) {
 
 // The two halves of a register of 32-bit elements as doubles.
 inline void halves(Vec<int32_t> v, Vec<double>& lo, Vec<double>& hi) {
-  lo = simd::to_double(simd::lo_half(v));
-  hi = simd::to_double(simd::hi_half(v));
+  lo = simd::to_double_lo(v);
+  hi = simd::to_double_hi(v);
 }
 
 // ---- which kernel for which term and element type ----------------------------------------

@@ -32,15 +32,6 @@ namespace stats {
 
 using simd::Vec;
 
-// x in every lane, bit for bit, as one broadcast (the lane-by-lane simd::splat is left to
-// the compiler, which builds it in memory when it does not vectorise).
-template <class T>
-inline Vec<T> broadcast(T x) {
-  simd::uint_t<T> bits;
-  __builtin_memcpy(&bits, &x, sizeof bits);
-  return simd::as<T>(simd::zero<simd::uint_t<T>>() + bits);
-}
-
 // ---- the terms -----------------------------------------------------------------------------
 //
 // Functions of the element (or of the pair of elements) converted to the working precision
@@ -96,7 +87,7 @@ inline Vec<double> doubles(const T* p) {
   if constexpr (std::is_same<T, double>::value) {
     return simd::load(p);
   } else {
-    return simd::to_double(simd::load_half(p));
+    return simd::load_widen<double>(p);
   }
 }
 
