@@ -24,6 +24,7 @@
 #include "core/loops.h"
 #include "core/simd.h"
 #include "qvx_vector.h"
+#include "stats/reduce.h"
 
 namespace qvx {
 namespace stats {
@@ -92,6 +93,10 @@ struct Running {
   }
 };
 
+// Register minimum and maximum, for folding lanes (NaN never reaches a lane).
+const auto kMin = [](auto a, auto b) { return simd::vmin(a, b); };
+const auto kMax = [](auto a, auto b) { return simd::vmax(a, b); };
+
 // Which running extremes a pass keeps: the minimum, the maximum, or both.
 template <class R>
 struct Pair {
@@ -136,8 +141,8 @@ inline void lane_extremes(int len, VValue vvalue, Value value, Pair<R>& e) {
         l = simd::vmin(l, simd::vmin(lo[0][k], lo[1][k]));
         h = simd::vmax(h, simd::vmax(hi[0][k], hi[1][k]));
       }
-      if constexpr (kLo) e.lo.see(static_cast<R>(simd::fold(l, [](L x, L y) { return simd::vmin(x, y); })), 0);
-      if constexpr (kHi) e.hi.see(static_cast<R>(simd::fold(h, [](L x, L y) { return simd::vmax(x, y); })), 0);
+      if constexpr (kLo) e.lo.see(static_cast<R>(fold_lanes(l, kMin)), 0);
+      if constexpr (kHi) e.hi.see(static_cast<R>(fold_lanes(h, kMax)), 0);
     }
   }
   for (; i < len; ++i) {
@@ -203,8 +208,7 @@ inline void chunk_extremes(int len, VValue vvalue, Value value, ChunkPair<R>& e)
       for (int k = 0; k < 4; ++k) see(k, vvalue(i + k * W));
     for (; end - i >= W; i += W) see(0, vvalue(i));
     if constexpr (kLo) {
-      R m = simd::fold(simd::vmin(simd::vmin(lo[0], lo[1]), simd::vmin(lo[2], lo[3])),
-                       [](R x, R y) { return simd::vmin(x, y); });
+      R m = fold_lanes(simd::vmin(simd::vmin(lo[0], lo[1]), simd::vmin(lo[2], lo[3])), kMin);
       for (int k = i; k < end; ++k) m = simd::vmin(value(k), m);
       if (m < e.lo.best) {
         e.lo.best = m;
@@ -212,8 +216,7 @@ inline void chunk_extremes(int len, VValue vvalue, Value value, ChunkPair<R>& e)
       }
     }
     if constexpr (kHi) {
-      R m = simd::fold(simd::vmax(simd::vmax(hi[0], hi[1]), simd::vmax(hi[2], hi[3])),
-                       [](R x, R y) { return simd::vmax(x, y); });
+      R m = fold_lanes(simd::vmax(simd::vmax(hi[0], hi[1]), simd::vmax(hi[2], hi[3])), kMax);
       for (int k = i; k < end; ++k) m = simd::vmax(value(k), m);
       if (m > e.hi.best) {
         e.hi.best = m;

@@ -23,16 +23,12 @@ using simd::kLanes;
 using simd::load;
 using simd::Vec;
 
-inline int64_t total(Vec<int64_t> v) {
-  return simd::fold(v, [](int64_t a, int64_t b) { return a + b; });
-}
-inline int64_t total(Vec<uint64_t> v) {
-  return static_cast<int64_t>(simd::fold(v, [](uint64_t a, uint64_t b) { return a + b; }));
-}
+const auto plus = [](auto a, auto b) { return a + b; };
+inline int64_t total(Vec<int64_t> v) { return fold_lanes(v, plus); }
+inline int64_t total(Vec<uint64_t> v) { return static_cast<int64_t>(fold_lanes(v, plus)); }
 inline int64_t total(Vec<int32_t> v) { return total(simd::widen_lo(v) + simd::widen_hi(v)); }
-inline double total(Vec<double> v) {
-  return simd::fold(v, [](double a, double b) { return a + b; });
-}
+// Exact sums only (every partial sum an integer below 2^53): the order does not matter.
+inline double total(Vec<double> v) { return fold_lanes(v, plus); }
 
 // ---- terms of narrow lanes -------------------------------------------------------------------
 

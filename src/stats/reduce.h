@@ -22,6 +22,7 @@
 #include <cmath>
 #include <limits>
 #include <type_traits>
+#include <utility>
 
 #include "core/loops.h"
 #include "core/simd.h"
@@ -31,6 +32,33 @@ namespace qvx {
 namespace stats {
 
 using simd::Vec;
+
+// ---- folding the lanes of a register -------------------------------------------------------
+
+namespace detail {
+// Lane i takes lane i + H (wrapping), for every lane.
+template <int H, class V, size_t... I>
+inline V rotate_down(V v, std::index_sequence<I...>) {
+  return __builtin_shufflevector(v, v, ((I + H) % sizeof...(I))...);
+}
+template <int N, class V, class Op>
+inline V fold_steps(V v, Op op) {
+  if constexpr (N == 1) {
+    return v;
+  } else {
+    constexpr int kLanesOfV = static_cast<int>(sizeof(V) / sizeof(v[0]));
+    return fold_steps<N / 2>(op(v, rotate_down<N / 2>(v, std::make_index_sequence<kLanesOfV>())), op);
+  }
+}
+}  // namespace detail
+
+// The lanes of v folded with op, a register operation, halving the span each step; the
+// order is fixed, so only for operations whose result does not depend on it (integer sums
+// and extremes, exact sums).
+template <class V, class Op>
+inline simd::lane_t<V> fold_lanes(V v, Op op) {
+  return detail::fold_steps<static_cast<int>(sizeof(V) / sizeof(v[0]))>(v, op)[0];
+}
 
 // ---- the terms -----------------------------------------------------------------------------
 //
