@@ -64,7 +64,9 @@ void expect_call(const std::vector<Seen>& seen, const std::string& name, const v
   ASSERT_EQ(seen.size(), 1u) << name;
   EXPECT_EQ(seen[0].name, name);
   EXPECT_EQ(seen[0].src, src) << name;
-  if (dst != nullptr) EXPECT_EQ(seen[0].dst, dst) << name;
+  if (dst != nullptr) {
+    EXPECT_EQ(seen[0].dst, dst) << name;
+  }
   EXPECT_EQ(seen[0].len, len) << name;
 }
 
