@@ -561,12 +561,231 @@ QVX_API QvxStatus qvx_Vector_TypeConvertShift_32F_64F(const Qvx32f* src, Qvx64f*
 QVX_API QvxStatus qvx_Vector_TypeConvertShift_64F_32F(const Qvx64f* src, Qvx32f* dst, int len, int scaleFactor);
 
 /* ---- sums and dot products ---- */
+/*
+ * One double-precision result from one vector or two, the term of each element added in
+ * index order into one double accumulator that starts at +0.0:
+ *   Sum         x                     (no 16U member: SumAbs_16U gives the same value)
+ *   SumAbs      |x|
+ *   SumAbsDiff  |a - b|
+ *   DotProd     a * b
+ * Each element is first converted to double (exactly) and the term is formed in double:
+ * |x| clears the sign of the converted value (SumAbs_16S of -32768 is 32768.0), the
+ * difference of two 32F elements is rounded once to double, never to single precision, and
+ * a 32S product beyond 2^53 is rounded to double before it is added.  Every addition is
+ * rounded by itself, one term at a time, never regrouped into partial sums: the result is
+ * bit for bit that of the plain loop  s = +0.0; for (i = 0; i < len; ++i) s = s + term(i);
+ * so an integer sum is exact while every partial sum stays below 2^53 in magnitude, and
+ * Sum_64F of {1e16, 1, -1e16} is 0.0 while that of {1e16, -1e16, 1} is 1.0.  NaN and
+ * infinite elements propagate by the IEEE 754 rules.  Sum_8U calls SumAbs_8U.
+ * len < 1: the result is +0.0 and the sources are not read.  The result is written for
+ * every len; it must not overlap a source.
+ */
+QVX_API QvxStatus qvx_Vector_Sum_8U(const Qvx8u* src, int len, Qvx64f* sum);
+QVX_API QvxStatus qvx_Vector_Sum_16S(const Qvx16s* src, int len, Qvx64f* sum);
+QVX_API QvxStatus qvx_Vector_Sum_32S(const Qvx32s* src, int len, Qvx64f* sum);
+QVX_API QvxStatus qvx_Vector_Sum_32F(const Qvx32f* src, int len, Qvx64f* sum);
+QVX_API QvxStatus qvx_Vector_Sum_64F(const Qvx64f* src, int len, Qvx64f* sum);
+
+QVX_API QvxStatus qvx_Vector_SumAbs_8U(const Qvx8u* src, int len, Qvx64f* sum);
+QVX_API QvxStatus qvx_Vector_SumAbs_16U(const Qvx16u* src, int len, Qvx64f* sum);
+QVX_API QvxStatus qvx_Vector_SumAbs_16S(const Qvx16s* src, int len, Qvx64f* sum);
+QVX_API QvxStatus qvx_Vector_SumAbs_32S(const Qvx32s* src, int len, Qvx64f* sum);
+QVX_API QvxStatus qvx_Vector_SumAbs_32F(const Qvx32f* src, int len, Qvx64f* sum);
+QVX_API QvxStatus qvx_Vector_SumAbs_64F(const Qvx64f* src, int len, Qvx64f* sum);
+
+QVX_API QvxStatus qvx_Vector_SumAbsDiff_8U(const Qvx8u* src1, const Qvx8u* src2, int len,
+                                           Qvx64f* sum);
+QVX_API QvxStatus qvx_Vector_SumAbsDiff_16U(const Qvx16u* src1, const Qvx16u* src2, int len,
+                                            Qvx64f* sum);
+QVX_API QvxStatus qvx_Vector_SumAbsDiff_16S(const Qvx16s* src1, const Qvx16s* src2, int len,
+                                            Qvx64f* sum);
+QVX_API QvxStatus qvx_Vector_SumAbsDiff_32S(const Qvx32s* src1, const Qvx32s* src2, int len,
+                                            Qvx64f* sum);
+QVX_API QvxStatus qvx_Vector_SumAbsDiff_32F(const Qvx32f* src1, const Qvx32f* src2, int len,
+                                            Qvx64f* sum);
+QVX_API QvxStatus qvx_Vector_SumAbsDiff_64F(const Qvx64f* src1, const Qvx64f* src2, int len,
+                                            Qvx64f* sum);
+
+QVX_API QvxStatus qvx_Vector_DotProd_8U(const Qvx8u* src1, const Qvx8u* src2, int len,
+                                        Qvx64f* dotProd);
+QVX_API QvxStatus qvx_Vector_DotProd_16U(const Qvx16u* src1, const Qvx16u* src2, int len,
+                                         Qvx64f* dotProd);
+QVX_API QvxStatus qvx_Vector_DotProd_16S(const Qvx16s* src1, const Qvx16s* src2, int len,
+                                         Qvx64f* dotProd);
+QVX_API QvxStatus qvx_Vector_DotProd_32S(const Qvx32s* src1, const Qvx32s* src2, int len,
+                                         Qvx64f* dotProd);
+QVX_API QvxStatus qvx_Vector_DotProd_32F(const Qvx32f* src1, const Qvx32f* src2, int len,
+                                         Qvx64f* dotProd);
+QVX_API QvxStatus qvx_Vector_DotProd_64F(const Qvx64f* src1, const Qvx64f* src2, int len,
+                                         Qvx64f* dotProd);
 
 /* ---- mean and standard deviation ---- */
+/*
+ * The arithmetic mean and the sample standard deviation, written in the element type of
+ * the source.  With n = len, S the sum of the elements and Q the sum of their squares
+ * (each added in index order from +0.0, S before Q for every element, as the sums above):
+ *   m = S / n                    the mean
+ *   v = (Q - m * S) / (n - 1)    m unrounded; the divisor n - 1 (sample deviation)
+ *   d = sqrt(v)                  in double; a v below zero (from rounding) gives NaN
+ * Working precision: double, except MeanStdDev_8U and StdDev_8U, whose S, Q, m and v are
+ * single precision (v is then widened for the square root).  Both divisions run for every
+ * n, so len 0 gives NaN (0 / 0), len 1 a NaN deviation, and a negative len -0.0 for both.
+ * Stored results:
+ *  - 32F: rounded to single precision; 64F: as computed.
+ *  - Integer types: truncated toward zero.  A NaN, or a mean outside the signed 32-bit
+ *    range, stores -2147483648 into 32S and 0 into 8U, 16U and 16S (so len 0 gives 0, or
+ *    -2147483648 for 32S, and StdDev of one element gives 0, or -2147483648 for 32S).
+ *    A deviation too large for its type (16S data spanning more than about half the 16-bit
+ *    range, 32S likewise) is saturated to the type's maximum.
+ * Mean_8U and Mean_16U take S from SumAbs_8U and SumAbs_16U; StdDev calls MeanStdDev of
+ * its type with a private mean.  len < 1 reads nothing.  Both results are written for every
+ * len; they must not overlap a source or each other.
+ */
+QVX_API QvxStatus qvx_Vector_Mean_8U(const Qvx8u* src, int len, Qvx8u* mean);
+QVX_API QvxStatus qvx_Vector_Mean_16U(const Qvx16u* src, int len, Qvx16u* mean);
+QVX_API QvxStatus qvx_Vector_Mean_16S(const Qvx16s* src, int len, Qvx16s* mean);
+QVX_API QvxStatus qvx_Vector_Mean_32S(const Qvx32s* src, int len, Qvx32s* mean);
+QVX_API QvxStatus qvx_Vector_Mean_32F(const Qvx32f* src, int len, Qvx32f* mean);
+QVX_API QvxStatus qvx_Vector_Mean_64F(const Qvx64f* src, int len, Qvx64f* mean);
+
+QVX_API QvxStatus qvx_Vector_MeanStdDev_8U(const Qvx8u* src, int len, Qvx8u* mean, Qvx8u* stdDev);
+QVX_API QvxStatus qvx_Vector_MeanStdDev_16U(const Qvx16u* src, int len, Qvx16u* mean,
+                                            Qvx16u* stdDev);
+QVX_API QvxStatus qvx_Vector_MeanStdDev_16S(const Qvx16s* src, int len, Qvx16s* mean,
+                                            Qvx16s* stdDev);
+QVX_API QvxStatus qvx_Vector_MeanStdDev_32S(const Qvx32s* src, int len, Qvx32s* mean,
+                                            Qvx32s* stdDev);
+QVX_API QvxStatus qvx_Vector_MeanStdDev_32F(const Qvx32f* src, int len, Qvx32f* mean,
+                                            Qvx32f* stdDev);
+QVX_API QvxStatus qvx_Vector_MeanStdDev_64F(const Qvx64f* src, int len, Qvx64f* mean,
+                                            Qvx64f* stdDev);
+
+QVX_API QvxStatus qvx_Vector_StdDev_8U(const Qvx8u* src, int len, Qvx8u* stdDev);
+QVX_API QvxStatus qvx_Vector_StdDev_16U(const Qvx16u* src, int len, Qvx16u* stdDev);
+QVX_API QvxStatus qvx_Vector_StdDev_16S(const Qvx16s* src, int len, Qvx16s* stdDev);
+QVX_API QvxStatus qvx_Vector_StdDev_32S(const Qvx32s* src, int len, Qvx32s* stdDev);
+QVX_API QvxStatus qvx_Vector_StdDev_32F(const Qvx32f* src, int len, Qvx32f* stdDev);
+QVX_API QvxStatus qvx_Vector_StdDev_64F(const Qvx64f* src, int len, Qvx64f* stdDev);
 
 /* ---- norms ---- */
+/*
+ * Norm: sqrt(sum of x * x); NormDiff: sqrt(sum of d * d) with d = src1[i] - src2[i].
+ * Each element is converted to double (exactly), the difference and the square are formed
+ * in double (NormDiff_16U of {0} and {65535} is 65535.0), and the squares are added in
+ * index order from +0.0, one rounding per addition, as the sums above; the square root is
+ * correctly rounded.  No scaling against overflow: a sum of squares beyond the double
+ * range gives +infinity (Norm_64F of {1e200, 1e200}).  NaN elements give NaN.
+ * len < 1: the result is +0.0 and the sources are not read.  The result is written for
+ * every len; it must not overlap a source.
+ */
+QVX_API QvxStatus qvx_Vector_Norm_8U(const Qvx8u* src, int len, Qvx64f* norm);
+QVX_API QvxStatus qvx_Vector_Norm_16U(const Qvx16u* src, int len, Qvx64f* norm);
+QVX_API QvxStatus qvx_Vector_Norm_16S(const Qvx16s* src, int len, Qvx64f* norm);
+QVX_API QvxStatus qvx_Vector_Norm_32S(const Qvx32s* src, int len, Qvx64f* norm);
+QVX_API QvxStatus qvx_Vector_Norm_32F(const Qvx32f* src, int len, Qvx64f* norm);
+QVX_API QvxStatus qvx_Vector_Norm_64F(const Qvx64f* src, int len, Qvx64f* norm);
+
+QVX_API QvxStatus qvx_Vector_NormDiff_8U(const Qvx8u* src1, const Qvx8u* src2, int len,
+                                         Qvx64f* norm);
+QVX_API QvxStatus qvx_Vector_NormDiff_16U(const Qvx16u* src1, const Qvx16u* src2, int len,
+                                          Qvx64f* norm);
+QVX_API QvxStatus qvx_Vector_NormDiff_16S(const Qvx16s* src1, const Qvx16s* src2, int len,
+                                          Qvx64f* norm);
+QVX_API QvxStatus qvx_Vector_NormDiff_32S(const Qvx32s* src1, const Qvx32s* src2, int len,
+                                          Qvx64f* norm);
+QVX_API QvxStatus qvx_Vector_NormDiff_32F(const Qvx32f* src1, const Qvx32f* src2, int len,
+                                          Qvx64f* norm);
+QVX_API QvxStatus qvx_Vector_NormDiff_64F(const Qvx64f* src1, const Qvx64f* src2, int len,
+                                          Qvx64f* norm);
 
 /* ---- extremes and their indexes ---- */
+/*
+ * Max, Min, MinMax: the largest and smallest element.  MinMaxDiff: the smallest and
+ * largest of src1[i] - src2[i], formed as
+ *   8U, 16S    in 32-bit integers, exactly
+ *   16U        the same function as 16S, one address: elements are read as signed 16-bit
+ *              values (65535 counts as -1, 40000 as -25536)
+ *   32S        32-bit two's-complement subtraction, wrapping (2147483647 - (-1) is
+ *              -2147483648)
+ *   32F, 64F   in the element's precision (32F: rounded to single precision)
+ * and reported as Qvx32s for the integer members.  MaxIndex, MinIndex, MinMaxIndex: the
+ * index (from 0) of the first largest and first smallest element.
+ * One pass in index order: a running maximum starts at the lowest value of its result type
+ * and is replaced by an element only when the element is strictly greater; a running
+ * minimum mirrors it from the highest value.  Start values (also the results of an empty
+ * vector):
+ *                 8U   16U        16S          32S            32F              64F
+ *   maximum        0     0     -32768  -2147483648   -3.4028235e38   -1.7976931348623157e308
+ *   minimum      255 65535      32767   2147483647    3.4028235e38    1.7976931348623157e308
+ * (the 32S column holds for every integer MinMaxDiff).  Hence: ties keep the earliest
+ * element, so an index is the first position of the extreme and of -0.0 and +0.0 the one
+ * that comes first is reported; NaN is never selected (a vector of NaNs gives the start
+ * values and index 0); a floating maximum that meets only -infinity keeps its finite start
+ * value (Max_32F of {-inf} is -3.4028235e38), and likewise a minimum meeting only
+ * +infinity.  The index results are 0 when nothing replaced the start value.
+ * Every result is written for every len; len < 1 gives the start values and index 0 and
+ * reads nothing.  Result cells must not overlap a source or each other.
+ */
+QVX_API QvxStatus qvx_Vector_Max_8U(const Qvx8u* src, int len, Qvx8u* max);
+QVX_API QvxStatus qvx_Vector_Max_16U(const Qvx16u* src, int len, Qvx16u* max);
+QVX_API QvxStatus qvx_Vector_Max_16S(const Qvx16s* src, int len, Qvx16s* max);
+QVX_API QvxStatus qvx_Vector_Max_32S(const Qvx32s* src, int len, Qvx32s* max);
+QVX_API QvxStatus qvx_Vector_Max_32F(const Qvx32f* src, int len, Qvx32f* max);
+QVX_API QvxStatus qvx_Vector_Max_64F(const Qvx64f* src, int len, Qvx64f* max);
+
+QVX_API QvxStatus qvx_Vector_Min_8U(const Qvx8u* src, int len, Qvx8u* min);
+QVX_API QvxStatus qvx_Vector_Min_16U(const Qvx16u* src, int len, Qvx16u* min);
+QVX_API QvxStatus qvx_Vector_Min_16S(const Qvx16s* src, int len, Qvx16s* min);
+QVX_API QvxStatus qvx_Vector_Min_32S(const Qvx32s* src, int len, Qvx32s* min);
+QVX_API QvxStatus qvx_Vector_Min_32F(const Qvx32f* src, int len, Qvx32f* min);
+QVX_API QvxStatus qvx_Vector_Min_64F(const Qvx64f* src, int len, Qvx64f* min);
+
+QVX_API QvxStatus qvx_Vector_MinMax_8U(const Qvx8u* src, int len, Qvx8u* min, Qvx8u* max);
+QVX_API QvxStatus qvx_Vector_MinMax_16U(const Qvx16u* src, int len, Qvx16u* min, Qvx16u* max);
+QVX_API QvxStatus qvx_Vector_MinMax_16S(const Qvx16s* src, int len, Qvx16s* min, Qvx16s* max);
+QVX_API QvxStatus qvx_Vector_MinMax_32S(const Qvx32s* src, int len, Qvx32s* min, Qvx32s* max);
+QVX_API QvxStatus qvx_Vector_MinMax_32F(const Qvx32f* src, int len, Qvx32f* min, Qvx32f* max);
+QVX_API QvxStatus qvx_Vector_MinMax_64F(const Qvx64f* src, int len, Qvx64f* min, Qvx64f* max);
+
+QVX_API QvxStatus qvx_Vector_MinMaxDiff_8U(const Qvx8u* src1, const Qvx8u* src2, int len,
+                                           Qvx32s* min, Qvx32s* max);
+QVX_API QvxStatus qvx_Vector_MinMaxDiff_16S(const Qvx16s* src1, const Qvx16s* src2, int len,
+                                            Qvx32s* min, Qvx32s* max);
+QVX_API QvxStatus qvx_Vector_MinMaxDiff_16U(const Qvx16u* src1, const Qvx16u* src2, int len,
+                                            Qvx32s* min, Qvx32s* max);
+QVX_API QvxStatus qvx_Vector_MinMaxDiff_32S(const Qvx32s* src1, const Qvx32s* src2, int len,
+                                            Qvx32s* min, Qvx32s* max);
+QVX_API QvxStatus qvx_Vector_MinMaxDiff_32F(const Qvx32f* src1, const Qvx32f* src2, int len,
+                                            Qvx32f* min, Qvx32f* max);
+QVX_API QvxStatus qvx_Vector_MinMaxDiff_64F(const Qvx64f* src1, const Qvx64f* src2, int len,
+                                            Qvx64f* min, Qvx64f* max);
+
+QVX_API QvxStatus qvx_Vector_MaxIndex_8U(const Qvx8u* src, int len, int* maxIndex);
+QVX_API QvxStatus qvx_Vector_MaxIndex_16U(const Qvx16u* src, int len, int* maxIndex);
+QVX_API QvxStatus qvx_Vector_MaxIndex_16S(const Qvx16s* src, int len, int* maxIndex);
+QVX_API QvxStatus qvx_Vector_MaxIndex_32S(const Qvx32s* src, int len, int* maxIndex);
+QVX_API QvxStatus qvx_Vector_MaxIndex_32F(const Qvx32f* src, int len, int* maxIndex);
+QVX_API QvxStatus qvx_Vector_MaxIndex_64F(const Qvx64f* src, int len, int* maxIndex);
+
+QVX_API QvxStatus qvx_Vector_MinIndex_8U(const Qvx8u* src, int len, int* minIndex);
+QVX_API QvxStatus qvx_Vector_MinIndex_16U(const Qvx16u* src, int len, int* minIndex);
+QVX_API QvxStatus qvx_Vector_MinIndex_16S(const Qvx16s* src, int len, int* minIndex);
+QVX_API QvxStatus qvx_Vector_MinIndex_32S(const Qvx32s* src, int len, int* minIndex);
+QVX_API QvxStatus qvx_Vector_MinIndex_32F(const Qvx32f* src, int len, int* minIndex);
+QVX_API QvxStatus qvx_Vector_MinIndex_64F(const Qvx64f* src, int len, int* minIndex);
+
+QVX_API QvxStatus qvx_Vector_MinMaxIndex_8U(const Qvx8u* src, int len, int* minIndex,
+                                            int* maxIndex);
+QVX_API QvxStatus qvx_Vector_MinMaxIndex_16U(const Qvx16u* src, int len, int* minIndex,
+                                             int* maxIndex);
+QVX_API QvxStatus qvx_Vector_MinMaxIndex_16S(const Qvx16s* src, int len, int* minIndex,
+                                             int* maxIndex);
+QVX_API QvxStatus qvx_Vector_MinMaxIndex_32S(const Qvx32s* src, int len, int* minIndex,
+                                             int* maxIndex);
+QVX_API QvxStatus qvx_Vector_MinMaxIndex_32F(const Qvx32f* src, int len, int* minIndex,
+                                             int* maxIndex);
+QVX_API QvxStatus qvx_Vector_MinMaxIndex_64F(const Qvx64f* src, int len, int* minIndex,
+                                             int* maxIndex);
 
 /* ---- thresholds ---- */
 

@@ -15,6 +15,15 @@ namespace qvx {
 inline int32_t cvtt_i32(double v) { return _mm_cvttsd_si32(_mm_set_sd(v)); }
 inline int32_t cvtt_i32(float v) { return _mm_cvttss_si32(_mm_set_ss(v)); }
 
+// The truncating store without saturation into D (8U, 8S, 16U, 16S or 32S): the low bits
+// of the processor's conversion, so that NaN and values outside the signed 32-bit range
+// store the low bits of -2147483648 (0 for the 8- and 16-bit types).
+template <class D>
+inline D wrap_trunc(double t) {
+  static_assert(sizeof(D) <= 4, "integer destinations of at most 32 bits");
+  return static_cast<D>(static_cast<uint32_t>(cvtt_i32(t)));
+}
+
 // Saturating truncation into D (8U, 8S, 16U, 16S or 32S): above the range gives its maximum,
 // below gives its minimum (the comparisons are made in double precision, so a single
 // 2147483648.0 compares above 2147483647), otherwise the value truncated toward zero.  A NaN
@@ -27,7 +36,7 @@ inline D saturate_trunc(double t) {
   const double lo = static_cast<double>(std::numeric_limits<D>::min());
   if (t > hi) return std::numeric_limits<D>::max();
   if (t < lo) return std::numeric_limits<D>::min();
-  return static_cast<D>(static_cast<uint32_t>(cvtt_i32(t)));
+  return wrap_trunc<D>(t);
 }
 
 }  // namespace qvx

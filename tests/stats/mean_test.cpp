@@ -1,0 +1,237 @@
+// Means and standard deviations: every member against the rule written out (sums in index
+// order, m = S / n, v = (Q - m * S) / (n - 1) in the member's working precision, the square
+// root in double, the stores), the literal cases, the values of empty and one-element
+// vectors, the single precision of the 8U deviation, and the saturated deviation of 16S and
+// 32S data.
+#include <gtest/gtest.h>
+#include <limits.h>
+#include <stdint.h>
+
+#include <cmath>
+#include <limits>
+#include <string>
+#include <type_traits>
+#include <vector>
+
+#include "model.h"
+#include "support/guarded.h"
+
+namespace {
+
+using st::Rng;
+using st::agree;
+using st::sequential;
+
+template <class T>
+T garbage() {
+  T v;
+  memset(&v, 0x5A, sizeof v);
+  return v;
+}
+
+// Results of the rule for one vector: P is the working precision of the deviation.
+template <class T>
+struct Want {
+  T mean, mean_of_pair, dev;
+};
+
+template <class T>
+T store(double v, bool deviation) {
+  if constexpr (std::is_integral<T>::value) {
+    // A deviation too large for the type saturates; everything else is the x86 store.
+    if (deviation && v > double(std::numeric_limits<T>::max())) return std::numeric_limits<T>::max();
+    return st::trunc_store<T>(v);
+  } else {
+    return static_cast<T>(v);
+  }
+}
+
+template <class P, class T>
+Want<T> rule(const T* x, int n) {
+  Want<T> w;
+  const double s = sequential<double>(n, [&](int i) { return static_cast<double>(x[i]); });
+  w.mean = store<T>(s / n, false);
+  P S = 0, Q = 0;
+  for (int i = 0; i < n; ++i) {
+    const P v = static_cast<P>(x[i]);
+    S = S + v;
+    Q = Q + v * v;
+  }
+  const P m = S / static_cast<P>(n);
+  const P var = (Q - m * S) / static_cast<P>(static_cast<int64_t>(n) - 1);
+  w.mean_of_pair = store<T>(static_cast<double>(m), false);
+  w.dev = store<T>(std::sqrt(static_cast<double>(var)), true);
+  return w;
+}
+
+template <class T>
+using MeanFn = QvxStatus (*)(const T*, int, T*);
+template <class T>
+using PairFn = QvxStatus (*)(const T*, int, T*, T*);
+
+template <class P, class T>
+void check(const char* name, MeanFn<T> mean, PairFn<T> pair, MeanFn<T> dev) {
+  Rng rng(std::hash<std::string>()(name));
+  std::vector<std::vector<T>> sets;
+  for (size_t n : {70, 1000, 4099}) {
+    std::vector<T> v(n);
+    qvxt::fill_random(v.data(), n, rng);
+    sets.push_back(v);
+    sets.push_back(st::from_pool<T>(rng, n, 30));
+    // The lowest value throughout (for 16S: squares of 2^30, in pairs of 2^31).
+    sets.push_back(std::vector<T>(n, std::numeric_limits<T>::lowest()));
+    // Values close together: the deviation is a small difference of large sums.
+    const T base = qvxt::random_value<T>(rng);
+    for (T& x : v) x = static_cast<T>(base + static_cast<T>(rng() % 3));
+    if constexpr (std::is_floating_point<T>::value) {
+      if (!std::isfinite(base)) continue;
+    }
+    sets.push_back(v);
+  }
+  for (const auto& v : sets)
+    st::at_every_offset(v, v.size() <= 70, [&](const T* p, int len, size_t off) {
+      const Want<T> w = rule<P>(p, len);
+      T m = garbage<T>(), m2 = garbage<T>(), d = garbage<T>(), d2 = garbage<T>();
+      ASSERT_EQ(mean(p, len, &m), 0);
+      ASSERT_EQ(pair(p, len, &m2, &d), 0);
+      ASSERT_EQ(dev(p, len, &d2), 0);
+      const std::string at = std::string(name) + " len " + std::to_string(len) + " offset " +
+                             std::to_string(off);
+      ASSERT_TRUE(agree(m, w.mean)) << "Mean_" << at;
+      ASSERT_TRUE(agree(m2, w.mean_of_pair)) << "MeanStdDev_" << at << " (mean)";
+      ASSERT_TRUE(agree(d, w.dev)) << "MeanStdDev_" << at << " (deviation)";
+      ASSERT_TRUE(agree(d2, w.dev)) << "StdDev_" << at;
+    });
+}
+
+#define MEMBER(P, T) \
+  check<P>(#T, qvx_Vector_Mean_##T, qvx_Vector_MeanStdDev_##T, qvx_Vector_StdDev_##T)
+
+TEST(MeanStdDev, EveryMemberFollowsTheRule) {
+  MEMBER(float, 8U);
+  MEMBER(double, 16U);
+  MEMBER(double, 16S);
+  MEMBER(double, 32S);
+  MEMBER(double, 32F);
+  MEMBER(double, 64F);
+}
+
+// ---- literal cases ---------------------------------------------------------------------------
+
+template <class T>
+std::pair<T, T> mean_dev(PairFn<T> fn, std::vector<T> v) {
+  T m = garbage<T>(), d = garbage<T>();
+  EXPECT_EQ(fn(v.data(), static_cast<int>(v.size()), &m, &d), 0);
+  return {m, d};
+}
+template <class T>
+T mean(MeanFn<T> fn, std::vector<T> v) {
+  T m = garbage<T>();
+  EXPECT_EQ(fn(v.data(), static_cast<int>(v.size()), &m), 0);
+  return m;
+}
+
+TEST(MeanStdDev, LiteralCases) {
+  EXPECT_EQ(mean<Qvx8u>(qvx_Vector_Mean_8U, {1, 2}), 1);     // 1.5 truncated
+  EXPECT_EQ(mean<Qvx16s>(qvx_Vector_Mean_16S, {-3, 0}), -1);  // toward zero, not -2
+  EXPECT_EQ(mean<Qvx16u>(qvx_Vector_Mean_16U, {65535, 65535, 65534}), 65534);
+  EXPECT_EQ(mean<Qvx32s>(qvx_Vector_Mean_32S, {INT32_MIN, INT32_MIN}), INT32_MIN);
+  EXPECT_EQ(mean<Qvx32s>(qvx_Vector_Mean_32S, {INT32_MAX, INT32_MAX, INT32_MAX}), INT32_MAX);
+  // The double quotient rounded to single precision.
+  EXPECT_EQ(mean<Qvx32f>(qvx_Vector_Mean_32F, {1, 2, 2}), static_cast<float>(5.0 / 3.0));
+  // The sum in double: 2^24 + 1 is not a float, the mean 2^24 / 2 + 0.5 is.
+  EXPECT_EQ(mean<Qvx32f>(qvx_Vector_Mean_32F, {16777216.0f, 1.0f}), 8388608.5f);
+
+  const auto d64 = mean_dev<Qvx64f>(qvx_Vector_MeanStdDev_64F, {2, 4, 4, 4, 5, 5, 7, 9});
+  EXPECT_EQ(d64.first, 5.0);
+  EXPECT_EQ(d64.second, std::sqrt(32.0 / 7.0));  // the sample deviation, not 2.0
+  EXPECT_EQ(d64.second, 2.138089935299395);
+  const auto d16 = mean_dev<Qvx16u>(qvx_Vector_MeanStdDev_16U, {1, 2});
+  EXPECT_EQ(d16.first, 1);   // 1.5 truncated ...
+  EXPECT_EQ(d16.second, 0);  // ... but the variance is formed with 1.5: sqrt(0.5) truncated
+
+  // 300 elements of 255: Q in single precision ends at 19507460, not 19507500, so the
+  // variance is negative, the deviation NaN and the stored deviation 0.
+  const auto c8 = mean_dev<Qvx8u>(qvx_Vector_MeanStdDev_8U, std::vector<Qvx8u>(300, 255));
+  EXPECT_EQ(c8.first, 255);
+  EXPECT_EQ(c8.second, 0);
+  const auto c64 = mean_dev<Qvx64f>(qvx_Vector_MeanStdDev_64F, std::vector<Qvx64f>(300, 255));
+  EXPECT_EQ(c64.second, 0.0);
+  // 24 twos and a seven: v = (145 - m * 55) / 24 with m = 2.2.  In single precision m * 55
+  // rounds to 121 and the deviation is 1; in double it is 121.00000000000001 and the
+  // deviation 0.9999999... truncates to 0.
+  std::vector<Qvx8u> twos(24, 2);
+  twos.push_back(7);
+  EXPECT_EQ(mean_dev<Qvx8u>(qvx_Vector_MeanStdDev_8U, twos).second, 1);
+  EXPECT_EQ(mean_dev<Qvx16u>(qvx_Vector_MeanStdDev_16U, {twos.begin(), twos.end()}).second, 0);
+  const auto f = mean_dev<Qvx64f>(qvx_Vector_MeanStdDev_64F, {twos.begin(), twos.end()});
+  EXPECT_EQ(f.second, std::sqrt((145.0 - 2.2 * 55.0) / 24.0));
+  EXPECT_LT(f.second, 1.0);
+
+  // NaN and infinities propagate into both results.
+  const double inf = std::numeric_limits<double>::infinity();
+  const auto ni = mean_dev<Qvx64f>(qvx_Vector_MeanStdDev_64F, {1.0, inf});
+  EXPECT_EQ(ni.first, inf);
+  EXPECT_TRUE(std::isnan(ni.second));
+}
+
+// A deviation beyond the type's range saturates (the largest 16S deviation is about 46341).
+TEST(MeanStdDev, DeviationBeyondTheTypeSaturates) {
+  EXPECT_EQ(mean_dev<Qvx16s>(qvx_Vector_MeanStdDev_16S, {-32768, 32767}).second, 32767);
+  EXPECT_EQ(mean_dev<Qvx16s>(qvx_Vector_MeanStdDev_16S, {-20000, 20000}).second, 28284);
+  EXPECT_EQ(mean_dev<Qvx32s>(qvx_Vector_MeanStdDev_32S, {INT32_MIN, INT32_MAX}).second, INT32_MAX);
+  EXPECT_EQ(mean_dev<Qvx32s>(qvx_Vector_MeanStdDev_32S, {-1000000000, 1000000000}).second,
+            1414213562);
+  Qvx16s d16 = 0;
+  const Qvx16s ends[] = {-32768, 32767, -32768};
+  EXPECT_EQ(qvx_Vector_StdDev_16S(ends, 3, &d16), 0);
+  EXPECT_EQ(d16, 32767);
+}
+
+// Results for len 0, negative len and one element, with the sources on a guard page for
+// len < 1.
+TEST(MeanStdDev, EmptyAndOneElementVectors) {
+  qvxt::Guarded g(0, 0, qvxt::Place::End);
+  const double nan = std::numeric_limits<double>::quiet_NaN();
+#define EMPTY(S, T, zero_mean, zero_dev, neg)                                       \
+  for (int len : {0, -1, -100, INT_MIN}) {                                           \
+    const T* none = g.as<const T>();                                                 \
+    T m = garbage<T>(), m2 = garbage<T>(), d = garbage<T>(), d2 = garbage<T>();      \
+    EXPECT_EQ(qvx_Vector_Mean_##S(none, len, &m), 0);                                \
+    EXPECT_EQ(qvx_Vector_MeanStdDev_##S(none, len, &m2, &d), 0);                     \
+    EXPECT_EQ(qvx_Vector_StdDev_##S(none, len, &d2), 0);                             \
+    const T want = static_cast<T>(len == 0 ? zero_mean : neg);                       \
+    const T want_dev = static_cast<T>(len == 0 ? zero_dev : neg);                    \
+    EXPECT_TRUE(agree(m, want)) << "Mean_" #S " len " << len;                        \
+    EXPECT_TRUE(agree(m2, want)) << "MeanStdDev_" #S " len " << len;                 \
+    EXPECT_TRUE(agree(d, want_dev)) << "MeanStdDev_" #S " len " << len;              \
+    EXPECT_TRUE(agree(d2, want_dev)) << "StdDev_" #S " len " << len;                 \
+  }
+  EMPTY(8U, Qvx8u, 0, 0, 0)
+  EMPTY(16U, Qvx16u, 0, 0, 0)
+  EMPTY(16S, Qvx16s, 0, 0, 0)
+  EMPTY(32S, Qvx32s, INT32_MIN, INT32_MIN, 0)
+  EMPTY(32F, Qvx32f, nan, nan, -0.0)
+  EMPTY(64F, Qvx64f, nan, nan, -0.0)
+#undef EMPTY
+  // One element: the mean is the element, the deviation 0 / 0.
+#define ONE(S, T, x, dev)                                                   \
+  {                                                                         \
+    const T v = x;                                                          \
+    T m = garbage<T>(), d = garbage<T>(), d2 = garbage<T>();                \
+    EXPECT_EQ(qvx_Vector_MeanStdDev_##S(&v, 1, &m, &d), 0);                 \
+    EXPECT_EQ(qvx_Vector_StdDev_##S(&v, 1, &d2), 0);                        \
+    EXPECT_TRUE(agree(m, v)) << #S;                                         \
+    EXPECT_TRUE(agree(d, static_cast<T>(dev))) << #S;                       \
+    EXPECT_TRUE(agree(d2, static_cast<T>(dev))) << #S;                      \
+  }
+  ONE(8U, Qvx8u, 200, 0)
+  ONE(16U, Qvx16u, 65535, 0)
+  ONE(16S, Qvx16s, -32768, 0)
+  ONE(32S, Qvx32s, 123456789, INT32_MIN)
+  ONE(32F, Qvx32f, -2.5f, nan)
+  ONE(64F, Qvx64f, 1e300, nan)
+#undef ONE
+}
+
+}  // namespace
