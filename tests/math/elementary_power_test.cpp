@@ -198,30 +198,6 @@ void literal_cases(QvxStatus (*fn)(const T*, const T*, T*, int)) {
 TEST(ElementaryPower, LiteralCases) {
   literal_cases(qvx_Vector_Pow_32F);
   literal_cases(qvx_Vector_Pow_64F);
-  // Six cases in one vector: the first five take no library call.
-  const float x[] = {kNanF, 1, -8, -0.0f, -0.0f, 0.5f};
-  const float y[] = {0, kNanF, 1.0f / 3.0f, -3, -2, -kInfF};
-  float d[6];
-  qvx_Vector_Pow_32F(x, y, d, 6);
-  EXPECT_EQ(d[0], 1);
-  EXPECT_EQ(d[1], 1);
-  EXPECT_TRUE(isnan(d[2]));
-  EXPECT_EQ(d[3], -kInfF);
-  EXPECT_EQ(d[4], kInfF);
-  EXPECT_EQ(d[5], kInfF);
-  // 2^53 counts as even: pow(2, 2^53) overflows.
-  const double b = -2, p53 = 9007199254740992.0;
-  double r;
-  qvx_Vector_Pow_64F(&b, &p53, &r, 1);
-  EXPECT_EQ(r, kInf);
-  // An infinite constant exponent.
-  const double xs[] = {0.5, 2, -1, kNan};
-  double ds[4];
-  qvx_Vector_PowC_64F(xs, kInf, ds, 4);
-  EXPECT_EQ(ds[0], 0);
-  EXPECT_EQ(ds[1], kInf);
-  EXPECT_EQ(ds[2], 1);
-  EXPECT_TRUE(isnan(ds[3]));
 }
 
 // A zero exponent fills through the Set primitive of the type with 1.0, whatever len is
