@@ -43,7 +43,8 @@ inline cx_t<P> exponential(cx_t<P> z) {
 template <class P>
 inline QvxStatus logarithm(const cx_t<P>* src, cx_t<P>* dst, int len) {
   for (int i = 0; i < len; ++i) {
-    dst[i].re = narrow<P>(log(hypot(static_cast<double>(src[i].im), static_cast<double>(src[i].re))));
+    dst[i].re =
+        narrow<P>(log(hypot(static_cast<double>(src[i].im), static_cast<double>(src[i].re))));
     dst[i].im = phase<P>(src[i].im, src[i].re);
   }
   return QVX_STS_NO_ERR;

@@ -1,7 +1,8 @@
 // Elementary functions of real vectors: inverse and direct trigonometric functions, the
 // exponential, the natural logarithm, the joint sine and cosine, and the square root.
-#include "core/export.h"
 #include "math/elementary.h"
+
+#include "core/export.h"
 
 namespace {
 

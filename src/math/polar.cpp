@@ -28,7 +28,8 @@ inline R magnitude(P x, P y) {
 // 16-bit parts have no negative zero, and atan2(0, 0) is +0: they need no zero rule.
 template <class R, class P>
 inline R angle(P x, P y) {
-  if (std::is_integral<P>::value) return narrow<R>(atan2(static_cast<double>(y), static_cast<double>(x)));
+  if (std::is_integral<P>::value)
+    return narrow<R>(atan2(static_cast<double>(y), static_cast<double>(x)));
   return phase<R>(static_cast<double>(y), static_cast<double>(x));
 }
 

@@ -108,8 +108,7 @@ void check_unary(const std::string& name, QvxStatus (*fn)(const S*, D*, int),
   const int n = static_cast<int>(src.size());
   std::vector<D> got(src.size()), want(src.size()), all(src.size());
   per_element(
-      name, n, [&](int i) { fn(&src[i], &got[i], 1); },
-      [&](int i) { want[i] = model(src[i]); },
+      name, n, [&](int i) { fn(&src[i], &got[i], 1); }, [&](int i) { want[i] = model(src[i]); },
       [&](int i) { return qvxt::same_elements(&got[i], &want[i], 1, nan); },
       [&] {
         fn(src.data(), all.data(), n);

@@ -15,8 +15,8 @@ std::vector<C> cdata(const std::string& name) {
   Rng rng(std::hash<std::string>()(name));
   std::vector<C> v;
   using P = decltype(C{}.re);
-  const P specials[] = {P(0), P(-0.0), P(1), P(-1), std::numeric_limits<P>::max(),
-                        std::numeric_limits<P>::lowest()};
+  const P specials[] = {
+      P(0), P(-0.0), P(1), P(-1), std::numeric_limits<P>::max(), std::numeric_limits<P>::lowest()};
   for (P a : specials)
     for (P b : specials) v.push_back(C{a, b});
   while (v.size() < 3000) v.push_back(qvxt::random_value<C>(rng));
@@ -76,7 +76,8 @@ TEST(Polar, MagnitudePhaseConjugate) {
   check_unary("Conj_64FC", qvx_Vector_Conj_64FC, cdata<C64>("Conj_64FC"), model_conj<C64>);
   // Every imaginary part of 16SC.
   std::vector<C16> all16;
-  for (int y = -32768; y <= 32767; ++y) all16.push_back(C16{static_cast<Qvx16s>(y * 7), static_cast<Qvx16s>(y)});
+  for (int y = -32768; y <= 32767; ++y)
+    all16.push_back(C16{static_cast<Qvx16s>(y * 7), static_cast<Qvx16s>(y)});
   check_unary("Conj_16SC", qvx_Vector_Conj_16SC, all16, [](C16 z) { return model_conj(z); });
 }
 
