@@ -273,6 +273,13 @@ inline Vec<T> join(Half<T> lo, Half<T> hi) {
   return v;
 }
 
+// ---- square roots ----------------------------------------------------------------------
+
+// Correctly rounded, lane by lane, with the scalar instructions' results: -0.0 stays -0.0, a
+// NaN stays that NaN (quieted), a negative lane gives the default NaN.
+inline Vec<float> sqrt(Vec<float> v) { return (Vec<float>)QVX_MM(sqrt_ps)((isa::F32)v); }
+inline Vec<double> sqrt(Vec<double> v) { return (Vec<double>)QVX_MM(sqrt_pd)((isa::F64)v); }
+
 // ---- reordering --------------------------------------------------------------------------
 
 namespace detail {

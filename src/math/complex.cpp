@@ -8,6 +8,7 @@
 
 namespace {
 
+using namespace qvx;
 using namespace qvx::math;
 
 template <class P>
@@ -42,10 +43,11 @@ inline cx_t<P> exponential(cx_t<P> z) {
 // element is read again for the phase, so the destination must not be the source.
 template <class P>
 inline QvxStatus logarithm(const cx_t<P>* src, cx_t<P>* dst, int len) {
-  for (int i = 0; i < len; ++i) {
-    dst[i].re =
-        narrow<P>(log(hypot(static_cast<double>(src[i].im), static_cast<double>(src[i].re))));
-    dst[i].im = phase<P>(src[i].im, src[i].re);
+  const P* s = reinterpret_cast<const P*>(src);
+  P* d = reinterpret_cast<P*>(dst);
+  for (size_t i = 0; i < 2 * static_cast<size_t>(len > 0 ? len : 0); i += 2) {
+    put(d + i, narrow<P>(log(hypot(static_cast<double>(get(s + i + 1)), static_cast<double>(get(s + i))))));
+    put(d + i + 1, phase<P>(get(s + i + 1), get(s + i)));
   }
   return QVX_STS_NO_ERR;
 }

@@ -2,10 +2,15 @@
 // exponential, the natural logarithm, the joint sine and cosine, and the square root.
 #include "math/elementary.h"
 
+#include <errno.h>
+
 #include "core/export.h"
+#include "core/loops.h"
+#include "core/simd.h"
 
 namespace {
 
+using namespace qvx;
 using namespace qvx::math;
 
 // Where a member writes the default NaN without calling the library.  The tests are
@@ -39,9 +44,26 @@ inline QvxStatus real(const T* src, T* dst, int len) {
 template <class T>
 inline QvxStatus sin_cos(const T* src, T* dst_sin, T* dst_cos, int len) {
   for (int i = 0; i < len; ++i) {
-    dst_sin[i] = narrow<T>(sin(static_cast<double>(src[i])));
-    dst_cos[i] = narrow<T>(cos(opaque(static_cast<double>(src[i]))));
+    put(dst_sin + i, narrow<T>(sin(static_cast<double>(get(src + i)))));
+    put(dst_cos + i, narrow<T>(cos(opaque(static_cast<double>(get(src + i))))));
   }
+  return QVX_STS_NO_ERR;
+}
+
+// The square root in the element's own precision (sqrtf, sqrt): the scalar and the packed
+// square-root instructions round alike and give the same NaNs.  The library function also
+// sets errno to EDOM for an element below zero; a block does the same when one of its roots
+// is a NaN from a non-NaN element.  Both comparisons are quiet, so no exception flag is
+// raised beyond the square roots' own.
+template <class T>
+inline QvxStatus square_root(const T* src, T* dst, int len) {
+  const auto elem = [](T x) -> T { return sqrt(x); };
+  const auto block = [](auto v) {
+    const auto r = simd::sqrt(v);
+    if (simd::byte_signs((r != r) & (v == v)) != 0) errno = EDOM;
+    return r;
+  };
+  map(len, Out<T>{dst}, rule(elem, block), In<T>{src});
   return QVX_STS_NO_ERR;
 }
 
@@ -114,11 +136,9 @@ QVX_DEFINE(QvxStatus, Vector_SinCos_64F,
   return sin_cos(src, dstSin, dstCos, len);
 }
 
-// The square root in the element's own precision (sqrtf for single, sqrt for double): both
-// correctly rounded; a negative element gives the library's NaN.
 QVX_DEFINE(QvxStatus, Vector_Sqrt_32F, (const Qvx32f* src, Qvx32f* dst, int len)) {
-  return each(src, dst, len, [](float x) { return sqrtf(x); });
+  return square_root(src, dst, len);
 }
 QVX_DEFINE(QvxStatus, Vector_Sqrt_64F, (const Qvx64f* src, Qvx64f* dst, int len)) {
-  return each(src, dst, len, [](double x) { return sqrt(x); });
+  return square_root(src, dst, len);
 }

@@ -15,6 +15,7 @@
 #include <stdint.h>
 #include <string.h>
 
+#include "core/loops.h"
 #include "qvx_vector.h"
 
 namespace qvx {
@@ -69,24 +70,19 @@ inline R phase(double y, double x) {
   return narrow<R>(atan2(y, x));
 }
 
-// A result stored whole, at any address: a 32F result written in place over a 16SC source
-// is only as aligned as the 16-bit parts.
-template <class D>
-inline void put(D* dst, int i, D v) {
-  memcpy(dst + i, &v, sizeof v);
-}
-
 // dst[i] = f(src[i]) for i = 0 .. len-1; nothing at all for len < 1.  The loops around
-// library calls are plain: the call is the cost.
+// library calls are plain element loops (the call is the cost), with the byte-safe element
+// accesses of the loop driver: a 32F result written in place over a 16SC source is only as
+// aligned as the 16-bit parts.
 template <class S, class D, class F>
 inline QvxStatus each(const S* src, D* dst, int len, F f) {
-  for (int i = 0; i < len; ++i) put(dst, i, f(src[i]));
+  for (int i = 0; i < len; ++i) put(dst + i, f(get(src + i)));
   return QVX_STS_NO_ERR;
 }
 
 template <class S1, class S2, class D, class F>
 inline QvxStatus each2(const S1* a, const S2* b, D* dst, int len, F f) {
-  for (int i = 0; i < len; ++i) dst[i] = f(a[i], b[i]);
+  for (int i = 0; i < len; ++i) put(dst + i, f(get(a + i), get(b + i)));
   return QVX_STS_NO_ERR;
 }
 

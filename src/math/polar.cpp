@@ -13,6 +13,8 @@
 
 #include "core/convert.h"
 #include "core/export.h"
+#include "core/loops.h"
+#include "core/simd.h"
 #include "math/elementary.h"
 
 namespace {
@@ -63,33 +65,114 @@ inline QvxStatus ampl(const C* src, R* dst, int len) {
   return each(src, dst, len, [](C z) { return magnitude<R>(z.re, z.im); });
 }
 template <class C, class R>
-inline QvxStatus ampl_sqr(const C* src, R* dst, int len) {
-  return each(src, dst, len, [](C z) { return squared_magnitude<R>(z.re, z.im); });
-}
-template <class C, class R>
 inline QvxStatus phase_of(const C* src, R* dst, int len) {
   return each(src, dst, len, [](C z) { return angle<R>(z.re, z.im); });
 }
-template <class C>
-inline QvxStatus conj(const C* src, C* dst, int len) {
-  return each(src, dst, len, [](C z) { return conjugate(z); });
+
+// The parts of a complex array as an array of scalars (no member access: a null pointer
+// with len < 1 is merely passed along).
+template <class P, class C>
+inline const P* parts(const C* p) {
+  return reinterpret_cast<const P*>(p);
+}
+template <class P, class C>
+inline P* parts(C* p) {
+  return reinterpret_cast<P*>(p);
+}
+
+// Squared magnitudes on registers: the same IEEE products and sums, lane by lane.  16-bit
+// parts are widened to 32-bit integers and converted to single precision exactly; a register
+// of 16-bit pairs gives two registers of results.
+template <class T>
+inline QvxStatus ampl_sqr(const T* src, T* dst, int len) {
+  map(len, Out<T>{dst}, [](auto z) { return z.re * z.re + z.im * z.im; }, Pairs<T>{src});
+  return QVX_STS_NO_ERR;
+}
+inline QvxStatus ampl_sqr_16sc(const Qvx16s* src, Qvx32f* dst, int len) {
+  constexpr int W = kLanes<int16_t>;
+  const auto elem = [](Cx<Qvx16s> z) { return squared_magnitude<float>(z.re, z.im); };
+  const auto block = [](Cx<Vec<int16_t>> z) {
+    const auto sum = [](Vec<int32_t> re, Vec<int32_t> im) {
+      const Vec<float> x = simd::to_float(re), y = simd::to_float(im);
+      return x * x + y * y;
+    };
+    return Block<float, W>{{sum(simd::widen_lo(z.re), simd::widen_lo(z.im)),
+                            sum(simd::widen_hi(z.re), simd::widen_hi(z.im))}};
+  };
+  map(len, Out<float>{dst}, rule(elem, block), Pairs<int16_t>{src});
+  return QVX_STS_NO_ERR;
+}
+
+// The sign bit of an unsigned integer of T's width.
+template <class U>
+constexpr U kSign = U(1) << (8 * sizeof(U) - 1);
+
+// Conjugates on registers of interleaved parts, with a register holding a mask of the
+// imaginary lanes: the sign bit flipped there (floating point, on the bit patterns), or the
+// saturating negation 0 - y (16-bit).
+template <class U>
+inline QvxStatus conj_bits(const U* src, U* dst, int len) {
+  const auto elem = [](Cx<U> z, Cx<U>) { return Cx<U>{z.re, z.im ^ kSign<U>}; };
+  const auto block = [](Vec<U> z, Vec<U> im_lanes) { return z ^ im_lanes; };
+  map(len, OutParts<U>{dst}, rule(elem, block), Parts<U>{src}, pair_constant<U>(0, kSign<U>));
+  return QVX_STS_NO_ERR;
+}
+inline Vec<int16_t> conj_16sc_block(Vec<int16_t> z, Vec<int16_t> im_lanes) {
+  return simd::select(im_lanes, simd::subs(simd::zero<int16_t>(), z), z);
+}
+inline QvxStatus conj_16sc(const Qvx16s* src, Qvx16s* dst, int len) {
+  const auto elem = [](Cx<Qvx16s> z, Cx<Qvx16s>) {
+    const Qvx16sc c = conjugate(Qvx16sc{z.re, z.im});
+    return Cx<Qvx16s>{c.re, c.im};
+  };
+  map(len, OutParts<Qvx16s>{dst}, rule(elem, conj_16sc_block), Parts<Qvx16s>{src},
+      pair_constant<Qvx16s>(0, -1));
+  return QVX_STS_NO_ERR;
 }
 
 // dst[i] = conjugate of src[len-1-i]: the first results overwrite source elements not yet
-// read, so the destination must not overlap the source.
-template <class C>
-inline QvxStatus conj_flip(const C* src, C* dst, int len) {
-  for (int i = 0; i < len; ++i) dst[i] = conjugate(src[len - 1 - i]);
+// read, so the destination must not overlap the source.  A block of the destination is the
+// mirrored source block with its elements in reverse order, conjugated; U is the unsigned
+// integer holding a part or a whole element, kPer of them to an element.  Arrays that share
+// a byte take the element loop, whose ascending order then defines the result.
+template <class C, class U, int kPer, class Fn>
+inline QvxStatus conj_flip(const C* src, C* dst, int len, Fn conj_reversed) {
+  constexpr int W = kLanes<U> / kPer;
+  const size_t bytes = sizeof(C) * static_cast<size_t>(len > 0 ? len : 0);
+  const U* s = parts<U>(src);
+  U* d = parts<U>(dst);
+  run<W>(
+      len, disjoint(src, bytes, dst, bytes),
+      [&](int i) {
+        const Vec<U> v = simd::load(s + static_cast<size_t>(len - i - W) * kPer);
+        simd::store(d + static_cast<size_t>(i) * kPer, conj_reversed(v));
+      },
+      [&](int i) { put(dst + i, conjugate(get(src + (len - 1 - i)))); });
   return QVX_STS_NO_ERR;
+}
+// 16SC: one element per 32-bit lane.
+inline Vec<uint32_t> conj_reversed_16sc(Vec<uint32_t> v) {
+  const Vec<int16_t> r = simd::as<int16_t>(simd::reverse(v));
+  return simd::as<uint32_t>(conj_16sc_block(r, pair_constant<Qvx16s>(0, -1).b));
+}
+// 32FC: one element per 64-bit lane, the imaginary part in its high half.
+inline Vec<uint64_t> conj_reversed_32fc(Vec<uint64_t> v) {
+  return simd::reverse(v) ^ kSign<uint64_t>;
+}
+// 64FC: two 64-bit lanes per element: the lanes reversed, then each pair swapped back.
+inline Vec<uint64_t> conj_reversed_64fc(Vec<uint64_t> v) {
+  const Vec<uint64_t> r = simd::reverse(v);
+  return simd::zip_lo(simd::odds(r, r), simd::evens(r, r)) ^
+         pair_constant<uint64_t>(0, kSign<uint64_t>).b;
 }
 
 // Interleaved (x, y) pairs into a magnitude and a phase vector.
 template <class P, class R>
 inline QvxStatus to_polar(const P* src, R* magn, R* phase, int len) {
   for (int i = 0; i < len; ++i) {
-    const P x = src[2 * size_t(i)], y = src[2 * size_t(i) + 1];
-    magn[i] = magnitude<R>(x, y);
-    phase[i] = angle<R>(x, y);
+    const P x = get(src + 2 * size_t(i)), y = get(src + 2 * size_t(i) + 1);
+    put(magn + i, magnitude<R>(x, y));
+    put(phase + i, angle<R>(x, y));
   }
   return QVX_STS_NO_ERR;
 }
@@ -99,10 +182,10 @@ inline QvxStatus to_polar(const P* src, R* magn, R* phase, int len) {
 template <class R, class D>
 inline QvxStatus to_cartesian(const R* magn, const R* phase, D* dst, int len) {
   for (int i = 0; i < len; ++i) {
-    const double m = magn[i], p = phase[i];
+    const double m = get(magn + i), p = get(phase + i);
     const double c = cos(p), s = sin(opaque(p));
-    dst[2 * size_t(i)] = narrow<D>(m * c);
-    dst[2 * size_t(i) + 1] = narrow<D>(m * s);
+    put(dst + 2 * size_t(i), narrow<D>(m * c));
+    put(dst + 2 * size_t(i) + 1, narrow<D>(m * s));
   }
   return QVX_STS_NO_ERR;
 }
@@ -111,11 +194,11 @@ inline QvxStatus to_cartesian(const R* magn, const R* phase, D* dst, int len) {
 // toward zero after saturation to [-32768, 32767]; a NaN stores 0.
 inline QvxStatus to_cartesian_16s(const Qvx32f* magn, const Qvx32f* phase, Qvx16s* dst, int len) {
   for (int i = 0; i < len; ++i) {
-    const double m = magn[i];
+    const double m = get(magn + i);
     double s, c;
-    sincos(static_cast<double>(phase[i]), &s, &c);
-    dst[2 * size_t(i)] = saturate_trunc<Qvx16s>(c * m);
-    dst[2 * size_t(i) + 1] = saturate_trunc<Qvx16s>(s * m);
+    sincos(static_cast<double>(get(phase + i)), &s, &c);
+    put(dst + 2 * size_t(i), saturate_trunc<Qvx16s>(c * m));
+    put(dst + 2 * size_t(i) + 1, saturate_trunc<Qvx16s>(s * m));
   }
   return QVX_STS_NO_ERR;
 }
@@ -137,13 +220,13 @@ QVX_DEFINE(QvxStatus, Vector_Ampl_64FC, (const Qvx64fc* src, Qvx64f* dst, int le
   return ampl(src, dst, len);
 }
 QVX_DEFINE(QvxStatus, Vector_AmplSqr_16SC, (const Qvx16sc* src, Qvx32f* dst, int len)) {
-  return ampl_sqr(src, dst, len);
+  return ampl_sqr_16sc(parts<Qvx16s>(src), dst, len);
 }
 QVX_DEFINE(QvxStatus, Vector_AmplSqr_32FC, (const Qvx32fc* src, Qvx32f* dst, int len)) {
-  return ampl_sqr(src, dst, len);
+  return ampl_sqr(parts<Qvx32f>(src), dst, len);
 }
 QVX_DEFINE(QvxStatus, Vector_AmplSqr_64FC, (const Qvx64fc* src, Qvx64f* dst, int len)) {
-  return ampl_sqr(src, dst, len);
+  return ampl_sqr(parts<Qvx64f>(src), dst, len);
 }
 QVX_DEFINE(QvxStatus, Vector_Phase_16SC, (const Qvx16sc* src, Qvx32f* dst, int len)) {
   return phase_of(src, dst, len);
@@ -157,22 +240,26 @@ QVX_DEFINE(QvxStatus, Vector_Phase_64FC, (const Qvx64fc* src, Qvx64f* dst, int l
 
 // ---- conjugates ----
 QVX_DEFINE(QvxStatus, Vector_Conj_16SC, (const Qvx16sc* src, Qvx16sc* dst, int len)) {
-  return conj(src, dst, len);
+  return conj_16sc(parts<Qvx16s>(src), parts<Qvx16s>(dst), len);
 }
 QVX_DEFINE(QvxStatus, Vector_Conj_32FC, (const Qvx32fc* src, Qvx32fc* dst, int len)) {
-  return conj(src, dst, len);
+  return conj_bits(parts<uint32_t>(src), parts<uint32_t>(dst), len);
 }
 QVX_DEFINE(QvxStatus, Vector_Conj_64FC, (const Qvx64fc* src, Qvx64fc* dst, int len)) {
-  return conj(src, dst, len);
+  return conj_bits(parts<uint64_t>(src), parts<uint64_t>(dst), len);
 }
+// Member         bits per lane   lanes per element
+// ConjFlip_16SC  32              1
+// ConjFlip_32FC  64              1
+// ConjFlip_64FC  64              2
 QVX_DEFINE(QvxStatus, Vector_ConjFlip_16SC, (const Qvx16sc* src, Qvx16sc* dst, int len)) {
-  return conj_flip(src, dst, len);
+  return conj_flip<Qvx16sc, uint32_t, 1>(src, dst, len, conj_reversed_16sc);
 }
 QVX_DEFINE(QvxStatus, Vector_ConjFlip_32FC, (const Qvx32fc* src, Qvx32fc* dst, int len)) {
-  return conj_flip(src, dst, len);
+  return conj_flip<Qvx32fc, uint64_t, 1>(src, dst, len, conj_reversed_32fc);
 }
 QVX_DEFINE(QvxStatus, Vector_ConjFlip_64FC, (const Qvx64fc* src, Qvx64fc* dst, int len)) {
-  return conj_flip(src, dst, len);
+  return conj_flip<Qvx64fc, uint64_t, 2>(src, dst, len, conj_reversed_64fc);
 }
 
 // ---- polar form ----

@@ -3,16 +3,28 @@
 // pow is called, in a fixed order; pow itself is called only for the last two cases, so the
 // library's error reporting happens there and nowhere else.
 #include <stdint.h>
+#include <string.h>
 
 #include <limits>
 #include <type_traits>
 
 #include "core/export.h"
+#include "core/loops.h"
+#include "core/simd.h"
 #include "math/elementary.h"
 
 namespace {
 
+using namespace qvx;
 using namespace qvx::math;
+
+// The bit pattern of a value, as the signed integer of its width.
+template <class T>
+inline simd::sint_t<T> bits_of(T v) {
+  simd::sint_t<T> b;
+  memcpy(&b, &v, sizeof b);
+  return b;
+}
 
 // The class of a finite exponent: the sign of a zero base's infinite result and whether a
 // negative base may lose its sign depend on it.
@@ -76,6 +88,34 @@ inline QvxStatus power(const T* base, const T* exponent, T* dst, int len, T even
   });
 }
 
+// PowC with an infinite exponent: 1 for |x| = 1, x + val for a NaN x, otherwise +infinity
+// or +0 by the infinite-exponent rule.  The block selects among the three results, with
+// every test made on the bit patterns (integer comparisons raise no exception flag, where a
+// floating-point |x| < 1 would flag a NaN lane) and the sum formed in the NaN lanes only
+// (elsewhere 0 + val = val, exact): a block raises exactly the flags of its elements.
+template <class T>
+inline QvxStatus infinite_constant(const T* src, T val, T* dst, int len) {
+  using S = simd::sint_t<T>;
+  constexpr S kMagnitude = std::numeric_limits<S>::max();  // every bit but the sign
+  const S inf_bits = bits_of(std::numeric_limits<T>::infinity()), one_bits = bits_of(T(1));
+  const auto elem = [val](T x) {
+    if (fabs(x) == T(1)) return T(1);
+    if (isnan(x)) return x + val;
+    return infinite_exponent(x, val);
+  };
+  const auto block = [=](simd::Vec<T> x) {
+    const simd::Vec<S> mag = simd::as<S>(x) & kMagnitude;
+    const auto nan = mag > inf_bits, one = mag == one_bits;
+    // +infinity where (|x| < 1) equals (val < 0).
+    const auto big = val < T(0) ? mag < one_bits : mag > one_bits;
+    const simd::Vec<T> sum = simd::as<T>(simd::as<S>(x) & nan) + val;
+    const simd::Vec<T> inf_or_zero = simd::as<T>(big & inf_bits);
+    return simd::select(one, simd::splat(T(1)), simd::select(nan, sum, inf_or_zero));
+  };
+  map(len, Out<T>{dst}, rule(elem, block), In<T>{src});
+  return QVX_STS_NO_ERR;
+}
+
 // PowC: a zero exponent fills the destination with 1 through the fill primitive, before
 // len is looked at; otherwise the exponent is classified once and every element follows
 // the cases of its class, which give what Pow gives with every exponent equal to val.
@@ -85,13 +125,7 @@ inline QvxStatus power_const(const T* src, T val, T* dst, int len, T even_from,
   if (val == T(0)) return fill(T(1), dst, len);
   if (len < 1) return QVX_STS_NO_ERR;
   if (isnan(val)) return each(src, dst, len, [val](T x) { return x == T(1) ? T(1) : x + val; });
-  if (isinf(val)) {
-    return each(src, dst, len, [val](T x) {
-      if (fabs(x) == T(1)) return T(1);
-      if (isnan(x)) return x + val;
-      return infinite_exponent(x, val);
-    });
-  }
+  if (isinf(val)) return infinite_constant(src, val, dst, len);
   const Parity c = parity(val, even_from);
   return each(src, dst, len, [val, c](T x) { return finite_exponent(x, val, [c] { return c; }); });
 }

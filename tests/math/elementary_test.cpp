@@ -77,8 +77,8 @@ TEST(ElementaryReal, SinCosAsTwoCalls) {
           auto r = qvxt::same_elements(&gs[i], &ws[i], 1);
           return r ? qvxt::same_elements(&gc[i], &wc[i], 1) : r;
         },
+        [&] { fn(src.data(), as.data(), ac.data(), n); },
         [&] {
-          fn(src.data(), as.data(), ac.data(), n);
           auto r = qvxt::same_elements(as.data(), ws.data(), n);
           if (r) r = qvxt::same_elements(ac.data(), wc.data(), n);
           // dstCos may be the source.
