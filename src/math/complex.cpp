@@ -46,7 +46,9 @@ inline QvxStatus logarithm(const cx_t<P>* src, cx_t<P>* dst, int len) {
   const P* s = reinterpret_cast<const P*>(src);
   P* d = reinterpret_cast<P*>(dst);
   for (size_t i = 0; i < 2 * static_cast<size_t>(len > 0 ? len : 0); i += 2) {
-    put(d + i, narrow<P>(log(hypot(static_cast<double>(get(s + i + 1)), static_cast<double>(get(s + i))))));
+    const double a = get(s + i), b = get(s + i + 1);
+    put(d + i, narrow<P>(log(hypot(b, a))));
+    // The source element read again, after the real part is stored.
     put(d + i + 1, phase<P>(get(s + i + 1), get(s + i)));
   }
   return QVX_STS_NO_ERR;

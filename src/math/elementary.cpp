@@ -3,6 +3,9 @@
 #include "math/elementary.h"
 
 #include <errno.h>
+#include <string.h>
+
+#include <limits>
 
 #include "core/export.h"
 #include "core/loops.h"
@@ -50,17 +53,30 @@ inline QvxStatus sin_cos(const T* src, T* dst_sin, T* dst_cos, int len) {
   return QVX_STS_NO_ERR;
 }
 
+// The sign bit of each lane set where the lane holds a NaN, by integer arithmetic: the bits
+// of infinity minus the bits of |x| are negative exactly for a NaN.  No comparison, so no
+// exception flag and no mask register (materialising one costs dearly on some processors).
+template <class V>
+inline auto nan_signs(V v) {
+  using T = simd::lane_t<V>;
+  using U = simd::uint_t<T>;
+  constexpr U kSign = U(1) << (8 * sizeof(U) - 1);
+  const T inf = std::numeric_limits<T>::infinity();
+  U inf_bits;
+  memcpy(&inf_bits, &inf, sizeof inf_bits);
+  return (inf_bits - (simd::as<U>(v) & ~kSign)) & kSign;
+}
+
 // The square root in the element's own precision (sqrtf, sqrt): the scalar and the packed
 // square-root instructions round alike and give the same NaNs.  The library function also
 // sets errno to EDOM for an element below zero; a block does the same when one of its roots
-// is a NaN from a non-NaN element.  Both comparisons are quiet, so no exception flag is
-// raised beyond the square roots' own.
+// is a NaN from a non-NaN element.
 template <class T>
 inline QvxStatus square_root(const T* src, T* dst, int len) {
   const auto elem = [](T x) -> T { return sqrt(x); };
   const auto block = [](auto v) {
     const auto r = simd::sqrt(v);
-    if (simd::byte_signs((r != r) & (v == v)) != 0) errno = EDOM;
+    if (simd::byte_signs(nan_signs(r) & ~nan_signs(v)) != 0) errno = EDOM;
     return r;
   };
   map(len, Out<T>{dst}, rule(elem, block), In<T>{src});

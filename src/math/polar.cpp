@@ -132,11 +132,12 @@ inline QvxStatus conj_16sc(const Qvx16s* src, Qvx16s* dst, int len) {
 
 // dst[i] = conjugate of src[len-1-i]: the first results overwrite source elements not yet
 // read, so the destination must not overlap the source.  A block of the destination is the
-// mirrored source block with its elements in reverse order, conjugated; U is the unsigned
-// integer holding a part or a whole element, kPer of them to an element.  Arrays that share
-// a byte take the element loop, whose ascending order then defines the result.
+// mirrored source block with its elements in reverse order, conjugated with the register
+// `im_lanes` marking the imaginary parts; U is the unsigned integer holding a part or a
+// whole element, kPer of them to an element.  Arrays that share a byte take the element
+// loop, whose ascending order then defines the result.
 template <class C, class U, int kPer, class Fn>
-inline QvxStatus conj_flip(const C* src, C* dst, int len, Fn conj_reversed) {
+inline QvxStatus conj_flip(const C* src, C* dst, int len, Fn conj_reversed, Vec<U> im_lanes) {
   constexpr int W = kLanes<U> / kPer;
   const size_t bytes = sizeof(C) * static_cast<size_t>(len > 0 ? len : 0);
   const U* s = parts<U>(src);
@@ -145,25 +146,24 @@ inline QvxStatus conj_flip(const C* src, C* dst, int len, Fn conj_reversed) {
       len, disjoint(src, bytes, dst, bytes),
       [&](int i) {
         const Vec<U> v = simd::load(s + static_cast<size_t>(len - i - W) * kPer);
-        simd::store(d + static_cast<size_t>(i) * kPer, conj_reversed(v));
+        simd::store(d + static_cast<size_t>(i) * kPer, conj_reversed(v, im_lanes));
       },
       [&](int i) { put(dst + i, conjugate(get(src + (len - 1 - i)))); });
   return QVX_STS_NO_ERR;
 }
-// 16SC: one element per 32-bit lane.
-inline Vec<uint32_t> conj_reversed_16sc(Vec<uint32_t> v) {
-  const Vec<int16_t> r = simd::as<int16_t>(simd::reverse(v));
-  return simd::as<uint32_t>(conj_16sc_block(r, pair_constant<Qvx16s>(0, -1).b));
+// 16SC: one element per 32-bit lane; the imaginary parts in the high halves.
+inline Vec<uint32_t> conj_reversed_16sc(Vec<uint32_t> v, Vec<uint32_t> im_lanes) {
+  return simd::as<uint32_t>(
+      conj_16sc_block(simd::as<int16_t>(simd::reverse(v)), simd::as<int16_t>(im_lanes)));
 }
 // 32FC: one element per 64-bit lane, the imaginary part in its high half.
-inline Vec<uint64_t> conj_reversed_32fc(Vec<uint64_t> v) {
-  return simd::reverse(v) ^ kSign<uint64_t>;
+inline Vec<uint64_t> conj_reversed_32fc(Vec<uint64_t> v, Vec<uint64_t> im_lanes) {
+  return simd::reverse(v) ^ im_lanes;
 }
 // 64FC: two 64-bit lanes per element: the lanes reversed, then each pair swapped back.
-inline Vec<uint64_t> conj_reversed_64fc(Vec<uint64_t> v) {
+inline Vec<uint64_t> conj_reversed_64fc(Vec<uint64_t> v, Vec<uint64_t> im_lanes) {
   const Vec<uint64_t> r = simd::reverse(v);
-  return simd::zip_lo(simd::odds(r, r), simd::evens(r, r)) ^
-         pair_constant<uint64_t>(0, kSign<uint64_t>).b;
+  return simd::zip_lo(simd::odds(r, r), simd::evens(r, r)) ^ im_lanes;
 }
 
 // Interleaved (x, y) pairs into a magnitude and a phase vector.
@@ -248,18 +248,21 @@ QVX_DEFINE(QvxStatus, Vector_Conj_32FC, (const Qvx32fc* src, Qvx32fc* dst, int l
 QVX_DEFINE(QvxStatus, Vector_Conj_64FC, (const Qvx64fc* src, Qvx64fc* dst, int len)) {
   return conj_bits(parts<uint64_t>(src), parts<uint64_t>(dst), len);
 }
-// Member         bits per lane   lanes per element
-// ConjFlip_16SC  32              1
-// ConjFlip_32FC  64              1
-// ConjFlip_64FC  64              2
+// Member         bits per lane   lanes per element   imaginary parts
+// ConjFlip_16SC  32              1                   high 16 bits of each lane
+// ConjFlip_32FC  64              1                   high 32 bits of each lane
+// ConjFlip_64FC  64              2                   odd lanes
 QVX_DEFINE(QvxStatus, Vector_ConjFlip_16SC, (const Qvx16sc* src, Qvx16sc* dst, int len)) {
-  return conj_flip<Qvx16sc, uint32_t, 1>(src, dst, len, conj_reversed_16sc);
+  return conj_flip<Qvx16sc, uint32_t, 1>(src, dst, len, conj_reversed_16sc,
+                                         simd::splat(uint32_t(0xFFFF0000u)));
 }
 QVX_DEFINE(QvxStatus, Vector_ConjFlip_32FC, (const Qvx32fc* src, Qvx32fc* dst, int len)) {
-  return conj_flip<Qvx32fc, uint64_t, 1>(src, dst, len, conj_reversed_32fc);
+  return conj_flip<Qvx32fc, uint64_t, 1>(src, dst, len, conj_reversed_32fc,
+                                         simd::splat(uint64_t(kSign<uint32_t>) << 32));
 }
 QVX_DEFINE(QvxStatus, Vector_ConjFlip_64FC, (const Qvx64fc* src, Qvx64fc* dst, int len)) {
-  return conj_flip<Qvx64fc, uint64_t, 2>(src, dst, len, conj_reversed_64fc);
+  return conj_flip<Qvx64fc, uint64_t, 2>(src, dst, len, conj_reversed_64fc,
+                                         pair_constant<uint64_t>(0, kSign<uint64_t>).b);
 }
 
 // ---- polar form ----

@@ -3,7 +3,6 @@
 // pow is called, in a fixed order; pow itself is called only for the last two cases, so the
 // library's error reporting happens there and nowhere else.
 #include <stdint.h>
-#include <string.h>
 
 #include <limits>
 #include <type_traits>
@@ -17,14 +16,6 @@ namespace {
 
 using namespace qvx;
 using namespace qvx::math;
-
-// The bit pattern of a value, as the signed integer of its width.
-template <class T>
-inline simd::sint_t<T> bits_of(T v) {
-  simd::sint_t<T> b;
-  memcpy(&b, &v, sizeof b);
-  return b;
-}
 
 // The class of a finite exponent: the sign of a zero base's infinite result and whether a
 // negative base may lose its sign depend on it.
@@ -89,28 +80,29 @@ inline QvxStatus power(const T* base, const T* exponent, T* dst, int len, T even
 }
 
 // PowC with an infinite exponent: 1 for |x| = 1, x + val for a NaN x, otherwise +infinity
-// or +0 by the infinite-exponent rule.  The block selects among the three results, with
-// every test made on the bit patterns (integer comparisons raise no exception flag, where a
-// floating-point |x| < 1 would flag a NaN lane) and the sum formed in the NaN lanes only
-// (elsewhere 0 + val = val, exact): a block raises exactly the flags of its elements.
+// or +0 by the infinite-exponent rule.  A block selects among the three results.  It raises
+// exactly the flags of its elements: the NaN and equality tests are quiet comparisons (a
+// signalling NaN flags them, as it flags the element's own tests), the ordered |x| < 1 test
+// sees the NaN lanes as 0, and the sum is formed in the NaN lanes only (elsewhere 0 + val).
 template <class T>
 inline QvxStatus infinite_constant(const T* src, T val, T* dst, int len) {
-  using S = simd::sint_t<T>;
-  constexpr S kMagnitude = std::numeric_limits<S>::max();  // every bit but the sign
-  const S inf_bits = bits_of(std::numeric_limits<T>::infinity()), one_bits = bits_of(T(1));
   const auto elem = [val](T x) {
     if (fabs(x) == T(1)) return T(1);
     if (isnan(x)) return x + val;
     return infinite_exponent(x, val);
   };
-  const auto block = [=](simd::Vec<T> x) {
-    const simd::Vec<S> mag = simd::as<S>(x) & kMagnitude;
-    const auto nan = mag > inf_bits, one = mag == one_bits;
+  const auto block = [val](simd::Vec<T> x) {
+    using S = simd::sint_t<T>;
+    const simd::Vec<T> zero = simd::zero<T>(), one = simd::splat(T(1));
+    const auto nan = x != x;
+    const simd::Vec<T> mag = simd::as<T>(simd::as<S>(x) & std::numeric_limits<S>::max());
+    const simd::Vec<T> ordered = simd::select(nan, zero, mag);
     // +infinity where (|x| < 1) equals (val < 0).
-    const auto big = val < T(0) ? mag < one_bits : mag > one_bits;
-    const simd::Vec<T> sum = simd::as<T>(simd::as<S>(x) & nan) + val;
-    const simd::Vec<T> inf_or_zero = simd::as<T>(big & inf_bits);
-    return simd::select(one, simd::splat(T(1)), simd::select(nan, sum, inf_or_zero));
+    const auto big = val < T(0) ? ordered < one : ordered > one;
+    const simd::Vec<T> sum = simd::select(nan, x, zero) + val;
+    const simd::Vec<T> inf = simd::splat(std::numeric_limits<T>::infinity());
+    const simd::Vec<T> inf_or_zero = simd::select(big, inf, zero);
+    return simd::select(mag == one, one, simd::select(nan, sum, inf_or_zero));
   };
   map(len, Out<T>{dst}, rule(elem, block), In<T>{src});
   return QVX_STS_NO_ERR;
