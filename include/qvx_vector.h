@@ -794,6 +794,106 @@ QVX_API QvxStatus qvx_Vector_MinMaxIndex_64F(const Qvx64f* src, int len, int* mi
 /* ---- absolute value and absolute difference ---- */
 
 /* ---- floating-point elementary functions ---- */
+/*
+ * Each element is computed by the C math library's double-precision function, so results
+ * are the system libm's own values:
+ *   Acos, Asin       acos, asin; an element of magnitude above 1 gives NaN (no call)
+ *   Atan, Cos, Sin, Tan, Exp    atan, cos, sin, tan, exp
+ *   Log              log; an element below 0 gives NaN (no call); -0.0 and +0.0 give
+ *                    -infinity (from log)
+ *   SinCos           dstSin[i] = sin(src[i]), dstCos[i] = cos(src[i]) (two calls)
+ *   Sqrt_32F         sqrtf, in single precision; Sqrt_64F: sqrt.  Both correctly rounded;
+ *                    a negative element gives NaN.
+ * Single precision (32F, 32FC): each input is widened to double exactly, the function and
+ * every intermediate step are evaluated in double, and each result is rounded once to
+ * single precision (a result beyond the single range becomes infinity).  Only Sqrt_32F
+ * works in single precision throughout.
+ * The domain checks are ordered comparisons in the element's precision: a NaN element
+ * passes them and the library returns a NaN for it.  The NaN the checks write is the
+ * default positive quiet NaN (0x7FC00000, 0x7FF8000000000000).
+ *
+ * Complex exponential of a + bi (Exp_32FC, Exp_64FC): m = exp(a); the sine and cosine of b
+ * from one sincos call; result (m * cos b, m * sin b) in double.  For 32FC, m itself is
+ * rounded to single precision before the products, so a magnitude beyond the single range
+ * is infinite: Exp_32FC of (89, 0) gives (+infinity, NaN), Exp_64FC gives (exp(89), 0).
+ * Complex logarithm of a + bi (Log_32FC, Log_64FC): real part log(hypot(b, a)) (z = 0 gives
+ * -infinity); imaginary part atan2(b, a), except for a = +-0 and b = +-0, where it is +0
+ * for a = +0 and pi for a = -0, with the sign of b (no atan2 call).
+ * Complex square root (Sqrt_32FC, Sqrt_64FC), the principal root (real part >= 0,
+ * imaginary part with the sign of b), in double; Z is the exported object dzero (64FC) or
+ * fzero (32FC), read at each use:
+ *   b = +-infinity                      (+infinity, b), whatever a is (NaN included)
+ *   a = +infinity, b finite or NaN      (+infinity, |b| * Z with the sign of b)
+ *   a = -infinity, b finite or NaN      (|b| * Z, +infinity with the sign of b)
+ *   otherwise a or b NaN                (|a| + |b|, the same NaN negated when b's sign
+ *                                       bit is set)
+ *   b = +-0, a finite                   s = sqrt(|a|) (32FC: sqrtf of the single |a|);
+ *                                       (s, +0) for a > 0, else (+0, s); the imaginary
+ *                                       part takes the sign of b
+ *   otherwise, h = a/2, k = b/2         r = hypot(h, k) (64FC) or sqrt(h*h + k*k) (32FC);
+ *     a > 0                             t = sqrt(h + r): (t, k / t)
+ *     a < 0, and a = -0 for 32FC        t = sqrt(r - h), negated for b < 0: (k / t, t)
+ *     a = +0, and a = -0 for 64FC       u = sqrt(|k|): (u, u) for b > 0, (u, -u) for b < 0
+ *   e.g. Sqrt_64FC of (-4, 0) is (0, 2), of (-4, -0.0) is (0, -2), of (3, 4) is (2, 1).
+ *
+ * Power (Pow: x = src1[i], y = src2[i]; PowC: y = val for every element).  N = 2^24 (32F)
+ * or 2^53 (64F), from which every value of the type is an even integer.  The first case
+ * that applies decides:
+ *   1. y = +-0                          1
+ *   2. x = 1                            1
+ *   3. x or y NaN                       a NaN (y + x)
+ *   4. y = +-infinity                   1 for x = -1; +infinity for |x| < 1 with
+ *                                       y = -infinity and for |x| > 1 with y = +infinity;
+ *                                       +0 otherwise
+ *   5. x = +-0 and y < 0                -infinity for x = -0 and y an odd integer below N
+ *                                       in magnitude, else +infinity (computed as -1/|x|
+ *                                       and 1/|x|: the division-by-zero flag is raised)
+ *   6. x < 0 and y an even integer or |y| >= N    pow(|x|, y)
+ *   7. otherwise                        pow(x, y) (x < 0 with a non-integer y: NaN from pow)
+ * Cases 1 to 5 make no library call.  PowC gives, for every element, what Pow gives with an
+ * exponent vector filled with val.  PowC with val = +-0 fills dst with 1.0 through
+ * qvx_Vector_Set_32F / _64F (which does nothing for len < 1), NaN elements included.
+ *
+ * errno and the floating-point exception flags are set by the library calls as the C math
+ * library sets them (for example log(0) and pow overflow set ERANGE, sin(infinity) EDOM);
+ * the NaNs of the domain checks and of power cases 1 to 5 involve no call.  NaN results
+ * other than the default NaN above may carry any payload.
+ * len < 1: nothing is read or written (PowC with val = 0 included).
+ * dst may be the source (src1 or src2 for Pow) itself, except: the complex Log stores the
+ * real part of a result before it reads the source element again, so its destination must
+ * not be the source; SinCos stores the sine before it reads the source element again, so
+ * dstSin must not be src (dstCos may be).  Other overlaps are undefined.
+ */
+QVX_API QvxStatus qvx_Vector_Acos_32F(const Qvx32f* src, Qvx32f* dst, int len);
+QVX_API QvxStatus qvx_Vector_Acos_64F(const Qvx64f* src, Qvx64f* dst, int len);
+QVX_API QvxStatus qvx_Vector_Asin_32F(const Qvx32f* src, Qvx32f* dst, int len);
+QVX_API QvxStatus qvx_Vector_Asin_64F(const Qvx64f* src, Qvx64f* dst, int len);
+QVX_API QvxStatus qvx_Vector_Atan_32F(const Qvx32f* src, Qvx32f* dst, int len);
+QVX_API QvxStatus qvx_Vector_Atan_64F(const Qvx64f* src, Qvx64f* dst, int len);
+QVX_API QvxStatus qvx_Vector_Cos_32F(const Qvx32f* src, Qvx32f* dst, int len);
+QVX_API QvxStatus qvx_Vector_Cos_64F(const Qvx64f* src, Qvx64f* dst, int len);
+QVX_API QvxStatus qvx_Vector_Sin_32F(const Qvx32f* src, Qvx32f* dst, int len);
+QVX_API QvxStatus qvx_Vector_Sin_64F(const Qvx64f* src, Qvx64f* dst, int len);
+QVX_API QvxStatus qvx_Vector_Tan_32F(const Qvx32f* src, Qvx32f* dst, int len);
+QVX_API QvxStatus qvx_Vector_Tan_64F(const Qvx64f* src, Qvx64f* dst, int len);
+QVX_API QvxStatus qvx_Vector_Exp_32F(const Qvx32f* src, Qvx32f* dst, int len);
+QVX_API QvxStatus qvx_Vector_Exp_64F(const Qvx64f* src, Qvx64f* dst, int len);
+QVX_API QvxStatus qvx_Vector_Log_32F(const Qvx32f* src, Qvx32f* dst, int len);
+QVX_API QvxStatus qvx_Vector_Log_64F(const Qvx64f* src, Qvx64f* dst, int len);
+QVX_API QvxStatus qvx_Vector_Exp_32FC(const Qvx32fc* src, Qvx32fc* dst, int len);
+QVX_API QvxStatus qvx_Vector_Exp_64FC(const Qvx64fc* src, Qvx64fc* dst, int len);
+QVX_API QvxStatus qvx_Vector_Log_32FC(const Qvx32fc* src, Qvx32fc* dst, int len);
+QVX_API QvxStatus qvx_Vector_Log_64FC(const Qvx64fc* src, Qvx64fc* dst, int len);
+QVX_API QvxStatus qvx_Vector_Pow_32F(const Qvx32f* src1, const Qvx32f* src2, Qvx32f* dst, int len);
+QVX_API QvxStatus qvx_Vector_Pow_64F(const Qvx64f* src1, const Qvx64f* src2, Qvx64f* dst, int len);
+QVX_API QvxStatus qvx_Vector_PowC_32F(const Qvx32f* src, Qvx32f val, Qvx32f* dst, int len);
+QVX_API QvxStatus qvx_Vector_PowC_64F(const Qvx64f* src, Qvx64f val, Qvx64f* dst, int len);
+QVX_API QvxStatus qvx_Vector_SinCos_32F(const Qvx32f* src, Qvx32f* dstSin, Qvx32f* dstCos, int len);
+QVX_API QvxStatus qvx_Vector_SinCos_64F(const Qvx64f* src, Qvx64f* dstSin, Qvx64f* dstCos, int len);
+QVX_API QvxStatus qvx_Vector_Sqrt_32F(const Qvx32f* src, Qvx32f* dst, int len);
+QVX_API QvxStatus qvx_Vector_Sqrt_64F(const Qvx64f* src, Qvx64f* dst, int len);
+QVX_API QvxStatus qvx_Vector_Sqrt_32FC(const Qvx32fc* src, Qvx32fc* dst, int len);
+QVX_API QvxStatus qvx_Vector_Sqrt_64FC(const Qvx64fc* src, Qvx64fc* dst, int len);
 
 /* ---- scaled-integer elementary functions ---- */
 /*
@@ -873,6 +973,63 @@ QVX_API QvxStatus qvx_Vector_SqrtShift_16S(const Qvx16s* src, Qvx16s* dst, int l
 QVX_API QvxStatus qvx_Vector_SqrtShift_32S(const Qvx32s* src, Qvx32s* dst, int len, int scaleFactor);
 
 /* ---- complex magnitude, phase and polar form ---- */
+/*
+ * For z = x + yi (16SC, 32FC, 64FC interleaved; DescartToPolar and PolarToDescart take the
+ * same interleaved (x, y) pairs and are named by the part type 16S, 32F, 64F):
+ *   Ampl        hypot(x, y)
+ *   AmplSqr     x*x + y*y in the precision of the result: single for 16SC (parts converted
+ *               exactly, each product and the sum rounded to single: (32767, 32767) gives
+ *               2147352576) and 32FC, double for 64FC
+ *   Phase       atan2(y, x), except for a zero element of 32FC or 64FC (x = +-0 and
+ *               y = +-0): +0 for x = +0 and pi for x = -0, with the sign of y (no call)
+ *   Conj        (x, -y): 16SC saturates -(-32768) to 32767; 32FC and 64FC flip the sign
+ *               bit of y (+0 becomes -0, a NaN keeps its payload) and copy x bit for bit
+ *   ConjFlip    dst[i] = Conj of src[len-1-i]
+ *   DescartToPolar    dstMagn[i] = hypot(x, y), dstPhase[i] = Phase of (x, y)
+ *   PolarToDescart    m = srcMagn[i], p = srcPhase[i]: (m * cos p, m * sin p) in double
+ *               (cos and sin called separately).  16S: sin and cos from one sincos call,
+ *               then each part is stored truncated toward zero after saturation (above
+ *               32767 gives 32767, below -32768 gives -32768) and a NaN stores 0; -1.9 gives
+ *               -1 and -0.0 gives 0.
+ * hypot, atan2, sin, cos and sincos are the C math library's double-precision functions;
+ * the 16SC/16S and 32FC/32F members widen their parts exactly, and round each magnitude,
+ * phase or part once to single precision (Ampl_16SC of (-32768, -32768) gives 46340.949).
+ * Magnitudes and phases of 16SC and 16S data are single precision (32F); of 64FC and 64F,
+ * double.  errno and the floating-point flags are those of the library calls; NaN results
+ * may carry any payload, except that Conj and ConjFlip move payloads exactly.
+ * len < 1: nothing is read or written.
+ * dst may be src itself for Conj, and for Ampl, AmplSqr and Phase of 16SC data (4-byte
+ * elements in and out).  ConjFlip's destination must not overlap its source (the first
+ * results would overwrite elements not yet read), nor may any destination of
+ * DescartToPolar or PolarToDescart overlap a source.  Other overlaps are undefined.
+ */
+QVX_API QvxStatus qvx_Vector_Ampl_16SC(const Qvx16sc* src, Qvx32f* dst, int len);
+QVX_API QvxStatus qvx_Vector_Ampl_32FC(const Qvx32fc* src, Qvx32f* dst, int len);
+QVX_API QvxStatus qvx_Vector_Ampl_64FC(const Qvx64fc* src, Qvx64f* dst, int len);
+QVX_API QvxStatus qvx_Vector_AmplSqr_16SC(const Qvx16sc* src, Qvx32f* dst, int len);
+QVX_API QvxStatus qvx_Vector_AmplSqr_32FC(const Qvx32fc* src, Qvx32f* dst, int len);
+QVX_API QvxStatus qvx_Vector_AmplSqr_64FC(const Qvx64fc* src, Qvx64f* dst, int len);
+QVX_API QvxStatus qvx_Vector_Conj_16SC(const Qvx16sc* src, Qvx16sc* dst, int len);
+QVX_API QvxStatus qvx_Vector_Conj_32FC(const Qvx32fc* src, Qvx32fc* dst, int len);
+QVX_API QvxStatus qvx_Vector_Conj_64FC(const Qvx64fc* src, Qvx64fc* dst, int len);
+QVX_API QvxStatus qvx_Vector_ConjFlip_16SC(const Qvx16sc* src, Qvx16sc* dst, int len);
+QVX_API QvxStatus qvx_Vector_ConjFlip_32FC(const Qvx32fc* src, Qvx32fc* dst, int len);
+QVX_API QvxStatus qvx_Vector_ConjFlip_64FC(const Qvx64fc* src, Qvx64fc* dst, int len);
+QVX_API QvxStatus qvx_Vector_Phase_16SC(const Qvx16sc* src, Qvx32f* dst, int len);
+QVX_API QvxStatus qvx_Vector_Phase_32FC(const Qvx32fc* src, Qvx32f* dst, int len);
+QVX_API QvxStatus qvx_Vector_Phase_64FC(const Qvx64fc* src, Qvx64f* dst, int len);
+QVX_API QvxStatus qvx_Vector_DescartToPolar_16S(const Qvx16s* src, Qvx32f* dstMagn, Qvx32f* dstPhase,
+                                                int len);
+QVX_API QvxStatus qvx_Vector_DescartToPolar_32F(const Qvx32f* src, Qvx32f* dstMagn, Qvx32f* dstPhase,
+                                                int len);
+QVX_API QvxStatus qvx_Vector_DescartToPolar_64F(const Qvx64f* src, Qvx64f* dstMagn, Qvx64f* dstPhase,
+                                                int len);
+QVX_API QvxStatus qvx_Vector_PolarToDescart_16S(const Qvx32f* srcMagn, const Qvx32f* srcPhase,
+                                                Qvx16s* dst, int len);
+QVX_API QvxStatus qvx_Vector_PolarToDescart_32F(const Qvx32f* srcMagn, const Qvx32f* srcPhase,
+                                                Qvx32f* dst, int len);
+QVX_API QvxStatus qvx_Vector_PolarToDescart_64F(const Qvx64f* srcMagn, const Qvx64f* srcPhase,
+                                                Qvx64f* dst, int len);
 
 /* ---- logical operations, masks and byte order ---- */
 /*

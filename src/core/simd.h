@@ -270,10 +270,13 @@ inline Vec<int32_t> trunc_i32(Vec<double> a, Vec<double> b) {
   return from_raw<int32_t>(isa::f64_trunc_i32((isa::F64)a, (isa::F64)b));
 }
 
-// The square root of every lane, correctly rounded (the IEEE 754 operation, bit for bit
-// sqrt and sqrtf of the C library).
-inline Vec<double> vsqrt(Vec<double> v) { return (Vec<double>)QVX_MM(sqrt_pd)((isa::F64)v); }
+// ---- square roots ----------------------------------------------------------------------
+
+// Correctly rounded, lane by lane (the IEEE 754 operation, bit for bit sqrt and sqrtf of the
+// C library): -0.0 stays -0.0, a NaN stays that NaN (quieted), a negative lane gives the
+// default NaN.
 inline Vec<float> vsqrt(Vec<float> v) { return (Vec<float>)QVX_MM(sqrt_ps)((isa::F32)v); }
+inline Vec<double> vsqrt(Vec<double> v) { return (Vec<double>)QVX_MM(sqrt_pd)((isa::F64)v); }
 
 // ---- reordering --------------------------------------------------------------------------
 

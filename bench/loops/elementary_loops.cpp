@@ -1,0 +1,44 @@
+// The element loops a user would write for the elementary functions and the complex
+// magnitude: one C math library call per element (in double precision, as the library's
+// own rule makes them), and the plain arithmetic of the conjugate and squared magnitude.
+#include <math.h>
+
+#include "harness.h"
+
+QVXB_LOOP(Vector_Sin_32F, (const Qvx32f* s, Qvx32f* d, int len)) {
+  for (int i = 0; i < len; ++i) d[i] = static_cast<float>(sin(static_cast<double>(s[i])));
+}
+QVXB_LOOP(Vector_Exp_64F, (const Qvx64f* s, Qvx64f* d, int len)) {
+  for (int i = 0; i < len; ++i) d[i] = exp(s[i]);
+}
+QVXB_LOOP(Vector_Pow_32F, (const Qvx32f* a, const Qvx32f* b, Qvx32f* d, int len)) {
+  for (int i = 0; i < len; ++i) {
+    d[i] = static_cast<float>(pow(static_cast<double>(a[i]), static_cast<double>(b[i])));
+  }
+}
+QVXB_LOOP(Vector_Ampl_32FC, (const Qvx32fc* s, Qvx32f* d, int len)) {
+  for (int i = 0; i < len; ++i) {
+    d[i] = static_cast<float>(hypot(static_cast<double>(s[i].re), static_cast<double>(s[i].im)));
+  }
+}
+QVXB_LOOP(Vector_Sqrt_32F, (const Qvx32f* s, Qvx32f* d, int len)) {
+  for (int i = 0; i < len; ++i) d[i] = sqrtf(s[i]);
+}
+QVXB_LOOP(Vector_Sqrt_64F, (const Qvx64f* s, Qvx64f* d, int len)) {
+  for (int i = 0; i < len; ++i) d[i] = sqrt(s[i]);
+}
+QVXB_LOOP(Vector_Conj_32FC, (const Qvx32fc* s, Qvx32fc* d, int len)) {
+  for (int i = 0; i < len; ++i) {
+    d[i].re = s[i].re;
+    d[i].im = -s[i].im;
+  }
+}
+QVXB_LOOP(Vector_AmplSqr_32FC, (const Qvx32fc* s, Qvx32f* d, int len)) {
+  for (int i = 0; i < len; ++i) d[i] = s[i].re * s[i].re + s[i].im * s[i].im;
+}
+QVXB_LOOP(Vector_AmplSqr_16SC, (const Qvx16sc* s, Qvx32f* d, int len)) {
+  for (int i = 0; i < len; ++i) {
+    const float x = s[i].re, y = s[i].im;
+    d[i] = x * x + y * y;
+  }
+}

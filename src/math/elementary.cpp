@@ -1,0 +1,160 @@
+// Elementary functions of real vectors: inverse and direct trigonometric functions, the
+// exponential, the natural logarithm, the joint sine and cosine, and the square root.
+#include "math/elementary.h"
+
+#include <errno.h>
+#include <string.h>
+
+#include <limits>
+
+#include "core/export.h"
+#include "core/loops.h"
+#include "core/simd.h"
+
+namespace {
+
+using namespace qvx;
+using namespace qvx::math;
+
+// Where a member writes the default NaN without calling the library.  The tests are
+// ordered comparisons in the element's own precision: a NaN element fails them and goes to
+// the library function, which returns a NaN.
+enum class Domain {
+  All,         // every element goes to the library
+  Unit,        // |x| > 1 gives NaN
+  NonNegative  // x < 0 gives NaN (-0.0 goes to the library)
+};
+
+template <Domain D, class T>
+inline bool outside(T x) {
+  if (D == Domain::Unit) return fabs(x) > T(1);
+  if (D == Domain::NonNegative) return x < T(0);
+  return false;
+}
+
+// dst[i] = F(src[i]) in double (single precision: the element widened exactly and the
+// result rounded once), or the default NaN outside the domain.
+template <Domain D, double (*F)(double), class T>
+inline QvxStatus real(const T* src, T* dst, int len) {
+  return each(src, dst, len, [](T x) {
+    if (outside<D>(x)) return default_nan<T>();
+    return narrow<T>(F(static_cast<double>(x)));
+  });
+}
+
+// The sine is stored before the source element is read again for the cosine, so dstCos may
+// be the source and dstSin may not.
+template <class T>
+inline QvxStatus sin_cos(const T* src, T* dst_sin, T* dst_cos, int len) {
+  for (int i = 0; i < len; ++i) {
+    put(dst_sin + i, narrow<T>(sin(static_cast<double>(get(src + i)))));
+    put(dst_cos + i, narrow<T>(cos(opaque(static_cast<double>(get(src + i))))));
+  }
+  return QVX_STS_NO_ERR;
+}
+
+// The sign bit of each lane set where the lane holds a NaN, by integer arithmetic: the bits
+// of infinity minus the bits of |x| are negative exactly for a NaN.  No comparison, so no
+// exception flag and no mask register (materialising one costs dearly on some processors).
+template <class V>
+inline auto nan_signs(V v) {
+  using T = simd::lane_t<V>;
+  using U = simd::uint_t<T>;
+  constexpr U kSign = U(1) << (8 * sizeof(U) - 1);
+  const T inf = std::numeric_limits<T>::infinity();
+  U inf_bits;
+  memcpy(&inf_bits, &inf, sizeof inf_bits);
+  return (inf_bits - (simd::as<U>(v) & ~kSign)) & kSign;
+}
+
+// The square root in the element's own precision (sqrtf, sqrt): the scalar and the packed
+// square-root instructions round alike and give the same NaNs.  The library function also
+// sets errno to EDOM for an element below zero; a block does the same when one of its roots
+// is a NaN from a non-NaN element.
+template <class T>
+inline QvxStatus square_root(const T* src, T* dst, int len) {
+  const auto elem = [](T x) -> T { return sqrt(x); };
+  const auto block = [](auto v) {
+    const auto r = simd::vsqrt(v);
+    if (simd::byte_signs(nan_signs(r) & ~nan_signs(v)) != 0) errno = EDOM;
+    return r;
+  };
+  map(len, Out<T>{dst}, rule(elem, block), In<T>{src});
+  return QVX_STS_NO_ERR;
+}
+
+}  // namespace
+
+// Member   C function   default NaN without a call when
+// Acos     acos         |x| > 1
+// Asin     asin         |x| > 1
+// Atan     atan         -
+// Cos      cos          -
+// Sin      sin          -
+// Tan      tan          -
+// Exp      exp          -
+// Log      log          x < 0
+QVX_DEFINE(QvxStatus, Vector_Acos_32F, (const Qvx32f* src, Qvx32f* dst, int len)) {
+  return real<Domain::Unit, acos>(src, dst, len);
+}
+QVX_DEFINE(QvxStatus, Vector_Acos_64F, (const Qvx64f* src, Qvx64f* dst, int len)) {
+  return real<Domain::Unit, acos>(src, dst, len);
+}
+QVX_DEFINE(QvxStatus, Vector_Asin_32F, (const Qvx32f* src, Qvx32f* dst, int len)) {
+  return real<Domain::Unit, asin>(src, dst, len);
+}
+QVX_DEFINE(QvxStatus, Vector_Asin_64F, (const Qvx64f* src, Qvx64f* dst, int len)) {
+  return real<Domain::Unit, asin>(src, dst, len);
+}
+QVX_DEFINE(QvxStatus, Vector_Atan_32F, (const Qvx32f* src, Qvx32f* dst, int len)) {
+  return real<Domain::All, atan>(src, dst, len);
+}
+QVX_DEFINE(QvxStatus, Vector_Atan_64F, (const Qvx64f* src, Qvx64f* dst, int len)) {
+  return real<Domain::All, atan>(src, dst, len);
+}
+QVX_DEFINE(QvxStatus, Vector_Cos_32F, (const Qvx32f* src, Qvx32f* dst, int len)) {
+  return real<Domain::All, cos>(src, dst, len);
+}
+QVX_DEFINE(QvxStatus, Vector_Cos_64F, (const Qvx64f* src, Qvx64f* dst, int len)) {
+  return real<Domain::All, cos>(src, dst, len);
+}
+QVX_DEFINE(QvxStatus, Vector_Sin_32F, (const Qvx32f* src, Qvx32f* dst, int len)) {
+  return real<Domain::All, sin>(src, dst, len);
+}
+QVX_DEFINE(QvxStatus, Vector_Sin_64F, (const Qvx64f* src, Qvx64f* dst, int len)) {
+  return real<Domain::All, sin>(src, dst, len);
+}
+QVX_DEFINE(QvxStatus, Vector_Tan_32F, (const Qvx32f* src, Qvx32f* dst, int len)) {
+  return real<Domain::All, tan>(src, dst, len);
+}
+QVX_DEFINE(QvxStatus, Vector_Tan_64F, (const Qvx64f* src, Qvx64f* dst, int len)) {
+  return real<Domain::All, tan>(src, dst, len);
+}
+QVX_DEFINE(QvxStatus, Vector_Exp_32F, (const Qvx32f* src, Qvx32f* dst, int len)) {
+  return real<Domain::All, exp>(src, dst, len);
+}
+QVX_DEFINE(QvxStatus, Vector_Exp_64F, (const Qvx64f* src, Qvx64f* dst, int len)) {
+  return real<Domain::All, exp>(src, dst, len);
+}
+QVX_DEFINE(QvxStatus, Vector_Log_32F, (const Qvx32f* src, Qvx32f* dst, int len)) {
+  return real<Domain::NonNegative, log>(src, dst, len);
+}
+QVX_DEFINE(QvxStatus, Vector_Log_64F, (const Qvx64f* src, Qvx64f* dst, int len)) {
+  return real<Domain::NonNegative, log>(src, dst, len);
+}
+
+QVX_DEFINE(QvxStatus, Vector_SinCos_32F,
+           (const Qvx32f* src, Qvx32f* dstSin, Qvx32f* dstCos, int len)) {
+  return sin_cos(src, dstSin, dstCos, len);
+}
+QVX_DEFINE(QvxStatus, Vector_SinCos_64F,
+           (const Qvx64f* src, Qvx64f* dstSin, Qvx64f* dstCos, int len)) {
+  return sin_cos(src, dstSin, dstCos, len);
+}
+
+QVX_DEFINE(QvxStatus, Vector_Sqrt_32F, (const Qvx32f* src, Qvx32f* dst, int len)) {
+  return square_root(src, dst, len);
+}
+QVX_DEFINE(QvxStatus, Vector_Sqrt_64F, (const Qvx64f* src, Qvx64f* dst, int len)) {
+  return square_root(src, dst, len);
+}

@@ -1,0 +1,296 @@
+// Complex vectors taken apart and put together: magnitude, squared magnitude, phase,
+// conjugate (also in reversed order), and the conversions between Cartesian pairs and
+// separate magnitude and phase vectors.
+//
+// Magnitudes and phases come from the C math library (hypot, atan2, sin, cos, sincos) in
+// double precision; the 16-bit and single-precision members widen their parts exactly and
+// round each result once to single precision.
+#include <stddef.h>
+#include <stdint.h>
+#include <string.h>
+
+#include <type_traits>
+
+#include "core/convert.h"
+#include "core/export.h"
+#include "core/loops.h"
+#include "core/simd.h"
+#include "math/elementary.h"
+
+namespace {
+
+using namespace qvx;
+using namespace qvx::math;
+
+// The magnitude and the phase of x + yi, rounded to the result type R.
+template <class R, class P>
+inline R magnitude(P x, P y) {
+  return narrow<R>(hypot(static_cast<double>(x), static_cast<double>(y)));
+}
+// 16-bit parts have no negative zero, and atan2(0, 0) is +0: they need no zero rule.
+template <class R, class P>
+inline R angle(P x, P y) {
+  if (std::is_integral<P>::value)
+    return narrow<R>(atan2(static_cast<double>(y), static_cast<double>(x)));
+  return phase<R>(static_cast<double>(y), static_cast<double>(x));
+}
+
+// x*x + y*y in the precision of the result: 16-bit parts are converted to single precision
+// (exactly) and each product and the sum are rounded to single precision.
+template <class R, class P>
+inline R squared_magnitude(P x, P y) {
+  const R a = static_cast<R>(x), b = static_cast<R>(y);
+  return a * a + b * b;
+}
+
+// Conjugates.  16-bit: the imaginary part negated, -(-32768) saturated to 32767.  Floating
+// point: the sign bit of the imaginary part flipped (+0 becomes -0, a NaN keeps its payload
+// with the other sign) and the real part copied bit for bit, all on the bit patterns.
+inline Qvx16sc conjugate(Qvx16sc z) {
+  return {z.re, static_cast<Qvx16s>(z.im == -32768 ? 32767 : -z.im)};
+}
+template <class C>
+inline C conjugate(C z) {
+  using U = std::conditional_t<sizeof(C) == 8, uint32_t, uint64_t>;
+  U p[2];
+  memcpy(p, &z, sizeof z);
+  p[1] ^= U(1) << (8 * sizeof(U) - 1);
+  C r;
+  memcpy(&r, p, sizeof r);
+  return r;
+}
+
+template <class C, class R>
+inline QvxStatus ampl(const C* src, R* dst, int len) {
+  return each(src, dst, len, [](C z) { return magnitude<R>(z.re, z.im); });
+}
+template <class C, class R>
+inline QvxStatus phase_of(const C* src, R* dst, int len) {
+  return each(src, dst, len, [](C z) { return angle<R>(z.re, z.im); });
+}
+
+// The parts of a complex array as an array of scalars (no member access: a null pointer
+// with len < 1 is merely passed along).
+template <class P, class C>
+inline const P* parts(const C* p) {
+  return reinterpret_cast<const P*>(p);
+}
+template <class P, class C>
+inline P* parts(C* p) {
+  return reinterpret_cast<P*>(p);
+}
+
+// Squared magnitudes on registers: the same IEEE products and sums, lane by lane.  16-bit
+// parts are widened to 32-bit integers and converted to single precision exactly; a register
+// of 16-bit pairs gives two registers of results.
+template <class T>
+inline QvxStatus ampl_sqr(const T* src, T* dst, int len) {
+  map(len, Out<T>{dst}, [](auto z) { return z.re * z.re + z.im * z.im; }, Pairs<T>{src});
+  return QVX_STS_NO_ERR;
+}
+inline QvxStatus ampl_sqr_16sc(const Qvx16s* src, Qvx32f* dst, int len) {
+  constexpr int W = kLanes<int16_t>;
+  const auto elem = [](Cx<Qvx16s> z) { return squared_magnitude<float>(z.re, z.im); };
+  const auto block = [](Cx<Vec<int16_t>> z) {
+    const auto sum = [](Vec<int32_t> re, Vec<int32_t> im) {
+      const Vec<float> x = simd::to_float(re), y = simd::to_float(im);
+      return x * x + y * y;
+    };
+    return Block<float, W>{{sum(simd::widen_lo(z.re), simd::widen_lo(z.im)),
+                            sum(simd::widen_hi(z.re), simd::widen_hi(z.im))}};
+  };
+  map(len, Out<float>{dst}, rule(elem, block), Pairs<int16_t>{src});
+  return QVX_STS_NO_ERR;
+}
+
+// The sign bit of an unsigned integer of T's width.
+template <class U>
+constexpr U kSign = U(1) << (8 * sizeof(U) - 1);
+
+// Conjugates on registers of interleaved parts, with a register holding a mask of the
+// imaginary lanes: the sign bit flipped there (floating point, on the bit patterns), or the
+// saturating negation 0 - y (16-bit).
+template <class U>
+inline QvxStatus conj_bits(const U* src, U* dst, int len) {
+  const auto elem = [](Cx<U> z, Cx<U>) { return Cx<U>{z.re, z.im ^ kSign<U>}; };
+  const auto block = [](Vec<U> z, Vec<U> im_lanes) { return z ^ im_lanes; };
+  map(len, OutParts<U>{dst}, rule(elem, block), Parts<U>{src}, pair_constant<U>(0, kSign<U>));
+  return QVX_STS_NO_ERR;
+}
+inline Vec<int16_t> conj_16sc_block(Vec<int16_t> z, Vec<int16_t> im_lanes) {
+  return simd::select(im_lanes, simd::subs(simd::zero<int16_t>(), z), z);
+}
+inline QvxStatus conj_16sc(const Qvx16s* src, Qvx16s* dst, int len) {
+  const auto elem = [](Cx<Qvx16s> z, Cx<Qvx16s>) {
+    const Qvx16sc c = conjugate(Qvx16sc{z.re, z.im});
+    return Cx<Qvx16s>{c.re, c.im};
+  };
+  map(len, OutParts<Qvx16s>{dst}, rule(elem, conj_16sc_block), Parts<Qvx16s>{src},
+      pair_constant<Qvx16s>(0, -1));
+  return QVX_STS_NO_ERR;
+}
+
+// dst[i] = conjugate of src[len-1-i]: the first results overwrite source elements not yet
+// read, so the destination must not overlap the source.  A block of the destination is the
+// mirrored source block with its elements in reverse order, conjugated with the register
+// `im_lanes` marking the imaginary parts; U is the unsigned integer holding a part or a
+// whole element, kPer of them to an element.  Arrays that share a byte take the element
+// loop, whose ascending order then defines the result.
+template <class C, class U, int kPer, class Fn>
+inline QvxStatus conj_flip(const C* src, C* dst, int len, Fn conj_reversed, Vec<U> im_lanes) {
+  constexpr int W = kLanes<U> / kPer;
+  const size_t bytes = sizeof(C) * static_cast<size_t>(len > 0 ? len : 0);
+  const U* s = parts<U>(src);
+  U* d = parts<U>(dst);
+  run<W>(
+      len, disjoint(src, bytes, dst, bytes),
+      [&](int i) {
+        const Vec<U> v = simd::load(s + static_cast<size_t>(len - i - W) * kPer);
+        simd::store(d + static_cast<size_t>(i) * kPer, conj_reversed(v, im_lanes));
+      },
+      [&](int i) { put(dst + i, conjugate(get(src + (len - 1 - i)))); });
+  return QVX_STS_NO_ERR;
+}
+// 16SC: one element per 32-bit lane; the imaginary parts in the high halves.
+inline Vec<uint32_t> conj_reversed_16sc(Vec<uint32_t> v, Vec<uint32_t> im_lanes) {
+  return simd::as<uint32_t>(
+      conj_16sc_block(simd::as<int16_t>(simd::reverse(v)), simd::as<int16_t>(im_lanes)));
+}
+// 32FC: one element per 64-bit lane, the imaginary part in its high half.
+inline Vec<uint64_t> conj_reversed_32fc(Vec<uint64_t> v, Vec<uint64_t> im_lanes) {
+  return simd::reverse(v) ^ im_lanes;
+}
+// 64FC: two 64-bit lanes per element: the lanes reversed, then each pair swapped back.
+inline Vec<uint64_t> conj_reversed_64fc(Vec<uint64_t> v, Vec<uint64_t> im_lanes) {
+  const Vec<uint64_t> r = simd::reverse(v);
+  return simd::zip_lo(simd::odds(r, r), simd::evens(r, r)) ^ im_lanes;
+}
+
+// Interleaved (x, y) pairs into a magnitude and a phase vector.
+template <class P, class R>
+inline QvxStatus to_polar(const P* src, R* magn, R* phase, int len) {
+  for (int i = 0; i < len; ++i) {
+    const P x = get(src + 2 * size_t(i)), y = get(src + 2 * size_t(i) + 1);
+    put(magn + i, magnitude<R>(x, y));
+    put(phase + i, angle<R>(x, y));
+  }
+  return QVX_STS_NO_ERR;
+}
+
+// Magnitude m and phase p into the pair (m cos p, m sin p), computed in double with cos
+// and sin called separately.
+template <class R, class D>
+inline QvxStatus to_cartesian(const R* magn, const R* phase, D* dst, int len) {
+  for (int i = 0; i < len; ++i) {
+    const double m = get(magn + i), p = get(phase + i);
+    const double c = cos(p), s = sin(opaque(p));
+    put(dst + 2 * size_t(i), narrow<D>(m * c));
+    put(dst + 2 * size_t(i) + 1, narrow<D>(m * s));
+  }
+  return QVX_STS_NO_ERR;
+}
+
+// Into 16-bit pairs: one sincos call, u = c*m and v = s*m in double, each stored truncated
+// toward zero after saturation to [-32768, 32767]; a NaN stores 0.
+inline QvxStatus to_cartesian_16s(const Qvx32f* magn, const Qvx32f* phase, Qvx16s* dst, int len) {
+  for (int i = 0; i < len; ++i) {
+    const double m = get(magn + i);
+    double s, c;
+    sincos(static_cast<double>(get(phase + i)), &s, &c);
+    put(dst + 2 * size_t(i), saturate_trunc<Qvx16s>(c * m));
+    put(dst + 2 * size_t(i) + 1, saturate_trunc<Qvx16s>(s * m));
+  }
+  return QVX_STS_NO_ERR;
+}
+
+}  // namespace
+
+// ---- magnitude, squared magnitude, phase ----
+// Member          result   magnitude (hypot)     squared magnitude       phase
+// 16SC            32F      double, rounded       single precision        atan2, rounded
+// 32FC            32F      double, rounded       single precision        zero rule, rounded
+// 64FC            64F      double                double                  zero rule
+QVX_DEFINE(QvxStatus, Vector_Ampl_16SC, (const Qvx16sc* src, Qvx32f* dst, int len)) {
+  return ampl(src, dst, len);
+}
+QVX_DEFINE(QvxStatus, Vector_Ampl_32FC, (const Qvx32fc* src, Qvx32f* dst, int len)) {
+  return ampl(src, dst, len);
+}
+QVX_DEFINE(QvxStatus, Vector_Ampl_64FC, (const Qvx64fc* src, Qvx64f* dst, int len)) {
+  return ampl(src, dst, len);
+}
+QVX_DEFINE(QvxStatus, Vector_AmplSqr_16SC, (const Qvx16sc* src, Qvx32f* dst, int len)) {
+  return ampl_sqr_16sc(parts<Qvx16s>(src), dst, len);
+}
+QVX_DEFINE(QvxStatus, Vector_AmplSqr_32FC, (const Qvx32fc* src, Qvx32f* dst, int len)) {
+  return ampl_sqr(parts<Qvx32f>(src), dst, len);
+}
+QVX_DEFINE(QvxStatus, Vector_AmplSqr_64FC, (const Qvx64fc* src, Qvx64f* dst, int len)) {
+  return ampl_sqr(parts<Qvx64f>(src), dst, len);
+}
+QVX_DEFINE(QvxStatus, Vector_Phase_16SC, (const Qvx16sc* src, Qvx32f* dst, int len)) {
+  return phase_of(src, dst, len);
+}
+QVX_DEFINE(QvxStatus, Vector_Phase_32FC, (const Qvx32fc* src, Qvx32f* dst, int len)) {
+  return phase_of(src, dst, len);
+}
+QVX_DEFINE(QvxStatus, Vector_Phase_64FC, (const Qvx64fc* src, Qvx64f* dst, int len)) {
+  return phase_of(src, dst, len);
+}
+
+// ---- conjugates ----
+QVX_DEFINE(QvxStatus, Vector_Conj_16SC, (const Qvx16sc* src, Qvx16sc* dst, int len)) {
+  return conj_16sc(parts<Qvx16s>(src), parts<Qvx16s>(dst), len);
+}
+QVX_DEFINE(QvxStatus, Vector_Conj_32FC, (const Qvx32fc* src, Qvx32fc* dst, int len)) {
+  return conj_bits(parts<uint32_t>(src), parts<uint32_t>(dst), len);
+}
+QVX_DEFINE(QvxStatus, Vector_Conj_64FC, (const Qvx64fc* src, Qvx64fc* dst, int len)) {
+  return conj_bits(parts<uint64_t>(src), parts<uint64_t>(dst), len);
+}
+// Member         bits per lane   lanes per element   imaginary parts
+// ConjFlip_16SC  32              1                   high 16 bits of each lane
+// ConjFlip_32FC  64              1                   high 32 bits of each lane
+// ConjFlip_64FC  64              2                   odd lanes
+QVX_DEFINE(QvxStatus, Vector_ConjFlip_16SC, (const Qvx16sc* src, Qvx16sc* dst, int len)) {
+  return conj_flip<Qvx16sc, uint32_t, 1>(src, dst, len, conj_reversed_16sc,
+                                         simd::splat(uint32_t(0xFFFF0000u)));
+}
+QVX_DEFINE(QvxStatus, Vector_ConjFlip_32FC, (const Qvx32fc* src, Qvx32fc* dst, int len)) {
+  return conj_flip<Qvx32fc, uint64_t, 1>(src, dst, len, conj_reversed_32fc,
+                                         simd::splat(uint64_t(kSign<uint32_t>) << 32));
+}
+QVX_DEFINE(QvxStatus, Vector_ConjFlip_64FC, (const Qvx64fc* src, Qvx64fc* dst, int len)) {
+  return conj_flip<Qvx64fc, uint64_t, 2>(src, dst, len, conj_reversed_64fc,
+                                         pair_constant<uint64_t>(0, kSign<uint64_t>).b);
+}
+
+// ---- polar form ----
+// Member   pairs   magnitude, phase   to Cartesian
+// 16S      16S     32F                one sincos call; truncated, saturated, NaN -> 0
+// 32F      32F     32F                cos and sin, double, rounded to single
+// 64F      64F     64F                cos and sin, double
+QVX_DEFINE(QvxStatus, Vector_DescartToPolar_16S,
+           (const Qvx16s* src, Qvx32f* dstMagn, Qvx32f* dstPhase, int len)) {
+  return to_polar(src, dstMagn, dstPhase, len);
+}
+QVX_DEFINE(QvxStatus, Vector_DescartToPolar_32F,
+           (const Qvx32f* src, Qvx32f* dstMagn, Qvx32f* dstPhase, int len)) {
+  return to_polar(src, dstMagn, dstPhase, len);
+}
+QVX_DEFINE(QvxStatus, Vector_DescartToPolar_64F,
+           (const Qvx64f* src, Qvx64f* dstMagn, Qvx64f* dstPhase, int len)) {
+  return to_polar(src, dstMagn, dstPhase, len);
+}
+QVX_DEFINE(QvxStatus, Vector_PolarToDescart_16S,
+           (const Qvx32f* srcMagn, const Qvx32f* srcPhase, Qvx16s* dst, int len)) {
+  return to_cartesian_16s(srcMagn, srcPhase, dst, len);
+}
+QVX_DEFINE(QvxStatus, Vector_PolarToDescart_32F,
+           (const Qvx32f* srcMagn, const Qvx32f* srcPhase, Qvx32f* dst, int len)) {
+  return to_cartesian(srcMagn, srcPhase, dst, len);
+}
+QVX_DEFINE(QvxStatus, Vector_PolarToDescart_64F,
+           (const Qvx64f* srcMagn, const Qvx64f* srcPhase, Qvx64f* dst, int len)) {
+  return to_cartesian(srcMagn, srcPhase, dst, len);
+}

@@ -1,0 +1,143 @@
+// Elementary functions of real vectors: each member against the C math library called
+// element by element (values, errno and exception flags), the domain checks, and SinCos's
+// aliasing.
+#include "elementary_check.h"
+
+namespace elem_test {
+namespace {
+
+// Values at the edges of the domains and ranges: |x| = 1 and its neighbours, signed zeros,
+// exp's overflow and underflow thresholds in both precisions, large trigonometric arguments.
+template <class T>
+std::vector<T> real_data(const std::string& name) {
+  Rng rng(std::hash<std::string>()(name));
+  const T one_up = nextafter(T(1), T(2)), one_down = nextafter(T(1), T(0));
+  return values<T>(rng, 3000,
+                   {T(1), T(-1), one_up, -one_up, one_down, -one_down, T(0), -T(0), T(88.72),
+                    T(89), T(-103.9), T(709.78), T(710), T(-745.2), T(1e22), T(-1e300),
+                    std::numeric_limits<T>::denorm_min(), -std::numeric_limits<T>::infinity(),
+                    std::numeric_limits<T>::infinity(), std::numeric_limits<T>::quiet_NaN()});
+}
+
+// The rules in test form: the domain checks are ordered comparisons in the element's
+// precision and write the default NaN; everything else is the C function in double.
+template <class T>
+T nan_of() {
+  return std::numeric_limits<T>::quiet_NaN();
+}
+const auto unit = [](auto f) {
+  return [f](auto x) { return fabs(x) > 1 ? nan_of<decltype(x)>() : in_double(x, f); };
+};
+const auto non_negative = [](auto f) {
+  return [f](auto x) { return x < 0 ? nan_of<decltype(x)>() : in_double(x, f); };
+};
+const auto everywhere = [](auto f) { return [f](auto x) { return in_double(x, f); }; };
+
+const auto c_acos = [](double x) { return acos(x); };
+const auto c_asin = [](double x) { return asin(x); };
+const auto c_atan = [](double x) { return atan(x); };
+const auto c_cos = [](double x) { return cos(x); };
+const auto c_sin = [](double x) { return sin(x); };
+const auto c_tan = [](double x) { return tan(x); };
+const auto c_exp = [](double x) { return exp(x); };
+const auto c_log = [](double x) { return log(x); };
+
+#define CHECK_REAL(N, rule, f)                                                   \
+  check_unary(#N "_32F", qvx_Vector_##N##_32F, real_data<float>(#N "_32F"), rule(f)); \
+  check_unary(#N "_64F", qvx_Vector_##N##_64F, real_data<double>(#N "_64F"), rule(f))
+
+TEST(ElementaryReal, EveryMemberIsItsLibraryCall) {
+  CHECK_REAL(Acos, unit, c_acos);
+  CHECK_REAL(Asin, unit, c_asin);
+  CHECK_REAL(Atan, everywhere, c_atan);
+  CHECK_REAL(Cos, everywhere, c_cos);
+  CHECK_REAL(Sin, everywhere, c_sin);
+  CHECK_REAL(Tan, everywhere, c_tan);
+  CHECK_REAL(Exp, everywhere, c_exp);
+  CHECK_REAL(Log, non_negative, c_log);
+  // The square roots in the element's own precision.
+  check_unary("Sqrt_32F", qvx_Vector_Sqrt_32F, real_data<float>("Sqrt_32F"),
+              [](float x) { return sqrtf(x); });
+  check_unary("Sqrt_64F", qvx_Vector_Sqrt_64F, real_data<double>("Sqrt_64F"),
+              [](double x) { return sqrt(x); });
+}
+
+TEST(ElementaryReal, SinCosAsTwoCalls) {
+  const auto run = [](const std::string& name, auto fn, const auto& src) {
+    using T = typename std::decay_t<decltype(src)>::value_type;
+    const int n = static_cast<int>(src.size());
+    std::vector<T> gs(n), gc(n), ws(n), wc(n), as(n), ac(n);
+    per_element(
+        name, n, [&](int i) { fn(&src[i], &gs[i], &gc[i], 1); },
+        [&](int i) {
+          ws[i] = in_double(src[i], c_sin);
+          wc[i] = in_double(src[i], c_cos);
+        },
+        [&](int i) {
+          auto r = qvxt::same_elements(&gs[i], &ws[i], 1);
+          return r ? qvxt::same_elements(&gc[i], &wc[i], 1) : r;
+        },
+        [&] { fn(src.data(), as.data(), ac.data(), n); },
+        [&] {
+          auto r = qvxt::same_elements(as.data(), ws.data(), n);
+          if (r) r = qvxt::same_elements(ac.data(), wc.data(), n);
+          // dstCos may be the source.
+          std::vector<T> inout(src), s(n);
+          fn(inout.data(), s.data(), inout.data(), n);
+          if (r) r = qvxt::same_elements(s.data(), ws.data(), n);
+          if (r) r = qvxt::same_elements(inout.data(), wc.data(), n);
+          return r;
+        });
+  };
+  run("SinCos_32F", qvx_Vector_SinCos_32F, real_data<float>("SinCos_32F"));
+  run("SinCos_64F", qvx_Vector_SinCos_64F, real_data<double>("SinCos_64F"));
+}
+
+TEST(ElementaryReal, DomainChecksWriteTheDefaultNanWithoutACall) {
+  const float a32[] = {1.0000001f, -1, kNanF, -1.5f, kInfF};
+  float d32[5];
+  Effects e = effects([&] { qvx_Vector_Acos_32F(a32, d32, 5); });
+  EXPECT_TRUE(is_default_nan(d32[0]));
+  EXPECT_EQ(d32[1], static_cast<float>(kPi));
+  EXPECT_TRUE(isnan(d32[2]));
+  EXPECT_TRUE(is_default_nan(d32[3]) && is_default_nan(d32[4]));
+  EXPECT_EQ(e.err, 0);  // acos was called for -1 and the NaN only
+
+  const double l64[] = {-1, -0.0, 0, 1, -kInf};
+  double d64[5];
+  e = effects([&] { qvx_Vector_Log_64F(l64, d64, 5); });
+  EXPECT_TRUE(is_default_nan(d64[0]) && is_default_nan(d64[4]));
+  EXPECT_EQ(d64[1], -kInf);
+  EXPECT_EQ(d64[2], -kInf);
+  EXPECT_EQ(d64[3], 0.0);
+  EXPECT_EQ(e.err, ERANGE);  // log(+-0): a pole
+  EXPECT_TRUE(e.flags & FE_DIVBYZERO);
+
+  // A NaN element goes to the library, which returns it (payload kept by glibc).
+  const double nan_payload = qvxt::f64_bits(0x7FF8000000000123ull);
+  e = effects([&] { qvx_Vector_Asin_64F(&nan_payload, d64, 1); });
+  EXPECT_TRUE(isnan(d64[0]));
+  e = effects([&] { qvx_Vector_Asin_64F(l64 + 4, d64, 1); });
+  EXPECT_TRUE(is_default_nan(d64[0]));
+  EXPECT_EQ(e.err, 0);
+  EXPECT_EQ(e.flags, 0);
+}
+
+TEST(ElementaryReal, SinglePrecisionRoundsTheDoubleResultOnce) {
+  // exp(89) is finite in double and beyond the single range: +infinity, with overflow.
+  const float x[] = {89, -104, 0.5f};
+  float d[3];
+  const Effects e = effects([&] { qvx_Vector_Exp_32F(x, d, 3); });
+  EXPECT_EQ(d[0], kInfF);
+  EXPECT_EQ(d[1], static_cast<float>(exp(-104.0)));  // a single denormal
+  EXPECT_EQ(d[2], static_cast<float>(exp(0.5)));
+  EXPECT_TRUE(e.flags & FE_OVERFLOW);
+  // The single square root of -4 is a NaN; of 2 the correctly rounded single value.
+  const float s[] = {-4, 2};
+  qvx_Vector_Sqrt_32F(s, d, 2);
+  EXPECT_TRUE(isnan(d[0]));
+  EXPECT_EQ(d[1], 1.41421353816986083984375f);
+}
+
+}  // namespace
+}  // namespace elem_test
