@@ -209,15 +209,23 @@ TEST(ElementaryPower, LiteralCases) {
 }
 
 // A zero exponent fills through the Set primitive of the type with 1.0, whatever len is
-// (the fill itself ignores len < 1); any other exponent fills nothing.  Other fills a
-// program may record (the integer ones) are not counted here.
+// (the fill itself ignores len < 1); any other exponent fills nothing.  The integer fills
+// this program also records (Set_32F itself stores through Set_32S) are not counted here,
+// but the first fill of the call must be the type's own.
 template <class T>
 std::vector<qvxt::Seen> fills(const std::vector<qvxt::Seen>& seen) {
   const std::string name = sizeof(T) == 4 ? "Vector_Set_32F" : "Vector_Set_64F";
   std::vector<qvxt::Seen> r;
-  std::copy_if(seen.begin(), seen.end(), std::back_inserter(r),
-               [&](const qvxt::Seen& s) { return s.name.rfind("Vector_Set_", 0) == 0; });
+  std::copy_if(seen.begin(), seen.end(), std::back_inserter(r), [&](const qvxt::Seen& s) {
+    return s.name == "Vector_Set_32F" || s.name == "Vector_Set_64F";
+  });
   for (const auto& s : r) EXPECT_EQ(s.name, name);
+  const auto first = std::find_if(seen.begin(), seen.end(), [](const qvxt::Seen& s) {
+    return s.name.rfind("Vector_Set_", 0) == 0;
+  });
+  if (first != seen.end()) {
+    EXPECT_EQ(first->name, name);
+  }
   return r;
 }
 
