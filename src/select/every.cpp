@@ -2,41 +2,79 @@
 // first vector when it wins, otherwise the element of the second, copied whole.
 //
 // "Wins" is a strict ordered comparison of keys: the value itself for real data (unsigned
-// for 8U and 16U, which promote to int unchanged), the squared magnitude re*re + im*im for
-// complex data, each product and the sum rounded in the element's precision.  Everything
-// else (ties, signed zeros, a NaN on either side, keys overflowing to the same infinity)
-// keeps the second argument, so an in-place form never writes a NaN from src.
+// for 8U and 16U), the squared magnitude re*re + im*im for complex data, each product and
+// the sum rounded in the element's precision.  Everything else (ties, signed zeros, a NaN
+// on either side, keys overflowing to the same infinity) keeps the second argument, so an
+// in-place form never writes a NaN from src.
+#include <type_traits>
+
 #include "core/export.h"
+#include "core/loops.h"
 
 namespace {
 
-template <class T>
-inline T key(T x) {
-  return x;
-}
-inline float key(Qvx32fc x) { return x.re * x.re + x.im * x.im; }
-inline double key(Qvx64fc x) { return x.re * x.re + x.im * x.im; }
+using namespace qvx;
+using simd::select;
 
 struct Max {
   template <class K>
-  static bool wins(K a, K b) {
+  static auto wins(K a, K b) {
     return a > b;
   }
 };
 struct Min {
   template <class K>
-  static bool wins(K a, K b) {
+  static auto wins(K a, K b) {
     return a < b;
   }
 };
 
-// d[i] = a[i] if it wins against b[i], else b[i]; both are read before d[i] is stored, so
-// d may be a or b (the in-place forms pass d = b).
+// Real data: a where it wins, else b; one expression for elements and for registers, where
+// the comparison gives a lane mask.
+template <class Op>
+struct Real {
+  template <class V>
+  V operator()(V a, V b) const {
+    return select(Op::wins(a, b), a, b);
+  }
+};
+
+// The squared magnitude, of one element and of a register of interleaved parts.  In the
+// register each element's two lanes both hold it: re*re + im*im in one, im*im + re*re (the
+// same rounded sum) in the other, so the comparison selects both parts of an element alike.
+template <class T>
+inline T key(Cx<T> x) {
+  return x.re * x.re + x.im * x.im;
+}
+template <class V>
+inline V key(V v) {
+  const V sq = v * v;
+  return sq + simd::swap_pairs(sq);
+}
+
+template <class Op>
+struct Complex {
+  template <class T>
+  Cx<T> operator()(Cx<T> a, Cx<T> b) const {
+    return Op::wins(key(a), key(b)) ? a : b;
+  }
+  template <class V>
+  V operator()(V a, V b) const {
+    return select(Op::wins(key(a), key(b)), a, b);
+  }
+};
+
+// d[i] = a[i] if it wins against b[i], else b[i].  Each block is read whole before it is
+// stored, so d may be a or b (the in-place forms pass d = b); other overlaps run the
+// element loop.
 template <class Op, class T>
 inline QvxStatus every(const T* a, const T* b, T* d, int len) {
-  for (int i = 0; i < len; ++i) {
-    const T x = a[i], y = b[i];
-    d[i] = Op::wins(key(x), key(y)) ? x : y;
+  if constexpr (std::is_arithmetic<T>::value) {
+    map(len, Out<T>{d}, Real<Op>{}, In<T>{a}, In<T>{b});
+  } else {
+    using P = decltype(T::re);  // complex: whole elements, their parts kept interleaved
+    const auto parts = [](auto* p) { return reinterpret_cast<decltype(&p->re)>(p); };
+    map(len, OutParts<P>{parts(d)}, Complex<Op>{}, Parts<P>{parts(a)}, Parts<P>{parts(b)});
   }
   return QVX_STS_NO_ERR;
 }
