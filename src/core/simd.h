@@ -32,9 +32,6 @@ struct VecOf {
 };
 template <class T>
 using Vec = typename VecOf<T>::type;
-// Half a register (the narrower side of widening and narrowing conversions).
-template <class T>
-using Half = typename VecOf<T, kBytes / 2>::type;
 
 // The lane type of a register type.
 template <class V>
@@ -87,17 +84,6 @@ template <class T>
 inline void store(T* p, Vec<T> v) {
   __builtin_memcpy(p, &v, sizeof v);
 }
-// Half a register's worth of lanes.
-template <class T>
-inline Half<T> load_half(const T* p) {
-  Half<T> v;
-  __builtin_memcpy(&v, p, sizeof v);
-  return v;
-}
-template <class T>
-inline void store_half(T* p, Half<T> v) {
-  __builtin_memcpy(p, &v, sizeof v);
-}
 // The first n lanes (n < kLanes<T>) of a register, from or to memory that may end right
 // after them; the other lanes load as 0.  Only where isa::kMasked holds.
 template <class T>
@@ -114,12 +100,16 @@ inline void stream(T* p, Vec<T> v) {
   isa::stream(p, raw(v));
 }
 
-// x in every lane, bit for bit (-0.0 and signalling NaNs included).
+// x in every lane, bit for bit (-0.0 and signalling NaNs included): one broadcast.
+namespace detail {
+template <class T, size_t... I>
+inline Vec<T> splat(T x, std::index_sequence<I...>) {
+  return Vec<T>{(static_cast<void>(I), x)...};
+}
+}  // namespace detail
 template <class T>
 inline Vec<T> splat(T x) {
-  Vec<T> v;
-  for (int k = 0; k < kLanes<T>; ++k) v[k] = x;
-  return v;
+  return detail::splat(x, std::make_index_sequence<kLanes<T>>());
 }
 template <class T>
 inline Vec<T> zero() {
@@ -145,6 +135,12 @@ template <class V>
 inline V vmax(V a, V b) {
   return a > b ? a : b;
 }
+// The same rule for floating-point registers, as one instruction each (GCC does not turn
+// the comparisons into it).
+inline Vec<float> vmin(Vec<float> a, Vec<float> b) { return (Vec<float>)QVX_MM(min_ps)((isa::F32)a, (isa::F32)b); }
+inline Vec<float> vmax(Vec<float> a, Vec<float> b) { return (Vec<float>)QVX_MM(max_ps)((isa::F32)a, (isa::F32)b); }
+inline Vec<double> vmin(Vec<double> a, Vec<double> b) { return (Vec<double>)QVX_MM(min_pd)((isa::F64)a, (isa::F64)b); }
+inline Vec<double> vmax(Vec<double> a, Vec<double> b) { return (Vec<double>)QVX_MM(max_pd)((isa::F64)a, (isa::F64)b); }
 
 // ---- saturating arithmetic ---------------------------------------------------------------
 
@@ -210,6 +206,26 @@ QVX_WIDEN(uint16_t, u16)
 QVX_WIDEN(int32_t, s32)
 #undef QVX_WIDEN
 
+// kLanes<To> elements of a narrower type loaded into a register of To lanes: integers sign-
+// or zero-extended by From into 16- or 32-bit lanes, singles and int32 exactly into doubles.
+// Half or a quarter of a register's bytes are read.
+template <class To, class From>
+inline Vec<To> load_widen(const From* p) {
+  constexpr bool s = std::is_signed<From>::value;
+  if constexpr (std::is_same<To, double>::value) {
+    static_assert(sizeof(From) == 4, "singles or int32 into doubles");
+    if constexpr (std::is_same<From, float>::value) return (Vec<double>)isa::load_widen_f32_f64(p);
+    else return (Vec<double>)isa::load_widen_i32_f64(p);
+  } else if constexpr (sizeof(From) == 1 && sizeof(To) == 2) {
+    return from_raw<To>(s ? isa::load_widen_s8_s16(p) : isa::load_widen_u8_u16(p));
+  } else if constexpr (sizeof(From) == 2 && sizeof(To) == 4) {
+    return from_raw<To>(s ? isa::load_widen_s16_s32(p) : isa::load_widen_u16_u32(p));
+  } else {
+    static_assert(sizeof(From) == 1 && sizeof(To) == 4, "2x or 4x the width");
+    return from_raw<To>(s ? isa::load_widen_s8_s32(p) : isa::load_widen_u8_u32(p));
+  }
+}
+
 // Two registers of wide lanes into one of narrow lanes, saturated to the narrow type, the
 // lanes of a first.
 template <class To, class V>
@@ -233,44 +249,25 @@ inline Vec<uint16_t> narrow<uint16_t, Vec<int32_t>>(Vec<int32_t> a, Vec<int32_t>
 
 // ---- conversions between integers and floating point -----------------------------------
 
-// Exact (int32 to double, float to double) or rounded to nearest (int32 to float, double to
-// float) in the default rounding mode.
+// int32 lanes rounded to singles (to nearest, in the default rounding mode).
 inline Vec<float> to_float(Vec<int32_t> v) { return __builtin_convertvector(v, Vec<float>); }
-inline Vec<double> to_double(Half<int32_t> v) { return __builtin_convertvector(v, Vec<double>); }
-inline Vec<double> to_double(Half<float> v) { return __builtin_convertvector(v, Vec<double>); }
-inline Half<float> to_float(Vec<double> v) { return __builtin_convertvector(v, Half<float>); }
+// The low and the high half of the lanes as doubles (exact).
+inline Vec<double> to_double_lo(Vec<float> v) { return (Vec<double>)isa::f32_lo_f64((isa::F32)v); }
+inline Vec<double> to_double_hi(Vec<float> v) { return (Vec<double>)isa::f32_hi_f64((isa::F32)v); }
+inline Vec<double> to_double_lo(Vec<int32_t> v) { return (Vec<double>)isa::i32_lo_f64(raw(v)); }
+inline Vec<double> to_double_hi(Vec<int32_t> v) { return (Vec<double>)isa::i32_hi_f64(raw(v)); }
+// Two registers of doubles into one of singles (rounded to nearest), a's lanes first.
+inline Vec<float> to_float(Vec<double> a, Vec<double> b) {
+  return (Vec<float>)isa::f64_f32((isa::F64)a, (isa::F64)b);
+}
 
 // Truncated toward zero; NaN and values beyond the int32 range give -2147483648 (the
 // processor's integer indefinite), as the scalar conversions of core/convert.h.
 inline Vec<int32_t> trunc_i32(Vec<float> v) {
   return from_raw<int32_t>(QVX_MM(cvttps_epi32)((isa::F32)v));
 }
-inline Half<int32_t> trunc_i32(Vec<double> v) {
-  const auto r = isa::trunc_f64_i32((isa::F64)v);
-  Half<int32_t> h;
-  __builtin_memcpy(&h, &r, sizeof h);
-  return h;
-}
-
-// The two halves of a register, and a register from two halves.
-template <class V>
-inline Half<lane_t<V>> lo_half(V v) {
-  Half<lane_t<V>> h;
-  __builtin_memcpy(&h, &v, sizeof h);
-  return h;
-}
-template <class V>
-inline Half<lane_t<V>> hi_half(V v) {
-  Half<lane_t<V>> h;
-  __builtin_memcpy(&h, reinterpret_cast<const char*>(&v) + sizeof h, sizeof h);
-  return h;
-}
-template <class T>
-inline Vec<T> join(Half<T> lo, Half<T> hi) {
-  Vec<T> v;
-  __builtin_memcpy(&v, &lo, sizeof lo);
-  __builtin_memcpy(reinterpret_cast<char*>(&v) + sizeof lo, &hi, sizeof hi);
-  return v;
+inline Vec<int32_t> trunc_i32(Vec<double> a, Vec<double> b) {
+  return from_raw<int32_t>(isa::f64_trunc_i32((isa::F64)a, (isa::F64)b));
 }
 
 // ---- reordering --------------------------------------------------------------------------
