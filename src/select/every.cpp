@@ -16,10 +16,17 @@ namespace {
 using namespace qvx;
 using simd::select;
 
+// wins(a, b): a wins against b.  pick(a, b): a where it wins, else b, for real elements and
+// registers of them: the layer's maximum and minimum, which keep their second operand on
+// ties and NaNs.
 struct Max {
   template <class K>
   static auto wins(K a, K b) {
     return a > b;
+  }
+  template <class V>
+  static V pick(V a, V b) {
+    return simd::vmax(a, b);
   }
 };
 struct Min {
@@ -27,15 +34,17 @@ struct Min {
   static auto wins(K a, K b) {
     return a < b;
   }
+  template <class V>
+  static V pick(V a, V b) {
+    return simd::vmin(a, b);
+  }
 };
 
-// Real data: a where it wins, else b; one expression for elements and for registers, where
-// the comparison gives a lane mask.
 template <class Op>
 struct Real {
   template <class V>
   V operator()(V a, V b) const {
-    return select(Op::wins(a, b), a, b);
+    return Op::pick(a, b);
   }
 };
 

@@ -16,8 +16,10 @@ using simd::select;
 // One expression per rule, for elements and for registers alike: x is the element (or a
 // register of them), the levels and values come as constants.  A comparison of registers
 // gives a lane mask, which select() takes as the element loop takes a condition.
-const auto lt = [](auto x, auto level) { return select(x > level, level, x); };
-const auto gt = [](auto x, auto level) { return select(x < level, level, x); };
+// LT: level where x > level, i.e. where level < x: the minimum with level as first operand
+// (which passes the second, x, on ties and NaNs); GT the mirror.
+const auto lt = [](auto x, auto level) { return simd::vmin(level, x); };
+const auto gt = [](auto x, auto level) { return simd::vmax(level, x); };
 const auto lt_val = [](auto x, auto level, auto val) { return select(x > level, val, x); };
 const auto gt_val = [](auto x, auto level, auto val) { return select(x < level, val, x); };
 // Two levels: the upper test comes first and decides alone; the lower test is made only for
@@ -49,8 +51,15 @@ inline QvxStatus gt_plain_or_val(const T* src, T* dst, T level, T val, int len) 
   return each(src, dst, len, gt_val, level, val);
 }
 
+// Levels not inverted (lo > hi false, NaN levels included): the GT form then the LT form
+// give the rule.  An element above hi passes GT unchanged (it is not below lo <= hi) and
+// LT makes it hi; one below lo becomes lo, which LT keeps; a NaN element or a NaN level
+// passes both unchanged, as it does the rule's comparisons.
+const auto ordered_clamp = [](auto x, auto lo, auto hi) { return lt(gt(x, lo), hi); };
+
 template <class T>
 inline QvxStatus clamp(const T* src, T* dst, T lo, T hi, int len) {
+  if (!(lo > hi)) return each(src, dst, len, ordered_clamp, lo, hi);
   return each(src, dst, len, two_levels, lo, hi, lo, hi);
 }
 
