@@ -289,10 +289,6 @@ template <class V, size_t... I>
 inline V zip_hi(V a, V b, std::index_sequence<I...>) {
   return __builtin_shufflevector(a, b, (sizeof...(I) / 2 + I / 2 + (I % 2) * sizeof...(I))...);
 }
-template <class V, size_t... I>
-inline V swap_pairs(V v, std::index_sequence<I...>) {
-  return __builtin_shufflevector(v, v, (I ^ 1)...);
-}
 }  // namespace detail
 
 // Pairs (x0, y0, x1, y1, ...) in the lanes of a then b: the xs, and the ys.
@@ -312,12 +308,6 @@ inline V zip_lo(V x, V y) {
 template <class V>
 inline V zip_hi(V x, V y) {
   return detail::zip_hi(x, y, std::make_index_sequence<sizeof(V) / sizeof(lane_t<V>)>());
-}
-// Lanes 0 and 1, 2 and 3, ... exchanged: for interleaved complex data, each element's
-// imaginary part where its real part was and the reverse.
-template <class V>
-inline V swap_pairs(V v) {
-  return detail::swap_pairs(v, std::make_index_sequence<sizeof(V) / sizeof(lane_t<V>)>());
 }
 
 // Interleaved pairs (x0, y0, x1, y1, ...) kept in place: each pair's first lane in both of
