@@ -46,9 +46,15 @@ inline T wrapping_abs(T x) {
 }
 template <class V>
 inline V wrapping_abs_lanes(V x) {
-  using U = uint_t<simd::lane_t<V>>;
-  const auto m = as<U>(x >> (8 * static_cast<int>(sizeof(U)) - 1));  // arithmetic shift
-  return as<simd::lane_t<V>>((as<U>(x) ^ m) - m);
+  using T = simd::lane_t<V>;
+  using U = uint_t<T>;
+  if constexpr (sizeof(T) == 2) {
+    // The larger of x and its wrapped negation: the most negative value is its own.
+    return simd::vmax(x, as<T>(simd::zero<U>() - as<U>(x)));
+  } else {
+    const auto m = as<U>(x >> (8 * static_cast<int>(sizeof(U)) - 1));  // arithmetic shift
+    return as<T>((as<U>(x) ^ m) - m);
+  }
 }
 const auto int_abs =
     rule([](auto x) { return wrapping_abs(x); }, [](auto x) { return wrapping_abs_lanes(x); });
