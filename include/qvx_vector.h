@@ -788,10 +788,156 @@ QVX_API QvxStatus qvx_Vector_MinMaxIndex_64F(const Qvx64f* src, int len, int* mi
                                              int* maxIndex);
 
 /* ---- thresholds ---- */
+/*
+ * Each element x = src[i] is compared with one or two levels; dst[i] receives
+ *   ThresholdLT     level if x > level, else x     (an upper limit: the smaller of the two)
+ *   ThresholdGT     level if x < level, else x     (a lower limit: the larger of the two)
+ *   ThresholdLTVal  val if x > level, else x
+ *   ThresholdGTVal  val if x < level, else x
+ *   Threshold       levelHi if x > levelHi, else levelLo if x < levelLo, else x
+ *   ThresholdVal    valHi if x > levelHi, else valLo if x < levelLo, else x
+ * Levels and values come after dst and before len, in the order of the prototypes.
+ * Every comparison is strict (an element equal to a level is kept) and made in the element
+ * type: 8U and 16U as unsigned numbers (a 16U level 32768 lies above 100 and below 40000),
+ * 16S and 32S as signed ones, 32F and 64F by ordered IEEE comparison, in which -0.0 equals
+ * +0.0 and every comparison with a NaN is false: a NaN element is stored unchanged, a NaN
+ * level replaces nothing, and a NaN val is stored wherever its test holds.  Infinities
+ * compare as ordinary values.
+ * Two levels: the upper test is made first and decides alone.  With equal levels L,
+ * Threshold gives L everywhere and ThresholdVal gives valHi above L, valLo below L and L for
+ * elements equal to L.  With inverted levels (levelLo > levelHi) every element above levelHi
+ * becomes levelHi (valHi) and every other element except a NaN becomes levelLo (valLo): with
+ * levelLo 10 and levelHi -10, 20 and 0 give -10, while -10 and -20 give 10.
+ * Val forms whose values equal their levels (ThresholdLTVal/GTVal: val == level;
+ * ThresholdVal: valLo == levelLo and valHi == levelHi; ordered equality, so never with a
+ * NaN) store the level itself where a test holds.  The result is the same except for zeros
+ * of opposite sign: ThresholdLTVal_32F with level +0.0 and val -0.0 turns 1.0 into +0.0.
+ * Where only one of ThresholdVal's values equals its level, both are stored as given.
+ * dst may be src (in-place use); other overlaps are not supported.  len < 1 writes nothing.
+ */
+QVX_API QvxStatus qvx_Vector_Threshold_8U(const Qvx8u* src, Qvx8u* dst, Qvx8u levelLo, Qvx8u levelHi, int len);
+QVX_API QvxStatus qvx_Vector_Threshold_16U(const Qvx16u* src, Qvx16u* dst, Qvx16u levelLo, Qvx16u levelHi, int len);
+QVX_API QvxStatus qvx_Vector_Threshold_16S(const Qvx16s* src, Qvx16s* dst, Qvx16s levelLo, Qvx16s levelHi, int len);
+QVX_API QvxStatus qvx_Vector_Threshold_32S(const Qvx32s* src, Qvx32s* dst, Qvx32s levelLo, Qvx32s levelHi, int len);
+QVX_API QvxStatus qvx_Vector_Threshold_32F(const Qvx32f* src, Qvx32f* dst, Qvx32f levelLo, Qvx32f levelHi, int len);
+QVX_API QvxStatus qvx_Vector_Threshold_64F(const Qvx64f* src, Qvx64f* dst, Qvx64f levelLo, Qvx64f levelHi, int len);
+
+QVX_API QvxStatus qvx_Vector_ThresholdVal_8U(const Qvx8u* src, Qvx8u* dst, Qvx8u levelLo, Qvx8u levelHi, Qvx8u valLo, Qvx8u valHi, int len);
+QVX_API QvxStatus qvx_Vector_ThresholdVal_16U(const Qvx16u* src, Qvx16u* dst, Qvx16u levelLo, Qvx16u levelHi, Qvx16u valLo, Qvx16u valHi, int len);
+QVX_API QvxStatus qvx_Vector_ThresholdVal_16S(const Qvx16s* src, Qvx16s* dst, Qvx16s levelLo, Qvx16s levelHi, Qvx16s valLo, Qvx16s valHi, int len);
+QVX_API QvxStatus qvx_Vector_ThresholdVal_32S(const Qvx32s* src, Qvx32s* dst, Qvx32s levelLo, Qvx32s levelHi, Qvx32s valLo, Qvx32s valHi, int len);
+QVX_API QvxStatus qvx_Vector_ThresholdVal_32F(const Qvx32f* src, Qvx32f* dst, Qvx32f levelLo, Qvx32f levelHi, Qvx32f valLo, Qvx32f valHi, int len);
+QVX_API QvxStatus qvx_Vector_ThresholdVal_64F(const Qvx64f* src, Qvx64f* dst, Qvx64f levelLo, Qvx64f levelHi, Qvx64f valLo, Qvx64f valHi, int len);
+
+QVX_API QvxStatus qvx_Vector_ThresholdLT_8U(const Qvx8u* src, Qvx8u* dst, Qvx8u level, int len);
+QVX_API QvxStatus qvx_Vector_ThresholdLT_16U(const Qvx16u* src, Qvx16u* dst, Qvx16u level, int len);
+QVX_API QvxStatus qvx_Vector_ThresholdLT_16S(const Qvx16s* src, Qvx16s* dst, Qvx16s level, int len);
+QVX_API QvxStatus qvx_Vector_ThresholdLT_32S(const Qvx32s* src, Qvx32s* dst, Qvx32s level, int len);
+QVX_API QvxStatus qvx_Vector_ThresholdLT_32F(const Qvx32f* src, Qvx32f* dst, Qvx32f level, int len);
+QVX_API QvxStatus qvx_Vector_ThresholdLT_64F(const Qvx64f* src, Qvx64f* dst, Qvx64f level, int len);
+
+QVX_API QvxStatus qvx_Vector_ThresholdGT_8U(const Qvx8u* src, Qvx8u* dst, Qvx8u level, int len);
+QVX_API QvxStatus qvx_Vector_ThresholdGT_16U(const Qvx16u* src, Qvx16u* dst, Qvx16u level, int len);
+QVX_API QvxStatus qvx_Vector_ThresholdGT_16S(const Qvx16s* src, Qvx16s* dst, Qvx16s level, int len);
+QVX_API QvxStatus qvx_Vector_ThresholdGT_32S(const Qvx32s* src, Qvx32s* dst, Qvx32s level, int len);
+QVX_API QvxStatus qvx_Vector_ThresholdGT_32F(const Qvx32f* src, Qvx32f* dst, Qvx32f level, int len);
+QVX_API QvxStatus qvx_Vector_ThresholdGT_64F(const Qvx64f* src, Qvx64f* dst, Qvx64f level, int len);
+
+QVX_API QvxStatus qvx_Vector_ThresholdLTVal_8U(const Qvx8u* src, Qvx8u* dst, Qvx8u level, Qvx8u val, int len);
+QVX_API QvxStatus qvx_Vector_ThresholdLTVal_16U(const Qvx16u* src, Qvx16u* dst, Qvx16u level, Qvx16u val, int len);
+QVX_API QvxStatus qvx_Vector_ThresholdLTVal_16S(const Qvx16s* src, Qvx16s* dst, Qvx16s level, Qvx16s val, int len);
+QVX_API QvxStatus qvx_Vector_ThresholdLTVal_32S(const Qvx32s* src, Qvx32s* dst, Qvx32s level, Qvx32s val, int len);
+QVX_API QvxStatus qvx_Vector_ThresholdLTVal_32F(const Qvx32f* src, Qvx32f* dst, Qvx32f level, Qvx32f val, int len);
+QVX_API QvxStatus qvx_Vector_ThresholdLTVal_64F(const Qvx64f* src, Qvx64f* dst, Qvx64f level, Qvx64f val, int len);
+
+QVX_API QvxStatus qvx_Vector_ThresholdGTVal_8U(const Qvx8u* src, Qvx8u* dst, Qvx8u level, Qvx8u val, int len);
+QVX_API QvxStatus qvx_Vector_ThresholdGTVal_16U(const Qvx16u* src, Qvx16u* dst, Qvx16u level, Qvx16u val, int len);
+QVX_API QvxStatus qvx_Vector_ThresholdGTVal_16S(const Qvx16s* src, Qvx16s* dst, Qvx16s level, Qvx16s val, int len);
+QVX_API QvxStatus qvx_Vector_ThresholdGTVal_32S(const Qvx32s* src, Qvx32s* dst, Qvx32s level, Qvx32s val, int len);
+QVX_API QvxStatus qvx_Vector_ThresholdGTVal_32F(const Qvx32f* src, Qvx32f* dst, Qvx32f level, Qvx32f val, int len);
+QVX_API QvxStatus qvx_Vector_ThresholdGTVal_64F(const Qvx64f* src, Qvx64f* dst, Qvx64f level, Qvx64f val, int len);
 
 /* ---- element-wise maximum and minimum ---- */
+/*
+ * MaxEvery   dst[i] = src1[i] if src1[i] > src2[i], else src2[i]
+ * MinEvery   dst[i] = src1[i] if src1[i] < src2[i], else src2[i]
+ * _I forms   srcDst[i] = src[i] where src[i] wins against srcDst[i] by the same rule, else
+ *            srcDst[i] stays: the out-of-place form with src1 = src, src2 = dst = srcDst.
+ * Comparisons are strict: unsigned for 8U and 16U, signed for 16S and 32S, ordered IEEE for
+ * 32F and 64F.  Complex elements (32FC, 64FC) compare by their squared magnitude
+ * re*re + im*im, computed in the element's precision with each product and the sum rounded
+ * (no square root), and the winning element is copied whole, both parts.
+ * Whenever the first argument does not win, the second one is the result, bit for bit: on
+ * ties (equal values, +0.0 against -0.0, different complex numbers of equal squared
+ * magnitude such as 1 and i, squared magnitudes that both overflow to infinity) and when
+ * either side or its squared magnitude is a NaN.  So MaxEvery_32F of NaN and 1 gives 1, of
+ * 1 and NaN gives NaN, and an _I form never writes a NaN from src.
+ * dst may be src1 or src2; the _I forms may be given one array as both arguments.  Other
+ * overlaps are not supported.  len < 1 writes nothing.
+ */
+QVX_API QvxStatus qvx_Vector_MaxEvery_8U(const Qvx8u* src1, const Qvx8u* src2, Qvx8u* dst, int len);
+QVX_API QvxStatus qvx_Vector_MaxEvery_16U(const Qvx16u* src1, const Qvx16u* src2, Qvx16u* dst, int len);
+QVX_API QvxStatus qvx_Vector_MaxEvery_16S(const Qvx16s* src1, const Qvx16s* src2, Qvx16s* dst, int len);
+QVX_API QvxStatus qvx_Vector_MaxEvery_32S(const Qvx32s* src1, const Qvx32s* src2, Qvx32s* dst, int len);
+QVX_API QvxStatus qvx_Vector_MaxEvery_32F(const Qvx32f* src1, const Qvx32f* src2, Qvx32f* dst, int len);
+QVX_API QvxStatus qvx_Vector_MaxEvery_64F(const Qvx64f* src1, const Qvx64f* src2, Qvx64f* dst, int len);
+QVX_API QvxStatus qvx_Vector_MaxEvery_32FC(const Qvx32fc* src1, const Qvx32fc* src2, Qvx32fc* dst, int len);
+QVX_API QvxStatus qvx_Vector_MaxEvery_64FC(const Qvx64fc* src1, const Qvx64fc* src2, Qvx64fc* dst, int len);
+
+QVX_API QvxStatus qvx_Vector_MinEvery_8U(const Qvx8u* src1, const Qvx8u* src2, Qvx8u* dst, int len);
+QVX_API QvxStatus qvx_Vector_MinEvery_16U(const Qvx16u* src1, const Qvx16u* src2, Qvx16u* dst, int len);
+QVX_API QvxStatus qvx_Vector_MinEvery_16S(const Qvx16s* src1, const Qvx16s* src2, Qvx16s* dst, int len);
+QVX_API QvxStatus qvx_Vector_MinEvery_32S(const Qvx32s* src1, const Qvx32s* src2, Qvx32s* dst, int len);
+QVX_API QvxStatus qvx_Vector_MinEvery_32F(const Qvx32f* src1, const Qvx32f* src2, Qvx32f* dst, int len);
+QVX_API QvxStatus qvx_Vector_MinEvery_64F(const Qvx64f* src1, const Qvx64f* src2, Qvx64f* dst, int len);
+QVX_API QvxStatus qvx_Vector_MinEvery_32FC(const Qvx32fc* src1, const Qvx32fc* src2, Qvx32fc* dst, int len);
+QVX_API QvxStatus qvx_Vector_MinEvery_64FC(const Qvx64fc* src1, const Qvx64fc* src2, Qvx64fc* dst, int len);
+
+QVX_API QvxStatus qvx_Vector_MaxEvery_8U_I(const Qvx8u* src, Qvx8u* srcDst, int len);
+QVX_API QvxStatus qvx_Vector_MaxEvery_16U_I(const Qvx16u* src, Qvx16u* srcDst, int len);
+QVX_API QvxStatus qvx_Vector_MaxEvery_16S_I(const Qvx16s* src, Qvx16s* srcDst, int len);
+QVX_API QvxStatus qvx_Vector_MaxEvery_32S_I(const Qvx32s* src, Qvx32s* srcDst, int len);
+QVX_API QvxStatus qvx_Vector_MaxEvery_32F_I(const Qvx32f* src, Qvx32f* srcDst, int len);
+QVX_API QvxStatus qvx_Vector_MaxEvery_64F_I(const Qvx64f* src, Qvx64f* srcDst, int len);
+QVX_API QvxStatus qvx_Vector_MaxEvery_32FC_I(const Qvx32fc* src, Qvx32fc* srcDst, int len);
+QVX_API QvxStatus qvx_Vector_MaxEvery_64FC_I(const Qvx64fc* src, Qvx64fc* srcDst, int len);
+
+QVX_API QvxStatus qvx_Vector_MinEvery_8U_I(const Qvx8u* src, Qvx8u* srcDst, int len);
+QVX_API QvxStatus qvx_Vector_MinEvery_16U_I(const Qvx16u* src, Qvx16u* srcDst, int len);
+QVX_API QvxStatus qvx_Vector_MinEvery_16S_I(const Qvx16s* src, Qvx16s* srcDst, int len);
+QVX_API QvxStatus qvx_Vector_MinEvery_32S_I(const Qvx32s* src, Qvx32s* srcDst, int len);
+QVX_API QvxStatus qvx_Vector_MinEvery_32F_I(const Qvx32f* src, Qvx32f* srcDst, int len);
+QVX_API QvxStatus qvx_Vector_MinEvery_64F_I(const Qvx64f* src, Qvx64f* srcDst, int len);
+QVX_API QvxStatus qvx_Vector_MinEvery_32FC_I(const Qvx32fc* src, Qvx32fc* srcDst, int len);
+QVX_API QvxStatus qvx_Vector_MinEvery_64FC_I(const Qvx64fc* src, Qvx64fc* srcDst, int len);
 
 /* ---- absolute value and absolute difference ---- */
+/*
+ * Abs_16S, Abs_32S   the magnitude of src[i], wrapping: the most negative value (-32768,
+ *                    -2147483648) gives itself; no saturation.
+ * Abs_32F, Abs_64F   src[i] with its sign bit cleared and nothing else changed: -0.0 gives
+ *                    +0.0, -inf gives +inf, a NaN keeps its payload.
+ * AbsDiff_8U, _16U   the exact difference of the larger and the smaller element.
+ * AbsDiff_16S        |src1[i] - src2[i]| formed exactly, then saturated to 32767.
+ * AbsDiff_32S        the larger element minus the smaller (signed comparison) modulo 2^32:
+ *                    the exact magnitude read as an unsigned 32-bit number, so magnitudes of
+ *                    2^31 and more read as negative (2147483647 and -1 give -2147483648).
+ * AbsDiff_32F, _64F  src1[i] - src2[i] rounded to the element's precision, then its sign bit
+ *                    cleared (a NaN difference too).
+ * dst may be a source (in-place use); other overlaps are not supported.  len < 1 writes
+ * nothing.
+ */
+QVX_API QvxStatus qvx_Vector_Abs_16S(const Qvx16s* src, Qvx16s* dst, int len);
+QVX_API QvxStatus qvx_Vector_Abs_32S(const Qvx32s* src, Qvx32s* dst, int len);
+QVX_API QvxStatus qvx_Vector_Abs_32F(const Qvx32f* src, Qvx32f* dst, int len);
+QVX_API QvxStatus qvx_Vector_Abs_64F(const Qvx64f* src, Qvx64f* dst, int len);
+
+QVX_API QvxStatus qvx_Vector_AbsDiff_8U(const Qvx8u* src1, const Qvx8u* src2, Qvx8u* dst, int len);
+QVX_API QvxStatus qvx_Vector_AbsDiff_16U(const Qvx16u* src1, const Qvx16u* src2, Qvx16u* dst, int len);
+QVX_API QvxStatus qvx_Vector_AbsDiff_16S(const Qvx16s* src1, const Qvx16s* src2, Qvx16s* dst, int len);
+QVX_API QvxStatus qvx_Vector_AbsDiff_32S(const Qvx32s* src1, const Qvx32s* src2, Qvx32s* dst, int len);
+QVX_API QvxStatus qvx_Vector_AbsDiff_32F(const Qvx32f* src1, const Qvx32f* src2, Qvx32f* dst, int len);
+QVX_API QvxStatus qvx_Vector_AbsDiff_64F(const Qvx64f* src1, const Qvx64f* src2, Qvx64f* dst, int len);
 
 /* ---- floating-point elementary functions ---- */
 /*

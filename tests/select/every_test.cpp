@@ -1,0 +1,153 @@
+// Element-wise maximum and minimum: the first argument wins only by a strict ordered
+// comparison (ties, signed zeros, NaNs and equal complex keys keep the second, bit for bit),
+// unsigned comparison of 8U and 16U, complex keys in the element's precision, whole complex
+// elements copied; every member against the rule with ties made frequent, out of place with
+// every destination and in place.
+#include <gtest/gtest.h>
+#include <limits.h>
+
+#include <cmath>
+#include <limits>
+
+#include "select_check.h"
+
+namespace {
+
+using namespace qvxt;
+using namespace select_test;
+using C32 = Qvx32fc;
+using C64 = Qvx64fc;
+
+template <class T>
+using Fn = QvxStatus (*)(const T*, const T*, T*, int);
+template <class T>
+using FnI = QvxStatus (*)(const T*, T*, int);
+
+// The out-of-place member and its in-place form on a and b: both must give want, the
+// out-of-place one also with dst on either source.
+template <class T>
+void expect(const char* name, Fn<T> fn, FnI<T> fn_i, std::vector<T> a, std::vector<T> b,
+            std::vector<T> want) {
+  a = repeat(a), b = repeat(b), want = repeat(want);
+  for (Dst where : {Dst::Separate, Dst::First, Dst::Second}) {
+    const std::vector<T> got = call_with<T>(fn, a, b, where);
+    EXPECT_TRUE(same_elements(got.data(), want.data(), want.size()))
+        << name << " dst " << static_cast<int>(where);
+  }
+  std::vector<T> sd = b;
+  EXPECT_EQ(fn_i(a.data(), sd.data(), static_cast<int>(sd.size())), 0);
+  EXPECT_TRUE(same_elements(sd.data(), want.data(), want.size())) << name << "_I";
+}
+#define EXPECT_EVERY(N, ...) expect(#N, qvx_Vector_##N, qvx_Vector_##N##_I, __VA_ARGS__)
+
+constexpr float kNanF = std::numeric_limits<float>::quiet_NaN();
+constexpr float kInfF = std::numeric_limits<float>::infinity();
+
+TEST(MaxMinEvery, IntegerComparisons) {
+  EXPECT_EVERY(MaxEvery_16S, {-32768, 5, 32767}, {0, 5, -1}, {0, 5, 32767});
+  EXPECT_EVERY(MinEvery_16S, {-32768, 5, 32767}, {0, 5, -1}, {-32768, 5, -1});
+  EXPECT_EVERY(MinEvery_16U, {65535, 32768, 7}, {1, 32767, 7}, {1, 32767, 7});
+  EXPECT_EVERY(MaxEvery_16U, {40000, 1}, {1, 40000}, {40000, 40000});
+  EXPECT_EVERY(MaxEvery_8U, {200, 3, 128}, {100, 4, 127}, {200, 4, 128});
+  EXPECT_EVERY(MinEvery_8U, {255, 0}, {0, 255}, {0, 0});
+  EXPECT_EVERY(MaxEvery_32S, {INT_MIN, INT_MAX, -1}, {INT_MAX, INT_MIN, 0}, {INT_MAX, INT_MAX, 0});
+  EXPECT_EVERY(MinEvery_32S, {INT_MIN, INT_MAX, -1}, {INT_MAX, INT_MIN, 0}, {INT_MIN, INT_MIN, -1});
+}
+
+TEST(MaxMinEvery, NanAndSignedZerosKeepTheSecondArgument) {
+  const float nan_p = f32_bits(0xFFA12345u), snan = f32_bits(0x7F800042u);
+  const double nan_d = f64_bits(0xFFF8000000000123ull);
+  EXPECT_EVERY(MaxEvery_32F, {kNanF, 1.0f, snan, 2.0f}, {2.0f, nan_p, 1.0f, snan},
+               {2.0f, nan_p, 1.0f, snan});
+  EXPECT_EVERY(MinEvery_32F, {kNanF, 1.0f, -kInfF}, {2.0f, nan_p, -kInfF}, {2.0f, nan_p, -kInfF});
+  EXPECT_EVERY(MaxEvery_64F, {nan_d, 3.0}, {-1.0, nan_d}, {-1.0, nan_d});
+  EXPECT_EVERY(MinEvery_64F, {-0.0, 0.0, -1e-300}, {0.0, -0.0, -0.0}, {0.0, -0.0, -1e-300});
+  EXPECT_EVERY(MaxEvery_32F, {0.0f, -0.0f, 1e-45f}, {-0.0f, 0.0f, 0.0f}, {-0.0f, 0.0f, 1e-45f});
+}
+
+TEST(MaxMinEvery, ComplexByRoundedSquaredMagnitudeWholeElements) {
+  // 3+4i and -5 tie at 25: the second stays, both parts.
+  EXPECT_EVERY(MaxEvery_32FC, {C32{3, 4}, C32{3, 4.5f}}, {C32{-5, 0}, C32{-5, 0}},
+               {C32{-5, 0}, C32{3, 4.5f}});
+  EXPECT_EVERY(MinEvery_32FC, {C32{3, 4}, C32{3, 4.5f}}, {C32{-5, 0}, C32{-5, 0}},
+               {C32{-5, 0}, C32{-5, 0}});
+  EXPECT_EVERY(MinEvery_32FC, {C32{0, 1}, C32{kNanF, 0}, C32{1, 0}},
+               {C32{2, 0}, C32{2, 0}, C32{0, 1}}, {C32{0, 1}, C32{2, 0}, C32{0, 1}});
+  EXPECT_EVERY(MaxEvery_64FC, {C64{1, 0}, C64{-0.0, 0}}, {C64{0, -1}, C64{0, -0.0}},
+               {C64{0, -1}, C64{0, -0.0}});
+  // Keys that overflow to infinity tie; a NaN part makes a NaN key.
+  EXPECT_EVERY(MaxEvery_32FC, {C32{1e20f, 0}, C32{3e38f, 3e38f}}, {C32{0, 2e19f}, C32{kInfF, 0}},
+               {C32{0, 2e19f}, C32{kInfF, 0}});
+  EXPECT_EVERY(MinEvery_64FC, {C64{1e200, 1}, C64{0, 0}}, {C64{0, 1e300}, C64{1, -kInfF}},
+               {C64{0, 1e300}, C64{0, 0}});
+  // Keys in the element's precision: 1 + 2^-24 rounds to 1 in single precision (a tie),
+  // 1 + 2^-54 to 1 in double; the double key of the single-precision pair would differ.
+  EXPECT_EVERY(MaxEvery_32FC, {C32{1, 0x1p-12f}}, {C32{-1, 0}}, {C32{-1, 0}});
+  EXPECT_EVERY(MinEvery_32FC, {C32{0, -1}}, {C32{0x1p-12f, 1}}, {C32{0x1p-12f, 1}});
+  EXPECT_EVERY(MaxEvery_64FC, {C64{0x1p-27, 1}}, {C64{1, 0}}, {C64{1, 0}});
+  EXPECT_EVERY(MaxEvery_64FC, {C64{0x1p-26, 1}}, {C64{1, 0}}, {C64{0x1p-26, 1}});
+}
+
+TEST(MaxMinEvery, EmptyVectorsTouchNothing) {
+  for (int len : {0, -1, INT_MIN}) {
+    EXPECT_EQ(qvx_Vector_MaxEvery_8U(nullptr, nullptr, nullptr, len), 0);
+    EXPECT_EQ(qvx_Vector_MinEvery_64FC_I(nullptr, nullptr, len), 0);
+  }
+}
+
+// ---- every member against the rule ---------------------------------------------------------
+
+// The key compared: the value, or re*re + im*im with each operation rounded in the part type.
+template <class T>
+auto key(T x) {
+  if constexpr (parts<T>() == 2) {
+    return x.re * x.re + x.im * x.im;
+  } else {
+    return x;
+  }
+}
+
+// b: random, or a copy of a, or (complex) a with its parts exchanged or negated (the same
+// key), or (real) a negated (a tie for zeros).
+template <class T>
+T partner(Rng& rng, T a) {
+  const unsigned pick = rng() % 6;
+  if constexpr (parts<T>() == 2) {
+    if (pick == 1) return T{a.im, a.re};
+    if (pick == 2) return T{-a.re, a.im};
+  } else if constexpr (std::is_floating_point<T>::value) {
+    if (pick == 1) return -a;
+  } else {
+    if (pick == 1) return static_cast<T>(-static_cast<int64_t>(a));  // modulo 2^width
+  }
+  return pick <= 2 ? a : random_value<T>(rng);
+}
+
+template <class T>
+void every_sweep(const char* name, Fn<T> fn, FnI<T> fn_i, bool max) {
+  const auto model = [max](T a, T b) {
+    const bool wins = max ? key(a) > key(b) : key(a) < key(b);
+    return wins ? a : b;
+  };
+  binary_sweep<T>(name, fn, {Dst::Separate, Dst::First, Dst::Second}, model, partner<T>);
+  binary_sweep<T>(
+      std::string(name) + "_I",
+      [fn_i](const T* a, const T* b, T*, int n) { return fn_i(a, const_cast<T*>(b), n); },
+      {Dst::Second}, model, partner<T>);
+}
+#define SWEEP(N, T)                                                                           \
+  every_sweep<T>("MaxEvery_" #N, qvx_Vector_MaxEvery_##N, qvx_Vector_MaxEvery_##N##_I, true), \
+      every_sweep<T>("MinEvery_" #N, qvx_Vector_MinEvery_##N, qvx_Vector_MinEvery_##N##_I, false)
+
+TEST(MaxMinEveryModel, EveryMember) {
+  SWEEP(8U, Qvx8u);
+  SWEEP(16U, Qvx16u);
+  SWEEP(16S, Qvx16s);
+  SWEEP(32S, Qvx32s);
+  SWEEP(32F, Qvx32f);
+  SWEEP(64F, Qvx64f);
+  SWEEP(32FC, Qvx32fc);
+  SWEEP(64FC, Qvx64fc);
+}
+
+}  // namespace
