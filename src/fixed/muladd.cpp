@@ -1,0 +1,150 @@
+// Scaled multiply-accumulate: MulAddShift (src1 * src2 + src3), MulCAddShift (src1 * val +
+// src2) and MulCAddCShift (src * mulVal + addVal), for 8U, 16U, 16S, 32S and 16SC.  The
+// product and the addend are summed exactly (in 64 bits) and the scale-and-saturate rule is
+// applied once, to the sum.  Some members leave the addend out at large right shifts and hand
+// the product to the scaled multiplication instead; MulAddShift_32S computes most of its
+// scale factors in double precision.
+#include "convert/factor.h"
+#include "core/convert.h"
+#include "core/export.h"
+#include "core/loops.h"
+#include "fixed/mul.h"
+#include "fixed/scale.h"
+
+namespace {
+
+using namespace qvx;
+using fixed::Thresholds;
+using fixed::Val;
+using fixed::Vec;
+
+// A range of scale factors [lo, hi] (empty when lo > hi).
+struct Range {
+  int lo, hi;
+  bool has(int sf) const { return sf >= lo && sf <= hi; }
+};
+constexpr Range kNever{1, 0};
+
+// The call of a member that never drops its addend.
+struct NoCall {
+  template <class... A>
+  QvxStatus operator()(A...) const { return QVX_STS_NO_ERR; }
+};
+constexpr NoCall kNoCall{};
+
+// One real member: below L the zero fill; in `dropped` the product alone through `mul`
+// (called with the first two operands as they were passed); in `in_double` (0 excluded)
+// Q = ((double)a * (double)b + (double)c) * 2^sf, every operation rounded to double, clamped
+// and truncated toward zero; elsewhere the rule on the exact R = a * b + c.
+template <class T, class B, class C, class Fill, class Mul>
+inline QvxStatus muladd(const T* a, B b, C c, T* dst, int len, int sf, Thresholds t, Fill fill,
+                        Range dropped, Mul mul, Range in_double) {
+  if (sf < t.L) return fill(dst, len);
+  if (dropped.has(sf)) return mul(a, b.raw(), dst, len, sf);
+  return fixed::scaled_call(fill, dst, len, sf, t, [&] {
+    if (sf != 0 && in_double.has(sf)) {
+      const double f = cvt::factor<double>(sf);
+      for (int i = 0; i < len; ++i) {
+        const double p = static_cast<double>(a[i]) * static_cast<double>(b.at(i));
+        dst[i] = saturate_trunc<T>((p + static_cast<double>(c.at(i))) * f);
+      }
+      return;
+    }
+    for (int i = 0; i < len; ++i) {
+      const int64_t r = int64_t(a[i]) * int64_t(b.at(i)) + int64_t(c.at(i));
+      dst[i] = fixed::scale_saturate<T>(r, sf, t.H);
+    }
+  });
+}
+
+// Whether the complex multiplier is the constant (-32768, -32768).
+inline bool min_min(Vec<Qvx16sc>) { return false; }
+inline bool min_min(Val<Qvx16sc> b) { return fixed::is_min_min(b.v); }
+
+// One complex member: the rule on each exact part of a * b + c.  With the constant multiplier
+// (-32768, -32768) the product is 32768 * ((s.im - s.re) + i(-s.re - s.im)); in
+// `min_min_dropped` the addend is left out and each part is (s.im - s.re) and (-s.re - s.im)
+// shifted right by -sf - 15 bits (always within range).
+template <class B, class C>
+inline QvxStatus muladd_cx(const Qvx16sc* a, B b, C c, Qvx16sc* dst, int len, int sf,
+                           Thresholds t, Range min_min_dropped) {
+  return fixed::scaled_call(fixed::kSet16S, fixed::parts_of(dst), twice(len), sf, t, [&] {
+    if (min_min_dropped.has(sf) && min_min(b)) {
+      const int n = -sf - 15;
+      for (int i = 0; i < len; ++i) {
+        const int32_t re = a[i].re, im = a[i].im;
+        dst[i] = {static_cast<Qvx16s>((im - re) >> n), static_cast<Qvx16s>((-re - im) >> n)};
+      }
+      return;
+    }
+    for (int i = 0; i < len; ++i)
+      dst[i] = fixed::scale_saturate_cx(fixed::cx_add(fixed::cx_mul(a[i], b.at(i)), c.at(i)), sf,
+                                        t.H);
+  });
+}
+
+}  // namespace
+
+// Each member: thresholds {H: sign fill from, L: zero fill below}, the fill used below L, the
+// scale factors at which the addend is dropped and the multiplication primitive called there
+// (with the member's own scale factor), and the double-precision band.  MulAddShift_32S
+// rounds its right shifts -31 .. -1 toward zero there (and its left shifts 1 .. 30 give the
+// exact rule's result, as the other 32S members' do); at 0 it clamps the exact R and at
+// -40 .. -32 shifts it, always within range.
+#define QVX_MULADD(Name, T, H, L, FILL, DROPPED, MUL, IN_DOUBLE)                               \
+  QVX_DEFINE(QvxStatus, Name,                                                                 \
+             (const T* src1, const T* src2, const T* src3, T* dst, int len, int sf)) {        \
+    return muladd(src1, Vec<T>{src2}, Vec<T>{src3}, dst, len, sf, Thresholds{H, L},           \
+                  fixed::FILL, DROPPED, MUL, IN_DOUBLE);                          \
+  }
+#define QVX_MULCADD(Name, T, H, L, FILL, DROPPED, MUL)                                         \
+  QVX_DEFINE(QvxStatus, Name, (const T* src1, T val, const T* src2, T* dst, int len, int sf)) { \
+    return muladd(src1, Val<T>{val}, Vec<T>{src2}, dst, len, sf, Thresholds{H, L},            \
+                  fixed::FILL, DROPPED, MUL, kNever);                             \
+  }
+#define QVX_MULCADDC(Name, T, H, L, FILL, DROPPED, MUL)                                        \
+  QVX_DEFINE(QvxStatus, Name, (const T* src, T mulVal, T addVal, T* dst, int len, int sf)) {   \
+    return muladd(src, Val<T>{mulVal}, Val<T>{addVal}, dst, len, sf, Thresholds{H, L},        \
+                  fixed::FILL, DROPPED, MUL, kNever);                             \
+  }
+
+using fixed::kMulCShift16U;
+using fixed::kMulShift16U;
+using fixed::kMulShift32S;
+using fixed::kMulShift8U;
+
+//          member                   type     H    L   zero fill  addend dropped  called there  double band
+QVX_MULADD(Vector_MulAddShift_8U,    Qvx8u,   8, -15, kSet8U,  (Range{-15, -10}), kMulShift8U,  kNever)
+QVX_MULADD(Vector_MulAddShift_16U,   Qvx16u, 16, -31, kSet16S, (Range{-31, -17}), kMulShift16U, kNever)
+QVX_MULADD(Vector_MulAddShift_16S,   Qvx16s, 15, -30, kSet16S, kNever,            kNoCall,      kNever)
+QVX_MULADD(Vector_MulAddShift_32S,   Qvx32s, 31, -62, kSet32S, (Range{-62, -41}), kMulShift32S, (Range{-31, 30}))
+
+QVX_MULCADD(Vector_MulCAddShift_8U,  Qvx8u,   8, -15, kSet8U,  kNever,            kNoCall)
+QVX_MULCADD(Vector_MulCAddShift_16U, Qvx16u, 16, -31, kSet16S, (Range{-31, -17}), kMulCShift16U)
+QVX_MULCADD(Vector_MulCAddShift_16S, Qvx16s, 15, -30, kSet16S, kNever,            kNoCall)
+QVX_MULCADD(Vector_MulCAddShift_32S, Qvx32s, 31, -62, kSet32S, kNever,            kNoCall)
+
+QVX_MULCADDC(Vector_MulCAddCShift_8U,  Qvx8u,   8, -15, kSet8U,  kNever,            kNoCall)
+QVX_MULCADDC(Vector_MulCAddCShift_16U, Qvx16u, 16, -31, kSet16S, (Range{-31, -17}), kMulCShift16U)
+QVX_MULCADDC(Vector_MulCAddCShift_16S, Qvx16s, 15, -30, kSet16S, kNever,            kNoCall)
+QVX_MULCADDC(Vector_MulCAddCShift_32S, Qvx32s, 31, -62, kSet32S, kNever,            kNoCall)
+
+// Complex: H 15, L -30, zero fill through Set_16S on the 2*len parts; the constant forms drop
+// the addend at -30..-17 when the multiplier is (-32768, -32768).
+QVX_DEFINE(QvxStatus, Vector_MulAddShift_16SC,
+           (const Qvx16sc* src1, const Qvx16sc* src2, const Qvx16sc* src3, Qvx16sc* dst, int len,
+            int sf)) {
+  return muladd_cx(src1, Vec<Qvx16sc>{src2}, Vec<Qvx16sc>{src3}, dst, len, sf,
+                   Thresholds{15, -30}, kNever);
+}
+QVX_DEFINE(QvxStatus, Vector_MulCAddShift_16SC,
+           (const Qvx16sc* src1, Qvx16sc val, const Qvx16sc* src2, Qvx16sc* dst, int len,
+            int sf)) {
+  return muladd_cx(src1, Val<Qvx16sc>{val}, Vec<Qvx16sc>{src2}, dst, len, sf,
+                   Thresholds{15, -30}, Range{-30, -17});
+}
+QVX_DEFINE(QvxStatus, Vector_MulCAddCShift_16SC,
+           (const Qvx16sc* src, Qvx16sc mulVal, Qvx16sc addVal, Qvx16sc* dst, int len, int sf)) {
+  return muladd_cx(src, Val<Qvx16sc>{mulVal}, Val<Qvx16sc>{addVal}, dst, len, sf,
+                   Thresholds{15, -30}, Range{-30, -17});
+}
