@@ -1,8 +1,8 @@
 // The complex formulas of the floating-point family, written once.
 //
-// T is a scalar (float, double) or a register of them (__m128, __m128d: GCC gives these the
-// arithmetic operators lane by lane), so the element loop and the vector path evaluate the
-// very same expression.  Every product, sum and quotient is a separate IEEE operation in the
+// T is a scalar (float, double) or a register of them (GCC gives registers the arithmetic
+// operators lane by lane), so the element loop and the vector path evaluate the very same
+// expression.  Every product, sum and quotient is a separate IEEE operation in the
 // element's precision, in the order written here: the library is built with
 // -ffp-contract=off, so nothing is fused into a multiply-add and nothing is reassociated.
 // Multiplication and addition of two operands are commutative in IEEE arithmetic, so a*b and
@@ -10,13 +10,10 @@
 #ifndef QVX_ARITH_COMPLEX_H
 #define QVX_ARITH_COMPLEX_H
 
+#include "core/loops.h"
+
 namespace qvx {
 namespace arith {
-
-template <class T>
-struct Cx {
-  T re, im;
-};
 
 // a * b = ((ar*br) - (ai*bi), (ai*br) + (ar*bi)).
 template <class T>

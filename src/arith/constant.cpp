@@ -20,7 +20,7 @@ const auto complex_div_rev = [](auto x, auto c) { return cdiv(c, x); };
 
 template <class T, class F>
 inline QvxStatus real(const T* src, T val, T* dst, int len, F f) {
-  map(len, RD<T>{dst}, f, R<T>{src}, real_const(val));
+  map(len, Out<T>{dst}, f, In<T>{src}, constant(val));
   return QVX_STS_NO_ERR;
 }
 
@@ -28,13 +28,13 @@ inline QvxStatus real(const T* src, T val, T* dst, int len, F f) {
 template <class T, class F>
 inline QvxStatus by_parts(const T* src, T re, T im, T* dst, int len, F f) {
   const auto op = [f](auto x, auto c) { return per_part(f, x, c); };
-  map(len, PD<T>{dst}, op, P<T>{src}, pair_const(re, im));
+  map(len, OutParts<T>{dst}, op, Parts<T>{src}, pair_constant(re, im));
   return QVX_STS_NO_ERR;
 }
 
 template <class T, class F>
 inline QvxStatus complex(const T* src, T re, T im, T* dst, int len, F f) {
-  map(len, ID<T>{dst}, f, I<T>{src}, complex_const(re, im));
+  map(len, OutPairs<T>{dst}, f, Pairs<T>{src}, complex_constant(re, im));
   return QVX_STS_NO_ERR;
 }
 
@@ -96,15 +96,15 @@ QVX_DEFINE(QvxStatus, Vector_MulC_64FC, (const Qvx64fc* src, Qvx64fc val, Qvx64f
 QVX_DEFINE(QvxStatus, Vector_MulC_CToC_32F,
            (const Qvx32f* srcRe, const Qvx32f* srcIm, Qvx32f valRe, Qvx32f valIm, Qvx32f* dstRe,
             Qvx32f* dstIm, int len)) {
-  map(len, SD<Qvx32f>{dstRe, dstIm}, complex_mul, S<Qvx32f>{srcRe, srcIm},
-      complex_const(valRe, valIm));
+  map(len, OutSplit<Qvx32f>{dstRe, dstIm}, complex_mul, Split<Qvx32f>{srcRe, srcIm},
+      complex_constant(valRe, valIm));
   return QVX_STS_NO_ERR;
 }
 QVX_DEFINE(QvxStatus, Vector_MulC_CToC_64F,
            (const Qvx64f* srcRe, const Qvx64f* srcIm, Qvx64f valRe, Qvx64f valIm, Qvx64f* dstRe,
             Qvx64f* dstIm, int len)) {
-  map(len, SD<Qvx64f>{dstRe, dstIm}, complex_mul, S<Qvx64f>{srcRe, srcIm},
-      complex_const(valRe, valIm));
+  map(len, OutSplit<Qvx64f>{dstRe, dstIm}, complex_mul, Split<Qvx64f>{srcRe, srcIm},
+      complex_constant(valRe, valIm));
   return QVX_STS_NO_ERR;
 }
 

@@ -20,13 +20,13 @@ const auto real_times_complex = [](auto a, auto b) { return decltype(b){a * b.re
 
 template <class T, class F>
 inline QvxStatus real(const T* a, const T* b, T* d, int len, F f) {
-  map(len, RD<T>{d}, f, R<T>{a}, R<T>{b});
+  map(len, Out<T>{d}, f, In<T>{a}, In<T>{b});
   return QVX_STS_NO_ERR;
 }
 
 template <class T, class F>
 inline QvxStatus complex(const T* a, const T* b, T* d, int len, F f) {
-  map(len, ID<T>{d}, f, I<T>{a}, I<T>{b});
+  map(len, OutPairs<T>{d}, f, Pairs<T>{a}, Pairs<T>{b});
   return QVX_STS_NO_ERR;
 }
 
@@ -105,26 +105,26 @@ QVX_DEFINE(QvxStatus, Vector_Div_64FC,
 QVX_DEFINE(QvxStatus, Vector_Mul_CToC_32F,
            (const Qvx32f* src1Re, const Qvx32f* src1Im, const Qvx32f* src2Re, const Qvx32f* src2Im,
             Qvx32f* dstRe, Qvx32f* dstIm, int len)) {
-  map(len, SD<Qvx32f>{dstRe, dstIm}, complex_mul, S<Qvx32f>{src1Re, src1Im},
-      S<Qvx32f>{src2Re, src2Im});
+  map(len, OutSplit<Qvx32f>{dstRe, dstIm}, complex_mul, Split<Qvx32f>{src1Re, src1Im},
+      Split<Qvx32f>{src2Re, src2Im});
   return QVX_STS_NO_ERR;
 }
 QVX_DEFINE(QvxStatus, Vector_Mul_CToC_64F,
            (const Qvx64f* src1Re, const Qvx64f* src1Im, const Qvx64f* src2Re, const Qvx64f* src2Im,
             Qvx64f* dstRe, Qvx64f* dstIm, int len)) {
-  map(len, SD<Qvx64f>{dstRe, dstIm}, complex_mul, S<Qvx64f>{src1Re, src1Im},
-      S<Qvx64f>{src2Re, src2Im});
+  map(len, OutSplit<Qvx64f>{dstRe, dstIm}, complex_mul, Split<Qvx64f>{src1Re, src1Im},
+      Split<Qvx64f>{src2Re, src2Im});
   return QVX_STS_NO_ERR;
 }
 
 // ---- real times complex ----
 QVX_DEFINE(QvxStatus, Vector_Mul_32F_32FC,
            (const Qvx32f* src1, const Qvx32fc* src2, Qvx32fc* dst, int len)) {
-  map(len, ID<Qvx32f>{sc(dst)}, real_times_complex, R<Qvx32f>{src1}, I<Qvx32f>{sc(src2)});
+  map(len, OutPairs<Qvx32f>{sc(dst)}, real_times_complex, In<Qvx32f>{src1}, Pairs<Qvx32f>{sc(src2)});
   return QVX_STS_NO_ERR;
 }
 QVX_DEFINE(QvxStatus, Vector_Mul_64F_64FC,
            (const Qvx64f* src1, const Qvx64fc* src2, Qvx64fc* dst, int len)) {
-  map(len, ID<Qvx64f>{sc(dst)}, real_times_complex, R<Qvx64f>{src1}, I<Qvx64f>{sc(src2)});
+  map(len, OutPairs<Qvx64f>{sc(dst)}, real_times_complex, In<Qvx64f>{src1}, Pairs<Qvx64f>{sc(src2)});
   return QVX_STS_NO_ERR;
 }

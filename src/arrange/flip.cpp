@@ -5,43 +5,40 @@
 #include "arrange/bits_of.h"
 #include "core/export.h"
 #include "core/loops.h"
-#include "core/simd.h"
 
 namespace {
 
 using namespace qvx;
 
-// dst[i] = src[len-1-i], the destination written upward.  Whole 16-byte blocks of the
-// destination take the mirrored source block with its elements reversed, when the arrays
-// share no byte and the vector has at least 5 elements.
+// dst[i] = src[len-1-i], the destination written upward.  Whole registers of the
+// destination take the mirrored source register with its lanes reversed, when the arrays
+// share no byte.
 template <class U>
 inline void flip(const U* src, U* dst, int len) {
-  constexpr int kPerBlock = 16 / sizeof(U);
+  constexpr int W = kLanes<U>;
   const size_t bytes = sizeof(U) * static_cast<size_t>(len);
   const U* end = src + len;
-  run<kPerBlock>(
-      len, len >= 5 && disjoint(src, bytes, dst, bytes),
-      [&](int i) {
-        simd::store(dst + i, simd::reverse_block<sizeof(U)>(simd::load(end - i - kPerBlock)));
-      },
-      [&](int i) { dst[i] = end[-1 - i]; });
+  run<W>(
+      len, disjoint(src, bytes, dst, bytes),
+      [&](int i) { simd::store(dst + i, simd::reverse(simd::load(end - i - W))); },
+      [&](int i) { put(dst + i, get(end - 1 - i)); });
 }
 
-// srcDst[i] and srcDst[len-1-i] exchanged for i < len/2.  A block from the front and the
-// mirrored block from the back are exchanged, each reversed, while the two do not meet;
+// srcDst[i] and srcDst[len-1-i] exchanged for i < len/2.  A register from the front and the
+// mirrored register from the back are exchanged, each reversed, while the two do not meet;
 // the elements left around the middle are exchanged one pair at a time.
 template <class U>
 inline void flip_in_place(U* p, int len) {
-  constexpr int kPerBlock = 16 / sizeof(U);
+  constexpr int W = kLanes<U>;
   const int half = len / 2;
   int i = 0;
   if (kSimd) {
-    for (; half - i >= kPerBlock; i += kPerBlock) {
-      U* back = p + (len - i - kPerBlock);
-      const simd::V f = simd::load(p + i);
-      const simd::V b = simd::load(back);
-      simd::store(p + i, simd::reverse_block<sizeof(U)>(b));
-      simd::store(back, simd::reverse_block<sizeof(U)>(f));
+    for (; half - i >= W; i += W) {
+      U* back = p + (len - i - W);
+      const Vec<U> f = simd::load(p + i);
+      const Vec<U> b = simd::load(back);
+      simd::store(p + i, simd::reverse(b));
+      simd::store(back, simd::reverse(f));
     }
   }
   for (; i < half; ++i) {

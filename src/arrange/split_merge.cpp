@@ -5,56 +5,24 @@
 #include "arrange/bits_of.h"
 #include "core/export.h"
 #include "core/loops.h"
-#include "core/simd.h"
 
 namespace {
 
 using namespace qvx;
 
-// Pair i is src[2i], src[2i+1].  A block step takes 32 bytes of pairs (16 pairs of bytes,
-// 8 of 16-bit elements, ...) and stores 16 bytes into each channel; it runs only when no
-// two of the three arrays share a byte.
+// Pair i is src[2i], src[2i+1]: the interleaved array read as gathered pairs, the two
+// channels as the parts of a split complex array.  The driver runs the register path only
+// when no two of the three arrays share a byte.
+const auto same = [](auto pair) { return pair; };
+
 template <class U>
 inline void split(const U* src, U* dst1, U* dst2, int len) {
-  constexpr int kPairs = 16 / sizeof(U);
-  constexpr int B = sizeof(U);
-  const size_t n = sizeof(U) * static_cast<size_t>(len);
-  const bool separate =
-      disjoint(src, 2 * n, dst1, n) && disjoint(src, 2 * n, dst2, n) && disjoint(dst1, n, dst2, n);
-  run<kPairs>(
-      len, separate,
-      [&](int i) {
-        const U* s = src + 2 * static_cast<size_t>(i);
-        const simd::V a = simd::load(s), b = simd::load(s + kPairs);
-        simd::store(dst1 + i, simd::first_of<B>(a, b));
-        simd::store(dst2 + i, simd::second_of<B>(a, b));
-      },
-      [&](int i) {
-        const U* s = src + 2 * static_cast<size_t>(i);
-        dst1[i] = s[0];
-        dst2[i] = s[1];
-      });
+  map(len, OutSplit<U>{dst1, dst2}, same, Pairs<U>{src});
 }
 
 template <class U>
 inline void merge(const U* src1, const U* src2, U* dst, int len) {
-  constexpr int kPairs = 16 / sizeof(U);
-  constexpr int B = sizeof(U);
-  const size_t n = sizeof(U) * static_cast<size_t>(len);
-  const bool separate = disjoint(dst, 2 * n, src1, n) && disjoint(dst, 2 * n, src2, n);
-  run<kPairs>(
-      len, separate,
-      [&](int i) {
-        U* d = dst + 2 * static_cast<size_t>(i);
-        const simd::V a = simd::load(src1 + i), b = simd::load(src2 + i);
-        simd::store(d, simd::interleave_lo<B>(a, b));
-        simd::store(d + kPairs, simd::interleave_hi<B>(a, b));
-      },
-      [&](int i) {
-        U* d = dst + 2 * static_cast<size_t>(i);
-        d[0] = src1[i];
-        d[1] = src2[i];
-      });
+  map(len, OutPairs<U>{dst}, same, Split<U>{src1, src2});
 }
 
 template <class T>

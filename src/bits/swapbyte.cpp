@@ -3,32 +3,22 @@
 
 #include "core/export.h"
 #include "core/loops.h"
-#include "core/simd.h"
 
 namespace {
 
 using namespace qvx;
 
-
 inline uint16_t swapped(uint16_t x) { return static_cast<uint16_t>((x << 8) | (x >> 8)); }
 inline uint32_t swapped(uint32_t x) { return __builtin_bswap32(x); }
 inline uint64_t swapped(uint64_t x) { return __builtin_bswap64(x); }
 
-inline simd::V swapped_block(simd::V v, uint16_t) { return simd::swap_bytes16(v); }
-inline simd::V swapped_block(simd::V v, uint32_t) { return simd::swap_bytes32(v); }
-inline simd::V swapped_block(simd::V v, uint64_t) { return simd::swap_bytes64(v); }
-
 // U: the unsigned type of the element's width (the data are bit patterns).
 template <class U, class T>
-inline QvxStatus swap_bytes(const T* src_t, T* dst_t, int len) {
+inline QvxStatus swap_bytes(const T* src, T* dst, int len) {
   static_assert(sizeof(U) == sizeof(T), "element width");
-  if (len < 1) return QVX_STS_NO_ERR;
-  const U* src = reinterpret_cast<const U*>(src_t);
-  U* dst = reinterpret_cast<U*>(dst_t);
-  run<16 / sizeof(U)>(
-      len, blockwise(dst, src),
-      [&](int i) { simd::store(dst + i, swapped_block(simd::load(src + i), U())); },
-      [&](int i) { dst[i] = swapped(src[i]); });
+  map(len, Out<U>{reinterpret_cast<U*>(dst)},
+      rule([](U x) { return swapped(x); }, [](Vec<U> x) { return simd::swap_bytes(x); }),
+      In<U>{reinterpret_cast<const U*>(src)});
   return QVX_STS_NO_ERR;
 }
 

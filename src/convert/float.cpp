@@ -11,95 +11,85 @@
 #include "core/convert.h"
 #include "core/export.h"
 #include "core/loops.h"
-#include "core/simd.h"
 
 namespace {
 
 using namespace qvx;
-using cvt::Lanes;
-using simd::V;
-using simd::VD;
-using simd::VF;
+using simd::Half;
+using simd::Vec;
 
-// ---- four lanes of a product, scaled ----------------------------------------------------
-
-template <class Mode>
-inline void store_scaled(float* d, V g, float f) {
-  cvt::put16<Mode>(d, _mm_mul_ps(_mm_cvtepi32_ps(g), _mm_set1_ps(f)));
-}
-template <class Mode>
-inline void store_scaled(double* d, V g, double f) {
-  const VD fv = _mm_set1_pd(f);
-  cvt::put16<Mode>(d, _mm_mul_pd(simd::i32_lo_pd(g), fv));
-  cvt::put16<Mode>(d + 2, _mm_mul_pd(simd::i32_hi_pd(g), fv));
+template <class S, class D>
+constexpr int block_width() {
+  return kLanes<S> > kLanes<D> ? kLanes<S> : kLanes<D>;
 }
 
-// The bounds of an integer destination as values of the working precision.
-template <class D, class P>
-struct Bounds {
-  static P lo() { return static_cast<P>(std::numeric_limits<D>::min()); }
-  static P hi() { return static_cast<P>(std::numeric_limits<D>::max()); }
-};
+// ---- registers of 32-bit lanes and the floating types ------------------------------------
 
-// The clamp of products to [min, max] of an 8- or 16-bit D, exact in floating point (both
-// bounds are singles), with NaN lanes going to 0 as the processor's conversion gives them.
-// max(t, lo) returns lo for a NaN t (the second operand is returned when one is NaN): that
-// is already 0 for an unsigned D; a signed D has its NaN lanes set to +0.0 first.
+// K registers of int32 lanes as registers of F, in order (exact, except int32 into float,
+// which rounds to nearest).
+template <class F, int K>
+inline auto to_floating(const Pack<int32_t, K>& g) {
+  if constexpr (std::is_same<F, float>::value) {
+    Pack<float, K> r;
+    for (int k = 0; k < K; ++k) r.v[k] = simd::to_float(g.v[k]);
+    return r;
+  } else {
+    Pack<double, 2 * K> r;
+    for (int k = 0; k < K; ++k) {
+      r.v[2 * k] = simd::to_double(simd::lo_half(g.v[k]));
+      r.v[2 * k + 1] = simd::to_double(simd::hi_half(g.v[k]));
+    }
+    return r;
+  }
+}
+
+// Registers of floating values into int32 lanes by the saturating truncation into D: above
+// D's range its maximum, below its minimum, NaN the low bits of the processor's
+// -2147483648 (0 for the 8- and 16-bit types).  For 32S in single precision the truncation
+// itself gives -2147483648 for NaN and for products below the range, and the lanes at or
+// above 2^31 are turned into 2147483647.  Elsewhere the value is clamped into D's range
+// first (both bounds are exact in the working precision): max(t, lo) gives lo for a NaN t,
+// which is the NaN result for an unsigned D and for 32S; a signed 8- or 16-bit D has its
+// NaN lanes set to +0 first.
+template <class D, class V>
+inline V clamp_to(V t) {
+  using P = simd::lane_t<V>;
+  const V lo = simd::splat(static_cast<P>(std::numeric_limits<D>::min()));
+  const V hi = simd::splat(static_cast<P>(std::numeric_limits<D>::max()));
+  if constexpr (std::is_signed<D>::value && sizeof(D) < 4) t = simd::select(t == t, t, V{});
+  return simd::vmin(simd::vmax(t, lo), hi);
+}
 template <class D>
-inline VF clamp_range(VF t, VF lo, VF hi) {
-  if constexpr (std::is_signed<D>::value) t = simd::nan_to_zero(t);
-  return _mm_min_ps(_mm_max_ps(t, lo), hi);
-}
-template <class D>
-inline VD clamp_range(VD t, VD lo, VD hi) {
-  if constexpr (std::is_signed<D>::value) t = simd::nan_to_zero(t);
-  return _mm_min_pd(_mm_max_pd(t, lo), hi);
-}
-
-// Four products t (single precision) stored by the saturating truncation into D, as four
-// 32-bit lanes.  For 32S the truncation itself gives -2147483648 for NaN and for products
-// below the range, and the lanes at or above 2^31 are turned into 2147483647.
-template <class D>
-inline V trunc_lanes(VF t) {
+inline Vec<int32_t> trunc_into(Vec<float> t) {
   if constexpr (std::is_same<D, Qvx32s>::value) {
-    const VF big = _mm_cmpge_ps(t, _mm_set1_ps(2147483648.0f));
-    return _mm_xor_si128(_mm_cvttps_epi32(t), _mm_castps_si128(big));
+    return simd::trunc_i32(t) ^ (t >= 2147483648.0f);
   } else {
-    return _mm_cvttps_epi32(clamp_range<D>(t, _mm_set1_ps(Bounds<D, float>::lo()),
-                                           _mm_set1_ps(Bounds<D, float>::hi())));
-  }
-}
-
-// The same for two pairs of products in double precision, where every bound of D is exact.
-// For 32S, max(t, lo) gives lo = -2147483648.0 for a NaN t, which truncates to the
-// processor's -2147483648.
-template <class D>
-inline VD clamp_lanes(VD t) {
-  const VD lo = _mm_set1_pd(Bounds<D, double>::lo()), hi = _mm_set1_pd(Bounds<D, double>::hi());
-  if constexpr (std::is_same<D, Qvx32s>::value) {
-    return _mm_min_pd(_mm_max_pd(t, lo), hi);
-  } else {
-    return clamp_range<D>(t, lo, hi);
+    return simd::trunc_i32(clamp_to<D>(t));
   }
 }
 template <class D>
-inline V trunc_lanes(VD a, VD b) {
-  return simd::trunc_pd_pair(clamp_lanes<D>(a), clamp_lanes<D>(b));
+inline Half<int32_t> trunc_into(Vec<double> t) {
+  return simd::trunc_i32(clamp_to<D>(t));
 }
 
-// Four source elements from p, times f in the working precision P, stored into D.
-template <class D, class P, class S>
-inline V scaled_trunc(const S* p, P f) {
-  if constexpr (std::is_same<S, float>::value && std::is_same<P, float>::value) {
-    return trunc_lanes<D>(_mm_mul_ps(simd::loadf(p), _mm_set1_ps(f)));
-  } else if constexpr (std::is_same<S, float>::value) {
-    const VF x = simd::loadf(p);
-    const VD fv = _mm_set1_pd(f);
-    return trunc_lanes<D>(_mm_mul_pd(simd::f32_lo_pd(x), fv), _mm_mul_pd(simd::f32_hi_pd(x), fv));
-  } else {
-    const VD fv = _mm_set1_pd(f);
-    return trunc_lanes<D>(_mm_mul_pd(simd::loadd(p), fv), _mm_mul_pd(simd::loadd(p + 2), fv));
+// W elements of S (floating) times f in precision P, as int32 lanes truncated into D.
+template <class D, class P, class S, int W>
+inline Pack<int32_t, W / kLanes<int32_t>> scaled_trunc(const Block<S, W>& b, P f) {
+  constexpr int K = W / kLanes<int32_t>;
+  const auto x = cvt::as_pack<S, W>(b);
+  Pack<int32_t, K> g;
+  const Vec<P> fv = simd::splat(f);
+  for (int k = 0; k < K; ++k) {
+    if constexpr (std::is_same<S, float>::value && std::is_same<P, float>::value) {
+      g.v[k] = trunc_into<D>(x.v[k] * fv);
+    } else if constexpr (std::is_same<S, float>::value) {
+      g.v[k] = simd::join<int32_t>(trunc_into<D>(simd::to_double(simd::lo_half(x.v[k])) * fv),
+                                   trunc_into<D>(simd::to_double(simd::hi_half(x.v[k])) * fv));
+    } else {
+      g.v[k] = simd::join<int32_t>(trunc_into<D>(x.v[2 * k] * fv), trunc_into<D>(x.v[2 * k + 1] * fv));
+    }
   }
+  return g;
 }
 
 // ---- the three kinds of member ------------------------------------------------------------
@@ -110,15 +100,16 @@ template <class S, class F>
 inline QvxStatus int_to_float(const S* src, F* dst, int len, int scaleFactor) {
   if (len < 1) return QVX_STS_NO_ERR;
   const F f = cvt::factor<F>(scaleFactor);
-  constexpr int G = Lanes<S>::kGroups;
-  cvt::drive<4 * G>(
-      src, dst, len,
-      [&](auto mode, int i) {
-        V g[G];
-        Lanes<S>::load(src + i, g);
-        for (int k = 0; k < G; ++k) store_scaled<decltype(mode)>(dst + i + 4 * k, g[k], f);
-      },
-      [&](int i) { cvt::put(dst + i, static_cast<F>(cvt::get(src + i)) * f); });
+  constexpr int W = block_width<S, F>();
+  map(len, Out<F>{dst},
+      rule([f](S x) { return static_cast<F>(x) * f; },
+           [f](const Block<S, W>& b) {
+             auto r = to_floating<F>(cvt::widen<int32_t>(cvt::as_pack<S, W>(b)));
+             const Vec<F> fv = simd::splat(f);
+             for (auto& v : r.v) v = v * fv;
+             return cvt::from_pack<F, W>(r);
+           }),
+      In<S>{src});
   return QVX_STS_NO_ERR;
 }
 
@@ -128,18 +119,13 @@ template <class P, class S, class D>
 inline QvxStatus float_to_int(const S* src, D* dst, int len, int scaleFactor) {
   if (len < 1) return QVX_STS_NO_ERR;
   const P f = cvt::factor<P>(scaleFactor);
-  constexpr int G = Lanes<D>::kGroups;
-  cvt::drive<4 * G>(
-      src, dst, len,
-      [&](auto mode, int i) {
-        V g[G];
-        for (int k = 0; k < G; ++k) g[k] = scaled_trunc<D>(src + i + 4 * k, f);
-        Lanes<D>::template store<decltype(mode)>(dst + i, g);
-      },
-      [&](int i) {
-        const P t = static_cast<P>(cvt::get(src + i)) * f;
-        cvt::put(dst + i, saturate_trunc<D>(static_cast<double>(t)));
-      });
+  constexpr int W = block_width<S, D>();
+  map(len, Out<D>{dst},
+      rule([f](S x) { return saturate_trunc<D>(static_cast<double>(static_cast<P>(x) * f)); },
+           [f](const Block<S, W>& b) {
+             return cvt::from_pack<D, W>(cvt::narrow<D>(scaled_trunc<D, P, S, W>(b, f)));
+           }),
+      In<S>{src});
   return QVX_STS_NO_ERR;
 }
 
@@ -148,30 +134,29 @@ inline QvxStatus float_to_int(const S* src, D* dst, int len, int scaleFactor) {
 inline QvxStatus widen_32f_64f(const Qvx32f* src, Qvx64f* dst, int len, int scaleFactor) {
   if (len < 1) return QVX_STS_NO_ERR;
   const double f = cvt::factor<double>(scaleFactor);
-  cvt::drive<4>(
-      src, dst, len,
-      [&](auto mode, int i) {
-        const VF x = simd::loadf(src + i);
-        const VD fv = _mm_set1_pd(f);
-        cvt::put16<decltype(mode)>(dst + i, _mm_mul_pd(simd::f32_lo_pd(x), fv));
-        cvt::put16<decltype(mode)>(dst + i + 2, _mm_mul_pd(simd::f32_hi_pd(x), fv));
-      },
-      [&](int i) { cvt::put(dst + i, static_cast<double>(cvt::get(src + i)) * f); });
+  constexpr int W = kLanes<float>;
+  map(len, Out<Qvx64f>{dst},
+      rule([f](float x) { return static_cast<double>(x) * f; },
+           [f](Vec<float> x) {
+             const Vec<double> fv = simd::splat(f);
+             return Block<double, W>{{simd::to_double(simd::lo_half(x)) * fv,
+                                      simd::to_double(simd::hi_half(x)) * fv}};
+           }),
+      In<Qvx32f>{src});
   return QVX_STS_NO_ERR;
 }
 
 inline QvxStatus narrow_64f_32f(const Qvx64f* src, Qvx32f* dst, int len, int scaleFactor) {
   if (len < 1) return QVX_STS_NO_ERR;
   const double f = cvt::factor<double>(scaleFactor);
-  cvt::drive<4>(
-      src, dst, len,
-      [&](auto mode, int i) {
-        const VD fv = _mm_set1_pd(f);
-        const VD a = _mm_mul_pd(simd::loadd(src + i), fv);
-        const VD b = _mm_mul_pd(simd::loadd(src + i + 2), fv);
-        cvt::put16<decltype(mode)>(dst + i, simd::round_pd_pair(a, b));
-      },
-      [&](int i) { cvt::put(dst + i, static_cast<float>(cvt::get(src + i) * f)); });
+  constexpr int W = kLanes<float>;
+  map(len, Out<Qvx32f>{dst},
+      rule([f](double x) { return static_cast<float>(x * f); },
+           [f](const Block<double, W>& b) {
+             const Vec<double> fv = simd::splat(f);
+             return simd::join<float>(simd::to_float(b.v[0] * fv), simd::to_float(b.v[1] * fv));
+           }),
+      In<Qvx64f>{src});
   return QVX_STS_NO_ERR;
 }
 

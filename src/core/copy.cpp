@@ -5,62 +5,97 @@
 
 #include "core/export.h"
 #include "core/loops.h"
-#include "core/simd.h"
 
 namespace {
 
 using namespace qvx;
+using simd::kBytes;
 
-// Shortest vector worth the 16-byte path, in elements.
-template <class T>
-constexpr int min_block_len() { return sizeof(T) == 1 ? 16 : sizeof(T) == 2 ? 8 : 5; }
+typedef Vec<uint8_t> Bytes;
 
-// Ascending 16-byte blocks, eight per iteration, each stored before the next is loaded: with
-// the arrays at least 16 bytes apart every block then reads exactly what the ascending
-// element loop would (data already copied, where the destination lies inside the source).
-inline size_t blocks_up(const uint8_t* s, uint8_t* d, size_t nbytes) {
+// Copies of whole registers of bytes, ascending: with the destination at or before the source,
+// or at least one register after it, every register read holds exactly what the ascending
+// element loop reads there (see core/loops.h), whatever the element size and even when the
+// distance is not a whole number of elements.  Four registers go per step where that stays
+// true with all four loaded first.  Returns the bytes done (a multiple of kBytes).
+inline size_t up(const uint8_t* s, uint8_t* d, size_t n, bool four) {
   size_t k = 0;
-  for (; nbytes - k >= 128; k += 128) {
-    for (size_t b = 0; b < 128; b += 16) simd::store(d + k + b, simd::load(s + k + b));
+  if (four) {
+    for (; n - k >= 4 * kBytes; k += 4 * kBytes) {
+      const Bytes a = simd::load(s + k), b = simd::load(s + k + kBytes),
+                  c = simd::load(s + k + 2 * kBytes), e = simd::load(s + k + 3 * kBytes);
+      simd::store(d + k, a);
+      simd::store(d + k + kBytes, b);
+      simd::store(d + k + 2 * kBytes, c);
+      simd::store(d + k + 3 * kBytes, e);
+    }
   }
-  for (; nbytes - k >= 16; k += 16) simd::store(d + k, simd::load(s + k));
+  for (; n - k >= kBytes; k += kBytes) simd::store(d + k, simd::load(s + k));
   return k;
 }
 
-// Descending 16-byte blocks over bytes [0, nbytes): the mirror image of blocks_up, for a
-// destination that starts at least 16 bytes inside the source.
-inline void blocks_down(const uint8_t* s, uint8_t* d, size_t nbytes) {
-  size_t k = nbytes;
-  for (; k >= 128; k -= 128) {
-    for (size_t b = 16; b <= 128; b += 16) simd::store(d + k - b, simd::load(s + k - b));
+// Large copies between arrays that share no byte: the destination is written with streaming
+// stores from its first aligned register on (the bytes before it by one plain store).
+inline size_t up_streaming(const uint8_t* s, uint8_t* d, size_t n) {
+  simd::store(d, simd::load(s));
+  size_t k = (kBytes - reinterpret_cast<uintptr_t>(d) % kBytes) % kBytes;
+  for (; n - k >= 4 * kBytes; k += 4 * kBytes) {
+    const Bytes a = simd::load(s + k), b = simd::load(s + k + kBytes),
+                c = simd::load(s + k + 2 * kBytes), e = simd::load(s + k + 3 * kBytes);
+    simd::stream(d + k, a);
+    simd::stream(d + k + kBytes, b);
+    simd::stream(d + k + 2 * kBytes, c);
+    simd::stream(d + k + 3 * kBytes, e);
   }
-  for (; k >= 16; k -= 16) simd::store(d + k - 16, simd::load(s + k - 16));
+  simd::isa::stream_fence();
+  return k;
 }
 
+// Descending registers over bytes [0, n): loads before stores in each register, so a
+// destination that starts inside the source (at a higher address) receives exactly the
+// source's content.
+inline void down(const uint8_t* s, uint8_t* d, size_t n) {
+  size_t k = n;
+  for (; k >= 4 * kBytes; k -= 4 * kBytes) {
+    const Bytes a = simd::load(s + k - kBytes), b = simd::load(s + k - 2 * kBytes),
+                c = simd::load(s + k - 3 * kBytes), e = simd::load(s + k - 4 * kBytes);
+    simd::store(d + k - kBytes, a);
+    simd::store(d + k - 2 * kBytes, b);
+    simd::store(d + k - 3 * kBytes, c);
+    simd::store(d + k - 4 * kBytes, e);
+  }
+  for (; k >= kBytes; k -= kBytes) simd::store(d + k - kBytes, simd::load(s + k - kBytes));
+}
+
+// Ascending copy of len elements: dst[i] = src[i] in order, each element read whole before
+// it is written, which defines the result for every overlap.
 template <class T>
 inline void copy_up(const T* src, T* dst, int len) {
-  int i = 0;
-  if (kSimd && len >= min_block_len<T>() && apart(src, dst)) {
-    const size_t done = blocks_up(reinterpret_cast<const uint8_t*>(src),
-                                  reinterpret_cast<uint8_t*>(dst), sizeof(T) * size_t(len));
-    i = static_cast<int>(done / sizeof(T));
+  const uint8_t* s = reinterpret_cast<const uint8_t*>(src);
+  uint8_t* d = reinterpret_cast<uint8_t*>(dst);
+  const size_t n = sizeof(T) * static_cast<size_t>(len);
+  const uintptr_t sp = reinterpret_cast<uintptr_t>(s), dp = reinterpret_cast<uintptr_t>(d);
+  size_t done = 0;
+  if (kSimd && (dp <= sp || dp - sp >= kBytes)) {
+    if (n >= kStreamBytes / 2 && disjoint(s, n, d, n)) done = up_streaming(s, d, n);
+    done += up(s + done, d + done, n - done, dp <= sp || dp - sp >= 4 * kBytes);
+    if (simd::isa::kMasked && done < n) {
+      simd::store_first(d + done, simd::load_first(s + done, static_cast<int>(n - done)),
+                        static_cast<int>(n - done));
+      return;
+    }
   }
-  for (; i < len; ++i) dst[i] = src[i];
+  for (int i = static_cast<int>(done / sizeof(T)); i < len; ++i) put(dst + i, get(src + i));
 }
 
+// Descending: the elements above the last whole register first, from the top down, then
+// the registers.
 template <class T>
 inline void copy_down(const T* src, T* dst, int len) {
-  int top = len;
-  if (kSimd && len >= min_block_len<T>() && apart(src, dst)) {
-    // The elements above the last whole block go first, from the top down.
-    const size_t nbytes = sizeof(T) * size_t(len);
-    const int blocked = static_cast<int>((nbytes & ~size_t(15)) / sizeof(T));
-    for (int i = len - 1; i >= blocked; --i) dst[i] = src[i];
-    blocks_down(reinterpret_cast<const uint8_t*>(src), reinterpret_cast<uint8_t*>(dst),
-                nbytes & ~size_t(15));
-    return;
-  }
-  for (int i = top - 1; i >= 0; --i) dst[i] = src[i];
+  const size_t n = sizeof(T) * static_cast<size_t>(len);
+  const int blocked = kSimd ? static_cast<int>((n - n % kBytes) / sizeof(T)) : 0;
+  for (int i = len - 1; i >= blocked; --i) put(dst + i, get(src + i));
+  if (kSimd) down(reinterpret_cast<const uint8_t*>(src), reinterpret_cast<uint8_t*>(dst), n - n % kBytes);
 }
 
 template <class T>

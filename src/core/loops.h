@@ -1,12 +1,31 @@
-// Element-loop drivers: the one place that decides between a 16-byte path and the element
-// loop, and that runs the tail.  The element rule is the definition of every primitive; a
-// vector body is an optimisation that must give the same bits.  Building with
-// QVX_ELEMENT_LOOPS_ONLY compiles every vector body out (the tests compare both builds).
+// The loop driver: the one place that decides between the vector path and the element loop,
+// and that owns unrolling, tails and streaming stores.
+//
+// The element rule is the definition of every primitive; a vector path is an optimisation
+// that gives the same bits.  A family states its rule once, as a function (usually a generic
+// lambda) that map() calls on elements for the element loop and on blocks of registers for
+// the vector path, and names its arrays by kind (below).  Building with
+// QVX_ELEMENT_LOOPS_ONLY compiles every vector path out; the tests compare both builds.
+//
+// When the vector path gives the element loop's bits.  The element loop reads all of
+// element i before it stores element i, in ascending order.  The vector path loads a block
+// of elements whole before it stores it, blocks in ascending order.  For a destination and a
+// source with the same bytes per element that is exact when the destination starts at or
+// before the source (nothing is overwritten before it is read, in either loop) or at least
+// one block after it (every element a block reads was, or was not, overwritten exactly as in
+// the element loop); in place (the same array) is the first case.  Arrays of different
+// element widths must not overlap at all, and two destinations must not overlap.  Elsewhere
+// the element loop runs, and gives the result of its ascending order.
 #ifndef QVX_CORE_LOOPS_H
 #define QVX_CORE_LOOPS_H
 
 #include <stddef.h>
 #include <stdint.h>
+#include <string.h>
+
+#include <type_traits>
+
+#include "core/simd.h"
 
 namespace qvx {
 
@@ -16,21 +35,33 @@ constexpr bool kSimd = false;
 constexpr bool kSimd = true;
 #endif
 
-// True when the two addresses are at least `bytes` apart, in either direction.  A vector
-// path that loads a block before it stores one is exact when the destination is the source
-// itself or at least one block away from it.
-inline bool apart(const void* a, const void* b, size_t bytes = 16) {
-  uintptr_t x = reinterpret_cast<uintptr_t>(a), y = reinterpret_cast<uintptr_t>(b);
-  return (x > y ? x - y : y - x) >= bytes;
+using simd::kLanes;
+using simd::Vec;
+
+// ---- element access ------------------------------------------------------------------------
+
+// Element access of the element loops.  Arrays may overlap, also with other element types
+// and at distances that are not whole elements; byte-wise access keeps each element read
+// whole before its own result is stored and every later element read after it (typed
+// accesses would let the compiler assume that arrays of different types never overlap).
+template <class T>
+inline T get(const T* p) {
+  T v;
+  memcpy(&v, p, sizeof v);
+  return v;
+}
+template <class T>
+inline void put(T* p, T v) {
+  memcpy(p, &v, sizeof v);
 }
 
-// True when a block path reading each block whole before storing it gives the element loop's
-// result: the destination is the source itself (each element is read before its own result
-// is stored) or at least one block away from it (every element a block reads was, or was
-// not, overwritten exactly as in the element loop).
-inline bool blockwise(const void* dst, const void* src, size_t block_bytes = 16) {
-  return dst == src || apart(dst, src, block_bytes);
-}
+// ---- the overlap rule ----------------------------------------------------------------------
+
+// An array as the driver sees it: element i starts at p + i * stride.
+struct Span {
+  const void* p;
+  size_t stride;
+};
 
 // True when the byte ranges [a, a + a_bytes) and [b, b + b_bytes) share no byte.
 inline bool disjoint(const void* a, size_t a_bytes, const void* b, size_t b_bytes) {
@@ -38,22 +69,476 @@ inline bool disjoint(const void* a, size_t a_bytes, const void* b, size_t b_byte
   return x >= y ? x - y >= b_bytes : y - x >= a_bytes;
 }
 
-// Runs vec(i) on blocks of W elements starting at i = 0 while a whole block fits (only when
-// use_vec holds and vector bodies are compiled in), then elem(i) on every element left.
-// vec(i) must produce exactly what elem(i) .. elem(i + W - 1) would.
-template <int W, class Vec, class Elem>
-inline void run(int len, bool use_vec, Vec vec, Elem elem) {
+// True when blocks of w elements reproduce the element loop for destination d and source s
+// over len elements (see the top of this file).
+inline bool blocks_exact(Span d, Span s, int len, int w) {
+  const uintptr_t dp = reinterpret_cast<uintptr_t>(d.p), sp = reinterpret_cast<uintptr_t>(s.p);
+  if (d.stride == s.stride) return dp <= sp || dp - sp >= d.stride * static_cast<size_t>(w);
+  const size_t n = len > 0 ? static_cast<size_t>(len) : 0;
+  return disjoint(d.p, d.stride * n, s.p, s.stride * n);
+}
+
+// ---- the simplest driver -------------------------------------------------------------------
+
+// Runs vec(i) on blocks of W elements from i = 0 while a whole block fits (only when use_vec
+// holds and vector paths are compiled in), two blocks an iteration, then elem(i) on every
+// element left.  vec(i) must produce exactly what elem(i) .. elem(i + W - 1) would.
+template <int W, class VecFn, class ElemFn>
+inline void run(int len, bool use_vec, VecFn vec, ElemFn elem) {
   int i = 0;
   if (kSimd && use_vec) {
+    for (; len - i >= 2 * W; i += 2 * W) {
+      vec(i);
+      vec(i + W);
+    }
     for (; len - i >= W; i += W) vec(i);
   }
   for (; i < len; ++i) elem(i);
 }
 
-// The element count of a complex vector as its scalar count: 2*len with 32-bit wrap-around,
-// so that an enormous len counts as empty exactly as the real form sees it.
+// The element count of a complex vector as its scalar count, for the forms that hand
+// 2*len scalars to a real form.  A len below 1 stays below 1 (INT_MIN where 2*len would wrap
+// to a positive count), so an empty vector stays empty; from 2^30 elements on the count
+// wraps to empty.
 inline int twice(int len) {
+  if (len < 1) return len < -0x3FFFFFFF ? -0x7FFFFFFF - 1 : 2 * len;
   return static_cast<int>(static_cast<uint32_t>(len) * 2u);
+}
+
+// ---- blocks --------------------------------------------------------------------------------
+
+// K registers of T: the block of a type with fewer lanes than the widest one in a map.
+template <class T, int K>
+struct Pack {
+  Vec<T> v[K];
+};
+// A complex value: of scalars in the element loop, of registers (or packs) in a block.
+template <class T>
+struct Cx {
+  T re, im;
+};
+
+}  // namespace qvx
+
+namespace qvx {
+namespace simd {
+template <class T, int K>
+struct IsBlock<Pack<T, K>> : std::true_type {};
+template <class T>
+struct IsBlock<Cx<T>> : std::integral_constant<bool, is_block<T>> {};
+}  // namespace simd
+
+// W elements of T: one register, or K of them.
+template <class T, int W>
+using Block = std::conditional_t<W == kLanes<T>, Vec<T>, Pack<T, W / kLanes<T>>>;
+
+namespace blocks {
+
+template <class T, int W>
+inline Block<T, W> load(const T* p) {
+  static_assert(W % kLanes<T> == 0, "whole registers");
+  if constexpr (W == kLanes<T>) {
+    return simd::load(p);
+  } else {
+    Block<T, W> b;
+    for (int k = 0; k < W / kLanes<T>; ++k) b.v[k] = simd::load(p + k * kLanes<T>);
+    return b;
+  }
+}
+// The first n of W elements; the others load as 0.
+template <class T, int W>
+inline Block<T, W> load_first(const T* p, int n) {
+  if constexpr (W == kLanes<T>) {
+    return simd::load_first(p, n);
+  } else {
+    Block<T, W> b;
+    for (int k = 0; k < W / kLanes<T>; ++k) {
+      const int m = n - k * kLanes<T>;
+      b.v[k] = m >= kLanes<T> ? simd::load(p + k * kLanes<T>)
+               : m > 0        ? simd::load_first(p + k * kLanes<T>, m)
+                              : Vec<T>{};
+    }
+    return b;
+  }
+}
+template <bool Stream, class T>
+inline void store_reg(T* p, Vec<T> v) {
+  if constexpr (Stream) {
+    simd::stream(p, v);
+  } else {
+    simd::store(p, v);
+  }
+}
+template <bool Stream, class T, int W>
+inline void store(T* p, const Block<T, W>& b) {
+  if constexpr (W == kLanes<T>) {
+    store_reg<Stream>(p, b);
+  } else {
+    for (int k = 0; k < W / kLanes<T>; ++k) store_reg<Stream>(p + k * kLanes<T>, b.v[k]);
+  }
+}
+template <class T, int W>
+inline void store_first(T* p, const Block<T, W>& b, int n) {
+  if constexpr (W == kLanes<T>) {
+    simd::store_first(p, b, n);
+  } else {
+    for (int k = 0; k < W / kLanes<T>; ++k) {
+      const int m = n - k * kLanes<T>;
+      if (m >= kLanes<T>) simd::store(p + k * kLanes<T>, b.v[k]);
+      else if (m > 0) simd::store_first(p + k * kLanes<T>, b.v[k], m);
+    }
+  }
+}
+template <class T, int W>
+inline Block<T, W> splat(T x) {
+  if constexpr (W == kLanes<T>) {
+    return simd::splat(x);
+  } else {
+    Block<T, W> b;
+    for (auto& r : b.v) r = simd::splat(x);
+    return b;
+  }
+}
+
+}  // namespace blocks
+
+// ---- the kinds of arrays a map reads and writes --------------------------------------------
+//
+// A kind gives element i as a value (at) and the W elements from i as a block (vat), and
+// stores them (put, vput); kWidth is the number of elements its natural block holds (the
+// driver takes blocks of the widest kind of a map).  The _first forms take the first n
+// elements of a block, for masked tails.
+//
+//   In<T>, Out<T>            a real array                 block: Block<T, W>
+//   Pairs<T>, OutPairs<T>    interleaved complex, gathered  block: Cx of registers
+//   Parts<T>, OutParts<T>    interleaved complex, by parts  block: registers of (re, im, ...)
+//   Split<T>, OutSplit<T>    complex as two real arrays     block: Cx of registers
+//   Const<V, B>              a constant: V in the element loop, B in a block
+
+template <class T>
+struct In {
+  const T* p;
+  static constexpr int kWidth = kLanes<T>;
+  static constexpr bool kMaskable = true;
+  int spans(Span* s) const {
+    s[0] = {p, sizeof(T)};
+    return 1;
+  }
+  T at(int i) const { return get(p + i); }
+  template <int W>
+  Block<T, W> vat(int i) const { return blocks::load<T, W>(p + i); }
+  template <int W>
+  Block<T, W> vat_first(int i, int n) const { return blocks::load_first<T, W>(p + i, n); }
+};
+
+template <class T>
+struct Out {
+  T* p;
+  static constexpr int kWidth = kLanes<T>;
+  static constexpr bool kMaskable = true;
+  static constexpr size_t kStride = sizeof(T);
+  int spans(Span* s) const {
+    s[0] = {p, sizeof(T)};
+    return 1;
+  }
+  const void* base() const { return p; }
+  void put(int i, T v) const { qvx::put(p + i, v); }
+  template <int W, bool Stream = false>
+  void vput(int i, const Block<T, W>& b) const { blocks::store<Stream, T, W>(p + i, b); }
+  template <int W>
+  void vput_first(int i, const Block<T, W>& b, int n) const { blocks::store_first<T, W>(p + i, b, n); }
+};
+
+// Interleaved complex scalars (re, im, re, im, ...): element i is the pair at 2i.
+template <class T>
+struct Pairs {
+  const T* p;
+  static constexpr int kWidth = kLanes<T>;
+  static constexpr bool kMaskable = true;
+  int spans(Span* s) const {
+    s[0] = {p, 2 * sizeof(T)};
+    return 1;
+  }
+  Cx<T> at(int i) const { return {get(p + 2 * size_t(i)), get(p + 2 * size_t(i) + 1)}; }
+  static Cx<Vec<T>> gather(Vec<T> a, Vec<T> b) { return {simd::evens(a, b), simd::odds(a, b)}; }
+  template <int W>
+  Cx<Vec<T>> vat(int i) const {
+    static_assert(W == kWidth, "complex blocks are one register per part");
+    const T* q = p + 2 * size_t(i);
+    return gather(simd::load(q), simd::load(q + kLanes<T>));
+  }
+  template <int W>
+  Cx<Vec<T>> vat_first(int i, int n) const {
+    const Block<T, 2 * W> b = blocks::load_first<T, 2 * W>(p + 2 * size_t(i), 2 * n);
+    return gather(b.v[0], b.v[1]);
+  }
+};
+
+template <class T>
+struct OutPairs {
+  T* p;
+  static constexpr int kWidth = kLanes<T>;
+  static constexpr bool kMaskable = true;
+  static constexpr size_t kStride = 2 * sizeof(T);
+  int spans(Span* s) const {
+    s[0] = {p, 2 * sizeof(T)};
+    return 1;
+  }
+  const void* base() const { return p; }
+  void put(int i, Cx<T> v) const {
+    qvx::put(p + 2 * size_t(i), v.re);
+    qvx::put(p + 2 * size_t(i) + 1, v.im);
+  }
+  static Pack<T, 2> scatter(const Cx<Vec<T>>& v) {
+    return {{simd::zip_lo(v.re, v.im), simd::zip_hi(v.re, v.im)}};
+  }
+  template <int W, bool Stream = false>
+  void vput(int i, const Cx<Vec<T>>& v) const {
+    blocks::store<Stream, T, 2 * W>(p + 2 * size_t(i), scatter(v));
+  }
+  template <int W>
+  void vput_first(int i, const Cx<Vec<T>>& v, int n) const {
+    blocks::store_first<T, 2 * W>(p + 2 * size_t(i), scatter(v), 2 * n);
+  }
+};
+
+// Interleaved complex scalars kept interleaved: a register holds kLanes<T> / 2 elements.
+template <class T>
+struct Parts {
+  const T* p;
+  static constexpr int kWidth = kLanes<T> / 2;
+  static constexpr bool kMaskable = true;
+  int spans(Span* s) const {
+    s[0] = {p, 2 * sizeof(T)};
+    return 1;
+  }
+  Cx<T> at(int i) const { return {get(p + 2 * size_t(i)), get(p + 2 * size_t(i) + 1)}; }
+  template <int W>
+  Block<T, 2 * W> vat(int i) const { return blocks::load<T, 2 * W>(p + 2 * size_t(i)); }
+  template <int W>
+  Block<T, 2 * W> vat_first(int i, int n) const {
+    return blocks::load_first<T, 2 * W>(p + 2 * size_t(i), 2 * n);
+  }
+};
+
+template <class T>
+struct OutParts {
+  T* p;
+  static constexpr int kWidth = kLanes<T> / 2;
+  static constexpr bool kMaskable = true;
+  static constexpr size_t kStride = 2 * sizeof(T);
+  int spans(Span* s) const {
+    s[0] = {p, 2 * sizeof(T)};
+    return 1;
+  }
+  const void* base() const { return p; }
+  void put(int i, Cx<T> v) const {
+    qvx::put(p + 2 * size_t(i), v.re);
+    qvx::put(p + 2 * size_t(i) + 1, v.im);
+  }
+  template <int W, bool Stream = false>
+  void vput(int i, const Block<T, 2 * W>& b) const {
+    blocks::store<Stream, T, 2 * W>(p + 2 * size_t(i), b);
+  }
+  template <int W>
+  void vput_first(int i, const Block<T, 2 * W>& b, int n) const {
+    blocks::store_first<T, 2 * W>(p + 2 * size_t(i), b, 2 * n);
+  }
+};
+
+template <class T>
+struct Split {
+  const T* re;
+  const T* im;
+  static constexpr int kWidth = kLanes<T>;
+  static constexpr bool kMaskable = true;
+  int spans(Span* s) const {
+    s[0] = {re, sizeof(T)};
+    s[1] = {im, sizeof(T)};
+    return 2;
+  }
+  Cx<T> at(int i) const { return {get(re + i), get(im + i)}; }
+  template <int W>
+  Cx<Block<T, W>> vat(int i) const { return {blocks::load<T, W>(re + i), blocks::load<T, W>(im + i)}; }
+  template <int W>
+  Cx<Block<T, W>> vat_first(int i, int n) const {
+    return {blocks::load_first<T, W>(re + i, n), blocks::load_first<T, W>(im + i, n)};
+  }
+};
+
+template <class T>
+struct OutSplit {
+  T* re;
+  T* im;
+  static constexpr int kWidth = kLanes<T>;
+  static constexpr bool kMaskable = true;
+  static constexpr size_t kStride = 0;  // two arrays: never streamed
+  int spans(Span* s) const {
+    s[0] = {re, sizeof(T)};
+    s[1] = {im, sizeof(T)};
+    return 2;
+  }
+  const void* base() const { return re; }
+  void put(int i, Cx<T> v) const {
+    qvx::put(re + i, v.re);
+    qvx::put(im + i, v.im);
+  }
+  template <int W, bool Stream = false>
+  void vput(int i, const Cx<Block<T, W>>& v) const {
+    blocks::store<false, T, W>(re + i, v.re);
+    blocks::store<false, T, W>(im + i, v.im);
+  }
+  template <int W>
+  void vput_first(int i, const Cx<Block<T, W>>& v, int n) const {
+    blocks::store_first<T, W>(re + i, v.re, n);
+    blocks::store_first<T, W>(im + i, v.im, n);
+  }
+};
+
+// A constant operand: the value for the element loop, the block for the vector path (built
+// once per call).
+template <class V, class B>
+struct Const {
+  V v;
+  B b;
+  static constexpr int kWidth = 1;
+  static constexpr bool kMaskable = true;
+  int spans(Span*) const { return 0; }
+  V at(int) const { return v; }
+  template <int W>
+  B vat(int) const { return b; }
+  template <int W>
+  B vat_first(int, int) const { return b; }
+};
+// A real constant, for blocks of kLanes<T> elements.
+template <class T>
+inline Const<T, Vec<T>> constant(T v) {
+  return {v, simd::splat(v)};
+}
+// A complex constant for Pairs and Split blocks.
+template <class T>
+inline Const<Cx<T>, Cx<Vec<T>>> complex_constant(T re, T im) {
+  return {{re, im}, {simd::splat(re), simd::splat(im)}};
+}
+// A complex constant for Parts blocks: (re, im) repeated along the register.
+template <class T>
+inline Const<Cx<T>, Vec<T>> pair_constant(T re, T im) {
+  Vec<T> v;
+  for (int k = 0; k < kLanes<T>; ++k) v[k] = k % 2 ? im : re;
+  return {{re, im}, v};
+}
+
+// ---- map -----------------------------------------------------------------------------------
+
+// Destinations that move this many bytes or more (all arrays together) are written with
+// streaming stores when they share no byte with a source: data that large do not stay in the
+// last-level cache from one pass to the next anyway, and streaming stores do not read each
+// destination line before writing it, which otherwise adds up to half again to the memory
+// traffic.  Below it, plain stores keep the destination in cache for whatever reads it next.
+constexpr size_t kStreamBytes = size_t(32) << 20;
+
+namespace detail {
+
+template <class D, class... A>
+inline bool all_exact(int len, int w, const D& dst, const A&... in) {
+  Span d[2], s[16];
+  const int nd = dst.spans(d);
+  int ns = 0;
+  ((ns += in.spans(s + ns)), ...);
+  for (int k = 0; k < nd; ++k) {
+    for (int j = 0; j < ns; ++j)
+      if (!blocks_exact(d[k], s[j], len, w)) return false;
+    for (int j = k + 1; j < nd; ++j)
+      if (!disjoint(d[k].p, d[k].stride * size_t(len), d[j].p, d[j].stride * size_t(len)))
+        return false;
+  }
+  return true;
+}
+
+template <class D, class... A>
+inline bool all_disjoint(int len, const D& dst, const A&... in) {
+  Span d[2], s[16];
+  const int nd = dst.spans(d);
+  int ns = 0;
+  ((ns += in.spans(s + ns)), ...);
+  size_t bytes = 0;
+  for (int k = 0; k < nd; ++k) {
+    bytes += d[k].stride * size_t(len);
+    for (int j = 0; j < ns; ++j)
+      if (!disjoint(d[k].p, d[k].stride * size_t(len), s[j].p, s[j].stride * size_t(len)))
+        return false;
+  }
+  for (int j = 0; j < ns; ++j) bytes += s[j].stride * size_t(len);
+  return bytes >= kStreamBytes;
+}
+
+template <int A, int... B>
+constexpr int widest() {
+  if constexpr (sizeof...(B) == 0) {
+    return A;
+  } else {
+    constexpr int rest = widest<B...>();
+    return A > rest ? A : rest;
+  }
+}
+
+}  // namespace detail
+
+// dst[i] = f(in[i]...) for i in [0, len); nothing at all for len < 1.  f is called on
+// elements (values of the kinds) in the element loop and on blocks in the vector path; it
+// must give the same bits for both.  Blocks go two to an iteration, then one at a time; the
+// tail is one masked block where the instruction set has masked loads and stores, else the
+// element loop.
+template <class D, class F, class... A>
+inline void map(int len, D dst, F f, A... in) {
+  constexpr int W = detail::widest<D::kWidth, A::kWidth...>();
+  const auto elem = [&](int i) { dst.put(i, f(in.at(i)...)); };
+  int i = 0;
+  if (kSimd && len > 0 && detail::all_exact(len, W, dst, in...)) {
+    const auto block = [&](int k) { dst.template vput<W>(k, f(in.template vat<W>(k)...)); };
+    if (D::kStride != 0 && len >= W && detail::all_disjoint(len, dst, in...)) {
+      // Streaming stores need the destination aligned to the register width: the elements
+      // before the first aligned block go one at a time.
+      const uintptr_t a = reinterpret_cast<uintptr_t>(dst.base());
+      if (a % D::kStride == 0) {
+        const int head = static_cast<int>(((simd::kBytes - a % simd::kBytes) % simd::kBytes) / D::kStride);
+        for (; i < head && i < len; ++i) elem(i);
+        for (; len - i >= W; i += W) dst.template vput<W, true>(i, f(in.template vat<W>(i)...));
+        simd::isa::stream_fence();
+      }
+    }
+    for (; len - i >= 2 * W; i += 2 * W) {
+      block(i);
+      block(i + W);
+    }
+    for (; len - i >= W; i += W) block(i);
+    if constexpr (simd::isa::kMasked && D::kMaskable && (A::kMaskable && ...)) {
+      if (i < len) {
+        dst.template vput_first<W>(i, f(in.template vat_first<W>(i, len - i)...), len - i);
+        return;
+      }
+    }
+  }
+  for (; i < len; ++i) elem(i);
+}
+
+// A rule given as two functions, one for elements and one for blocks.
+template <class E, class B>
+struct Rule {
+  E elem;
+  B block;
+  template <class... X>
+  auto operator()(const X&... x) const {
+    if constexpr ((simd::is_block<X> || ...)) {
+      return block(x...);
+    } else {
+      return elem(x...);
+    }
+  }
+};
+template <class E, class B>
+inline Rule<E, B> rule(E elem, B block) {
+  return {elem, block};
 }
 
 }  // namespace qvx

@@ -1,284 +1,351 @@
-// A small SSE2 layer: the few operations the kernels need, under names that say what they
-// do.  Only unaligned loads and stores are used.  Kernels are written against these, so a
-// wider build later means another layer file, not new kernels.
+// The vector layer: registers of the build's width as GCC vector types, one per lane type,
+// and the operations the kernels need, written once for every width.
+//
+// A register of T is Vec<T> (kLanes<T> lanes).  GCC gives these types the arithmetic,
+// bitwise, shift and comparison operators lane by lane (a comparison yields a mask of the
+// same width: all ones where true), so most of a kernel is plain C++ that reads like its
+// element rule; what needs an instruction of its own (saturating arithmetic, widening,
+// narrowing with saturation, the truncating conversions, byte shuffles) is a function here,
+// built on the thin per-instruction-set file that core/simd/target.h selects.  Loads and
+// stores are unaligned.  Family code includes this header and core/loops.h, never an
+// intrinsics header, and never names a width: kLanes<T> and the Block types of loops.h say
+// how many elements a step takes.
 #ifndef QVX_CORE_SIMD_H
 #define QVX_CORE_SIMD_H
 
-#include <emmintrin.h>
+#include <stddef.h>
 #include <stdint.h>
+
+#include <type_traits>
+#include <utility>
+
+#include "core/simd/target.h"
 
 namespace qvx {
 namespace simd {
 
-typedef __m128i V;   // 16 bytes of integers
-typedef __m128 VF;   // four singles
-typedef __m128d VD;  // two doubles
+// ---- the register types ----------------------------------------------------------------
 
-// ---- loads and stores (unaligned) ----
-inline V load(const void* p) { return _mm_loadu_si128(static_cast<const __m128i*>(p)); }
-inline void store(void* p, V v) { _mm_storeu_si128(static_cast<__m128i*>(p), v); }
-inline VF loadf(const float* p) { return _mm_loadu_ps(p); }
-inline void storef(float* p, VF v) { _mm_storeu_ps(p, v); }
-inline VD loadd(const double* p) { return _mm_loadu_pd(p); }
-inline void stored(double* p, VD v) { _mm_storeu_pd(p, v); }
-// The low 8 bytes only.
-inline V load64(const void* p) { return _mm_loadl_epi64(static_cast<const __m128i*>(p)); }
-inline void store64(void* p, V v) { _mm_storel_epi64(static_cast<__m128i*>(p), v); }
-
-// ---- bit-level selection ----
-// Lanes of a where mask is all ones, of b where it is all zeros.
-inline V select(V mask, V a, V b) {
-  return _mm_or_si128(_mm_and_si128(mask, a), _mm_andnot_si128(mask, b));
-}
-
-// ---- widening (low and high halves) ----
-inline V widen_lo_u8(V v) { return _mm_unpacklo_epi8(v, _mm_setzero_si128()); }
-inline V widen_hi_u8(V v) { return _mm_unpackhi_epi8(v, _mm_setzero_si128()); }
-inline V widen_lo_s8(V v) { return _mm_srai_epi16(_mm_unpacklo_epi8(v, v), 8); }
-inline V widen_hi_s8(V v) { return _mm_srai_epi16(_mm_unpackhi_epi8(v, v), 8); }
-inline V widen_lo_u16(V v) { return _mm_unpacklo_epi16(v, _mm_setzero_si128()); }
-inline V widen_hi_u16(V v) { return _mm_unpackhi_epi16(v, _mm_setzero_si128()); }
-inline V widen_lo_s16(V v) { return _mm_srai_epi32(_mm_unpacklo_epi16(v, v), 16); }
-inline V widen_hi_s16(V v) { return _mm_srai_epi32(_mm_unpackhi_epi16(v, v), 16); }
-
-// ---- 32-bit lane min/max (SSE2 has them only for 16-bit signed lanes) ----
-inline V min_s32(V a, V b) { return select(_mm_cmplt_epi32(a, b), a, b); }
-inline V max_s32(V a, V b) { return select(_mm_cmpgt_epi32(a, b), a, b); }
-inline V clamp_s32(V v, V lo, V hi) { return min_s32(max_s32(v, lo), hi); }
-
-// ---- narrowing with saturation ----
-inline V narrow_s32_s16(V lo, V hi) { return _mm_packs_epi32(lo, hi); }
-inline V narrow_s16_u8(V lo, V hi) { return _mm_packus_epi16(lo, hi); }
-inline V narrow_s16_s8(V lo, V hi) { return _mm_packs_epi16(lo, hi); }
-// Signed 32-bit lanes already within [0, 65535] into 16-bit lanes (SSE2 has no unsigned
-// 32-to-16 pack): bias into the signed range, pack, and flip the bias back.
-inline V narrow_u16range_s32_u16(V lo, V hi) {
-  const V bias = _mm_set1_epi32(32768);
-  V p = _mm_packs_epi32(_mm_sub_epi32(lo, bias), _mm_sub_epi32(hi, bias));
-  return _mm_xor_si128(p, _mm_set1_epi16(static_cast<short>(0x8000)));
-}
-
-// ---- family helpers are added below, one section per subsystem ----
-
-// -- fixed point --
-
-// Shifts of every lane by one count per call.  Each helper is built once per call (the
-// count and its constants in registers) and applied to every block.  SSE2 takes a shift
-// count from a register, so one kernel serves every scale factor.
-
-// Right shifts: logical for unsigned lanes (bits shifted in are 0), arithmetic (rounding
-// toward minus infinity) for signed ones.  8-bit lanes shift as 16-bit lanes and drop the
-// bits that crossed in from the neighbouring byte.  Counts up to the lane width - 1.
-struct ShrU8 {
-  V cnt, keep;
-  explicit ShrU8(int n)
-      : cnt(_mm_cvtsi32_si128(n)), keep(_mm_set1_epi8(static_cast<char>(0xFF >> n))) {}
-  V operator()(V x) const { return _mm_and_si128(_mm_srl_epi16(x, cnt), keep); }
+template <class T, int Bytes = kBytes>
+struct VecOf {
+  typedef T type __attribute__((vector_size(Bytes)));
 };
-struct ShrU16 {
-  V cnt;
-  explicit ShrU16(int n) : cnt(_mm_cvtsi32_si128(n)) {}
-  V operator()(V x) const { return _mm_srl_epi16(x, cnt); }
-};
-struct ShrS16 {
-  V cnt;
-  explicit ShrS16(int n) : cnt(_mm_cvtsi32_si128(n)) {}
-  V operator()(V x) const { return _mm_sra_epi16(x, cnt); }
-};
-struct ShrS32 {
-  V cnt;
-  explicit ShrS32(int n) : cnt(_mm_cvtsi32_si128(n)) {}
-  V operator()(V x) const { return _mm_sra_epi32(x, cnt); }
-};
+template <class T>
+using Vec = typename VecOf<T>::type;
+// Half a register (the narrower side of widening and narrowing conversions).
+template <class T>
+using Half = typename VecOf<T, kBytes / 2>::type;
 
-// Saturating left shifts by s = 1 .. H of the lane type (8U 8, 16U 16, 16S 15, 32S 31):
-// x * 2^s clamped to the lane's range.  At s = H every nonzero lane becomes the bound of its
-// sign, which is the sign fill.
-struct ShlSatU8 {
-  V cnt, keep, limit;
-  explicit ShlSatU8(int s)
-      : cnt(_mm_cvtsi32_si128(s)),
-        keep(_mm_set1_epi8(static_cast<char>((0xFF << s) & 0xFF))),
-        limit(_mm_set1_epi8(static_cast<char>(0xFF >> s))) {}
-  V operator()(V x) const {
-    // Lanes above 255 >> s overflow: all ones.  The others shift within their byte.
-    const V fits = _mm_cmpeq_epi8(_mm_subs_epu8(x, limit), _mm_setzero_si128());
-    const V shifted = _mm_and_si128(_mm_sll_epi16(x, cnt), keep);
-    return _mm_or_si128(shifted, _mm_andnot_si128(fits, _mm_set1_epi8(-1)));
-  }
-};
-struct ShlSatU16 {
-  V cnt, limit;
-  explicit ShlSatU16(int s)
-      : cnt(_mm_cvtsi32_si128(s)), limit(_mm_set1_epi16(static_cast<short>(0xFFFF >> s))) {}
-  V operator()(V x) const {
-    const V fits = _mm_cmpeq_epi16(_mm_subs_epu16(x, limit), _mm_setzero_si128());
-    return _mm_or_si128(_mm_sll_epi16(x, cnt), _mm_andnot_si128(fits, _mm_set1_epi16(-1)));
-  }
-};
-struct ShlSatS16 {
-  V cnt, lo, hi, low_bits;
-  explicit ShlSatS16(int s)
-      : cnt(_mm_cvtsi32_si128(s)),
-        lo(_mm_set1_epi16(static_cast<short>(-32768 >> s))),
-        hi(_mm_set1_epi16(static_cast<short>(32767 >> s))),
-        low_bits(_mm_set1_epi16(static_cast<short>((1 << s) - 1))) {}
-  V operator()(V x) const {
-    // Clamped to [-32768 >> s, 32767 >> s] the shift is exact; the low end then lands on
-    // -32768 itself, the high end on 32767 with its low s bits clear, which the lanes that
-    // were above it get back.
-    const V c = _mm_min_epi16(_mm_max_epi16(x, lo), hi);
-    return _mm_or_si128(_mm_sll_epi16(c, cnt), _mm_and_si128(_mm_cmpgt_epi16(x, hi), low_bits));
-  }
-};
-struct ShlSatS32 {
-  V cnt, lo, hi;
-  explicit ShlSatS32(int s)
-      : cnt(_mm_cvtsi32_si128(s)),
-        lo(_mm_set1_epi32(static_cast<int32_t>(INT32_MIN >> s))),
-        hi(_mm_set1_epi32(INT32_MAX >> s)) {}
-  V operator()(V x) const {
-    const V over = _mm_cmpgt_epi32(x, hi);
-    const V under = _mm_cmplt_epi32(x, lo);
-    const V shifted = _mm_andnot_si128(_mm_or_si128(over, under), _mm_sll_epi32(x, cnt));
-    return _mm_or_si128(shifted,
-                        _mm_or_si128(_mm_and_si128(over, _mm_set1_epi32(INT32_MAX)),
-                                     _mm_and_si128(under, _mm_set1_epi32(INT32_MIN))));
-  }
-};
+// The lane type of a register type.
+template <class V>
+using lane_t = std::remove_cv_t<std::remove_reference_t<decltype(std::declval<V>()[0])>>;
 
-// Saturating 32-bit addition and subtraction (SSE2 has them only for 8- and 16-bit lanes):
-// where the wrapped result has the wrong sign, the bound of the true result's sign.
-inline V adds_s32(V a, V b) {
-  const V s = _mm_add_epi32(a, b);
-  const V over = _mm_srai_epi32(_mm_and_si128(_mm_xor_si128(s, a), _mm_xor_si128(s, b)), 31);
-  const V bound = _mm_xor_si128(_mm_srai_epi32(a, 31), _mm_set1_epi32(INT32_MAX));
-  return select(over, bound, s);
+// Signed and unsigned integers of a lane's width (comparisons give masks of the signed one).
+template <size_t Bytes> struct IntOf;
+template <> struct IntOf<1> { typedef int8_t s; typedef uint8_t u; };
+template <> struct IntOf<2> { typedef int16_t s; typedef uint16_t u; };
+template <> struct IntOf<4> { typedef int32_t s; typedef uint32_t u; };
+template <> struct IntOf<8> { typedef int64_t s; typedef uint64_t u; };
+template <class T> using sint_t = typename IntOf<sizeof(T)>::s;
+template <class T> using uint_t = typename IntOf<sizeof(T)>::u;
+template <class T> using Mask = Vec<sint_t<T>>;
+
+// True for register types (and for the blocks of loops.h, which specialise it): what tells
+// the register form of a rule from its element form.
+template <class T, class = void>
+struct IsBlock : std::false_type {};
+template <class T>
+struct IsBlock<T, std::void_t<decltype(std::declval<T&>()[0])>>
+    : std::integral_constant<bool, !std::is_pointer<T>::value && !std::is_array<T>::value> {};
+template <class T>
+constexpr bool is_block = IsBlock<std::remove_cv_t<std::remove_reference_t<T>>>::value;
+
+// The same bits as another lane type.
+template <class To, class V>
+inline Vec<To> as(V v) {
+  static_assert(sizeof(V) == kBytes, "a whole register");
+  return (Vec<To>)v;
 }
-inline V subs_s32(V a, V b) {
-  const V d = _mm_sub_epi32(a, b);
-  const V over = _mm_srai_epi32(_mm_and_si128(_mm_xor_si128(a, b), _mm_xor_si128(a, d)), 31);
-  const V bound = _mm_xor_si128(_mm_srai_epi32(a, 31), _mm_set1_epi32(INT32_MAX));
-  return select(over, bound, d);
+template <class V>
+inline isa::Int raw(V v) {
+  return (isa::Int)v;
+}
+template <class T>
+inline Vec<T> from_raw(isa::Int r) {
+  return (Vec<T>)r;
 }
 
-// -- conversions --
+// ---- loads, stores, constants ------------------------------------------------------------
 
-// Four 32-bit lanes as doubles: lanes 0 and 1, then lanes 2 and 3.
-inline VD i32_lo_pd(V v) { return _mm_cvtepi32_pd(v); }
-inline VD i32_hi_pd(V v) { return _mm_cvtepi32_pd(_mm_shuffle_epi32(v, 0xEE)); }
-// Four singles as doubles: lanes 0 and 1, then lanes 2 and 3.
-inline VD f32_lo_pd(VF v) { return _mm_cvtps_pd(v); }
-inline VD f32_hi_pd(VF v) { return _mm_cvtps_pd(_mm_movehl_ps(v, v)); }
-// Two pairs of doubles truncated toward zero into four 32-bit lanes (a before b).
-inline V trunc_pd_pair(VD a, VD b) {
-  return _mm_unpacklo_epi64(_mm_cvttpd_epi32(a), _mm_cvttpd_epi32(b));
+template <class T>
+inline Vec<T> load(const T* p) {
+  Vec<T> v;
+  __builtin_memcpy(&v, p, sizeof v);
+  return v;
 }
-// Two pairs of doubles rounded to single precision, as four singles (a before b).
-inline VF round_pd_pair(VD a, VD b) { return _mm_movelh_ps(_mm_cvtpd_ps(a), _mm_cvtpd_ps(b)); }
-// NaN lanes replaced by +0.0, every other lane kept.
-inline VF nan_to_zero(VF v) { return _mm_and_ps(v, _mm_cmpord_ps(v, v)); }
-inline VD nan_to_zero(VD v) { return _mm_and_pd(v, _mm_cmpord_pd(v, v)); }
-
-// -- floating point --
-// Overloads by element type, so one kernel template serves single and double precision.
-inline VF vload(const float* p) { return _mm_loadu_ps(p); }
-inline VD vload(const double* p) { return _mm_loadu_pd(p); }
-inline void vstore(float* p, VF v) { _mm_storeu_ps(p, v); }
-inline void vstore(double* p, VD v) { _mm_storeu_pd(p, v); }
-inline VF splat(float v) { return _mm_set1_ps(v); }
-inline VD splat(double v) { return _mm_set1_pd(v); }
-// (re, im) replicated over the register: twice for singles, once for doubles.
-inline VF splat_pair(float re, float im) { return _mm_setr_ps(re, im, re, im); }
-inline VD splat_pair(double re, double im) { return _mm_setr_pd(re, im); }
-// Interleaved complex data <-> separate registers of real and imaginary parts: 32 bytes at p
-// hold four single-precision or two double-precision elements.
-inline void deinterleave(const float* p, VF& re, VF& im) {
-  const VF a = _mm_loadu_ps(p), b = _mm_loadu_ps(p + 4);
-  re = _mm_shuffle_ps(a, b, _MM_SHUFFLE(2, 0, 2, 0));
-  im = _mm_shuffle_ps(a, b, _MM_SHUFFLE(3, 1, 3, 1));
+template <class T>
+inline void store(T* p, Vec<T> v) {
+  __builtin_memcpy(p, &v, sizeof v);
 }
-inline void deinterleave(const double* p, VD& re, VD& im) {
-  VD a = _mm_loadu_pd(p), b = _mm_loadu_pd(p + 2);
-  // Keeps both loads whole: folded into the unpacks they would become four half loads.
-  __asm__("" : "+x"(a), "+x"(b));
-  re = _mm_unpacklo_pd(a, b);
-  im = _mm_unpackhi_pd(a, b);
+// Half a register's worth of lanes.
+template <class T>
+inline Half<T> load_half(const T* p) {
+  Half<T> v;
+  __builtin_memcpy(&v, p, sizeof v);
+  return v;
 }
-inline void interleave(float* p, VF re, VF im) {
-  _mm_storeu_ps(p, _mm_unpacklo_ps(re, im));
-  _mm_storeu_ps(p + 4, _mm_unpackhi_ps(re, im));
+template <class T>
+inline void store_half(T* p, Half<T> v) {
+  __builtin_memcpy(p, &v, sizeof v);
 }
-inline void interleave(double* p, VD re, VD im) {
-  _mm_storeu_pd(p, _mm_unpacklo_pd(re, im));
-  _mm_storeu_pd(p + 2, _mm_unpackhi_pd(re, im));
+// The first n lanes (n < kLanes<T>) of a register, from or to memory that may end right
+// after them; the other lanes load as 0.  Only where isa::kMasked holds.
+template <class T>
+inline Vec<T> load_first(const T* p, int n) {
+  return from_raw<T>(isa::load_bytes(p, sizeof(T) * static_cast<size_t>(n)));
+}
+template <class T>
+inline void store_first(T* p, Vec<T> v, int n) {
+  isa::store_bytes(p, raw(v), sizeof(T) * static_cast<size_t>(n));
+}
+// A store that bypasses the cache, to an address aligned to kBytes.
+template <class T>
+inline void stream(T* p, Vec<T> v) {
+  isa::stream(p, raw(v));
 }
 
-// -- bits and arrangement --
-
-// Byte order inside each 16-, 32- or 64-bit lane reversed: the 16-bit words are put in
-// reverse order with word shuffles, then the two bytes of every word exchanged.
-inline V swap_bytes16(V v) { return _mm_or_si128(_mm_slli_epi16(v, 8), _mm_srli_epi16(v, 8)); }
-inline V swap_bytes32(V v) {
-  return swap_bytes16(_mm_shufflehi_epi16(_mm_shufflelo_epi16(v, 0xB1), 0xB1));
+// x in every lane, bit for bit (-0.0 and signalling NaNs included).
+template <class T>
+inline Vec<T> splat(T x) {
+  Vec<T> v;
+  for (int k = 0; k < kLanes<T>; ++k) v[k] = x;
+  return v;
 }
-inline V swap_bytes64(V v) {
-  return swap_bytes16(_mm_shufflehi_epi16(_mm_shufflelo_epi16(v, 0x1B), 0x1B));
-}
-
-// The elements of a 16-byte block in reverse order, for elements of 1, 2, 4 or 8 bytes.
-template <int Bytes>
-inline V reverse_block(V v) {
-  static_assert(Bytes == 1 || Bytes == 2 || Bytes == 4 || Bytes == 8, "element width");
-  if (Bytes == 8) return _mm_shuffle_epi32(v, 0x4E);
-  if (Bytes == 4) return _mm_shuffle_epi32(v, 0x1B);
-  const V words = _mm_shuffle_epi32(_mm_shufflehi_epi16(_mm_shufflelo_epi16(v, 0x1B), 0x1B), 0x4E);
-  return Bytes == 2 ? words : swap_bytes16(words);
+template <class T>
+inline Vec<T> zero() {
+  return Vec<T>{};
 }
 
-// Two-channel data: the 16 bytes of a followed by the 16 bytes of b hold pairs (first,
-// second); first_of / second_of gather one channel of them into one register.  Every form
-// moves bits only (the 16-bit form packs values it has sign-extended, so the saturating
-// pack never clips; the 8-bit form packs zero-extended bytes).
-template <int Bytes>
-inline V first_of(V a, V b) {
-  if (Bytes == 1) {
-    const V low = _mm_set1_epi16(0x00FF);
-    return _mm_packus_epi16(_mm_and_si128(a, low), _mm_and_si128(b, low));
-  }
-  if (Bytes == 2) {
-    return _mm_packs_epi32(_mm_srai_epi32(_mm_slli_epi32(a, 16), 16),
-                           _mm_srai_epi32(_mm_slli_epi32(b, 16), 16));
-  }
-  if (Bytes == 4) {
-    return _mm_castps_si128(_mm_shuffle_ps(_mm_castsi128_ps(a), _mm_castsi128_ps(b), 0x88));
-  }
-  return _mm_unpacklo_epi64(a, b);
-}
-template <int Bytes>
-inline V second_of(V a, V b) {
-  if (Bytes == 1) return _mm_packus_epi16(_mm_srli_epi16(a, 8), _mm_srli_epi16(b, 8));
-  if (Bytes == 2) return _mm_packs_epi32(_mm_srai_epi32(a, 16), _mm_srai_epi32(b, 16));
-  if (Bytes == 4) {
-    return _mm_castps_si128(_mm_shuffle_ps(_mm_castsi128_ps(a), _mm_castsi128_ps(b), 0xDD));
-  }
-  return _mm_unpackhi_epi64(a, b);
+// ---- selection, extremes ---------------------------------------------------------------
+
+// Lanes of a where the mask is all ones, of b where it is all zeros (for scalars: a where
+// the condition holds), so that one expression serves the element loop and the register.
+template <class V, class M>
+inline V select(M mask, V a, V b) {
+  return mask ? a : b;
 }
 
-// Interleaving: the pairs (a[k], b[k]) of the low (lo) or high (hi) half of the lanes.
-template <int Bytes>
-inline V interleave_lo(V a, V b) {
-  if (Bytes == 1) return _mm_unpacklo_epi8(a, b);
-  if (Bytes == 2) return _mm_unpacklo_epi16(a, b);
-  if (Bytes == 4) return _mm_unpacklo_epi32(a, b);
-  return _mm_unpacklo_epi64(a, b);
+// a where a < b, else b (and the mirror): for floating point the second operand on ties and
+// NaNs, as the processor's minimum and maximum instructions.
+template <class V>
+inline V vmin(V a, V b) {
+  return a < b ? a : b;
 }
-template <int Bytes>
-inline V interleave_hi(V a, V b) {
-  if (Bytes == 1) return _mm_unpackhi_epi8(a, b);
-  if (Bytes == 2) return _mm_unpackhi_epi16(a, b);
-  if (Bytes == 4) return _mm_unpackhi_epi32(a, b);
-  return _mm_unpackhi_epi64(a, b);
+template <class V>
+inline V vmax(V a, V b) {
+  return a > b ? a : b;
+}
+
+// ---- saturating arithmetic ---------------------------------------------------------------
+
+// 8- and 16-bit lanes: the instructions.
+#define QVX_SATURATING(T, op, suffix)                                                    \
+  inline Vec<T> op(Vec<T> a, Vec<T> b) { return from_raw<T>(QVX_MM(op##_##suffix)(raw(a), raw(b))); }
+QVX_SATURATING(int8_t, adds, epi8)
+QVX_SATURATING(uint8_t, adds, epu8)
+QVX_SATURATING(int16_t, adds, epi16)
+QVX_SATURATING(uint16_t, adds, epu16)
+QVX_SATURATING(int8_t, subs, epi8)
+QVX_SATURATING(uint8_t, subs, epu8)
+QVX_SATURATING(int16_t, subs, epi16)
+QVX_SATURATING(uint16_t, subs, epu16)
+#undef QVX_SATURATING
+
+// 32-bit lanes: where the wrapped result has the wrong sign, the bound of the true sign.
+inline Vec<int32_t> adds(Vec<int32_t> a, Vec<int32_t> b) {
+  const Vec<int32_t> s = as<int32_t>(as<uint32_t>(a) + as<uint32_t>(b));
+  const Vec<int32_t> over = ((s ^ a) & (s ^ b)) >> 31;
+  return select(over, (a >> 31) ^ INT32_MAX, s);
+}
+inline Vec<int32_t> subs(Vec<int32_t> a, Vec<int32_t> b) {
+  const Vec<int32_t> d = as<int32_t>(as<uint32_t>(a) - as<uint32_t>(b));
+  const Vec<int32_t> over = ((a ^ b) & (a ^ d)) >> 31;
+  return select(over, (a >> 31) ^ INT32_MAX, d);
+}
+
+// 16-bit products: the high 16 bits, and pairs of products summed into 32-bit lanes.
+inline Vec<int16_t> mulhi(Vec<int16_t> a, Vec<int16_t> b) {
+  return from_raw<int16_t>(QVX_MM(mulhi_epi16)(raw(a), raw(b)));
+}
+inline Vec<uint16_t> mulhi(Vec<uint16_t> a, Vec<uint16_t> b) {
+  return from_raw<uint16_t>(QVX_MM(mulhi_epu16)(raw(a), raw(b)));
+}
+inline Vec<int32_t> madd(Vec<int16_t> a, Vec<int16_t> b) {
+  return from_raw<int32_t>(QVX_MM(madd_epi16)(raw(a), raw(b)));
+}
+// Sums of absolute differences of each 8 bytes, in the 64-bit lanes.
+inline Vec<uint64_t> sad(Vec<uint8_t> a, Vec<uint8_t> b) {
+  return from_raw<uint64_t>(QVX_MM(sad_epu8)(raw(a), raw(b)));
+}
+
+// ---- widening and narrowing --------------------------------------------------------------
+
+template <class T> struct Wider;
+template <> struct Wider<int8_t> { typedef int16_t type; };
+template <> struct Wider<uint8_t> { typedef uint16_t type; };
+template <> struct Wider<int16_t> { typedef int32_t type; };
+template <> struct Wider<uint16_t> { typedef uint32_t type; };
+template <> struct Wider<int32_t> { typedef int64_t type; };
+template <class T> using wider_t = typename Wider<T>::type;
+
+// The low and high half of the lanes, each widened to twice its width (sign- or
+// zero-extended by the lane type).
+#define QVX_WIDEN(T, s)                                                                  \
+  inline Vec<wider_t<T>> widen_lo(Vec<T> v) { return from_raw<wider_t<T>>(isa::widen_lo_##s(raw(v))); } \
+  inline Vec<wider_t<T>> widen_hi(Vec<T> v) { return from_raw<wider_t<T>>(isa::widen_hi_##s(raw(v))); }
+QVX_WIDEN(int8_t, s8)
+QVX_WIDEN(uint8_t, u8)
+QVX_WIDEN(int16_t, s16)
+QVX_WIDEN(uint16_t, u16)
+QVX_WIDEN(int32_t, s32)
+#undef QVX_WIDEN
+
+// Two registers of wide lanes into one of narrow lanes, saturated to the narrow type, the
+// lanes of a first.
+template <class To, class V>
+inline Vec<To> narrow(V a, V b);
+template <>
+inline Vec<int8_t> narrow<int8_t, Vec<int16_t>>(Vec<int16_t> a, Vec<int16_t> b) {
+  return from_raw<int8_t>(isa::narrow_s16_s8(raw(a), raw(b)));
+}
+template <>
+inline Vec<uint8_t> narrow<uint8_t, Vec<int16_t>>(Vec<int16_t> a, Vec<int16_t> b) {
+  return from_raw<uint8_t>(isa::narrow_s16_u8(raw(a), raw(b)));
+}
+template <>
+inline Vec<int16_t> narrow<int16_t, Vec<int32_t>>(Vec<int32_t> a, Vec<int32_t> b) {
+  return from_raw<int16_t>(isa::narrow_s32_s16(raw(a), raw(b)));
+}
+template <>
+inline Vec<uint16_t> narrow<uint16_t, Vec<int32_t>>(Vec<int32_t> a, Vec<int32_t> b) {
+  return from_raw<uint16_t>(isa::narrow_s32_u16(raw(a), raw(b)));
+}
+
+// ---- conversions between integers and floating point -----------------------------------
+
+// Exact (int32 to double, float to double) or rounded to nearest (int32 to float, double to
+// float) in the default rounding mode.
+inline Vec<float> to_float(Vec<int32_t> v) { return __builtin_convertvector(v, Vec<float>); }
+inline Vec<double> to_double(Half<int32_t> v) { return __builtin_convertvector(v, Vec<double>); }
+inline Vec<double> to_double(Half<float> v) { return __builtin_convertvector(v, Vec<double>); }
+inline Half<float> to_float(Vec<double> v) { return __builtin_convertvector(v, Half<float>); }
+
+// Truncated toward zero; NaN and values beyond the int32 range give -2147483648 (the
+// processor's integer indefinite), as the scalar conversions of core/convert.h.
+inline Vec<int32_t> trunc_i32(Vec<float> v) {
+  return from_raw<int32_t>(QVX_MM(cvttps_epi32)((isa::F32)v));
+}
+inline Half<int32_t> trunc_i32(Vec<double> v) {
+  const auto r = isa::trunc_f64_i32((isa::F64)v);
+  Half<int32_t> h;
+  __builtin_memcpy(&h, &r, sizeof h);
+  return h;
+}
+
+// The two halves of a register, and a register from two halves.
+template <class V>
+inline Half<lane_t<V>> lo_half(V v) {
+  Half<lane_t<V>> h;
+  __builtin_memcpy(&h, &v, sizeof h);
+  return h;
+}
+template <class V>
+inline Half<lane_t<V>> hi_half(V v) {
+  Half<lane_t<V>> h;
+  __builtin_memcpy(&h, reinterpret_cast<const char*>(&v) + sizeof h, sizeof h);
+  return h;
+}
+template <class T>
+inline Vec<T> join(Half<T> lo, Half<T> hi) {
+  Vec<T> v;
+  __builtin_memcpy(&v, &lo, sizeof lo);
+  __builtin_memcpy(reinterpret_cast<char*>(&v) + sizeof lo, &hi, sizeof hi);
+  return v;
+}
+
+// ---- reordering --------------------------------------------------------------------------
+
+namespace detail {
+template <class V, size_t... I>
+inline V evens(V a, V b, std::index_sequence<I...>) {
+  return __builtin_shufflevector(a, b, (2 * I)...);
+}
+template <class V, size_t... I>
+inline V odds(V a, V b, std::index_sequence<I...>) {
+  return __builtin_shufflevector(a, b, (2 * I + 1)...);
+}
+template <class V, size_t... I>
+inline V zip_lo(V a, V b, std::index_sequence<I...>) {
+  return __builtin_shufflevector(a, b, (I / 2 + (I % 2) * sizeof...(I))...);
+}
+template <class V, size_t... I>
+inline V zip_hi(V a, V b, std::index_sequence<I...>) {
+  return __builtin_shufflevector(a, b, (sizeof...(I) / 2 + I / 2 + (I % 2) * sizeof...(I))...);
+}
+}  // namespace detail
+
+// Pairs (x0, y0, x1, y1, ...) in the lanes of a then b: the xs, and the ys.
+template <class V>
+inline V evens(V a, V b) {
+  return detail::evens(a, b, std::make_index_sequence<sizeof(V) / sizeof(lane_t<V>)>());
+}
+template <class V>
+inline V odds(V a, V b) {
+  return detail::odds(a, b, std::make_index_sequence<sizeof(V) / sizeof(lane_t<V>)>());
+}
+// The reverse: xs and ys interleaved into pairs, the first half of the lanes and the second.
+template <class V>
+inline V zip_lo(V x, V y) {
+  return detail::zip_lo(x, y, std::make_index_sequence<sizeof(V) / sizeof(lane_t<V>)>());
+}
+template <class V>
+inline V zip_hi(V x, V y) {
+  return detail::zip_hi(x, y, std::make_index_sequence<sizeof(V) / sizeof(lane_t<V>)>());
+}
+
+// The lanes in reverse order; the bytes of every lane in reverse order.
+template <class V>
+inline V reverse(V v) {
+  return from_raw<lane_t<V>>(isa::reverse<sizeof(lane_t<V>)>(raw(v)));
+}
+template <class V>
+inline V swap_bytes(V v) {
+  constexpr size_t b = sizeof(lane_t<V>);
+  static_assert(b == 2 || b == 4 || b == 8, "16-, 32- or 64-bit lanes");
+  if constexpr (b == 2) return from_raw<lane_t<V>>(isa::swap_bytes16(raw(v)));
+  if constexpr (b == 4) return from_raw<lane_t<V>>(isa::swap_bytes32(raw(v)));
+  if constexpr (b == 8) return from_raw<lane_t<V>>(isa::swap_bytes64(raw(v)));
+}
+
+// ---- horizontal steps --------------------------------------------------------------------
+
+// Folds the lanes of v with op, halving the register each step; the order of the fold is
+// fixed, so use it only where the order does not change the result (integer sums and
+// extremes).
+template <class V, class Op>
+inline lane_t<V> fold(V v, Op op) {
+  using T = lane_t<V>;
+  T lanes[sizeof(V) / sizeof(T)];
+  __builtin_memcpy(lanes, &v, sizeof v);
+  for (size_t n = sizeof(V) / sizeof(T) / 2; n >= 1; n /= 2)
+    for (size_t i = 0; i < n; ++i) lanes[i] = op(lanes[i], lanes[i + n]);
+  return lanes[0];
+}
+
+// One bit per byte of a mask (its top bit), lane 0's bytes lowest.
+template <class V>
+inline uint64_t byte_signs(V m) {
+  return isa::byte_signs(raw(m));
 }
 
 }  // namespace simd

@@ -2,7 +2,7 @@
 // source element itself).  Scale factor 0 is a plain copy.
 #include "core/export.h"
 #include "core/loops.h"
-#include "core/simd.h"
+#include "fixed/lanes.h"
 #include "fixed/scale.h"
 
 namespace {
@@ -10,6 +10,7 @@ namespace {
 using namespace qvx;
 using fixed::Step;
 using fixed::Thresholds;
+using simd::Vec;
 
 // The copy primitives used at scale factor 0, named as call-site data like the fills.
 struct CallCopy8U {
@@ -34,31 +35,19 @@ constexpr CallCopy8U kCopy8U{};
 constexpr CallCopy16S kCopy16S{};
 constexpr CallCopy32S kCopy32S{};
 
-// The lane kernels of each element type: right shift and saturating left shift.
-template <class T> struct Kernels;
-template <> struct Kernels<Qvx8u> { using Shr = simd::ShrU8; using Shl = simd::ShlSatU8; };
-template <> struct Kernels<Qvx16u> { using Shr = simd::ShrU16; using Shl = simd::ShlSatU16; };
-template <> struct Kernels<Qvx16s> { using Shr = simd::ShrS16; using Shl = simd::ShlSatS16; };
-template <> struct Kernels<Qvx32s> { using Shr = simd::ShrS32; using Shl = simd::ShlSatS32; };
-
-// One pass over the vector with lane kernel k; the element loop (the rule itself) takes the
-// tail, short vectors and arrays closer than 16 bytes, in-place use included.
-template <class T, class K>
-inline void shift_pass(const T* src, T* dst, int len, int sf, Thresholds t, const K& k) {
-  run<16 / sizeof(T)>(
-      len, apart(src, dst), [&](int i) { simd::store(dst + i, k(simd::load(src + i))); },
-      [&](int i) { dst[i] = fixed::scale_saturate<T>(src[i], sf, t.H); });
-}
-
 template <class T, class Fill, class Copy>
 inline QvxStatus shift(const T* src, T* dst, int len, int sf, Thresholds t, Fill fill, Copy copy) {
   if (sf == 0) return copy(src, dst, len);
   return fixed::scaled_call(fill, dst, len, sf, t, [&] {
+    const auto pass = [&](auto kernel) {
+      map(len, Out<T>{dst},
+          rule([&](T x) { return fixed::scale_saturate<T>(x, sf, t.H); }, kernel), In<T>{src});
+    };
     const fixed::Plan p = fixed::plan(sf, t);
     if (p.step == Step::Right) {
-      shift_pass(src, dst, len, sf, t, typename Kernels<T>::Shr(p.shift));
+      pass(fixed::Shr<T>(p.shift));
     } else {  // Left or SignFill (a saturating shift by H)
-      shift_pass(src, dst, len, sf, t, typename Kernels<T>::Shl(p.shift));
+      pass(fixed::ShlSat<T>(p.shift));
     }
   });
 }

@@ -9,13 +9,34 @@ work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 
 "$cmake_cmd" --install "$build" --prefix "$work/prefix" >/dev/null
-libdir=$(dirname "$(find "$work/prefix" -name 'libqvx_vector.so' | head -n 1)")
+libdir=$(dirname "$(dirname "$(find "$work/prefix" -name 'qvx_vector.pc' | head -n 1)")")
+test -f "$libdir/libqvx_vector.so"
 
 # pkg-config
 PKG_CONFIG_PATH="$libdir/pkgconfig" pkg-config --exists qvx_vector
 cc -std=c99 -Wall -Wextra -pedantic -Werror -o "$work/with_pkgconfig" "$source/tests/consumer/consumer.c" \
   $(PKG_CONFIG_PATH="$libdir/pkgconfig" pkg-config --cflags --libs qvx_vector) -Wl,-rpath,"$libdir"
 "$work/with_pkgconfig"
+
+# The flavours sit where the system loader looks for them, and the loader picks the best one
+# this processor supports (or the baseline where it supports none of them).
+for level in x86-64-v3 x86-64-v4; do
+  if [ -d "$build/flavours/$level" ]; then
+    test -f "$libdir/glibc-hwcaps/$level/libqvx_vector.so"
+  fi
+done
+loader=$(readelf -l "$work/with_pkgconfig" | sed -n 's/.*interpreter: \(.*\)]/\1/p')
+best=$("$loader" --help | sed -n 's/^ *\(x86-64-v[34]\) (supported, searched)$/\1/p' | head -n 1)
+want="$libdir/libqvx_vector.so"
+if [ -n "$best" ] && [ -f "$libdir/glibc-hwcaps/$best/libqvx_vector.so" ]; then
+  want="$libdir/glibc-hwcaps/$best/libqvx_vector.so"
+fi
+got=$("$loader" --list "$work/with_pkgconfig" | sed -n 's/.*libqvx_vector.so => \([^ ]*\).*/\1/p')
+if [ "$got" != "$want" ]; then
+  echo "the loader chose $got, not $want" >&2
+  exit 1
+fi
+echo "the loader chose $got"
 
 # find_package
 mkdir -p "$work/app"

@@ -127,6 +127,21 @@ TEST(Exports, StaticBufferIsThreadLocal) {
   EXPECT_TRUE(found);
 }
 
+// Every product and sum is rounded by itself: no instruction of the library fuses them.
+TEST(Exports, NoFusedMultiplyAdd) {
+  const std::string code = run("objdump -d --no-show-raw-insn '" + qvxt::library_path() + "'");
+  ASSERT_FALSE(code.empty()) << "objdump printed nothing";
+  std::istringstream in(code);
+  std::string line, function;
+  int fused = 0;
+  while (std::getline(in, line)) {
+    if (line.size() > 2 && line.compare(line.size() - 2, 2, ">:") == 0) function = line;
+    for (const char* op : {"vfmadd", "vfmsub", "vfnmadd", "vfnmsub"})
+      if (line.find(op) != std::string::npos && ++fused <= 5) ADD_FAILURE() << function << line;
+  }
+  EXPECT_EQ(fused, 0);
+}
+
 TEST(Exports, NeedsOnlyLibcAndLibm) {
 #ifdef QVX_SANITIZED
   GTEST_SKIP() << "sanitizer builds link their runtimes";

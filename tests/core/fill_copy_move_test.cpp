@@ -68,17 +68,20 @@ TEST(Set, SpecialPatterns) {
 // ---- Copy and Move on overlapping arrays ------------------------------------------------------
 
 // Copy's definition: ascending, one element at a time, reading what earlier steps wrote.
+// The complex forms copy their parts (2*len scalars).
 template <class T>
-void ascending_copy(const T* src, T* dst, int len) {
-  for (int i = 0; i < len; ++i) {
-    T v;
-    memcpy(&v, src + i, sizeof v);
-    memcpy(dst + i, &v, sizeof v);
+void ascending_copy(const uint8_t* src, uint8_t* dst, int len) {
+  using P = part_t<T>;
+  for (size_t i = 0; i < size_t(len) * parts<T>(); ++i) {
+    P v;
+    memcpy(&v, src + i * sizeof(P), sizeof v);
+    memcpy(dst + i * sizeof(P), &v, sizeof v);
   }
 }
 
-// Runs Copy or Move with the destination `shift` elements after the source (before it for
-// negative shifts) inside one guarded region, against the model's result.
+// Runs Copy or Move with the destination `shift` bytes after the source (before it for
+// negative shifts) inside one guarded region, against the model's result: every byte
+// distance up to five elements, and whole-element distances up to 40 elements.
 template <class T, QvxStatus (*F)(const T*, T*, int)>
 void check_overlaps(bool is_move, uint64_t seed) {
   Rng rng(seed);
@@ -86,23 +89,27 @@ void check_overlaps(bool is_move, uint64_t seed) {
   std::vector<int> lengths;
   for (int i = 0; i <= 64; ++i) lengths.push_back(i);
   for (int i : {100, 129, 1000, 4099}) lengths.push_back(i);
+  std::vector<int> shifts;
+  for (int b = -5 * int(sizeof(T)); b <= 5 * int(sizeof(T)); ++b) shifts.push_back(b);
+  for (int e = 6; e <= 40; ++e) shifts.insert(shifts.end(), {e * int(sizeof(T)), -e * int(sizeof(T))});
+  const int e = int(sizeof(T));
   for (int len : lengths) {
-    for (int shift = -40; shift <= 40; ++shift) {
+    for (int shift : len < 1000 ? shifts : std::vector<int>{-40 * e, -e, -1, 1, e, 40 * e}) {
       for (size_t off : {size_t(0), alignof(T) == 1 ? size_t(5) : alignof(T)}) {
-        const int room = len + 40;
-        T* base = place<T>(g, 2 * room, {off, Place::Start});
+        const size_t room = sizeof(T) * (len + 40);
+        uint8_t* base = place<uint8_t>(g, 2 * room, {off, Place::Start});
         fill_random(base, 2 * room, rng);
-        std::vector<T> want(base, base + 2 * room);
-        T* src = base + 40;
-        T* dst = src + shift;
+        std::vector<uint8_t> want(base, base + 2 * room);
+        const size_t at = sizeof(T) * 40;
         if (is_move) {
-          memmove(want.data() + 40 + shift, want.data() + 40, sizeof(T) * len);
+          memmove(want.data() + at + shift, want.data() + at, sizeof(T) * len);
         } else {
-          ascending_copy(want.data() + 40, want.data() + 40 + shift, len);
+          ascending_copy<T>(want.data() + at, want.data() + at + shift, len);
         }
-        ASSERT_EQ(F(src, dst, len), QVX_STS_NO_ERR);
+        ASSERT_EQ(F(reinterpret_cast<const T*>(base + at), reinterpret_cast<T*>(base + at + shift), len),
+                  QVX_STS_NO_ERR);
         ASSERT_TRUE(same_elements(base, want.data(), 2 * room))
-            << (is_move ? "Move" : "Copy") << " len " << len << " shift " << shift << " off " << off;
+            << (is_move ? "Move" : "Copy") << " len " << len << " shift " << shift << " bytes, off " << off;
         ASSERT_TRUE(g.canaries_intact());
       }
     }

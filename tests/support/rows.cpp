@@ -379,6 +379,9 @@ struct Shape {
     if (row.ip & IP_OVERLAP)
       for (int len : {1, 2, 3, 4, 5, 7, 8, 9, 15, 16, 17, 31, 33, 63, 65, 100, 257})
         for (int delta = -72; delta <= 72; ++delta) one(len, {0, Place::Start}, -1, false, true, delta);
+    // Counts whose double wraps to a positive value, for the complex forms that pass 2*len on.
+    for (int len : {-0x40000001, INT_MIN + 1})
+      for (int alias : aliases) one(len, {0, Place::End}, alias);
     if (fails.count > 5) ADD_FAILURE() << name << ": " << fails.count << " failing calls in all";
   }
 

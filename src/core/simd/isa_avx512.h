@@ -1,0 +1,100 @@
+// The thin operations of x86-64-v4 with 64-byte registers (AVX-512 F, BW, DQ, VL): the ones
+// whose instruction or lane order differs between instruction sets.  AVX-512 packs within
+// each 16-byte quarter, so the narrowing operations put the quarters back in order; loads
+// and stores of a partial register use byte masks, which is how tails are done.
+#ifndef QVX_CORE_SIMD_ISA_AVX512_H
+#define QVX_CORE_SIMD_ISA_AVX512_H
+
+// GCC 12 warns that the intrinsics header's "undefined" registers (self-initialised on
+// purpose, for lanes that an all-ones mask then overwrites) may be used uninitialised.
+#pragma GCC diagnostic push
+#pragma GCC diagnostic ignored "-Wmaybe-uninitialized"
+#pragma GCC diagnostic ignored "-Wuninitialized"
+#include <immintrin.h>
+#pragma GCC diagnostic pop
+#include <stddef.h>
+#include <stdint.h>
+
+#define QVX_MM(name) _mm512_##name
+
+namespace qvx {
+namespace simd {
+namespace isa {
+
+typedef __m512i Int;
+typedef __m512 F32;
+typedef __m512d F64;
+
+constexpr bool kMasked = true;
+
+// ---- lanes widened to twice their width: the low and the high half of the register ----
+inline __m256i lo256(Int v) { return _mm512_castsi512_si256(v); }
+inline __m256i hi256(Int v) { return _mm512_extracti64x4_epi64(v, 1); }
+inline Int widen_lo_s8(Int v) { return _mm512_cvtepi8_epi16(lo256(v)); }
+inline Int widen_hi_s8(Int v) { return _mm512_cvtepi8_epi16(hi256(v)); }
+inline Int widen_lo_u8(Int v) { return _mm512_cvtepu8_epi16(lo256(v)); }
+inline Int widen_hi_u8(Int v) { return _mm512_cvtepu8_epi16(hi256(v)); }
+inline Int widen_lo_s16(Int v) { return _mm512_cvtepi16_epi32(lo256(v)); }
+inline Int widen_hi_s16(Int v) { return _mm512_cvtepi16_epi32(hi256(v)); }
+inline Int widen_lo_u16(Int v) { return _mm512_cvtepu16_epi32(lo256(v)); }
+inline Int widen_hi_u16(Int v) { return _mm512_cvtepu16_epi32(hi256(v)); }
+inline Int widen_lo_s32(Int v) { return _mm512_cvtepi32_epi64(lo256(v)); }
+inline Int widen_hi_s32(Int v) { return _mm512_cvtepi32_epi64(hi256(v)); }
+
+// ---- two registers of wide lanes narrowed with saturation, a's lanes first ----
+inline Int in_order(Int packed) {
+  return _mm512_permutexvar_epi64(_mm512_setr_epi64(0, 2, 4, 6, 1, 3, 5, 7), packed);
+}
+inline Int narrow_s16_s8(Int a, Int b) { return in_order(_mm512_packs_epi16(a, b)); }
+inline Int narrow_s16_u8(Int a, Int b) { return in_order(_mm512_packus_epi16(a, b)); }
+inline Int narrow_s32_s16(Int a, Int b) { return in_order(_mm512_packs_epi32(a, b)); }
+inline Int narrow_s32_u16(Int a, Int b) { return in_order(_mm512_packus_epi32(a, b)); }
+
+// ---- bytes and elements reordered inside a register ----
+inline Int bytes_within_quarters(Int v, __m128i order) {
+  return _mm512_shuffle_epi8(v, _mm512_broadcast_i32x4(order));
+}
+inline Int swap_bytes16(Int v) {
+  return bytes_within_quarters(v, _mm_setr_epi8(1, 0, 3, 2, 5, 4, 7, 6, 9, 8, 11, 10, 13, 12, 15, 14));
+}
+inline Int swap_bytes32(Int v) {
+  return bytes_within_quarters(v, _mm_setr_epi8(3, 2, 1, 0, 7, 6, 5, 4, 11, 10, 9, 8, 15, 14, 13, 12));
+}
+inline Int swap_bytes64(Int v) {
+  return bytes_within_quarters(v, _mm_setr_epi8(7, 6, 5, 4, 3, 2, 1, 0, 15, 14, 13, 12, 11, 10, 9, 8));
+}
+template <int Bytes>
+inline Int reverse(Int v) {
+  if constexpr (Bytes == 8) return _mm512_permutexvar_epi64(_mm512_setr_epi64(7, 6, 5, 4, 3, 2, 1, 0), v);
+  if constexpr (Bytes == 4) {
+    return _mm512_permutexvar_epi32(
+        _mm512_setr_epi32(15, 14, 13, 12, 11, 10, 9, 8, 7, 6, 5, 4, 3, 2, 1, 0), v);
+  }
+  // Reverse within each quarter, then the quarters.
+  const __m128i order = Bytes == 2
+      ? _mm_setr_epi8(14, 15, 12, 13, 10, 11, 8, 9, 6, 7, 4, 5, 2, 3, 0, 1)
+      : _mm_setr_epi8(15, 14, 13, 12, 11, 10, 9, 8, 7, 6, 5, 4, 3, 2, 1, 0);
+  return _mm512_permutexvar_epi64(_mm512_setr_epi64(6, 7, 4, 5, 2, 3, 0, 1),
+                                  bytes_within_quarters(v, order));
+}
+
+// ---- conversions whose widths differ per instruction set ----
+inline __m256i trunc_f64_i32(F64 v) { return _mm512_cvttpd_epi32(v); }
+
+// ---- stores that bypass the cache (to 64-byte aligned addresses) ----
+inline void stream(void* p, Int v) { _mm512_stream_si512(static_cast<Int*>(p), v); }
+inline void stream_fence() { _mm_sfence(); }
+
+inline uint64_t byte_signs(Int v) { return _mm512_movepi8_mask(v); }
+
+// ---- the first n bytes (n < 64) of a register, loaded or stored with a byte mask: the
+// masked-off bytes are neither read nor written, so they may lie on an inaccessible page ----
+inline __mmask64 first_bytes(size_t n) { return _bzhi_u64(~0ull, static_cast<unsigned>(n)); }
+inline Int load_bytes(const void* p, size_t n) { return _mm512_maskz_loadu_epi8(first_bytes(n), p); }
+inline void store_bytes(void* p, Int v, size_t n) { _mm512_mask_storeu_epi8(p, first_bytes(n), v); }
+
+}  // namespace isa
+}  // namespace simd
+}  // namespace qvx
+
+#endif

@@ -1,0 +1,100 @@
+// The thin operations of the x86-64 baseline (SSE2, 16-byte registers): the ones whose
+// instruction or lane order differs between instruction sets.  Everything else is written
+// once in core/simd.h on GCC's generic vector types, or reaches the regular-named
+// instructions through QVX_MM.
+#ifndef QVX_CORE_SIMD_ISA_SSE2_H
+#define QVX_CORE_SIMD_ISA_SSE2_H
+
+#include <emmintrin.h>
+#include <stddef.h>
+#include <stdint.h>
+
+// The intrinsic of this width for an instruction whose name is the same at every width
+// (adds_epi16 -> _mm_adds_epi16).
+#define QVX_MM(name) _mm_##name
+
+namespace qvx {
+namespace simd {
+namespace isa {
+
+typedef __m128i Int;
+typedef __m128 F32;
+typedef __m128d F64;
+
+// No masked loads and stores: tails run the element loop.
+constexpr bool kMasked = false;
+
+// ---- lanes widened to twice their width: the low and the high half of the register ----
+inline Int widen_lo_s8(Int v) { return _mm_srai_epi16(_mm_unpacklo_epi8(v, v), 8); }
+inline Int widen_hi_s8(Int v) { return _mm_srai_epi16(_mm_unpackhi_epi8(v, v), 8); }
+inline Int widen_lo_u8(Int v) { return _mm_unpacklo_epi8(v, _mm_setzero_si128()); }
+inline Int widen_hi_u8(Int v) { return _mm_unpackhi_epi8(v, _mm_setzero_si128()); }
+inline Int widen_lo_s16(Int v) { return _mm_srai_epi32(_mm_unpacklo_epi16(v, v), 16); }
+inline Int widen_hi_s16(Int v) { return _mm_srai_epi32(_mm_unpackhi_epi16(v, v), 16); }
+inline Int widen_lo_u16(Int v) { return _mm_unpacklo_epi16(v, _mm_setzero_si128()); }
+inline Int widen_hi_u16(Int v) { return _mm_unpackhi_epi16(v, _mm_setzero_si128()); }
+inline Int widen_lo_s32(Int v) {
+  return _mm_unpacklo_epi32(v, _mm_srai_epi32(v, 31));
+}
+inline Int widen_hi_s32(Int v) {
+  return _mm_unpackhi_epi32(v, _mm_srai_epi32(v, 31));
+}
+
+// ---- two registers of wide lanes narrowed with saturation, a's lanes first ----
+inline Int narrow_s16_s8(Int a, Int b) { return _mm_packs_epi16(a, b); }
+inline Int narrow_s16_u8(Int a, Int b) { return _mm_packus_epi16(a, b); }
+inline Int narrow_s32_s16(Int a, Int b) { return _mm_packs_epi32(a, b); }
+// SSE2 has no unsigned 32-to-16 pack: clamp into [0, 65535], bias into the signed range,
+// pack, and flip the bias back.
+inline Int narrow_s32_u16(Int a, Int b) {
+  const Int zero = _mm_setzero_si128(), top = _mm_set1_epi32(65535);
+  const auto clamp = [&](Int x) {
+    x = _mm_and_si128(x, _mm_cmpgt_epi32(x, zero));
+    const Int over = _mm_cmpgt_epi32(x, top);
+    return _mm_or_si128(_mm_andnot_si128(over, x), _mm_and_si128(over, top));
+  };
+  const Int bias = _mm_set1_epi32(32768);
+  const Int p = _mm_packs_epi32(_mm_sub_epi32(clamp(a), bias), _mm_sub_epi32(clamp(b), bias));
+  return _mm_xor_si128(p, _mm_set1_epi16(static_cast<short>(0x8000)));
+}
+
+// ---- bytes and elements reordered inside a register ----
+inline Int swap_bytes16(Int v) { return _mm_or_si128(_mm_slli_epi16(v, 8), _mm_srli_epi16(v, 8)); }
+inline Int swap_bytes32(Int v) {
+  return swap_bytes16(_mm_shufflehi_epi16(_mm_shufflelo_epi16(v, 0xB1), 0xB1));
+}
+inline Int swap_bytes64(Int v) {
+  return swap_bytes16(_mm_shufflehi_epi16(_mm_shufflelo_epi16(v, 0x1B), 0x1B));
+}
+// The elements of the register in reverse order, for elements of 1, 2, 4 or 8 bytes.
+template <int Bytes>
+inline Int reverse(Int v) {
+  if constexpr (Bytes == 8) return _mm_shuffle_epi32(v, 0x4E);
+  if constexpr (Bytes == 4) return _mm_shuffle_epi32(v, 0x1B);
+  const Int words =
+      _mm_shuffle_epi32(_mm_shufflehi_epi16(_mm_shufflelo_epi16(v, 0x1B), 0x1B), 0x4E);
+  if constexpr (Bytes == 2) return words;
+  return swap_bytes16(words);
+}
+
+// ---- conversions whose widths differ per instruction set ----
+// Doubles truncated toward zero into 32-bit lanes (NaN and out of range: -2147483648), in
+// the low half of the result.
+inline Int trunc_f64_i32(F64 v) { return _mm_cvttpd_epi32(v); }
+
+// ---- stores that bypass the cache (to 16-byte aligned addresses) ----
+inline void stream(void* p, Int v) { _mm_stream_si128(static_cast<Int*>(p), v); }
+inline void stream_fence() { _mm_sfence(); }
+
+// One bit per byte of v: its top bit.
+inline uint64_t byte_signs(Int v) { return static_cast<uint32_t>(_mm_movemask_epi8(v)); }
+
+// Masked loads and stores are not available; these are never called (kMasked is false).
+inline Int load_bytes(const void*, size_t) { return _mm_setzero_si128(); }
+inline void store_bytes(void*, Int, size_t) {}
+
+}  // namespace isa
+}  // namespace simd
+}  // namespace qvx
+
+#endif
