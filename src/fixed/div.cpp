@@ -16,6 +16,8 @@ namespace {
 
 using namespace qvx;
 using fixed::Bounds;
+using simd::Half;
+using simd::Vec;
 
 // The saturated value of the sign of n / d: the upper bound when n and d have the same sign
 // (a zero divisor counting as positive), the lower bound (0 for unsigned types) otherwise, 0
@@ -26,6 +28,18 @@ inline T sign_fill(int64_t n, int64_t d) {
   if (n == 0) return 0;
   return static_cast<T>((n > 0) == (d >= 0) ? Bounds<T>::hi : Bounds<T>::lo);
 }
+template <class V>
+inline V sign_fill_lanes(V n, V d) {
+  using T = simd::lane_t<V>;
+  if constexpr (std::is_unsigned<T>::value) {
+    (void)d;
+    return simd::as<T>(n != 0);  // all ones: the upper bound
+  } else {
+    const Vec<T> r = simd::select((n ^ d) < 0, simd::splat<T>(static_cast<T>(Bounds<T>::lo)),
+                                  simd::splat<T>(static_cast<T>(Bounds<T>::hi)));
+    return simd::select(n == 0, Vec<T>{}, r);
+  }
+}
 
 // ---- the ways of computing a quotient -----------------------------------------------------
 
@@ -33,58 +47,173 @@ inline T sign_fill(int64_t n, int64_t d) {
 // exported table, shifted right by 23 - sf.  No correction step follows, so the quotient can
 // be one below floor(n * 2^sf / d) (3 / 3 gives 0).  Entry 0 of the table is -1, so a zero
 // divisor gives q = -1 for a nonzero n, which stores 255.
-struct ByTable {
-  static Qvx8u q(int64_t n, int64_t d, int sf) {
-    const int32_t p = static_cast<int32_t>(n) * qvx_2In23Div8U_32S[d];
-    const int32_t q = p >> (23 - sf);
-    if (sf >= 1 && q > 255) return 255;
-    return static_cast<Qvx8u>(q & 255);
-  }
-};
+inline Qvx8u by_table(int64_t n, int64_t d, int sf) {
+  const int32_t p = static_cast<int32_t>(n) * qvx_2In23Div8U_32S[d];
+  const int32_t q = p >> (23 - sf);
+  if (sf >= 1 && q > 255) return 255;
+  return static_cast<Qvx8u>(q & 255);
+}
 
 // n * 2^sf / (d + 1e-16) in double precision, the dividend scaled in precision P (exact for
 // the operands of every member that uses it), the quotient clamped and truncated toward
 // zero.  A zero divisor becomes 1e-16: x / 0 gives a huge quotient of x's sign, which
 // saturates unless 2^sf is tiny, and 0 / 0 gives 0.
-template <class P>
-struct InDouble {
-  template <class T>
-  static T q(int64_t n, int64_t d, int sf) {
-    const P scaled = static_cast<P>(n) * cvt::factor<P>(sf);
-    return saturate_trunc<T>(static_cast<double>(scaled) / (static_cast<double>(d) + 1e-16));
-  }
-};
+template <class T, class P>
+inline T in_double(int64_t n, int64_t d, int sf) {
+  const P scaled = static_cast<P>(n) * cvt::factor<P>(sf);
+  return saturate_trunc<T>(static_cast<double>(scaled) / (static_cast<double>(d) + 1e-16));
+}
+
+// Integer division: the quotient truncated toward zero (-32768 / -1 = 32768 is formed in 64
+// bits), then shifted right arithmetically by -sf bits; a zero divisor gives the sign fill.
+template <class T>
+inline T by_integer_division(int64_t n, int64_t d, int sf) {
+  if (d == 0) return sign_fill<T>(n, d);
+  return fixed::clamp<T>(fixed::floor_shift(n / d, -static_cast<int64_t>(sf)));
+}
 
 // The bands of a real DivShift or DivCRevShift member, from the top: the sign fill from H;
-// the computing band [at, H - 1]; the integer-division band [idiv, at - 1] (none when idiv
-// equals at); below it, the zero-divisor rule: a zero divisor gives the sign fill, any other
-// the quotient 0.
+// the computing band [at, H - 1] (by the table, or in double precision with the dividend
+// scaled in P); the integer-division band [idiv, at - 1] (none when idiv equals at); below
+// it, the zero-divisor rule: a zero divisor gives the sign fill, any other the quotient 0.
 struct Bands {
   int H, at, idiv;
 };
-
-template <class T, class Q>
-inline T quotient(int64_t n, int64_t d, int sf, Bands b) {
-  if (sf >= b.H) return sign_fill<T>(n, d);
-  if (sf >= b.at) {
-    if constexpr (std::is_same<Q, ByTable>::value) {
-      return Q::q(n, d, sf);
-    } else {
-      return Q::template q<T>(n, d, sf);
-    }
-  }
-  if (sf >= b.idiv) {
-    // Integer division: the quotient truncated toward zero (-32768 / -1 = 32768 is formed
-    // in 64 bits), then shifted right arithmetically by -sf bits.
-    if (d == 0) return sign_fill<T>(n, d);
-    return fixed::clamp<T>(fixed::floor_shift(n / d, -static_cast<int64_t>(sf)));
-  }
-  return d == 0 ? sign_fill<T>(n, d) : T(0);
+enum class Band { SignFill, Computing, IntegerDivision, Below };
+inline Band band_of(int sf, Bands b) {
+  return sf >= b.H ? Band::SignFill : sf >= b.at ? Band::Computing
+                                   : sf >= b.idiv ? Band::IntegerDivision : Band::Below;
 }
 
-template <class Q, class T>
+template <class T, class P>
+inline T quotient(int64_t n, int64_t d, int sf, Band band) {
+  switch (band) {
+    case Band::SignFill: return sign_fill<T>(n, d);
+    case Band::Computing:
+      if constexpr (std::is_same<T, Qvx8u>::value) {
+        return by_table(n, d, sf);
+      } else {
+        return in_double<T, P>(n, d, sf);
+      }
+    case Band::IntegerDivision: return by_integer_division<T>(n, d, sf);
+    default: return d == 0 ? sign_fill<T>(n, d) : T(0);
+  }
+}
+
+// ---- the same in lanes ----------------------------------------------------------------------
+//
+// For 16-bit operands the truncated quotient of the double-precision band and of the integer
+// division is the exact quotient truncated toward zero (the double operations cannot round it
+// across an integer: a quotient that is not an integer lies at least 1 / |n * 2^sf| of its
+// size away from one).  Single precision keeps that property while |n * 2^sf| < 2^24 (its
+// rounding error stays below 2^-24 of the quotient): from there down the lanes divide in
+// single precision, above it in double precision as the element rule.  A zero divisor
+// takes the sign fill (which the element rule's 1e-16 gives for 16-bit dividends).
+
+// Each register of 32-bit lanes as two of doubles, f applied to each pair of halves.
+template <class F>
+inline Vec<int32_t> by_halves(Vec<int32_t> u, Vec<int32_t> v, F f) {
+  return simd::join<int32_t>(f(simd::lo_half(u), simd::lo_half(v)),
+                             f(simd::hi_half(u), simd::hi_half(v)));
+}
+
+// (n * 2^sf) / (d + 1e-16) in double precision, clamped to [lo, hi], truncated: the element
+// rule's operations, lane by lane.
+struct DoubleLanes {
+  Vec<double> scale, lo, hi;
+  DoubleLanes(int sf, double l, double h)
+      : scale(simd::splat(cvt::factor<double>(sf))), lo(simd::splat(l)), hi(simd::splat(h)) {}
+  Half<int32_t> operator()(Half<int32_t> n, Half<int32_t> d) const {
+    const Vec<double> q = simd::to_double(n) * scale / (simd::to_double(d) + simd::splat(1e-16));
+    return simd::trunc_i32(simd::vmin(simd::vmax(q, lo), hi));
+  }
+};
+
+template <class T>
+struct QuotientLanes;  // 16-bit lanes
+
+template <class T>
+struct SignFillQ {
+  Vec<T> operator()(Vec<T> n, Vec<T> d) const { return sign_fill_lanes(n, d); }
+};
+template <class T>
+struct BelowQ {
+  Vec<T> operator()(Vec<T> n, Vec<T> d) const {
+    return simd::select(d == 0, sign_fill_lanes(n, d), Vec<T>{});
+  }
+};
+// 16-bit lanes in single precision: trunc(n * 2^sf / d), then shifted right by `shift` bits
+// (the integer-division band; 0 elsewhere).
+template <class T>
+struct SingleQ {
+  Vec<float> scale;
+  int shift;
+  Vec<T> operator()(Vec<T> n, Vec<T> d) const {
+    const fixed::Wide2<T> x = fixed::widen(n), y = fixed::widen(d);
+    const auto q = [&](auto u, auto v) {
+      const Vec<float> a = simd::to_float(simd::as<int32_t>(u)) * scale;
+      return simd::trunc_i32(a / simd::to_float(simd::as<int32_t>(v))) >> shift;
+    };
+    const Vec<T> r = simd::narrow<T>(q(x.lo, y.lo), q(x.hi, y.hi));
+    return simd::select(d == 0, sign_fill_lanes(n, d), r);
+  }
+};
+// 16-bit lanes in double precision.
+template <class T>
+struct DoubleQ {
+  DoubleLanes f;
+  Vec<T> operator()(Vec<T> n, Vec<T> d) const {
+    const fixed::Wide2<T> x = fixed::widen(n), y = fixed::widen(d);
+    return simd::narrow<T>(by_halves(simd::as<int32_t>(x.lo), simd::as<int32_t>(y.lo), f),
+                           by_halves(simd::as<int32_t>(x.hi), simd::as<int32_t>(y.hi), f));
+  }
+};
+// 32S lanes: the element rule's double operations.
+struct Double32Q {
+  DoubleLanes f;
+  Vec<int32_t> operator()(Vec<int32_t> n, Vec<int32_t> d) const { return by_halves(n, d, f); }
+};
+
+// Calls k with the lane kernel of the band (`rev`: the computing band of DivCRevShift, which
+// has no integer division and divides in double precision down to its end).
+template <class T, class K>
+inline void with_quotient_kernel(int sf, Band band, K k) {
+  constexpr double lo = static_cast<double>(Bounds<T>::lo), hi = static_cast<double>(Bounds<T>::hi);
+  switch (band) {
+    case Band::SignFill: k(SignFillQ<T>{}); break;
+    case Band::Below: k(BelowQ<T>{}); break;
+    case Band::IntegerDivision:
+      if constexpr (sizeof(T) == 2) k(SingleQ<T>{simd::splat(1.0f), -sf});
+      break;
+    default:
+      if constexpr (sizeof(T) == 4) {
+        k(Double32Q{DoubleLanes(sf, lo, hi)});
+      } else if (sf <= 8) {
+        k(SingleQ<T>{simd::splat(cvt::factor<float>(sf)), 0});
+      } else {
+        k(DoubleQ<T>{DoubleLanes(sf, lo, hi)});
+      }
+  }
+}
+
+// DivShift and DivCRevShift of a real type: the quotient of n (an array, or the constant)
+// by d (an array).  8U divides by the table in the element loop alone.
+template <class T, class P, class N>
+inline void divide(N n, const T* d, T* dst, int len, int sf, Bands bands) {
+  const Band band = band_of(sf, bands);
+  const auto elem = [sf, band](T x, T y) { return quotient<T, P>(x, y, sf, band); };
+  if constexpr (sizeof(T) == 1) {
+    fixed::elements(len, Out<T>{dst}, elem, n, In<T>{d});
+  } else {
+    with_quotient_kernel<T>(sf, band, [&](auto k) {
+      map(len, Out<T>{dst}, rule(elem, k), n, In<T>{d});
+    });
+  }
+}
+
+template <class T, class P>
 inline QvxStatus div(const T* a, const T* b, T* dst, int len, int sf, Bands bands) {
-  for (int i = 0; i < len; ++i) dst[i] = quotient<T, Q>(a[i], b[i], sf, bands);
+  divide<T, P>(In<T>{a}, b, dst, len, sf, bands);
   return QVX_STS_NO_ERR;
 }
 
@@ -104,12 +233,12 @@ struct FillMax16U {  // 65535 through the 16S fill: the bit pattern of -1
   }
 };
 
-template <class Q, class T, class Fill, class Top>
+template <class T, class Fill, class Top>
 inline QvxStatus divcrev(const T* src, T val, T* dst, int len, int sf, Bands bands, Fill fill,
                          Top top) {
   if (val == 0) return fill(dst, len);
   if (!std::is_same<Top, SignFillEach>::value && sf >= bands.H) return top(dst, len);
-  for (int i = 0; i < len; ++i) dst[i] = quotient<T, Q>(val, src[i], sf, bands);
+  divide<T, double>(constant(val), src, dst, len, sf, bands);
   return QVX_STS_NO_ERR;
 }
 
@@ -143,11 +272,56 @@ inline uint64_t reciprocal(int64_t v, const Recip& row) {
 // (r + 2^(q-1)) >> q: r rounded to nearest at bit q.
 inline uint64_t round_shift(uint64_t r, int q) { return (r + (uint64_t(1) << (q - 1))) >> q; }
 
+// floor(x) of doubles in [-2^31, 2^31) whose truncation fits, as doubles.
+inline Vec<double> floor_lanes(Vec<double> x) {
+  const Vec<double> t = simd::to_double(simd::trunc_i32(x));
+  return t - simd::select(t > x, simd::splat(1.0), Vec<double>{});
+}
+
+// The per-element products of the reciprocal paths, in lanes.  16-bit: src * c is exact in
+// double precision (below 2^47) and so is its scaling by 2^-(32 - sf); floor and clamp give
+// the element rule's 64-bit shift and clamp.
+template <class T>
+struct RecipLanes16 {
+  Vec<double> c, scale, lo, hi;
+  Half<int32_t> operator()(Half<int32_t> x, Half<int32_t>) const {
+    const Vec<double> v = simd::vmin(simd::vmax(simd::to_double(x) * c * scale, lo), hi);
+    return simd::trunc_i32(floor_lanes(v));
+  }
+  Vec<T> operator()(Vec<T> s) const {
+    const fixed::Wide2<T> x = fixed::widen(s);
+    const Vec<int32_t> l = simd::as<int32_t>(x.lo), h = simd::as<int32_t>(x.hi);
+    return simd::narrow<T>(by_halves(l, l, *this), by_halves(h, h, *this));
+  }
+};
+// 8U: m <= 32767, so src * m fits 32-bit lanes; shifted right by -s', at most 255.
+struct RecipLanes8 {
+  uint16_t m;
+  int n;
+  Vec<uint8_t> operator()(Vec<uint8_t> s) const {
+    const fixed::Wide2<uint8_t> x = fixed::widen(s);
+    const fixed::RightWide<uint16_t> shr{n};
+    const Vec<uint16_t> mm = simd::splat(m);
+    return fixed::Clamp<uint8_t>::of({shr(fixed::mul_wide(x.lo, mm)), shr(fixed::mul_wide(x.hi, mm))});
+  }
+};
+// 32S: Q = src * c in double precision, clamped and truncated: the element rule's operations.
+struct RecipLanes32 {
+  Vec<double> c, lo, hi;
+  Half<int32_t> operator()(Half<int32_t> x, Half<int32_t>) const {
+    return simd::trunc_i32(simd::vmin(simd::vmax(simd::to_double(x) * c, lo), hi));
+  }
+  Vec<int32_t> operator()(Vec<int32_t> s) const { return by_halves(s, s, *this); }
+};
+
 template <class T, class Shift, class MulC>
 inline QvxStatus divc(const T* src, T val, T* dst, int len, int sf, int H, const Recip& row,
                       Shift shift, MulC mulc) {
   if (sf >= H || val == 0) {
-    for (int i = 0; i < len; ++i) dst[i] = sign_fill<T>(src[i], val);
+    map(len, Out<T>{dst},
+        rule([val](T x) { return sign_fill<T>(x, val); },
+             [val](Vec<T> x) { return sign_fill_lanes(x, simd::splat(val)); }),
+        In<T>{src});
     return QVX_STS_NO_ERR;
   }
   int k;
@@ -171,27 +345,39 @@ inline QvxStatus divc(const T* src, T val, T* dst, int len, int sf, int H, const
       return mulc(src, static_cast<T>(val < 0 ? -m : m), dst, len, s);
     }
   }
-  if (len < 1) return QVX_STS_NO_ERR;
-  // Here -15 <= s' and sf < H: the shifts below are all within 1 .. 30.
+  // Here -15 <= s' and sf < H: the shifts below are all within 1 .. 31.
+  constexpr double lo = static_cast<double>(Bounds<T>::lo), hi = static_cast<double>(Bounds<T>::hi);
   if constexpr (std::is_same<T, Qvx8u>::value) {
     const int64_t m = static_cast<int64_t>(round_shift(r, p));
-    for (int i = 0; i < len; ++i) {
-      const int64_t q = (int64_t(src[i]) * m) >> -s;
-      dst[i] = static_cast<Qvx8u>(q > 255 ? 255 : q);
-    }
+    const auto elem = [m, s](Qvx8u x) {
+      const int64_t q = (int64_t(x) * m) >> -s;
+      return static_cast<Qvx8u>(q > 255 ? 255 : q);
+    };
+    map(len, Out<T>{dst}, rule(elem, RecipLanes8{static_cast<uint16_t>(m), -s}), In<T>{src});
   } else if constexpr (std::is_same<T, Qvx16u>::value) {
     const int64_t c = (int64_t((uint64_t(1) << 33) / static_cast<uint64_t>(v)) + 1) >> 1;
-    for (int i = 0; i < len; ++i) {
-      const int64_t q = (int64_t(src[i]) * c) >> (32 - sf);
-      dst[i] = static_cast<Qvx16u>(q > 65535 ? 65535 : q);
-    }
+    const auto elem = [c, sf](Qvx16u x) {
+      const int64_t q = (int64_t(x) * c) >> (32 - sf);
+      return static_cast<Qvx16u>(q > 65535 ? 65535 : q);
+    };
+    const RecipLanes16<T> lanes{simd::splat(static_cast<double>(c)),
+                                simd::splat(cvt::factor<double>(sf - 32)), simd::splat(lo - 1),
+                                simd::splat(hi + 1)};
+    map(len, Out<T>{dst}, rule(elem, lanes), In<T>{src});
   } else if constexpr (std::is_same<T, Qvx16s>::value) {
     const int64_t c = (int64_t(1) << 32) / int64_t(val);  // truncated toward zero
-    for (int i = 0; i < len; ++i)
-      dst[i] = fixed::clamp<Qvx16s>((int64_t(src[i]) * c) >> (32 - sf));
+    const auto elem = [c, sf](Qvx16s x) {
+      return fixed::clamp<Qvx16s>((int64_t(x) * c) >> (32 - sf));
+    };
+    const RecipLanes16<T> lanes{simd::splat(static_cast<double>(c)),
+                                simd::splat(cvt::factor<double>(sf - 32)), simd::splat(lo - 1),
+                                simd::splat(hi + 1)};
+    map(len, Out<T>{dst}, rule(elem, lanes), In<T>{src});
   } else {  // 32S: Q = src * (2^sf / val) in double precision, clamped and truncated
     const double c = cvt::factor<double>(sf) / static_cast<double>(val);
-    for (int i = 0; i < len; ++i) dst[i] = saturate_trunc<Qvx32s>(static_cast<double>(src[i]) * c);
+    const auto elem = [c](Qvx32s x) { return saturate_trunc<Qvx32s>(static_cast<double>(x) * c); };
+    map(len, Out<T>{dst}, rule(elem, RecipLanes32{simd::splat(c), simd::splat(lo), simd::splat(hi)}),
+        In<T>{src});
   }
   return QVX_STS_NO_ERR;
 }
@@ -200,50 +386,57 @@ inline QvxStatus divc(const T* src, T val, T* dst, int len, int sf, int H, const
 
 // For dividend a and divisor b the numerators of the quotient, exact:
 // re = a.re*b.re + a.im*b.im, im = a.im*b.re - a.re*b.im; and |b|^2.
-inline fixed::Cx numerators(Qvx16sc a, Qvx16sc b) {
+inline Cx<int64_t> numerators(Cx<Qvx16s> a, Cx<Qvx16s> b) {
   const int64_t ar = a.re, ai = a.im, br = b.re, bi = b.im;
   return {ar * br + ai * bi, ai * br - ar * bi};
 }
-inline double norm(Qvx16sc b) {
+inline double norm(Cx<Qvx16s> b) {
   return static_cast<double>(int64_t(b.re) * b.re + int64_t(b.im) * b.im);
 }
 inline Qvx16s part_sign(int64_t n) { return n > 0 ? 32767 : n < 0 ? -32768 : 0; }
 
 // Each part: its numerator times f, clamped and truncated toward zero.
-inline Qvx16sc cx_quotient(Qvx16sc a, Qvx16sc b, double f) {
-  const fixed::Cx n = numerators(a, b);
+inline Cx<Qvx16s> cx_quotient(Cx<Qvx16s> a, Cx<Qvx16s> b, double f) {
+  const Cx<int64_t> n = numerators(a, b);
   return {saturate_trunc<Qvx16s>(static_cast<double>(n.re) * f),
           saturate_trunc<Qvx16s>(static_cast<double>(n.im) * f)};
 }
-inline Qvx16sc cx_sign_fill(Qvx16sc a, Qvx16sc b) {
-  const fixed::Cx n = numerators(a, b);
+inline Cx<Qvx16s> cx_sign_fill(Cx<Qvx16s> a, Cx<Qvx16s> b) {
+  const Cx<int64_t> n = numerators(a, b);
   return {part_sign(n.re), part_sign(n.im)};
 }
 
 // Sign fill from 46, double precision at -31 .. 45, zero fill below through the 16S fill.
 constexpr fixed::Thresholds kCx{46, -31};
 
-// a = dividend(i), b = divisor(i); f = 2^sf / (|b|^2 + 1e-16), or per call for a constant
-// divisor (nonzero there) 2^sf / |b|^2.
+// a(i) / b(i): f = 2^sf / (|b|^2 + 1e-16), or for a constant divisor (nonzero there)
+// f = 2^sf / |b|^2 once per call.
 template <class A, class B>
 inline QvxStatus div_cx(A a, B b, Qvx16sc* dst, int len, int sf) {
-  return fixed::scaled_call(fixed::kSet16S, fixed::parts_of(dst), twice(len), sf, kCx, [&] {
+  Qvx16s* pd = fixed::parts_of(dst);
+  return fixed::scaled_call(fixed::kSet16S, pd, twice(len), sf, kCx, [&] {
+    const OutPairs<Qvx16s> out{pd};
     if (sf >= kCx.H) {
-      for (int i = 0; i < len; ++i) dst[i] = cx_sign_fill(a.at(i), b.at(i));
+      fixed::elements(len, out, cx_sign_fill, a, b);
       return;
     }
     const double scale = cvt::factor<double>(sf);
-    if constexpr (std::is_same<B, fixed::Val<Qvx16sc>>::value) {
-      const double f = scale / norm(b.v);
-      for (int i = 0; i < len; ++i) dst[i] = cx_quotient(a.at(i), b.v, f);
+    if constexpr (std::is_same<B, Pairs<Qvx16s>>::value) {
+      fixed::elements(len, out,
+                      [scale](Cx<Qvx16s> x, Cx<Qvx16s> y) {
+                        return cx_quotient(x, y, scale / (norm(y) + 1e-16));
+                      },
+                      a, b);
     } else {
-      for (int i = 0; i < len; ++i) {
-        const Qvx16sc d = b.at(i);
-        dst[i] = cx_quotient(a.at(i), d, scale / (norm(d) + 1e-16));
-      }
+      const double f = scale / norm(b.v);
+      fixed::elements(len, out, [f](Cx<Qvx16s> x, Cx<Qvx16s> y) { return cx_quotient(x, y, f); },
+                      a, b);
     }
   });
 }
+
+inline Pairs<Qvx16s> pairs(const Qvx16sc* p) { return {fixed::parts_of(p)}; }
+inline auto cconst(Qvx16sc v) { return complex_constant(v.re, v.im); }
 
 }  // namespace
 
@@ -259,23 +452,23 @@ inline QvxStatus div_cx(A a, B b, Qvx16sc* dst, int len, int sf) {
 // The 16-bit members scale the dividend in single precision, 32S in double.
 QVX_DEFINE(QvxStatus, Vector_DivShift_8U,
            (const Qvx8u* src1, const Qvx8u* src2, Qvx8u* dst, int len, int sf)) {
-  return div<ByTable>(src1, src2, dst, len, sf, Bands{16, -7, -7});
+  return div<Qvx8u, double>(src1, src2, dst, len, sf, Bands{16, -7, -7});
 }
 QVX_DEFINE(QvxStatus, Vector_DivShift_16U,
            (const Qvx16u* src1, const Qvx16u* src2, Qvx16u* dst, int len, int sf)) {
-  return div<InDouble<float>>(src1, src2, dst, len, sf, Bands{32, 0, -15});
+  return div<Qvx16u, float>(src1, src2, dst, len, sf, Bands{32, 0, -15});
 }
 QVX_DEFINE(QvxStatus, Vector_DivShift_16S,
            (const Qvx16s* src1, const Qvx16s* src2, Qvx16s* dst, int len, int sf)) {
-  return div<InDouble<float>>(src1, src2, dst, len, sf, Bands{30, 0, -15});
+  return div<Qvx16s, float>(src1, src2, dst, len, sf, Bands{30, 0, -15});
 }
 QVX_DEFINE(QvxStatus, Vector_DivShift_32S,
            (const Qvx32s* src1, const Qvx32s* src2, Qvx32s* dst, int len, int sf)) {
-  return div<InDouble<double>>(src1, src2, dst, len, sf, Bands{62, -31, -31});
+  return div<Qvx32s, double>(src1, src2, dst, len, sf, Bands{62, -31, -31});
 }
 QVX_DEFINE(QvxStatus, Vector_DivShift_16SC,
            (const Qvx16sc* src1, const Qvx16sc* src2, Qvx16sc* dst, int len, int sf)) {
-  return div_cx(fixed::Vec<Qvx16sc>{src1}, fixed::Vec<Qvx16sc>{src2}, dst, len, sf);
+  return div_cx(pairs(src1), pairs(src2), dst, len, sf);
 }
 
 // ---- DivCShift ------------------------------------------------------------------------------
@@ -320,7 +513,7 @@ QVX_DEFINE(QvxStatus, Vector_DivCShift_32S,
 QVX_DEFINE(QvxStatus, Vector_DivCShift_16SC,
            (const Qvx16sc* src, Qvx16sc val, Qvx16sc* dst, int len, int sf)) {
   if (fixed::is_zero(val)) return fixed::kSet16S(fixed::parts_of(dst), twice(len));
-  return div_cx(fixed::Vec<Qvx16sc>{src}, fixed::Val<Qvx16sc>{val}, dst, len, sf);
+  return div_cx(pairs(src), cconst(val), dst, len, sf);
 }
 
 // ---- DivCRevShift ---------------------------------------------------------------------------
@@ -334,25 +527,25 @@ QVX_DEFINE(QvxStatus, Vector_DivCShift_16SC,
 // The dividend is scaled in double precision.
 QVX_DEFINE(QvxStatus, Vector_DivCRevShift_8U,
            (const Qvx8u* src, Qvx8u val, Qvx8u* dst, int len, int sf)) {
-  return divcrev<ByTable>(src, val, dst, len, sf, Bands{16, -7, -7}, fixed::kSet8U, FillMax8U{});
+  return divcrev(src, val, dst, len, sf, Bands{16, -7, -7}, fixed::kSet8U, FillMax8U{});
 }
 QVX_DEFINE(QvxStatus, Vector_DivCRevShift_16U,
            (const Qvx16u* src, Qvx16u val, Qvx16u* dst, int len, int sf)) {
-  return divcrev<InDouble<double>>(src, val, dst, len, sf, Bands{32, -15, -15}, fixed::kSet16S,
+  return divcrev(src, val, dst, len, sf, Bands{32, -15, -15}, fixed::kSet16S,
                                    FillMax16U{});
 }
 QVX_DEFINE(QvxStatus, Vector_DivCRevShift_16S,
            (const Qvx16s* src, Qvx16s val, Qvx16s* dst, int len, int sf)) {
-  return divcrev<InDouble<double>>(src, val, dst, len, sf, Bands{30, -15, -15}, fixed::kSet16S,
+  return divcrev(src, val, dst, len, sf, Bands{30, -15, -15}, fixed::kSet16S,
                                    SignFillEach{});
 }
 QVX_DEFINE(QvxStatus, Vector_DivCRevShift_32S,
            (const Qvx32s* src, Qvx32s val, Qvx32s* dst, int len, int sf)) {
-  return divcrev<InDouble<double>>(src, val, dst, len, sf, Bands{62, -31, -31}, fixed::kSet32S,
+  return divcrev(src, val, dst, len, sf, Bands{62, -31, -31}, fixed::kSet32S,
                                    SignFillEach{});
 }
 QVX_DEFINE(QvxStatus, Vector_DivCRevShift_16SC,
            (const Qvx16sc* src, Qvx16sc val, Qvx16sc* dst, int len, int sf)) {
   if (fixed::is_zero(val)) return fixed::kSet16S(fixed::parts_of(dst), twice(len));
-  return div_cx(fixed::Val<Qvx16sc>{val}, fixed::Vec<Qvx16sc>{src}, dst, len, sf);
+  return div_cx(cconst(val), pairs(src), dst, len, sf);
 }

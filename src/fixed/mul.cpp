@@ -1,6 +1,7 @@
 // Scaled multiplication: MulShift (vector times vector) and MulCShift (vector times constant),
 // for 8U, 16U, 16S, 32S and 16SC.  The exact product R is formed in 64 bits (every product of
-// two 32-bit values fits) and the scale-and-saturate rule is applied to it.
+// two 32-bit values fits) and the scale-and-saturate rule is applied to it.  The vector paths
+// form 8- and 16-bit products exactly in lanes twice as wide and apply the rule there.
 #include "convert/factor.h"
 #include "core/convert.h"
 #include "core/export.h"
@@ -12,21 +13,27 @@ namespace {
 
 using namespace qvx;
 using fixed::Thresholds;
+using simd::Vec;
 
-// R = a * b for each element pair (b an array or the constant), scaled and saturated.
+// ---- real types ---------------------------------------------------------------------------
+
+// R = a * b for each element pair (b an array or the constant), scaled and saturated.  The
+// 8- and 16-bit types have a vector path; 32S runs the element loop.
 template <class T, class B, class Fill>
 inline QvxStatus mul(const T* a, B b, T* dst, int len, int sf, Thresholds t, Fill fill) {
   return fixed::scaled_call(fill, dst, len, sf, t, [&] {
-    for (int i = 0; i < len; ++i)
-      dst[i] = fixed::scale_saturate<T>(int64_t(a[i]) * int64_t(b.at(i)), sf, t.H);
-  });
-}
-
-template <class B>
-inline QvxStatus mul_cx(const Qvx16sc* a, B b, Qvx16sc* dst, int len, int sf, Thresholds t) {
-  return fixed::scaled_call(fixed::kSet16S, fixed::parts_of(dst), twice(len), sf, t, [&] {
-    for (int i = 0; i < len; ++i)
-      dst[i] = fixed::scale_saturate_cx(fixed::cx_mul(a[i], b.at(i)), sf, t.H);
+    const auto elem = [&](T x, T y) {
+      return fixed::scale_saturate<T>(int64_t(x) * int64_t(y), sf, t.H);
+    };
+    if constexpr (sizeof(T) == 4) {
+      fixed::elements(len, Out<T>{dst}, elem, In<T>{a}, b);
+    } else {
+      fixed::with_wide_kernel<T>(fixed::plan(sf, t), [&](auto scale) {
+        map(len, Out<T>{dst},
+            rule(elem, [scale](Vec<T> x, Vec<T> y) { return scale(fixed::mul_wide(x, y)); }),
+            In<T>{a}, b);
+      });
+    }
   });
 }
 
@@ -39,7 +46,61 @@ inline QvxStatus mulc(const T* src, T val, T* dst, int len, int sf, Thresholds t
   if (sf < t.L || val == 0) return fill(dst, len);
   int k;
   if (fixed::power_of_two(val, &k)) return shift(src, dst, len, fixed::sf_add(sf, k));
-  return mul(src, fixed::Val<T>{val}, dst, len, sf, t, fill);
+  return mul(src, constant(val), dst, len, sf, t, fill);
+}
+
+// ---- complex ------------------------------------------------------------------------------
+
+// Complex products in 32-bit lanes: re = ar*br - ai*bi always fits; im = ar*bi + ai*br fits
+// but for +2^31 (all four parts -32768), which wraps to -2^31 and is read back as +2^31: a
+// right shift shifts it as the unsigned value, every other step stores 32767 for it.
+struct CxWide {
+  fixed::Wide2<int16_t> re, im;
+};
+inline CxWide cx_mul_wide(const Cx<Vec<int16_t>>& a, const Cx<Vec<int16_t>>& b) {
+  const fixed::Wide2<int16_t> rr = fixed::mul_wide(a.re, b.re), ii = fixed::mul_wide(a.im, b.im),
+                              ri = fixed::mul_wide(a.re, b.im), ir = fixed::mul_wide(a.im, b.re);
+  return {{rr.lo - ii.lo, rr.hi - ii.hi},
+          {simd::as<int32_t>(simd::as<uint32_t>(ri.lo) + simd::as<uint32_t>(ir.lo)),
+           simd::as<int32_t>(simd::as<uint32_t>(ri.hi) + simd::as<uint32_t>(ir.hi))}};
+}
+
+template <class K>
+struct CxScale {
+  K k;
+  fixed::Plan p;
+  Cx<Vec<int16_t>> operator()(const CxWide& r) const {
+    const Vec<int32_t> wrap = simd::splat<int32_t>(INT32_MIN);
+    const Vec<int32_t> m_lo = r.im.lo == wrap, m_hi = r.im.hi == wrap;
+    if (p.step == fixed::Step::Right) {
+      const auto shr = [&](Vec<int32_t> x, Vec<int32_t> m) {
+        return simd::select(m, simd::as<int32_t>(simd::as<uint32_t>(x) >> p.shift), x >> p.shift);
+      };
+      return {k(r.re), simd::narrow<int16_t>(shr(r.im.lo, m_lo), shr(r.im.hi, m_hi))};
+    }
+    const Vec<int16_t> im = k(r.im);
+    return {k(r.re), simd::select(simd::narrow<int16_t>(m_lo, m_hi), simd::splat<int16_t>(32767), im)};
+  }
+};
+
+template <class B>
+inline QvxStatus mul_cx(const Qvx16sc* a, B b, Qvx16sc* dst, int len, int sf, Thresholds t) {
+  const Qvx16s* pa = fixed::parts_of(a);
+  Qvx16s* pd = fixed::parts_of(dst);
+  return fixed::scaled_call(fixed::kSet16S, pd, twice(len), sf, t, [&] {
+    const auto elem = [&](Cx<Qvx16s> x, Cx<Qvx16s> y) {
+      return fixed::scale_saturate_cx(fixed::cx_mul(x, y), sf, t.H);
+    };
+    const fixed::Plan p = fixed::plan(sf, t);
+    fixed::with_wide_kernel<int16_t>(p, [&](auto k) {
+      const CxScale<decltype(k)> scale{k, p};
+      map(len, OutPairs<Qvx16s>{pd},
+          rule(elem, [scale](const Cx<Vec<int16_t>>& x, const Cx<Vec<int16_t>>& y) {
+            return scale(cx_mul_wide(x, y));
+          }),
+          Pairs<Qvx16s>{pa}, b);
+    });
+  });
 }
 
 // A complex constant: both parts zero, or below L, the zero fill on 2*len parts.  The
@@ -51,16 +112,16 @@ inline QvxStatus mulc_cx(const Qvx16sc* src, Qvx16sc val, Qvx16sc* dst, int len,
                          Thresholds t) {
   if (sf < t.L || fixed::is_zero(val)) return fixed::kSet16S(fixed::parts_of(dst), twice(len));
   if (fixed::is_min_min(val) && sf <= 14) {
-    if (len < 1) return QVX_STS_NO_ERR;
     const double m = -cvt::factor<double>(sf + 15);  // sf + 15 in -15 .. 29 here
-    for (int i = 0; i < len; ++i) {
-      const Qvx16sc s = src[i];
-      dst[i] = {saturate_trunc<Qvx16s>(static_cast<double>(s.re - s.im) * m),
-                saturate_trunc<Qvx16s>(static_cast<double>(s.re + s.im) * m)};
-    }
+    fixed::elements(len, OutPairs<Qvx16s>{fixed::parts_of(dst)},
+                    [m](Cx<Qvx16s> s) {
+                      return Cx<Qvx16s>{saturate_trunc<Qvx16s>(static_cast<double>(s.re - s.im) * m),
+                                        saturate_trunc<Qvx16s>(static_cast<double>(s.re + s.im) * m)};
+                    },
+                    Pairs<Qvx16s>{fixed::parts_of(src)});
     return QVX_STS_NO_ERR;
   }
-  return mul_cx(src, fixed::Val<Qvx16sc>{val}, dst, len, sf, t);
+  return mul_cx(src, complex_constant(val.re, val.im), dst, len, sf, t);
 }
 
 }  // namespace
@@ -78,23 +139,23 @@ inline QvxStatus mulc_cx(const Qvx16sc* src, Qvx16sc val, Qvx16sc* dst, int len,
 //   MulCShift_*      as MulShift_* of the type, 16SC: -15..-1 and -30..-16
 QVX_DEFINE(QvxStatus, Vector_MulShift_8U,
            (const Qvx8u* src1, const Qvx8u* src2, Qvx8u* dst, int len, int sf)) {
-  return mul(src1, fixed::Vec<Qvx8u>{src2}, dst, len, sf, Thresholds{8, -15}, fixed::kSet8U);
+  return mul(src1, In<Qvx8u>{src2}, dst, len, sf, Thresholds{8, -15}, fixed::kSet8U);
 }
 QVX_DEFINE(QvxStatus, Vector_MulShift_16U,
            (const Qvx16u* src1, const Qvx16u* src2, Qvx16u* dst, int len, int sf)) {
-  return mul(src1, fixed::Vec<Qvx16u>{src2}, dst, len, sf, Thresholds{16, -31}, fixed::kSet16S);
+  return mul(src1, In<Qvx16u>{src2}, dst, len, sf, Thresholds{16, -31}, fixed::kSet16S);
 }
 QVX_DEFINE(QvxStatus, Vector_MulShift_16S,
            (const Qvx16s* src1, const Qvx16s* src2, Qvx16s* dst, int len, int sf)) {
-  return mul(src1, fixed::Vec<Qvx16s>{src2}, dst, len, sf, Thresholds{15, -30}, fixed::kSet16S);
+  return mul(src1, In<Qvx16s>{src2}, dst, len, sf, Thresholds{15, -30}, fixed::kSet16S);
 }
 QVX_DEFINE(QvxStatus, Vector_MulShift_32S,
            (const Qvx32s* src1, const Qvx32s* src2, Qvx32s* dst, int len, int sf)) {
-  return mul(src1, fixed::Vec<Qvx32s>{src2}, dst, len, sf, Thresholds{31, -62}, fixed::kSet32S);
+  return mul(src1, In<Qvx32s>{src2}, dst, len, sf, Thresholds{31, -62}, fixed::kSet32S);
 }
 QVX_DEFINE(QvxStatus, Vector_MulShift_16SC,
            (const Qvx16sc* src1, const Qvx16sc* src2, Qvx16sc* dst, int len, int sf)) {
-  return mul_cx(src1, fixed::Vec<Qvx16sc>{src2}, dst, len, sf, Thresholds{15, -30});
+  return mul_cx(src1, Pairs<Qvx16s>{fixed::parts_of(src2)}, dst, len, sf, Thresholds{15, -30});
 }
 
 // MulCShift also names the Shift primitive its power-of-two constants go to.

@@ -1,6 +1,7 @@
 // Pieces shared by the multiplication, multiply-accumulate and division families: the exact
-// complex product of 16-bit parts, operands that are either arrays or constants, the power-of-
-// two test of a constant, and the primitives these families hand work to, as named calls.
+// complex product of 16-bit parts, the power-of-two test of a constant, the primitives these
+// families hand work to (as named calls), and the lane kernels that form exact products in
+// lanes twice as wide and apply the scale rule to them.
 #ifndef QVX_FIXED_MUL_H
 #define QVX_FIXED_MUL_H
 
@@ -8,55 +9,34 @@
 
 #include "core/internal.h"
 #include "core/loops.h"
+#include "fixed/lanes.h"
 #include "fixed/scale.h"
 
 namespace qvx {
 namespace fixed {
 
-// ---- complex 16-bit values as exact parts ---------------------------------------------------
+// ---- element rules ------------------------------------------------------------------------
 
-// A complex value with 64-bit parts: wide enough for every product and sum of the families
-// (the imaginary part of (-32768, -32768)^2 is +2^31, which no 32-bit integer holds).
-struct Cx {
-  int64_t re, im;
-};
-
-// The exact product a*b: re = a.re*b.re - a.im*b.im, im = a.re*b.im + a.im*b.re.
-inline Cx cx_mul(Qvx16sc a, Qvx16sc b) {
+// The exact product a*b of complex 16-bit values, in 64-bit parts: re = a.re*b.re - a.im*b.im,
+// im = a.re*b.im + a.im*b.re (the imaginary part of (-32768, -32768)^2 is +2^31, which no
+// 32-bit integer holds).
+inline Cx<int64_t> cx_mul(Cx<Qvx16s> a, Cx<Qvx16s> b) {
   const int64_t ar = a.re, ai = a.im, br = b.re, bi = b.im;
   return {ar * br - ai * bi, ar * bi + ai * br};
 }
-inline Cx cx_add(Cx a, Qvx16sc c) { return {a.re + c.re, a.im + c.im}; }
+inline Cx<int64_t> cx_add(Cx<int64_t> a, Cx<Qvx16s> c) { return {a.re + c.re, a.im + c.im}; }
 
 // Each part scaled and saturated to 16S on its own.
-inline Qvx16sc scale_saturate_cx(Cx r, int sf, int h) {
+inline Cx<Qvx16s> scale_saturate_cx(Cx<int64_t> r, int sf, int h) {
   return {scale_saturate<Qvx16s>(r.re, sf, h), scale_saturate<Qvx16s>(r.im, sf, h)};
 }
 
 inline bool is_zero(Qvx16sc v) { return v.re == 0 && v.im == 0; }
 inline bool is_min_min(Qvx16sc v) { return v.re == -32768 && v.im == -32768; }
 
-// The 16-bit parts of a complex vector (for the fills on 2*len parts).
+// The 16-bit parts of a complex array.
 inline Qvx16s* parts_of(Qvx16sc* p) { return reinterpret_cast<Qvx16s*>(p); }
-
-// ---- operands ---------------------------------------------------------------------------------
-
-// An operand read element by element: an array, or a constant repeated along the vector.
-// raw() is what the operand was passed as, for handing it on to another primitive.
-template <class T>
-struct Vec {
-  const T* p;
-  T at(int i) const { return p[i]; }
-  const T* raw() const { return p; }
-};
-template <class T>
-struct Val {
-  T v;
-  T at(int) const { return v; }
-  T raw() const { return v; }
-};
-
-// ---- constants ----------------------------------------------------------------------------------
+inline const Qvx16s* parts_of(const Qvx16sc* p) { return reinterpret_cast<const Qvx16s*>(p); }
 
 // True when v is a positive power of two; *k is then its exponent, found by counting up from
 // 0 until 2^k is no longer below v.
@@ -68,45 +48,143 @@ inline bool power_of_two(int64_t v, int* k) {
   return true;
 }
 
+// dst[i] = f(in[i]...) by the element loop alone, for the paths without a vector form.
+template <class D, class F, class... A>
+inline void elements(int len, D dst, F f, A... in) {
+  for (int i = 0; i < len; ++i) dst.put(i, f(in.at(i)...));
+}
+
 // ---- the primitives these families call, by their __qvx_ names -----------------------------
 
-#define QVX_FIXED_CALL_UNARY(Obj, N, T)                                                      \
-  struct Call##N {                                                                          \
-    QvxStatus operator()(const T* s, T* d, int len, int sf) const {                         \
-      return __qvx_Vector_##N(s, d, len, sf);                                               \
-    }                                                                                       \
-  };                                                                                        \
+#define QVX_FIXED_CALL_(Obj, N, Params, Args)                           \
+  struct Call##N {                                                      \
+    QvxStatus operator() Params const { return __qvx_Vector_##N Args; } \
+  };                                                                    \
   constexpr Call##N Obj{};
-#define QVX_FIXED_CALL_BINARY(Obj, N, T)                                                     \
-  struct Call##N {                                                                          \
-    QvxStatus operator()(const T* a, const T* b, T* d, int len, int sf) const {             \
-      return __qvx_Vector_##N(a, b, d, len, sf);                                            \
-    }                                                                                       \
-  };                                                                                        \
-  constexpr Call##N Obj{};
-#define QVX_FIXED_CALL_CONST(Obj, N, T)                                                      \
-  struct Call##N {                                                                          \
-    QvxStatus operator()(const T* a, T v, T* d, int len, int sf) const {                    \
-      return __qvx_Vector_##N(a, v, d, len, sf);                                            \
-    }                                                                                       \
-  };                                                                                        \
-  constexpr Call##N Obj{};
+#define QVX_FIXED_CALL(Obj, N, Sig) QVX_FIXED_CALL_(Obj, N, Sig)
+#define QVX_FIXED_UNARY(T) (const T* s, T* d, int len, int sf), (s, d, len, sf)
+#define QVX_FIXED_BINARY(T) (const T* a, const T* b, T* d, int len, int sf), (a, b, d, len, sf)
+#define QVX_FIXED_CONST(T) (const T* a, T v, T* d, int len, int sf), (a, v, d, len, sf)
 
-QVX_FIXED_CALL_UNARY(kShift8U, Shift_8U, Qvx8u)
-QVX_FIXED_CALL_UNARY(kShift16U, Shift_16U, Qvx16u)
-QVX_FIXED_CALL_UNARY(kShift16S, Shift_16S, Qvx16s)
-QVX_FIXED_CALL_UNARY(kShift32S, Shift_32S, Qvx32s)
-QVX_FIXED_CALL_BINARY(kMulShift8U, MulShift_8U, Qvx8u)
-QVX_FIXED_CALL_BINARY(kMulShift16U, MulShift_16U, Qvx16u)
-QVX_FIXED_CALL_BINARY(kMulShift32S, MulShift_32S, Qvx32s)
-QVX_FIXED_CALL_CONST(kMulCShift8U, MulCShift_8U, Qvx8u)
-QVX_FIXED_CALL_CONST(kMulCShift16U, MulCShift_16U, Qvx16u)
-QVX_FIXED_CALL_CONST(kMulCShift16S, MulCShift_16S, Qvx16s)
-QVX_FIXED_CALL_CONST(kMulCShift32S, MulCShift_32S, Qvx32s)
+QVX_FIXED_CALL(kShift8U, Shift_8U, QVX_FIXED_UNARY(Qvx8u))
+QVX_FIXED_CALL(kShift16U, Shift_16U, QVX_FIXED_UNARY(Qvx16u))
+QVX_FIXED_CALL(kShift16S, Shift_16S, QVX_FIXED_UNARY(Qvx16s))
+QVX_FIXED_CALL(kShift32S, Shift_32S, QVX_FIXED_UNARY(Qvx32s))
+QVX_FIXED_CALL(kMulShift8U, MulShift_8U, QVX_FIXED_BINARY(Qvx8u))
+QVX_FIXED_CALL(kMulShift16U, MulShift_16U, QVX_FIXED_BINARY(Qvx16u))
+QVX_FIXED_CALL(kMulShift32S, MulShift_32S, QVX_FIXED_BINARY(Qvx32s))
+QVX_FIXED_CALL(kMulCShift8U, MulCShift_8U, QVX_FIXED_CONST(Qvx8u))
+QVX_FIXED_CALL(kMulCShift16U, MulCShift_16U, QVX_FIXED_CONST(Qvx16u))
+QVX_FIXED_CALL(kMulCShift16S, MulCShift_16S, QVX_FIXED_CONST(Qvx16s))
+QVX_FIXED_CALL(kMulCShift32S, MulCShift_32S, QVX_FIXED_CONST(Qvx32s))
 
-#undef QVX_FIXED_CALL_UNARY
-#undef QVX_FIXED_CALL_BINARY
-#undef QVX_FIXED_CALL_CONST
+#undef QVX_FIXED_CALL
+#undef QVX_FIXED_CALL_
+#undef QVX_FIXED_UNARY
+#undef QVX_FIXED_BINARY
+#undef QVX_FIXED_CONST
+
+// ---- lane kernels -------------------------------------------------------------------------
+//
+// An exact result R of an 8U, 16U or 16S operation held in lanes twice as wide as the type
+// (8U: 16-bit lanes, 16U: unsigned 32-bit lanes, 16S: signed 32-bit lanes), as two registers:
+// the low and the high half of one register of the type.
+
+template <class T> struct Wide;
+template <> struct Wide<uint8_t> { using type = uint16_t; };
+template <> struct Wide<uint16_t> { using type = uint32_t; };
+template <> struct Wide<int16_t> { using type = int32_t; };
+template <class T> using wide_t = typename Wide<T>::type;
+
+template <class T>
+struct Wide2 {
+  Vec<wide_t<T>> lo, hi;
+};
+
+// A register of the type in wide lanes.  (Vec<T> does not deduce T: one overload per type.)
+#define QVX_FIXED_WIDEN(T)                                                                     \
+  inline Wide2<T> widen(Vec<T> v) {                                                           \
+    return {simd::as<wide_t<T>>(simd::widen_lo(v)), simd::as<wide_t<T>>(simd::widen_hi(v))}; \
+  }
+QVX_FIXED_WIDEN(uint8_t)
+QVX_FIXED_WIDEN(uint16_t)
+QVX_FIXED_WIDEN(int16_t)
+#undef QVX_FIXED_WIDEN
+
+template <class T>
+inline Wide2<T> operator+(Wide2<T> a, Wide2<T> b) {
+  return {a.lo + b.lo, a.hi + b.hi};
+}
+
+// The exact products a*b: 8U from 16-bit lanes; 16-bit lanes as their low and high 16 bits,
+// interleaved into 32-bit lanes.
+inline Wide2<uint8_t> mul_wide(Vec<uint8_t> a, Vec<uint8_t> b) {
+  const Wide2<uint8_t> x = widen(a), y = widen(b);
+  return {x.lo * y.lo, x.hi * y.hi};
+}
+#define QVX_FIXED_MUL_WIDE(T)                                                                   \
+  inline Wide2<T> mul_wide(Vec<T> a, Vec<T> b) {                                               \
+    const Vec<T> l = a * b, h = simd::mulhi(a, b);                                             \
+    return {simd::as<wide_t<T>>(simd::zip_lo(l, h)), simd::as<wide_t<T>>(simd::zip_hi(l, h))}; \
+  }
+QVX_FIXED_MUL_WIDE(uint16_t)
+QVX_FIXED_MUL_WIDE(int16_t)
+#undef QVX_FIXED_MUL_WIDE
+
+// The scale rule on wide R, one kernel per step of the plan: R clamped (Keep), floor(R / 2^n)
+// clamped (Right), R clamped and then shifted left with saturation (Left; at H this is the
+// sign fill), each narrowed into a register of the type.
+template <class T> struct Clamp;
+template <>
+struct Clamp<uint8_t> {  // R <= 65280
+  static Vec<uint8_t> of(Wide2<uint8_t> r) {
+    const Vec<uint16_t> top = simd::splat<uint16_t>(255);
+    return simd::narrow<uint8_t>(simd::as<int16_t>(r.lo - simd::subs(r.lo, top)),
+                                 simd::as<int16_t>(r.hi - simd::subs(r.hi, top)));
+  }
+};
+template <>
+struct Clamp<uint16_t> {  // R < 2^32
+  static Vec<uint16_t> of(Wide2<uint16_t> r) {
+    const Vec<uint32_t> top = simd::splat<uint32_t>(65535);
+    const auto cut = [&](Vec<uint32_t> x) { return simd::as<int32_t>(simd::select((x >> 16) != 0, top, x)); };
+    return simd::narrow<uint16_t>(cut(r.lo), cut(r.hi));
+  }
+};
+template <>
+struct Clamp<int16_t> {
+  static Vec<int16_t> of(Wide2<int16_t> r) { return simd::narrow<int16_t>(r.lo, r.hi); }
+};
+
+template <class T>
+struct KeepWide {
+  Vec<T> operator()(Wide2<T> r) const { return Clamp<T>::of(r); }
+};
+template <class T>
+struct RightWide {  // n = 1 .. the wide lane's bits - 1: every shifted R fits the signed lane
+  int n;
+  Vec<T> operator()(Wide2<T> r) const {
+    using S = simd::sint_t<wide_t<T>>;
+    return simd::narrow<T>(simd::as<S>(r.lo >> n), simd::as<S>(r.hi >> n));
+  }
+};
+template <class T>
+struct LeftWide {
+  ShlSat<T> shl;
+  Vec<T> operator()(Wide2<T> r) const { return shl(Clamp<T>::of(r)); }
+};
+
+// Calls f with the kernel of the plan's step (ZeroFill never reaches a kernel).
+template <class T, class F>
+inline void with_wide_kernel(Plan p, F f) {
+  if (p.step == Step::Right) {
+    f(RightWide<T>{p.shift});
+  } else if (p.step == Step::Keep) {
+    f(KeepWide<T>{});
+  } else {
+    f(LeftWide<T>{ShlSat<T>(p.shift)});
+  }
+}
 
 }  // namespace fixed
 }  // namespace qvx

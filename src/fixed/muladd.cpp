@@ -15,8 +15,7 @@ namespace {
 
 using namespace qvx;
 using fixed::Thresholds;
-using fixed::Val;
-using fixed::Vec;
+using simd::Vec;
 
 // A range of scale factors [lo, hi] (empty when lo > hi).
 struct Range {
@@ -32,34 +31,57 @@ struct NoCall {
 };
 constexpr NoCall kNoCall{};
 
+// How the multiplier and the addend were passed, for handing them on.
+template <class T>
+inline const T* raw(In<T> b) { return b.p; }
+template <class T, class V>
+inline T raw(Const<T, V> b) { return b.v; }
+
 // One real member: below L the zero fill; in `dropped` the product alone through `mul`
 // (called with the first two operands as they were passed); in `in_double` (0 excluded)
 // Q = ((double)a * (double)b + (double)c) * 2^sf, every operation rounded to double, clamped
-// and truncated toward zero; elsewhere the rule on the exact R = a * b + c.
+// and truncated toward zero; elsewhere the rule on the exact R = a * b + c.  The 8- and
+// 16-bit types have a vector path (products and sums exact in lanes twice as wide).
 template <class T, class B, class C, class Fill, class Mul>
 inline QvxStatus muladd(const T* a, B b, C c, T* dst, int len, int sf, Thresholds t, Fill fill,
                         Range dropped, Mul mul, Range in_double) {
   if (sf < t.L) return fill(dst, len);
-  if (dropped.has(sf)) return mul(a, b.raw(), dst, len, sf);
+  if (dropped.has(sf)) return mul(a, raw(b), dst, len, sf);
   return fixed::scaled_call(fill, dst, len, sf, t, [&] {
     if (sf != 0 && in_double.has(sf)) {
       const double f = cvt::factor<double>(sf);
-      for (int i = 0; i < len; ++i) {
-        const double p = static_cast<double>(a[i]) * static_cast<double>(b.at(i));
-        dst[i] = saturate_trunc<T>((p + static_cast<double>(c.at(i))) * f);
-      }
+      fixed::elements(len, Out<T>{dst},
+                      [f](T x, T y, T z) {
+                        const double p = static_cast<double>(x) * static_cast<double>(y);
+                        return saturate_trunc<T>((p + static_cast<double>(z)) * f);
+                      },
+                      In<T>{a}, b, c);
       return;
     }
-    for (int i = 0; i < len; ++i) {
-      const int64_t r = int64_t(a[i]) * int64_t(b.at(i)) + int64_t(c.at(i));
-      dst[i] = fixed::scale_saturate<T>(r, sf, t.H);
+    const auto elem = [&](T x, T y, T z) {
+      return fixed::scale_saturate<T>(int64_t(x) * int64_t(y) + int64_t(z), sf, t.H);
+    };
+    if constexpr (sizeof(T) == 4) {
+      fixed::elements(len, Out<T>{dst}, elem, In<T>{a}, b, c);
+    } else {
+      fixed::with_wide_kernel<T>(fixed::plan(sf, t), [&](auto scale) {
+        map(len, Out<T>{dst},
+            rule(elem,
+                 [scale](Vec<T> x, Vec<T> y, Vec<T> z) {
+                   return scale(fixed::mul_wide(x, y) + fixed::widen(z));
+                 }),
+            In<T>{a}, b, c);
+      });
     }
   });
 }
 
 // Whether the complex multiplier is the constant (-32768, -32768).
-inline bool min_min(Vec<Qvx16sc>) { return false; }
-inline bool min_min(Val<Qvx16sc> b) { return fixed::is_min_min(b.v); }
+inline bool min_min(Pairs<Qvx16s>) { return false; }
+template <class V>
+inline bool min_min(const Const<Cx<Qvx16s>, V>& b) {
+  return b.v.re == -32768 && b.v.im == -32768;
+}
 
 // One complex member: the rule on each exact part of a * b + c.  With the constant multiplier
 // (-32768, -32768) the product is 32768 * ((s.im - s.re) + i(-s.re - s.im)); in
@@ -68,20 +90,30 @@ inline bool min_min(Val<Qvx16sc> b) { return fixed::is_min_min(b.v); }
 template <class B, class C>
 inline QvxStatus muladd_cx(const Qvx16sc* a, B b, C c, Qvx16sc* dst, int len, int sf,
                            Thresholds t, Range min_min_dropped) {
-  return fixed::scaled_call(fixed::kSet16S, fixed::parts_of(dst), twice(len), sf, t, [&] {
+  Qvx16s* pd = fixed::parts_of(dst);
+  const Pairs<Qvx16s> pa{fixed::parts_of(a)};
+  return fixed::scaled_call(fixed::kSet16S, pd, twice(len), sf, t, [&] {
     if (min_min_dropped.has(sf) && min_min(b)) {
       const int n = -sf - 15;
-      for (int i = 0; i < len; ++i) {
-        const int32_t re = a[i].re, im = a[i].im;
-        dst[i] = {static_cast<Qvx16s>((im - re) >> n), static_cast<Qvx16s>((-re - im) >> n)};
-      }
+      fixed::elements(len, OutPairs<Qvx16s>{pd},
+                      [n](Cx<Qvx16s> s) {
+                        const int32_t re = s.re, im = s.im;
+                        return Cx<Qvx16s>{static_cast<Qvx16s>((im - re) >> n),
+                                          static_cast<Qvx16s>((-re - im) >> n)};
+                      },
+                      pa);
       return;
     }
-    for (int i = 0; i < len; ++i)
-      dst[i] = fixed::scale_saturate_cx(fixed::cx_add(fixed::cx_mul(a[i], b.at(i)), c.at(i)), sf,
-                                        t.H);
+    fixed::elements(len, OutPairs<Qvx16s>{pd},
+                    [&](Cx<Qvx16s> x, Cx<Qvx16s> y, Cx<Qvx16s> z) {
+                      return fixed::scale_saturate_cx(fixed::cx_add(fixed::cx_mul(x, y), z), sf, t.H);
+                    },
+                    pa, b, c);
   });
 }
+
+inline Pairs<Qvx16s> pairs(const Qvx16sc* p) { return {fixed::parts_of(p)}; }
+inline auto cconst(Qvx16sc v) { return complex_constant(v.re, v.im); }
 
 }  // namespace
 
@@ -94,17 +126,17 @@ inline QvxStatus muladd_cx(const Qvx16sc* a, B b, C c, Qvx16sc* dst, int len, in
 #define QVX_MULADD(Name, T, H, L, FILL, DROPPED, MUL, IN_DOUBLE)                               \
   QVX_DEFINE(QvxStatus, Name,                                                                 \
              (const T* src1, const T* src2, const T* src3, T* dst, int len, int sf)) {        \
-    return muladd(src1, Vec<T>{src2}, Vec<T>{src3}, dst, len, sf, Thresholds{H, L},           \
+    return muladd(src1, In<T>{src2}, In<T>{src3}, dst, len, sf, Thresholds{H, L},           \
                   fixed::FILL, DROPPED, MUL, IN_DOUBLE);                          \
   }
 #define QVX_MULCADD(Name, T, H, L, FILL, DROPPED, MUL)                                         \
   QVX_DEFINE(QvxStatus, Name, (const T* src1, T val, const T* src2, T* dst, int len, int sf)) { \
-    return muladd(src1, Val<T>{val}, Vec<T>{src2}, dst, len, sf, Thresholds{H, L},            \
+    return muladd(src1, constant(val), In<T>{src2}, dst, len, sf, Thresholds{H, L},            \
                   fixed::FILL, DROPPED, MUL, kNever);                             \
   }
 #define QVX_MULCADDC(Name, T, H, L, FILL, DROPPED, MUL)                                        \
   QVX_DEFINE(QvxStatus, Name, (const T* src, T mulVal, T addVal, T* dst, int len, int sf)) {   \
-    return muladd(src, Val<T>{mulVal}, Val<T>{addVal}, dst, len, sf, Thresholds{H, L},        \
+    return muladd(src, constant(mulVal), constant(addVal), dst, len, sf, Thresholds{H, L},        \
                   fixed::FILL, DROPPED, MUL, kNever);                             \
   }
 
@@ -134,17 +166,17 @@ QVX_MULCADDC(Vector_MulCAddCShift_32S, Qvx32s, 31, -62, kSet32S, kNever,        
 QVX_DEFINE(QvxStatus, Vector_MulAddShift_16SC,
            (const Qvx16sc* src1, const Qvx16sc* src2, const Qvx16sc* src3, Qvx16sc* dst, int len,
             int sf)) {
-  return muladd_cx(src1, Vec<Qvx16sc>{src2}, Vec<Qvx16sc>{src3}, dst, len, sf,
+  return muladd_cx(src1, pairs(src2), pairs(src3), dst, len, sf,
                    Thresholds{15, -30}, kNever);
 }
 QVX_DEFINE(QvxStatus, Vector_MulCAddShift_16SC,
            (const Qvx16sc* src1, Qvx16sc val, const Qvx16sc* src2, Qvx16sc* dst, int len,
             int sf)) {
-  return muladd_cx(src1, Val<Qvx16sc>{val}, Vec<Qvx16sc>{src2}, dst, len, sf,
+  return muladd_cx(src1, cconst(val), pairs(src2), dst, len, sf,
                    Thresholds{15, -30}, Range{-30, -17});
 }
 QVX_DEFINE(QvxStatus, Vector_MulCAddCShift_16SC,
            (const Qvx16sc* src, Qvx16sc mulVal, Qvx16sc addVal, Qvx16sc* dst, int len, int sf)) {
-  return muladd_cx(src, Val<Qvx16sc>{mulVal}, Val<Qvx16sc>{addVal}, dst, len, sf,
+  return muladd_cx(src, cconst(mulVal), cconst(addVal), dst, len, sf,
                    Thresholds{15, -30}, Range{-30, -17});
 }
