@@ -114,12 +114,19 @@ inline void stream(T* p, Vec<T> v) {
   isa::stream(p, raw(v));
 }
 
-// x in every lane, bit for bit (-0.0 and signalling NaNs included).
+// x in every lane, bit for bit (-0.0 and signalling NaNs included): lane 0 broadcast by a
+// shuffle (one instruction; a loop over the lanes is not unrolled into one at every width).
+namespace detail {
+template <class V, size_t... I>
+inline V broadcast0(V v, std::index_sequence<I...>) {
+  return __builtin_shufflevector(v, v, (I * 0)...);
+}
+}  // namespace detail
 template <class T>
 inline Vec<T> splat(T x) {
-  Vec<T> v;
-  for (int k = 0; k < kLanes<T>; ++k) v[k] = x;
-  return v;
+  Vec<T> v{};
+  v[0] = x;
+  return detail::broadcast0(v, std::make_index_sequence<kLanes<T>>());
 }
 template <class T>
 inline Vec<T> zero() {
@@ -245,32 +252,50 @@ inline Half<float> to_float(Vec<double> v) { return __builtin_convertvector(v, H
 inline Vec<int32_t> trunc_i32(Vec<float> v) {
   return from_raw<int32_t>(QVX_MM(cvttps_epi32)((isa::F32)v));
 }
-inline Half<int32_t> trunc_i32(Vec<double> v) {
-  const auto r = isa::trunc_f64_i32((isa::F64)v);
-  Half<int32_t> h;
-  __builtin_memcpy(&h, &r, sizeof h);
-  return h;
+// The two halves of a register, and a register from two halves (shuffles, which stay in
+// registers: a copy through memory would store two halves and load them as one, which the
+// processor cannot forward from its store buffer).
+namespace detail {
+template <class V, size_t... I>
+inline auto lanes_from(V v, std::index_sequence<I...>, std::integral_constant<size_t, 0>) {
+  return __builtin_shufflevector(v, v, I...);
 }
-
-// The two halves of a register, and a register from two halves.
+template <class V, size_t... I>
+inline auto lanes_from(V v, std::index_sequence<I...>, std::integral_constant<size_t, 1>) {
+  return __builtin_shufflevector(v, v, (I + sizeof...(I))...);
+}
+template <class H, size_t... I>
+inline auto joined(H lo, H hi, std::index_sequence<I...>) {
+  return __builtin_shufflevector(lo, hi, I...);
+}
+}  // namespace detail
 template <class V>
 inline Half<lane_t<V>> lo_half(V v) {
-  Half<lane_t<V>> h;
-  __builtin_memcpy(&h, &v, sizeof h);
-  return h;
+  return detail::lanes_from(v, std::make_index_sequence<sizeof(V) / sizeof(lane_t<V>) / 2>(),
+                            std::integral_constant<size_t, 0>());
 }
 template <class V>
 inline Half<lane_t<V>> hi_half(V v) {
-  Half<lane_t<V>> h;
-  __builtin_memcpy(&h, reinterpret_cast<const char*>(&v) + sizeof h, sizeof h);
-  return h;
+  return detail::lanes_from(v, std::make_index_sequence<sizeof(V) / sizeof(lane_t<V>) / 2>(),
+                            std::integral_constant<size_t, 1>());
 }
 template <class T>
 inline Vec<T> join(Half<T> lo, Half<T> hi) {
-  Vec<T> v;
-  __builtin_memcpy(&v, &lo, sizeof lo);
-  __builtin_memcpy(reinterpret_cast<char*>(&v) + sizeof lo, &hi, sizeof hi);
-  return v;
+  return detail::joined(lo, hi, std::make_index_sequence<kLanes<T>>());
+}
+
+namespace detail {
+template <class R>
+inline Half<int32_t> int32_lanes(R r) {
+  if constexpr (sizeof(R) == sizeof(Half<int32_t>)) {
+    return (Half<int32_t>)r;
+  } else {  // the converted lanes in the low half of a whole register
+    return lo_half((Vec<int32_t>)r);
+  }
+}
+}  // namespace detail
+inline Half<int32_t> trunc_i32(Vec<double> v) {
+  return detail::int32_lanes(isa::trunc_f64_i32((isa::F64)v));
 }
 
 // ---- reordering --------------------------------------------------------------------------

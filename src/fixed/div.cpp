@@ -278,11 +278,31 @@ inline Vec<double> floor_lanes(Vec<double> x) {
   return t - simd::select(t > x, simd::splat(1.0), Vec<double>{});
 }
 
-// The per-element products of the reciprocal paths, in lanes.  16-bit: src * c is exact in
-// double precision (below 2^47) and so is its scaling by 2^-(32 - sf); floor and clamp give
-// the element rule's 64-bit shift and clamp.
+// The per-element products of the 16-bit reciprocal paths, in lanes: floor(src * c / 2^k)
+// clamped, k = 32 - sf, |c| < 2^31.  With c = ch * 2^16 + cl (cl a 16-bit part, ch then
+// within 16 bits as well) both partial products are exact in 32-bit lanes, and for k >= 16
+// floor(src * c / 2^k) = (src * ch + floor(src * cl / 2^16)) >> (k - 16), which stays within
+// 32 bits.
 template <class T>
-struct RecipLanes16 {
+struct RecipSplit16 {
+  T ch, cl;
+  int n;  // k - 16
+  Vec<T> operator()(Vec<T> s) const {
+    const fixed::Wide2<T> a = fixed::mul_wide(s, simd::splat(ch)), b = fixed::mul_wide(s, simd::splat(cl));
+    using S = simd::sint_t<fixed::wide_t<T>>;
+    return simd::narrow<T>(simd::as<S>((a.lo + (b.lo >> 16)) >> n),
+                           simd::as<S>((a.hi + (b.hi >> 16)) >> n));
+  }
+};
+template <class T>
+inline RecipSplit16<T> split(int64_t c, int k) {
+  const T cl = static_cast<T>(c & 0xFFFF);  // as the lane type reads it
+  return {static_cast<T>((c - cl) / 65536), cl, k - 16};
+}
+// For k < 16: src * c is exact in double precision (below 2^47) and so is its scaling by
+// 2^-k; floor and clamp give the element rule's 64-bit shift and clamp.
+template <class T>
+struct RecipDouble16 {
   Vec<double> c, scale, lo, hi;
   Half<int32_t> operator()(Half<int32_t> x, Half<int32_t>) const {
     const Vec<double> v = simd::vmin(simd::vmax(simd::to_double(x) * c * scale, lo), hi);
@@ -294,6 +314,18 @@ struct RecipLanes16 {
     return simd::narrow<T>(by_halves(l, l, *this), by_halves(h, h, *this));
   }
 };
+template <class T, class E>
+inline void recip16(const T* src, T* dst, int len, int sf, int64_t c, E elem) {
+  if (32 - sf >= 16) {
+    map(len, Out<T>{dst}, rule(elem, split<T>(c, 32 - sf)), In<T>{src});
+  } else {
+    constexpr double lo = static_cast<double>(Bounds<T>::lo), hi = static_cast<double>(Bounds<T>::hi);
+    const RecipDouble16<T> lanes{simd::splat(static_cast<double>(c)),
+                                 simd::splat(cvt::factor<double>(sf - 32)), simd::splat(lo - 1),
+                                 simd::splat(hi + 1)};
+    map(len, Out<T>{dst}, rule(elem, lanes), In<T>{src});
+  }
+}
 // 8U: m <= 32767, so src * m fits 32-bit lanes; shifted right by -s', at most 255.
 struct RecipLanes8 {
   uint16_t m;
@@ -356,23 +388,15 @@ inline QvxStatus divc(const T* src, T val, T* dst, int len, int sf, int H, const
     map(len, Out<T>{dst}, rule(elem, RecipLanes8{static_cast<uint16_t>(m), -s}), In<T>{src});
   } else if constexpr (std::is_same<T, Qvx16u>::value) {
     const int64_t c = (int64_t((uint64_t(1) << 33) / static_cast<uint64_t>(v)) + 1) >> 1;
-    const auto elem = [c, sf](Qvx16u x) {
+    recip16(src, dst, len, sf, c, [c, sf](Qvx16u x) {
       const int64_t q = (int64_t(x) * c) >> (32 - sf);
       return static_cast<Qvx16u>(q > 65535 ? 65535 : q);
-    };
-    const RecipLanes16<T> lanes{simd::splat(static_cast<double>(c)),
-                                simd::splat(cvt::factor<double>(sf - 32)), simd::splat(lo - 1),
-                                simd::splat(hi + 1)};
-    map(len, Out<T>{dst}, rule(elem, lanes), In<T>{src});
+    });
   } else if constexpr (std::is_same<T, Qvx16s>::value) {
     const int64_t c = (int64_t(1) << 32) / int64_t(val);  // truncated toward zero
-    const auto elem = [c, sf](Qvx16s x) {
+    recip16(src, dst, len, sf, c, [c, sf](Qvx16s x) {
       return fixed::clamp<Qvx16s>((int64_t(x) * c) >> (32 - sf));
-    };
-    const RecipLanes16<T> lanes{simd::splat(static_cast<double>(c)),
-                                simd::splat(cvt::factor<double>(sf - 32)), simd::splat(lo - 1),
-                                simd::splat(hi + 1)};
-    map(len, Out<T>{dst}, rule(elem, lanes), In<T>{src});
+    });
   } else {  // 32S: Q = src * (2^sf / val) in double precision, clamped and truncated
     const double c = cvt::factor<double>(sf) / static_cast<double>(val);
     const auto elem = [c](Qvx32s x) { return saturate_trunc<Qvx32s>(static_cast<double>(x) * c); };
