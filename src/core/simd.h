@@ -152,6 +152,20 @@ template <class V>
 inline V vmax(V a, V b) {
   return a > b ? a : b;
 }
+// The same by the instructions, for floating point (the generic forms are not always
+// recognised as them, for instance against a constant).
+inline Vec<double> vmin(Vec<double> a, Vec<double> b) {
+  return (Vec<double>)QVX_MM(min_pd)((isa::F64)a, (isa::F64)b);
+}
+inline Vec<double> vmax(Vec<double> a, Vec<double> b) {
+  return (Vec<double>)QVX_MM(max_pd)((isa::F64)a, (isa::F64)b);
+}
+inline Vec<float> vmin(Vec<float> a, Vec<float> b) {
+  return (Vec<float>)QVX_MM(min_ps)((isa::F32)a, (isa::F32)b);
+}
+inline Vec<float> vmax(Vec<float> a, Vec<float> b) {
+  return (Vec<float>)QVX_MM(max_ps)((isa::F32)a, (isa::F32)b);
+}
 
 // ---- saturating arithmetic ---------------------------------------------------------------
 
@@ -246,6 +260,10 @@ inline Vec<float> to_float(Vec<int32_t> v) { return __builtin_convertvector(v, V
 inline Vec<double> to_double(Half<int32_t> v) { return __builtin_convertvector(v, Vec<double>); }
 inline Vec<double> to_double(Half<float> v) { return __builtin_convertvector(v, Vec<double>); }
 inline Half<float> to_float(Vec<double> v) { return __builtin_convertvector(v, Half<float>); }
+// The low and the high half of the lanes of a whole register, exactly (one instruction each,
+// where to_double of a half register can cost a round trip through scalar registers).
+inline Vec<double> to_double_lo(Vec<int32_t> v) { return (Vec<double>)isa::i32_to_f64_lo(raw(v)); }
+inline Vec<double> to_double_hi(Vec<int32_t> v) { return (Vec<double>)isa::i32_to_f64_hi(raw(v)); }
 
 // Truncated toward zero; NaN and values beyond the int32 range give -2147483648 (the
 // processor's integer indefinite), as the scalar conversions of core/convert.h.

@@ -110,11 +110,12 @@ inline T quotient(int64_t n, int64_t d, int sf, Band band) {
 // single precision, above it in double precision as the element rule.  A zero divisor
 // takes the sign fill (which the element rule's 1e-16 gives for 16-bit dividends).
 
-// Each register of 32-bit lanes as two of doubles, f applied to each pair of halves.
+// Each register of 32-bit lanes as two of doubles (exact), f applied to each pair, the
+// truncated results joined.
 template <class F>
 inline Vec<int32_t> by_halves(Vec<int32_t> u, Vec<int32_t> v, F f) {
-  return simd::join<int32_t>(f(simd::lo_half(u), simd::lo_half(v)),
-                             f(simd::hi_half(u), simd::hi_half(v)));
+  return simd::join<int32_t>(f(simd::to_double_lo(u), simd::to_double_lo(v)),
+                             f(simd::to_double_hi(u), simd::to_double_hi(v)));
 }
 
 // (n * 2^sf) / (d + 1e-16) in double precision, clamped to [lo, hi], truncated: the element
@@ -123,8 +124,8 @@ struct DoubleLanes {
   Vec<double> scale, lo, hi;
   DoubleLanes(int sf, double l, double h)
       : scale(simd::splat(cvt::factor<double>(sf))), lo(simd::splat(l)), hi(simd::splat(h)) {}
-  Half<int32_t> operator()(Half<int32_t> n, Half<int32_t> d) const {
-    const Vec<double> q = simd::to_double(n) * scale / (simd::to_double(d) + simd::splat(1e-16));
+  Half<int32_t> operator()(Vec<double> n, Vec<double> d) const {
+    const Vec<double> q = n * scale / (d + simd::splat(1e-16));
     return simd::trunc_i32(simd::vmin(simd::vmax(q, lo), hi));
   }
 };
@@ -304,8 +305,8 @@ inline RecipSplit16<T> split(int64_t c, int k) {
 template <class T>
 struct RecipDouble16 {
   Vec<double> c, scale, lo, hi;
-  Half<int32_t> operator()(Half<int32_t> x, Half<int32_t>) const {
-    const Vec<double> v = simd::vmin(simd::vmax(simd::to_double(x) * c * scale, lo), hi);
+  Half<int32_t> operator()(Vec<double> x, Vec<double>) const {
+    const Vec<double> v = simd::vmin(simd::vmax(x * c * scale, lo), hi);
     return simd::trunc_i32(floor_lanes(v));
   }
   Vec<T> operator()(Vec<T> s) const {
@@ -340,8 +341,8 @@ struct RecipLanes8 {
 // 32S: Q = src * c in double precision, clamped and truncated: the element rule's operations.
 struct RecipLanes32 {
   Vec<double> c, lo, hi;
-  Half<int32_t> operator()(Half<int32_t> x, Half<int32_t>) const {
-    return simd::trunc_i32(simd::vmin(simd::vmax(simd::to_double(x) * c, lo), hi));
+  Half<int32_t> operator()(Vec<double> x, Vec<double>) const {
+    return simd::trunc_i32(simd::vmin(simd::vmax(x * c, lo), hi));
   }
   Vec<int32_t> operator()(Vec<int32_t> s) const { return by_halves(s, s, *this); }
 };

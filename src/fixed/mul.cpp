@@ -17,23 +17,19 @@ using simd::Vec;
 
 // ---- real types ---------------------------------------------------------------------------
 
-// R = a * b for each element pair (b an array or the constant), scaled and saturated.  The
-// 8- and 16-bit types have a vector path; 32S runs the element loop.
+// R = a * b for each element pair (b an array or the constant), scaled and saturated; the
+// vector path forms R exactly in lanes twice as wide.
 template <class T, class B, class Fill>
 inline QvxStatus mul(const T* a, B b, T* dst, int len, int sf, Thresholds t, Fill fill) {
   return fixed::scaled_call(fill, dst, len, sf, t, [&] {
     const auto elem = [&](T x, T y) {
       return fixed::scale_saturate<T>(int64_t(x) * int64_t(y), sf, t.H);
     };
-    if constexpr (sizeof(T) == 4) {
-      fixed::elements(len, Out<T>{dst}, elem, In<T>{a}, b);
-    } else {
-      fixed::with_wide_kernel<T>(fixed::plan(sf, t), [&](auto scale) {
-        map(len, Out<T>{dst},
-            rule(elem, [scale](Vec<T> x, Vec<T> y) { return scale(fixed::mul_wide(x, y)); }),
-            In<T>{a}, b);
-      });
-    }
+    fixed::with_wide_kernel<T>(fixed::plan(sf, t), [&](auto scale) {
+      map(len, Out<T>{dst},
+          rule(elem, [scale](Vec<T> x, Vec<T> y) { return scale(fixed::mul_wide(x, y)); }),
+          In<T>{a}, b);
+    });
   });
 }
 
@@ -51,38 +47,6 @@ inline QvxStatus mulc(const T* src, T val, T* dst, int len, int sf, Thresholds t
 
 // ---- complex ------------------------------------------------------------------------------
 
-// Complex products in 32-bit lanes: re = ar*br - ai*bi always fits; im = ar*bi + ai*br fits
-// but for +2^31 (all four parts -32768), which wraps to -2^31 and is read back as +2^31: a
-// right shift shifts it as the unsigned value, every other step stores 32767 for it.
-struct CxWide {
-  fixed::Wide2<int16_t> re, im;
-};
-inline CxWide cx_mul_wide(const Cx<Vec<int16_t>>& a, const Cx<Vec<int16_t>>& b) {
-  const fixed::Wide2<int16_t> rr = fixed::mul_wide(a.re, b.re), ii = fixed::mul_wide(a.im, b.im),
-                              ri = fixed::mul_wide(a.re, b.im), ir = fixed::mul_wide(a.im, b.re);
-  return {{rr.lo - ii.lo, rr.hi - ii.hi},
-          {simd::as<int32_t>(simd::as<uint32_t>(ri.lo) + simd::as<uint32_t>(ir.lo)),
-           simd::as<int32_t>(simd::as<uint32_t>(ri.hi) + simd::as<uint32_t>(ir.hi))}};
-}
-
-template <class K>
-struct CxScale {
-  K k;
-  fixed::Plan p;
-  Cx<Vec<int16_t>> operator()(const CxWide& r) const {
-    const Vec<int32_t> wrap = simd::splat<int32_t>(INT32_MIN);
-    const Vec<int32_t> m_lo = r.im.lo == wrap, m_hi = r.im.hi == wrap;
-    if (p.step == fixed::Step::Right) {
-      const auto shr = [&](Vec<int32_t> x, Vec<int32_t> m) {
-        return simd::select(m, simd::as<int32_t>(simd::as<uint32_t>(x) >> p.shift), x >> p.shift);
-      };
-      return {k(r.re), simd::narrow<int16_t>(shr(r.im.lo, m_lo), shr(r.im.hi, m_hi))};
-    }
-    const Vec<int16_t> im = k(r.im);
-    return {k(r.re), simd::select(simd::narrow<int16_t>(m_lo, m_hi), simd::splat<int16_t>(32767), im)};
-  }
-};
-
 template <class B>
 inline QvxStatus mul_cx(const Qvx16sc* a, B b, Qvx16sc* dst, int len, int sf, Thresholds t) {
   const Qvx16s* pa = fixed::parts_of(a);
@@ -93,10 +57,10 @@ inline QvxStatus mul_cx(const Qvx16sc* a, B b, Qvx16sc* dst, int len, int sf, Th
     };
     const fixed::Plan p = fixed::plan(sf, t);
     fixed::with_wide_kernel<int16_t>(p, [&](auto k) {
-      const CxScale<decltype(k)> scale{k, p};
+      const fixed::CxScale<decltype(k)> scale{k, p};
       map(len, OutPairs<Qvx16s>{pd},
           rule(elem, [scale](const Cx<Vec<int16_t>>& x, const Cx<Vec<int16_t>>& y) {
-            return scale(cx_mul_wide(x, y));
+            return scale(fixed::cx_mul_wide(x, y));
           }),
           Pairs<Qvx16s>{pa}, b);
     });

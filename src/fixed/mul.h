@@ -86,14 +86,15 @@ QVX_FIXED_CALL(kMulCShift32S, MulCShift_32S, QVX_FIXED_CONST(Qvx32s))
 
 // ---- lane kernels -------------------------------------------------------------------------
 //
-// An exact result R of an 8U, 16U or 16S operation held in lanes twice as wide as the type
-// (8U: 16-bit lanes, 16U: unsigned 32-bit lanes, 16S: signed 32-bit lanes), as two registers:
-// the low and the high half of one register of the type.
+// An exact result R of an 8U, 16U, 16S or 32S operation held in lanes twice as wide as the
+// type (8U: 16-bit lanes, 16U: unsigned 32-bit lanes, 16S: signed 32-bit lanes, 32S: signed
+// 64-bit lanes), as two registers: the low and the high half of one register of the type.
 
 template <class T> struct Wide;
 template <> struct Wide<uint8_t> { using type = uint16_t; };
 template <> struct Wide<uint16_t> { using type = uint32_t; };
 template <> struct Wide<int16_t> { using type = int32_t; };
+template <> struct Wide<int32_t> { using type = int64_t; };
 template <class T> using wide_t = typename Wide<T>::type;
 
 template <class T>
@@ -185,6 +186,71 @@ inline void with_wide_kernel(Plan p, F f) {
     f(LeftWide<T>{ShlSat<T>(p.shift)});
   }
 }
+
+// 32S: exact products (and sums with an addend, below 2^62 + 2^31) in 64-bit lanes, and the
+// scale rule on them.  R clamped to 32 bits: R fits where its high half is the sign of its
+// low half; elsewhere the bound of the high half's sign.
+inline Wide2<int32_t> widen(Vec<int32_t> v) { return {simd::widen_lo(v), simd::widen_hi(v)}; }
+inline Wide2<int32_t> mul_wide(Vec<int32_t> a, Vec<int32_t> b) {
+  const Wide2<int32_t> x = widen(a), y = widen(b);
+  return {x.lo * y.lo, x.hi * y.hi};
+}
+template <>
+struct Clamp<int32_t> {
+  static Vec<int32_t> of(Wide2<int32_t> r) {
+    const Vec<int32_t> a = simd::as<int32_t>(r.lo), b = simd::as<int32_t>(r.hi);
+    const Vec<int32_t> low = simd::evens(a, b), high = simd::odds(a, b);
+    return simd::select(high == (low >> 31), low, (high >> 31) ^ INT32_MAX);
+  }
+};
+template <>
+struct RightWide<int32_t> {  // n = 1 .. 62
+  int n;
+  Vec<int32_t> operator()(Wide2<int32_t> r) const { return Clamp<int32_t>::of({r.lo >> n, r.hi >> n}); }
+};
+
+// Complex products (plus addends) in 32-bit lanes.  The real part always fits a signed
+// 32-bit lane.  The imaginary part reaches 2^31 + 32767 (all four product parts -32768 and
+// a positive addend): it is summed with wrap-around, and since no true value lies below
+// -2147450880 (-2147418112 from the products, -32768 from the addend), a lane below that
+// stands for itself + 2^32.  A right shift shifts such a lane as the unsigned value; every
+// other step stores 32767 for it.
+struct CxWide {
+  Wide2<int16_t> re, im;
+};
+inline Vec<int32_t> add_wrapping(Vec<int32_t> a, Vec<int32_t> b) {
+  return simd::as<int32_t>(simd::as<uint32_t>(a) + simd::as<uint32_t>(b));
+}
+inline CxWide cx_mul_wide(const Cx<Vec<int16_t>>& a, const Cx<Vec<int16_t>>& b) {
+  const Wide2<int16_t> rr = mul_wide(a.re, b.re), ii = mul_wide(a.im, b.im),
+                       ri = mul_wide(a.re, b.im), ir = mul_wide(a.im, b.re);
+  return {{rr.lo - ii.lo, rr.hi - ii.hi},
+          {add_wrapping(ri.lo, ir.lo), add_wrapping(ri.hi, ir.hi)}};
+}
+inline CxWide cx_add_wide(const CxWide& r, const Cx<Vec<int16_t>>& c) {
+  const Wide2<int16_t> cr = widen(c.re), ci = widen(c.im);
+  return {{r.re.lo + cr.lo, r.re.hi + cr.hi},
+          {add_wrapping(r.im.lo, ci.lo), add_wrapping(r.im.hi, ci.hi)}};
+}
+
+// The scale rule on both parts, with the kernel K of the plan's step for the real part.
+template <class K>
+struct CxScale {
+  K k;
+  Plan p;
+  Cx<Vec<int16_t>> operator()(const CxWide& r) const {
+    const Vec<int32_t> least = simd::splat<int32_t>(-2147450880);
+    const Vec<int32_t> m_lo = r.im.lo < least, m_hi = r.im.hi < least;
+    if (p.step == Step::Right) {
+      const auto shr = [&](Vec<int32_t> x, Vec<int32_t> m) {
+        return simd::select(m, simd::as<int32_t>(simd::as<uint32_t>(x) >> p.shift), x >> p.shift);
+      };
+      return {k(r.re), simd::narrow<int16_t>(shr(r.im.lo, m_lo), shr(r.im.hi, m_hi))};
+    }
+    return {k(r.re), simd::select(simd::narrow<int16_t>(m_lo, m_hi), simd::splat<int16_t>(32767),
+                                  k(r.im))};
+  }
+};
 
 }  // namespace fixed
 }  // namespace qvx

@@ -31,6 +31,23 @@ struct NoCall {
 };
 constexpr NoCall kNoCall{};
 
+// The double-precision band of MulAddShift_32S in lanes: the same operations, each rounded
+// to double, then clamped and truncated.
+struct DoubleBand {
+  Vec<double> f;
+  simd::Half<int32_t> half(Vec<double> x, Vec<double> y, Vec<double> z) const {
+    const Vec<double> q = (x * y + z) * f;
+    return simd::trunc_i32(simd::vmin(simd::vmax(q, simd::splat<double>(INT32_MIN)),
+                                      simd::splat<double>(INT32_MAX)));
+  }
+  Vec<int32_t> operator()(Vec<int32_t> x, Vec<int32_t> y, Vec<int32_t> z) const {
+    using simd::to_double_hi;
+    using simd::to_double_lo;
+    return simd::join<int32_t>(half(to_double_lo(x), to_double_lo(y), to_double_lo(z)),
+                               half(to_double_hi(x), to_double_hi(y), to_double_hi(z)));
+  }
+};
+
 // How the multiplier and the addend were passed, for handing them on.
 template <class T>
 inline const T* raw(In<T> b) { return b.p; }
@@ -40,39 +57,39 @@ inline T raw(Const<T, V> b) { return b.v; }
 // One real member: below L the zero fill; in `dropped` the product alone through `mul`
 // (called with the first two operands as they were passed); in `in_double` (0 excluded)
 // Q = ((double)a * (double)b + (double)c) * 2^sf, every operation rounded to double, clamped
-// and truncated toward zero; elsewhere the rule on the exact R = a * b + c.  The 8- and
-// 16-bit types have a vector path (products and sums exact in lanes twice as wide).
+// and truncated toward zero; elsewhere the rule on the exact R = a * b + c, which the vector
+// path forms exactly in lanes twice as wide.
 template <class T, class B, class C, class Fill, class Mul>
 inline QvxStatus muladd(const T* a, B b, C c, T* dst, int len, int sf, Thresholds t, Fill fill,
                         Range dropped, Mul mul, Range in_double) {
   if (sf < t.L) return fill(dst, len);
   if (dropped.has(sf)) return mul(a, raw(b), dst, len, sf);
   return fixed::scaled_call(fill, dst, len, sf, t, [&] {
-    if (sf != 0 && in_double.has(sf)) {
-      const double f = cvt::factor<double>(sf);
-      fixed::elements(len, Out<T>{dst},
-                      [f](T x, T y, T z) {
-                        const double p = static_cast<double>(x) * static_cast<double>(y);
-                        return saturate_trunc<T>((p + static_cast<double>(z)) * f);
-                      },
-                      In<T>{a}, b, c);
-      return;
+    if constexpr (sizeof(T) == 4) {  // only 32S has a double-precision band
+      if (sf != 0 && in_double.has(sf)) {
+        const double f = cvt::factor<double>(sf);
+        map(len, Out<T>{dst},
+            rule(
+                [f](T x, T y, T z) {
+                  const double p = static_cast<double>(x) * static_cast<double>(y);
+                  return saturate_trunc<T>((p + static_cast<double>(z)) * f);
+                },
+                DoubleBand{simd::splat(f)}),
+            In<T>{a}, b, c);
+        return;
+      }
     }
     const auto elem = [&](T x, T y, T z) {
       return fixed::scale_saturate<T>(int64_t(x) * int64_t(y) + int64_t(z), sf, t.H);
     };
-    if constexpr (sizeof(T) == 4) {
-      fixed::elements(len, Out<T>{dst}, elem, In<T>{a}, b, c);
-    } else {
-      fixed::with_wide_kernel<T>(fixed::plan(sf, t), [&](auto scale) {
-        map(len, Out<T>{dst},
-            rule(elem,
-                 [scale](Vec<T> x, Vec<T> y, Vec<T> z) {
-                   return scale(fixed::mul_wide(x, y) + fixed::widen(z));
-                 }),
-            In<T>{a}, b, c);
-      });
-    }
+    fixed::with_wide_kernel<T>(fixed::plan(sf, t), [&](auto scale) {
+      map(len, Out<T>{dst},
+          rule(elem,
+               [scale](Vec<T> x, Vec<T> y, Vec<T> z) {
+                 return scale(fixed::mul_wide(x, y) + fixed::widen(z));
+               }),
+          In<T>{a}, b, c);
+    });
   });
 }
 
@@ -104,11 +121,20 @@ inline QvxStatus muladd_cx(const Qvx16sc* a, B b, C c, Qvx16sc* dst, int len, in
                       pa);
       return;
     }
-    fixed::elements(len, OutPairs<Qvx16s>{pd},
-                    [&](Cx<Qvx16s> x, Cx<Qvx16s> y, Cx<Qvx16s> z) {
-                      return fixed::scale_saturate_cx(fixed::cx_add(fixed::cx_mul(x, y), z), sf, t.H);
-                    },
-                    pa, b, c);
+    const auto elem = [&](Cx<Qvx16s> x, Cx<Qvx16s> y, Cx<Qvx16s> z) {
+      return fixed::scale_saturate_cx(fixed::cx_add(fixed::cx_mul(x, y), z), sf, t.H);
+    };
+    const fixed::Plan p = fixed::plan(sf, t);
+    fixed::with_wide_kernel<int16_t>(p, [&](auto k) {
+      const fixed::CxScale<decltype(k)> scale{k, p};
+      map(len, OutPairs<Qvx16s>{pd},
+          rule(elem,
+               [scale](const Cx<Vec<int16_t>>& x, const Cx<Vec<int16_t>>& y,
+                       const Cx<Vec<int16_t>>& z) {
+                 return scale(fixed::cx_add_wide(fixed::cx_mul_wide(x, y), z));
+               }),
+          pa, b, c);
+    });
   });
 }
 

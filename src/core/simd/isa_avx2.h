@@ -72,6 +72,9 @@ inline Int reverse(Int v) {
 
 // ---- conversions whose widths differ per instruction set ----
 inline __m128i trunc_f64_i32(F64 v) { return _mm256_cvttpd_epi32(v); }
+// The low and the high half of the 32-bit lanes converted to double.
+inline F64 i32_to_f64_lo(Int v) { return _mm256_cvtepi32_pd(_mm256_castsi256_si128(v)); }
+inline F64 i32_to_f64_hi(Int v) { return _mm256_cvtepi32_pd(_mm256_extracti128_si256(v, 1)); }
 
 // ---- stores that bypass the cache (to 32-byte aligned addresses) ----
 inline void stream(void* p, Int v) { _mm256_stream_si256(static_cast<Int*>(p), v); }

@@ -80,6 +80,9 @@ inline Int reverse(Int v) {
 
 // ---- conversions whose widths differ per instruction set ----
 inline __m256i trunc_f64_i32(F64 v) { return _mm512_cvttpd_epi32(v); }
+// The low and the high half of the 32-bit lanes converted to double.
+inline F64 i32_to_f64_lo(Int v) { return _mm512_cvtepi32_pd(_mm512_castsi512_si256(v)); }
+inline F64 i32_to_f64_hi(Int v) { return _mm512_cvtepi32_pd(_mm512_extracti64x4_epi64(v, 1)); }
 
 // ---- stores that bypass the cache (to 64-byte aligned addresses) ----
 inline void stream(void* p, Int v) { _mm512_stream_si512(static_cast<Int*>(p), v); }

@@ -81,6 +81,9 @@ inline Int reverse(Int v) {
 // Doubles truncated toward zero into 32-bit lanes (NaN and out of range: -2147483648), in
 // the low half of the result.
 inline Int trunc_f64_i32(F64 v) { return _mm_cvttpd_epi32(v); }
+// The low and the high half of the 32-bit lanes converted to double.
+inline F64 i32_to_f64_lo(Int v) { return _mm_cvtepi32_pd(v); }
+inline F64 i32_to_f64_hi(Int v) { return _mm_cvtepi32_pd(_mm_unpackhi_epi64(v, v)); }
 
 // ---- stores that bypass the cache (to 16-byte aligned addresses) ----
 inline void stream(void* p, Int v) { _mm_stream_si128(static_cast<Int*>(p), v); }
