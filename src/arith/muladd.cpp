@@ -169,12 +169,12 @@ QVX_DEFINE(QvxStatus, Vector_MulCAddC_32S,
   // Half a register of elements per double register.  max(v, lo) gives lo for a NaN v, and
   // the truncating conversion of lo is -2147483648, the NaN result of the element rule; a
   // value above the top bound is clamped to it before the conversion.
-  const auto convert = [&](Half<int32_t> w) {
-    return trunc_i32(vmin(vmax((to_double(w) * m) + a, lo), hi));
-  };
+  const auto value = [&](Vec<double> w) { return vmin(vmax((w * m) + a, lo), hi); };
   map(len, Out<Qvx32s>{dst},
       rule([&](Qvx32s x) { return saturate_trunc<Qvx32s>((static_cast<Qvx64f>(x) * mulVal) + addVal); },
-           [&](Vec<int32_t> x) { return join<int32_t>(convert(lo_half(x)), convert(hi_half(x))); }),
+           [&](Vec<int32_t> x) {
+             return trunc_i32(value(to_double_lo(x)), value(to_double_hi(x)));
+           }),
       In<Qvx32s>{src});
   return QVX_STS_NO_ERR;
 }

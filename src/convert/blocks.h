@@ -70,6 +70,53 @@ inline auto narrow(const Pack<L, K>& p) {
   }
 }
 
+// A source read into registers of the wider lanes L, widened as it is loaded (integers into
+// 16- or 32-bit lanes, singles and int32 into doubles): a kind of array for map() whose
+// blocks are Pack<L, W / kLanes<L>>.
+template <class S, class L>
+struct InWide {
+  const S* p;
+  static constexpr int kWidth = kLanes<S>;
+  static constexpr bool kMaskable = true;
+  int spans(Span* s) const {
+    s[0] = {p, sizeof(S)};
+    return 1;
+  }
+  S at(int i) const { return get(p + i); }
+  template <int W>
+  Pack<L, W / kLanes<L>> vat(int i) const {
+    if constexpr (!simd::isa::kWidenOnLoad && !std::is_floating_point<L>::value) {
+      return widen<L>(as_pack<S, W>(blocks::load<S, W>(p + i)));
+    }
+    Pack<L, W / kLanes<L>> r;
+    for (int k = 0; k < W / kLanes<L>; ++k) {
+      const S* q = p + i + k * kLanes<L>;
+      if constexpr (sizeof(S) == sizeof(L)) {
+        r.v[k] = simd::as<L>(simd::load(q));
+      } else if constexpr (std::is_floating_point<L>::value) {
+        r.v[k] = simd::load_widen<L>(q);
+      } else {
+        r.v[k] = simd::as<L>(simd::load_widen<simd::sint_t<L>>(q));
+      }
+    }
+    return r;
+  }
+  template <int W>
+  Pack<L, W / kLanes<L>> vat_first(int i, int n) const {
+    const auto b = as_pack<S, W>(blocks::load_first<S, W>(p + i, n));
+    if constexpr (std::is_floating_point<L>::value) {
+      Pack<L, W / kLanes<L>> r;
+      for (int k = 0; k < W / kLanes<S>; ++k) {
+        r.v[2 * k] = simd::to_double_lo(b.v[k]);
+        r.v[2 * k + 1] = simd::to_double_hi(b.v[k]);
+      }
+      return r;
+    } else {
+      return widen<L>(b);
+    }
+  }
+};
+
 }  // namespace cvt
 }  // namespace qvx
 

@@ -15,7 +15,6 @@
 namespace {
 
 using namespace qvx;
-using simd::Half;
 using simd::Vec;
 
 template <class S, class D>
@@ -36,8 +35,8 @@ inline auto to_floating(const Pack<int32_t, K>& g) {
   } else {
     Pack<double, 2 * K> r;
     for (int k = 0; k < K; ++k) {
-      r.v[2 * k] = simd::to_double(simd::lo_half(g.v[k]));
-      r.v[2 * k + 1] = simd::to_double(simd::hi_half(g.v[k]));
+      r.v[2 * k] = simd::to_double_lo(g.v[k]);
+      r.v[2 * k + 1] = simd::to_double_hi(g.v[k]);
     }
     return r;
   }
@@ -50,14 +49,19 @@ inline auto to_floating(const Pack<int32_t, K>& g) {
 // above 2^31 are turned into 2147483647.  Elsewhere the value is clamped into D's range
 // first (both bounds are exact in the working precision): max(t, lo) gives lo for a NaN t,
 // which is the NaN result for an unsigned D and for 32S; a signed 8- or 16-bit D has its
-// NaN lanes set to +0 first.
+// NaN lanes set to +0 instead.
 template <class D, class V>
 inline V clamp_to(V t) {
   using P = simd::lane_t<V>;
   const V lo = simd::splat(static_cast<P>(std::numeric_limits<D>::min()));
   const V hi = simd::splat(static_cast<P>(std::numeric_limits<D>::max()));
-  if constexpr (std::is_signed<D>::value && sizeof(D) < 4) t = simd::select(t == t, t, V{});
-  return simd::vmin(simd::vmax(t, lo), hi);
+  if constexpr (std::is_signed<D>::value && sizeof(D) < 4) {
+    // Below the range the truncation gives the value itself or -2147483648, and the
+    // saturating narrowing takes either to D's minimum: only the top needs the clamp.
+    return simd::vmin(simd::select(t == t, t, V{}), hi);
+  } else {
+    return simd::vmin(simd::vmax(t, lo), hi);
+  }
 }
 template <class D>
 inline Vec<int32_t> trunc_into(Vec<float> t) {
@@ -68,8 +72,8 @@ inline Vec<int32_t> trunc_into(Vec<float> t) {
   }
 }
 template <class D>
-inline Half<int32_t> trunc_into(Vec<double> t) {
-  return simd::trunc_i32(clamp_to<D>(t));
+inline Vec<int32_t> trunc_into(Vec<double> a, Vec<double> b) {
+  return simd::trunc_i32(clamp_to<D>(a), clamp_to<D>(b));
 }
 
 // W elements of S (floating) times f in precision P, as int32 lanes truncated into D.
@@ -83,10 +87,9 @@ inline Pack<int32_t, W / kLanes<int32_t>> scaled_trunc(const Block<S, W>& b, P f
     if constexpr (std::is_same<S, float>::value && std::is_same<P, float>::value) {
       g.v[k] = trunc_into<D>(x.v[k] * fv);
     } else if constexpr (std::is_same<S, float>::value) {
-      g.v[k] = simd::join<int32_t>(trunc_into<D>(simd::to_double(simd::lo_half(x.v[k])) * fv),
-                                   trunc_into<D>(simd::to_double(simd::hi_half(x.v[k])) * fv));
+      g.v[k] = trunc_into<D>(simd::to_double_lo(x.v[k]) * fv, simd::to_double_hi(x.v[k]) * fv);
     } else {
-      g.v[k] = simd::join<int32_t>(trunc_into<D>(x.v[2 * k] * fv), trunc_into<D>(x.v[2 * k + 1] * fv));
+      g.v[k] = trunc_into<D>(x.v[2 * k] * fv, x.v[2 * k + 1] * fv);
     }
   }
   return g;
@@ -103,13 +106,13 @@ inline QvxStatus int_to_float(const S* src, F* dst, int len, int scaleFactor) {
   constexpr int W = block_width<S, F>();
   map(len, Out<F>{dst},
       rule([f](S x) { return static_cast<F>(x) * f; },
-           [f](const Block<S, W>& b) {
-             auto r = to_floating<F>(cvt::widen<int32_t>(cvt::as_pack<S, W>(b)));
+           [f](const Pack<int32_t, W / kLanes<int32_t>>& b) {
+             auto r = to_floating<F>(b);
              const Vec<F> fv = simd::splat(f);
              for (auto& v : r.v) v = v * fv;
              return cvt::from_pack<F, W>(r);
            }),
-      In<S>{src});
+      cvt::InWide<S, int32_t>{src});
   return QVX_STS_NO_ERR;
 }
 
@@ -137,12 +140,12 @@ inline QvxStatus widen_32f_64f(const Qvx32f* src, Qvx64f* dst, int len, int scal
   constexpr int W = kLanes<float>;
   map(len, Out<Qvx64f>{dst},
       rule([f](float x) { return static_cast<double>(x) * f; },
-           [f](Vec<float> x) {
+           [f](Block<double, W> x) {
              const Vec<double> fv = simd::splat(f);
-             return Block<double, W>{{simd::to_double(simd::lo_half(x)) * fv,
-                                      simd::to_double(simd::hi_half(x)) * fv}};
+             for (auto& v : x.v) v = v * fv;
+             return x;
            }),
-      In<Qvx32f>{src});
+      cvt::InWide<Qvx32f, double>{src});
   return QVX_STS_NO_ERR;
 }
 
@@ -154,7 +157,7 @@ inline QvxStatus narrow_64f_32f(const Qvx64f* src, Qvx32f* dst, int len, int sca
       rule([f](double x) { return static_cast<float>(x * f); },
            [f](const Block<double, W>& b) {
              const Vec<double> fv = simd::splat(f);
-             return simd::join<float>(simd::to_float(b.v[0] * fv), simd::to_float(b.v[1] * fv));
+             return simd::to_float(b.v[0] * fv, b.v[1] * fv);
            }),
       In<Qvx64f>{src});
   return QVX_STS_NO_ERR;

@@ -181,12 +181,11 @@ inline void pass(const S* src, D* dst, int len, int sf, const Op& op) {
   constexpr int W = kLanes<S> > kLanes<D> ? kLanes<S> : kLanes<D>;
   map(len, Out<D>{dst},
       rule([&](S x) { return fixed::scale_saturate<D>(x, sf); },
-           [&](const Block<S, W>& b) {
-             auto lanes = cvt::widen<L>(cvt::as_pack<S, W>(b));
+           [&](Pack<L, W / kLanes<L>> lanes) {
              for (auto& v : lanes.v) v = op(v);
              return cvt::from_pack<D, W>(cvt::narrow<D>(lanes));
            }),
-      In<S>{src});
+      cvt::InWide<S, L>{src});
 }
 
 template <class S, class D>

@@ -32,9 +32,6 @@ struct VecOf {
 };
 template <class T>
 using Vec = typename VecOf<T>::type;
-// Half a register (the narrower side of widening and narrowing conversions).
-template <class T>
-using Half = typename VecOf<T, kBytes / 2>::type;
 
 // The lane type of a register type.
 template <class V>
@@ -87,17 +84,6 @@ template <class T>
 inline void store(T* p, Vec<T> v) {
   __builtin_memcpy(p, &v, sizeof v);
 }
-// Half a register's worth of lanes.
-template <class T>
-inline Half<T> load_half(const T* p) {
-  Half<T> v;
-  __builtin_memcpy(&v, p, sizeof v);
-  return v;
-}
-template <class T>
-inline void store_half(T* p, Half<T> v) {
-  __builtin_memcpy(p, &v, sizeof v);
-}
 // The first n lanes (n < kLanes<T>) of a register, from or to memory that may end right
 // after them; the other lanes load as 0.  Only where isa::kMasked holds.
 template <class T>
@@ -114,19 +100,16 @@ inline void stream(T* p, Vec<T> v) {
   isa::stream(p, raw(v));
 }
 
-// x in every lane, bit for bit (-0.0 and signalling NaNs included): lane 0 broadcast by a
-// shuffle (one instruction; a loop over the lanes is not unrolled into one at every width).
+// x in every lane, bit for bit (-0.0 and signalling NaNs included): one broadcast.
 namespace detail {
-template <class V, size_t... I>
-inline V broadcast0(V v, std::index_sequence<I...>) {
-  return __builtin_shufflevector(v, v, (I * 0)...);
+template <class T, size_t... I>
+inline Vec<T> splat(T x, std::index_sequence<I...>) {
+  return Vec<T>{(static_cast<void>(I), x)...};
 }
 }  // namespace detail
 template <class T>
 inline Vec<T> splat(T x) {
-  Vec<T> v{};
-  v[0] = x;
-  return detail::broadcast0(v, std::make_index_sequence<kLanes<T>>());
+  return detail::splat(x, std::make_index_sequence<kLanes<T>>());
 }
 template <class T>
 inline Vec<T> zero() {
@@ -152,20 +135,12 @@ template <class V>
 inline V vmax(V a, V b) {
   return a > b ? a : b;
 }
-// The same by the instructions, for floating point (the generic forms are not always
-// recognised as them, for instance against a constant).
-inline Vec<double> vmin(Vec<double> a, Vec<double> b) {
-  return (Vec<double>)QVX_MM(min_pd)((isa::F64)a, (isa::F64)b);
-}
-inline Vec<double> vmax(Vec<double> a, Vec<double> b) {
-  return (Vec<double>)QVX_MM(max_pd)((isa::F64)a, (isa::F64)b);
-}
-inline Vec<float> vmin(Vec<float> a, Vec<float> b) {
-  return (Vec<float>)QVX_MM(min_ps)((isa::F32)a, (isa::F32)b);
-}
-inline Vec<float> vmax(Vec<float> a, Vec<float> b) {
-  return (Vec<float>)QVX_MM(max_ps)((isa::F32)a, (isa::F32)b);
-}
+// The same rule for floating-point registers, as one instruction each (GCC does not turn
+// the comparisons into it).
+inline Vec<float> vmin(Vec<float> a, Vec<float> b) { return (Vec<float>)QVX_MM(min_ps)((isa::F32)a, (isa::F32)b); }
+inline Vec<float> vmax(Vec<float> a, Vec<float> b) { return (Vec<float>)QVX_MM(max_ps)((isa::F32)a, (isa::F32)b); }
+inline Vec<double> vmin(Vec<double> a, Vec<double> b) { return (Vec<double>)QVX_MM(min_pd)((isa::F64)a, (isa::F64)b); }
+inline Vec<double> vmax(Vec<double> a, Vec<double> b) { return (Vec<double>)QVX_MM(max_pd)((isa::F64)a, (isa::F64)b); }
 
 // ---- saturating arithmetic ---------------------------------------------------------------
 
@@ -231,6 +206,26 @@ QVX_WIDEN(uint16_t, u16)
 QVX_WIDEN(int32_t, s32)
 #undef QVX_WIDEN
 
+// kLanes<To> elements of a narrower type loaded into a register of To lanes: integers sign-
+// or zero-extended by From into 16- or 32-bit lanes, singles and int32 exactly into doubles.
+// Half or a quarter of a register's bytes are read.
+template <class To, class From>
+inline Vec<To> load_widen(const From* p) {
+  constexpr bool s = std::is_signed<From>::value;
+  if constexpr (std::is_same<To, double>::value) {
+    static_assert(sizeof(From) == 4, "singles or int32 into doubles");
+    if constexpr (std::is_same<From, float>::value) return (Vec<double>)isa::load_widen_f32_f64(p);
+    else return (Vec<double>)isa::load_widen_i32_f64(p);
+  } else if constexpr (sizeof(From) == 1 && sizeof(To) == 2) {
+    return from_raw<To>(s ? isa::load_widen_s8_s16(p) : isa::load_widen_u8_u16(p));
+  } else if constexpr (sizeof(From) == 2 && sizeof(To) == 4) {
+    return from_raw<To>(s ? isa::load_widen_s16_s32(p) : isa::load_widen_u16_u32(p));
+  } else {
+    static_assert(sizeof(From) == 1 && sizeof(To) == 4, "2x or 4x the width");
+    return from_raw<To>(s ? isa::load_widen_s8_s32(p) : isa::load_widen_u8_u32(p));
+  }
+}
+
 // Two registers of wide lanes into one of narrow lanes, saturated to the narrow type, the
 // lanes of a first.
 template <class To, class V>
@@ -254,66 +249,25 @@ inline Vec<uint16_t> narrow<uint16_t, Vec<int32_t>>(Vec<int32_t> a, Vec<int32_t>
 
 // ---- conversions between integers and floating point -----------------------------------
 
-// Exact (int32 to double, float to double) or rounded to nearest (int32 to float, double to
-// float) in the default rounding mode.
+// int32 lanes rounded to singles (to nearest, in the default rounding mode).
 inline Vec<float> to_float(Vec<int32_t> v) { return __builtin_convertvector(v, Vec<float>); }
-inline Vec<double> to_double(Half<int32_t> v) { return __builtin_convertvector(v, Vec<double>); }
-inline Vec<double> to_double(Half<float> v) { return __builtin_convertvector(v, Vec<double>); }
-inline Half<float> to_float(Vec<double> v) { return __builtin_convertvector(v, Half<float>); }
-// The low and the high half of the lanes of a whole register, exactly (one instruction each,
-// where to_double of a half register can cost a round trip through scalar registers).
-inline Vec<double> to_double_lo(Vec<int32_t> v) { return (Vec<double>)isa::i32_to_f64_lo(raw(v)); }
-inline Vec<double> to_double_hi(Vec<int32_t> v) { return (Vec<double>)isa::i32_to_f64_hi(raw(v)); }
+// The low and the high half of the lanes as doubles (exact).
+inline Vec<double> to_double_lo(Vec<float> v) { return (Vec<double>)isa::f32_lo_f64((isa::F32)v); }
+inline Vec<double> to_double_hi(Vec<float> v) { return (Vec<double>)isa::f32_hi_f64((isa::F32)v); }
+inline Vec<double> to_double_lo(Vec<int32_t> v) { return (Vec<double>)isa::i32_lo_f64(raw(v)); }
+inline Vec<double> to_double_hi(Vec<int32_t> v) { return (Vec<double>)isa::i32_hi_f64(raw(v)); }
+// Two registers of doubles into one of singles (rounded to nearest), a's lanes first.
+inline Vec<float> to_float(Vec<double> a, Vec<double> b) {
+  return (Vec<float>)isa::f64_f32((isa::F64)a, (isa::F64)b);
+}
 
 // Truncated toward zero; NaN and values beyond the int32 range give -2147483648 (the
 // processor's integer indefinite), as the scalar conversions of core/convert.h.
 inline Vec<int32_t> trunc_i32(Vec<float> v) {
   return from_raw<int32_t>(QVX_MM(cvttps_epi32)((isa::F32)v));
 }
-// The two halves of a register, and a register from two halves (shuffles, which stay in
-// registers: a copy through memory would store two halves and load them as one, which the
-// processor cannot forward from its store buffer).
-namespace detail {
-template <class V, size_t... I>
-inline auto lanes_from(V v, std::index_sequence<I...>, std::integral_constant<size_t, 0>) {
-  return __builtin_shufflevector(v, v, I...);
-}
-template <class V, size_t... I>
-inline auto lanes_from(V v, std::index_sequence<I...>, std::integral_constant<size_t, 1>) {
-  return __builtin_shufflevector(v, v, (I + sizeof...(I))...);
-}
-template <class H, size_t... I>
-inline auto joined(H lo, H hi, std::index_sequence<I...>) {
-  return __builtin_shufflevector(lo, hi, I...);
-}
-}  // namespace detail
-template <class V>
-inline Half<lane_t<V>> lo_half(V v) {
-  return detail::lanes_from(v, std::make_index_sequence<sizeof(V) / sizeof(lane_t<V>) / 2>(),
-                            std::integral_constant<size_t, 0>());
-}
-template <class V>
-inline Half<lane_t<V>> hi_half(V v) {
-  return detail::lanes_from(v, std::make_index_sequence<sizeof(V) / sizeof(lane_t<V>) / 2>(),
-                            std::integral_constant<size_t, 1>());
-}
-template <class T>
-inline Vec<T> join(Half<T> lo, Half<T> hi) {
-  return detail::joined(lo, hi, std::make_index_sequence<kLanes<T>>());
-}
-
-namespace detail {
-template <class R>
-inline Half<int32_t> int32_lanes(R r) {
-  if constexpr (sizeof(R) == sizeof(Half<int32_t>)) {
-    return (Half<int32_t>)r;
-  } else {  // the converted lanes in the low half of a whole register
-    return lo_half((Vec<int32_t>)r);
-  }
-}
-}  // namespace detail
-inline Half<int32_t> trunc_i32(Vec<double> v) {
-  return detail::int32_lanes(isa::trunc_f64_i32((isa::F64)v));
+inline Vec<int32_t> trunc_i32(Vec<double> a, Vec<double> b) {
+  return from_raw<int32_t>(isa::f64_trunc_i32((isa::F64)a, (isa::F64)b));
 }
 
 // ---- reordering --------------------------------------------------------------------------

@@ -16,7 +16,6 @@ namespace {
 
 using namespace qvx;
 using fixed::Bounds;
-using simd::Half;
 using simd::Vec;
 
 // The saturated value of the sign of n / d: the upper bound when n and d have the same sign
@@ -111,11 +110,11 @@ inline T quotient(int64_t n, int64_t d, int sf, Band band) {
 // takes the sign fill (which the element rule's 1e-16 gives for 16-bit dividends).
 
 // Each register of 32-bit lanes as two of doubles (exact), f applied to each pair, the
-// truncated results joined.
+// results (integers within the int32 range) truncated back into one register.
 template <class F>
 inline Vec<int32_t> by_halves(Vec<int32_t> u, Vec<int32_t> v, F f) {
-  return simd::join<int32_t>(f(simd::to_double_lo(u), simd::to_double_lo(v)),
-                             f(simd::to_double_hi(u), simd::to_double_hi(v)));
+  return simd::trunc_i32(f(simd::to_double_lo(u), simd::to_double_lo(v)),
+                         f(simd::to_double_hi(u), simd::to_double_hi(v)));
 }
 
 // (n * 2^sf) / (d + 1e-16) in double precision, clamped to [lo, hi], truncated: the element
@@ -124,9 +123,9 @@ struct DoubleLanes {
   Vec<double> scale, lo, hi;
   DoubleLanes(int sf, double l, double h)
       : scale(simd::splat(cvt::factor<double>(sf))), lo(simd::splat(l)), hi(simd::splat(h)) {}
-  Half<int32_t> operator()(Vec<double> n, Vec<double> d) const {
+  Vec<double> operator()(Vec<double> n, Vec<double> d) const {
     const Vec<double> q = n * scale / (d + simd::splat(1e-16));
-    return simd::trunc_i32(simd::vmin(simd::vmax(q, lo), hi));
+    return simd::vmin(simd::vmax(q, lo), hi);
   }
 };
 
@@ -273,11 +272,7 @@ inline uint64_t reciprocal(int64_t v, const Recip& row) {
 // (r + 2^(q-1)) >> q: r rounded to nearest at bit q.
 inline uint64_t round_shift(uint64_t r, int q) { return (r + (uint64_t(1) << (q - 1))) >> q; }
 
-// floor(x) of doubles in [-2^31, 2^31) whose truncation fits, as doubles.
-inline Vec<double> floor_lanes(Vec<double> x) {
-  const Vec<double> t = simd::to_double(simd::trunc_i32(x));
-  return t - simd::select(t > x, simd::splat(1.0), Vec<double>{});
-}
+
 
 // The per-element products of the 16-bit reciprocal paths, in lanes: floor(src * c / 2^k)
 // clamped, k = 32 - sf, |c| < 2^31.  With c = ch * 2^16 + cl (cl a 16-bit part, ch then
@@ -305,14 +300,19 @@ inline RecipSplit16<T> split(int64_t c, int k) {
 template <class T>
 struct RecipDouble16 {
   Vec<double> c, scale, lo, hi;
-  Half<int32_t> operator()(Vec<double> x, Vec<double>) const {
-    const Vec<double> v = simd::vmin(simd::vmax(x * c * scale, lo), hi);
-    return simd::trunc_i32(floor_lanes(v));
+  // floor(x) of the clamped x * c * 2^-k: the truncation, one less where it lies above.
+  Vec<int32_t> floor(Vec<int32_t> s) const {
+    const Vec<double> one = simd::splat(1.0);
+    const auto v = [&](Vec<double> x) { return simd::vmin(simd::vmax(x * c * scale, lo), hi); };
+    const Vec<double> a = v(simd::to_double_lo(s)), b = v(simd::to_double_hi(s));
+    const Vec<int32_t> t = simd::trunc_i32(a, b);
+    const Vec<double> ta = simd::to_double_lo(t), tb = simd::to_double_hi(t);
+    return t - simd::trunc_i32(simd::select(ta > a, one, Vec<double>{}),
+                               simd::select(tb > b, one, Vec<double>{}));
   }
   Vec<T> operator()(Vec<T> s) const {
     const fixed::Wide2<T> x = fixed::widen(s);
-    const Vec<int32_t> l = simd::as<int32_t>(x.lo), h = simd::as<int32_t>(x.hi);
-    return simd::narrow<T>(by_halves(l, l, *this), by_halves(h, h, *this));
+    return simd::narrow<T>(floor(simd::as<int32_t>(x.lo)), floor(simd::as<int32_t>(x.hi)));
   }
 };
 template <class T, class E>
@@ -341,8 +341,8 @@ struct RecipLanes8 {
 // 32S: Q = src * c in double precision, clamped and truncated: the element rule's operations.
 struct RecipLanes32 {
   Vec<double> c, lo, hi;
-  Half<int32_t> operator()(Vec<double> x, Vec<double>) const {
-    return simd::trunc_i32(simd::vmin(simd::vmax(x * c, lo), hi));
+  Vec<double> operator()(Vec<double> x, Vec<double>) const {
+    return simd::vmin(simd::vmax(x * c, lo), hi);
   }
   Vec<int32_t> operator()(Vec<int32_t> s) const { return by_halves(s, s, *this); }
 };

@@ -35,16 +35,15 @@ constexpr NoCall kNoCall{};
 // to double, then clamped and truncated.
 struct DoubleBand {
   Vec<double> f;
-  simd::Half<int32_t> half(Vec<double> x, Vec<double> y, Vec<double> z) const {
+  Vec<double> clamped(Vec<double> x, Vec<double> y, Vec<double> z) const {
     const Vec<double> q = (x * y + z) * f;
-    return simd::trunc_i32(simd::vmin(simd::vmax(q, simd::splat<double>(INT32_MIN)),
-                                      simd::splat<double>(INT32_MAX)));
+    return simd::vmin(simd::vmax(q, simd::splat<double>(INT32_MIN)), simd::splat<double>(INT32_MAX));
   }
   Vec<int32_t> operator()(Vec<int32_t> x, Vec<int32_t> y, Vec<int32_t> z) const {
     using simd::to_double_hi;
     using simd::to_double_lo;
-    return simd::join<int32_t>(half(to_double_lo(x), to_double_lo(y), to_double_lo(z)),
-                               half(to_double_hi(x), to_double_hi(y), to_double_hi(z)));
+    return simd::trunc_i32(clamped(to_double_lo(x), to_double_lo(y), to_double_lo(z)),
+                           clamped(to_double_hi(x), to_double_hi(y), to_double_hi(z)));
   }
 };
 

@@ -39,6 +39,20 @@ inline Int widen_hi_u16(Int v) { return _mm256_cvtepu16_epi32(hi128(v)); }
 inline Int widen_lo_s32(Int v) { return _mm256_cvtepi32_epi64(lo128(v)); }
 inline Int widen_hi_s32(Int v) { return _mm256_cvtepi32_epi64(hi128(v)); }
 
+// ---- a register of wide lanes loaded from narrower elements (half or quarter a register) ----
+// One instruction with a memory operand: the kernels prefer it to widening in registers.
+constexpr bool kWidenOnLoad = true;
+inline __m128i load16(const void* p) { return _mm_loadu_si128(static_cast<const __m128i*>(p)); }
+inline __m128i load8(const void* p) { return _mm_loadl_epi64(static_cast<const __m128i*>(p)); }
+inline Int load_widen_s8_s16(const void* p) { return _mm256_cvtepi8_epi16(load16(p)); }
+inline Int load_widen_u8_u16(const void* p) { return _mm256_cvtepu8_epi16(load16(p)); }
+inline Int load_widen_s16_s32(const void* p) { return _mm256_cvtepi16_epi32(load16(p)); }
+inline Int load_widen_u16_u32(const void* p) { return _mm256_cvtepu16_epi32(load16(p)); }
+inline Int load_widen_s8_s32(const void* p) { return _mm256_cvtepi8_epi32(load8(p)); }
+inline Int load_widen_u8_u32(const void* p) { return _mm256_cvtepu8_epi32(load8(p)); }
+inline F64 load_widen_f32_f64(const void* p) { return _mm256_cvtps_pd(_mm_castsi128_ps(load16(p))); }
+inline F64 load_widen_i32_f64(const void* p) { return _mm256_cvtepi32_pd(load16(p)); }
+
 // ---- two registers of wide lanes narrowed with saturation, a's lanes first ----
 inline Int in_order(Int packed) { return _mm256_permute4x64_epi64(packed, 0xD8); }
 inline Int narrow_s16_s8(Int a, Int b) { return in_order(_mm256_packs_epi16(a, b)); }
@@ -70,11 +84,18 @@ inline Int reverse(Int v) {
   return _mm256_permute4x64_epi64(bytes_within_halves(v, order), 0x4E);
 }
 
-// ---- conversions whose widths differ per instruction set ----
-inline __m128i trunc_f64_i32(F64 v) { return _mm256_cvttpd_epi32(v); }
-// The low and the high half of the 32-bit lanes converted to double.
-inline F64 i32_to_f64_lo(Int v) { return _mm256_cvtepi32_pd(_mm256_castsi256_si128(v)); }
-inline F64 i32_to_f64_hi(Int v) { return _mm256_cvtepi32_pd(_mm256_extracti128_si256(v, 1)); }
+// ---- conversions between registers of 32-bit lanes and of doubles ----
+inline F64 f32_lo_f64(F32 v) { return _mm256_cvtps_pd(_mm256_castps256_ps128(v)); }
+inline F64 f32_hi_f64(F32 v) { return _mm256_cvtps_pd(_mm256_extractf128_ps(v, 1)); }
+inline F64 i32_lo_f64(Int v) { return _mm256_cvtepi32_pd(lo128(v)); }
+inline F64 i32_hi_f64(Int v) { return _mm256_cvtepi32_pd(hi128(v)); }
+inline F32 f64_f32(F64 a, F64 b) {
+  return _mm256_insertf128_ps(_mm256_castps128_ps256(_mm256_cvtpd_ps(a)), _mm256_cvtpd_ps(b), 1);
+}
+inline Int f64_trunc_i32(F64 a, F64 b) {
+  return _mm256_inserti128_si256(_mm256_castsi128_si256(_mm256_cvttpd_epi32(a)),
+                                 _mm256_cvttpd_epi32(b), 1);
+}
 
 // ---- stores that bypass the cache (to 32-byte aligned addresses) ----
 inline void stream(void* p, Int v) { _mm256_stream_si256(static_cast<Int*>(p), v); }

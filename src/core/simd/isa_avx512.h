@@ -41,6 +41,20 @@ inline Int widen_hi_u16(Int v) { return _mm512_cvtepu16_epi32(hi256(v)); }
 inline Int widen_lo_s32(Int v) { return _mm512_cvtepi32_epi64(lo256(v)); }
 inline Int widen_hi_s32(Int v) { return _mm512_cvtepi32_epi64(hi256(v)); }
 
+// ---- a register of wide lanes loaded from narrower elements (half or quarter a register) ----
+// One instruction with a memory operand: the kernels prefer it to widening in registers.
+constexpr bool kWidenOnLoad = true;
+inline __m256i load32(const void* p) { return _mm256_loadu_si256(static_cast<const __m256i*>(p)); }
+inline __m128i load16(const void* p) { return _mm_loadu_si128(static_cast<const __m128i*>(p)); }
+inline Int load_widen_s8_s16(const void* p) { return _mm512_cvtepi8_epi16(load32(p)); }
+inline Int load_widen_u8_u16(const void* p) { return _mm512_cvtepu8_epi16(load32(p)); }
+inline Int load_widen_s16_s32(const void* p) { return _mm512_cvtepi16_epi32(load32(p)); }
+inline Int load_widen_u16_u32(const void* p) { return _mm512_cvtepu16_epi32(load32(p)); }
+inline Int load_widen_s8_s32(const void* p) { return _mm512_cvtepi8_epi32(load16(p)); }
+inline Int load_widen_u8_u32(const void* p) { return _mm512_cvtepu8_epi32(load16(p)); }
+inline F64 load_widen_f32_f64(const void* p) { return _mm512_cvtps_pd(_mm256_castsi256_ps(load32(p))); }
+inline F64 load_widen_i32_f64(const void* p) { return _mm512_cvtepi32_pd(load32(p)); }
+
 // ---- two registers of wide lanes narrowed with saturation, a's lanes first ----
 inline Int in_order(Int packed) {
   return _mm512_permutexvar_epi64(_mm512_setr_epi64(0, 2, 4, 6, 1, 3, 5, 7), packed);
@@ -78,11 +92,17 @@ inline Int reverse(Int v) {
                                   bytes_within_quarters(v, order));
 }
 
-// ---- conversions whose widths differ per instruction set ----
-inline __m256i trunc_f64_i32(F64 v) { return _mm512_cvttpd_epi32(v); }
-// The low and the high half of the 32-bit lanes converted to double.
-inline F64 i32_to_f64_lo(Int v) { return _mm512_cvtepi32_pd(_mm512_castsi512_si256(v)); }
-inline F64 i32_to_f64_hi(Int v) { return _mm512_cvtepi32_pd(_mm512_extracti64x4_epi64(v, 1)); }
+// ---- conversions between registers of 32-bit lanes and of doubles ----
+inline F64 f32_lo_f64(F32 v) { return _mm512_cvtps_pd(_mm512_castps512_ps256(v)); }
+inline F64 f32_hi_f64(F32 v) { return _mm512_cvtps_pd(_mm512_extractf32x8_ps(v, 1)); }
+inline F64 i32_lo_f64(Int v) { return _mm512_cvtepi32_pd(lo256(v)); }
+inline F64 i32_hi_f64(Int v) { return _mm512_cvtepi32_pd(hi256(v)); }
+inline F32 f64_f32(F64 a, F64 b) {
+  return _mm512_insertf32x8(_mm512_castps256_ps512(_mm512_cvtpd_ps(a)), _mm512_cvtpd_ps(b), 1);
+}
+inline Int f64_trunc_i32(F64 a, F64 b) {
+  return _mm512_inserti64x4(_mm512_castsi256_si512(_mm512_cvttpd_epi32(a)), _mm512_cvttpd_epi32(b), 1);
+}
 
 // ---- stores that bypass the cache (to 64-byte aligned addresses) ----
 inline void stream(void* p, Int v) { _mm512_stream_si512(static_cast<Int*>(p), v); }

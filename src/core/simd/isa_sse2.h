@@ -25,12 +25,13 @@ typedef __m128d F64;
 constexpr bool kMasked = false;
 
 // ---- lanes widened to twice their width: the low and the high half of the register ----
-inline Int widen_lo_s8(Int v) { return _mm_srai_epi16(_mm_unpacklo_epi8(v, v), 8); }
-inline Int widen_hi_s8(Int v) { return _mm_srai_epi16(_mm_unpackhi_epi8(v, v), 8); }
+// Signed lanes take their sign from a comparison (any ALU port) rather than a shift.
+inline Int widen_lo_s8(Int v) { return _mm_unpacklo_epi8(v, _mm_cmpgt_epi8(_mm_setzero_si128(), v)); }
+inline Int widen_hi_s8(Int v) { return _mm_unpackhi_epi8(v, _mm_cmpgt_epi8(_mm_setzero_si128(), v)); }
 inline Int widen_lo_u8(Int v) { return _mm_unpacklo_epi8(v, _mm_setzero_si128()); }
 inline Int widen_hi_u8(Int v) { return _mm_unpackhi_epi8(v, _mm_setzero_si128()); }
-inline Int widen_lo_s16(Int v) { return _mm_srai_epi32(_mm_unpacklo_epi16(v, v), 16); }
-inline Int widen_hi_s16(Int v) { return _mm_srai_epi32(_mm_unpackhi_epi16(v, v), 16); }
+inline Int widen_lo_s16(Int v) { return _mm_unpacklo_epi16(v, _mm_cmpgt_epi16(_mm_setzero_si128(), v)); }
+inline Int widen_hi_s16(Int v) { return _mm_unpackhi_epi16(v, _mm_cmpgt_epi16(_mm_setzero_si128(), v)); }
 inline Int widen_lo_u16(Int v) { return _mm_unpacklo_epi16(v, _mm_setzero_si128()); }
 inline Int widen_hi_u16(Int v) { return _mm_unpackhi_epi16(v, _mm_setzero_si128()); }
 inline Int widen_lo_s32(Int v) {
@@ -39,6 +40,32 @@ inline Int widen_lo_s32(Int v) {
 inline Int widen_hi_s32(Int v) {
   return _mm_unpackhi_epi32(v, _mm_srai_epi32(v, 31));
 }
+
+// ---- a register of wide lanes loaded from narrower elements (half or quarter a register) ----
+// SSE2 has no widening load: a whole register loaded and widened in registers takes fewer
+// shuffles per element, so the kernels prefer that (kWidenOnLoad).
+constexpr bool kWidenOnLoad = false;
+inline Int load_half(const void* p) { return _mm_loadl_epi64(static_cast<const Int*>(p)); }
+inline Int load_quarter(const void* p) {
+  int32_t v;
+  __builtin_memcpy(&v, p, sizeof v);
+  return _mm_cvtsi32_si128(v);
+}
+inline Int load_widen_s8_s16(const void* p) { return widen_lo_s8(load_half(p)); }
+inline Int load_widen_u8_u16(const void* p) { return widen_lo_u8(load_half(p)); }
+inline Int load_widen_s16_s32(const void* p) { return widen_lo_s16(load_half(p)); }
+inline Int load_widen_u16_u32(const void* p) { return widen_lo_u16(load_half(p)); }
+inline Int load_widen_s8_s32(const void* p) {
+  const Int v = load_quarter(p);
+  const Int b = _mm_unpacklo_epi8(v, v);
+  return _mm_srai_epi32(_mm_unpacklo_epi16(b, b), 24);
+}
+inline Int load_widen_u8_u32(const void* p) {
+  const Int zero = _mm_setzero_si128();
+  return _mm_unpacklo_epi16(_mm_unpacklo_epi8(load_quarter(p), zero), zero);
+}
+inline F64 load_widen_f32_f64(const void* p) { return _mm_cvtps_pd(_mm_castsi128_ps(load_half(p))); }
+inline F64 load_widen_i32_f64(const void* p) { return _mm_cvtepi32_pd(load_half(p)); }
 
 // ---- two registers of wide lanes narrowed with saturation, a's lanes first ----
 inline Int narrow_s16_s8(Int a, Int b) { return _mm_packs_epi16(a, b); }
@@ -77,13 +104,18 @@ inline Int reverse(Int v) {
   return swap_bytes16(words);
 }
 
-// ---- conversions whose widths differ per instruction set ----
-// Doubles truncated toward zero into 32-bit lanes (NaN and out of range: -2147483648), in
-// the low half of the result.
-inline Int trunc_f64_i32(F64 v) { return _mm_cvttpd_epi32(v); }
-// The low and the high half of the 32-bit lanes converted to double.
-inline F64 i32_to_f64_lo(Int v) { return _mm_cvtepi32_pd(v); }
-inline F64 i32_to_f64_hi(Int v) { return _mm_cvtepi32_pd(_mm_unpackhi_epi64(v, v)); }
+// ---- conversions between registers of 32-bit lanes and of doubles ----
+// The low or the high half of the lanes as doubles (exact).
+inline F64 f32_lo_f64(F32 v) { return _mm_cvtps_pd(v); }
+inline F64 f32_hi_f64(F32 v) { return _mm_cvtps_pd(_mm_movehl_ps(v, v)); }
+inline F64 i32_lo_f64(Int v) { return _mm_cvtepi32_pd(v); }
+inline F64 i32_hi_f64(Int v) { return _mm_cvtepi32_pd(_mm_shuffle_epi32(v, 0xEE)); }
+// Two registers of doubles into one of singles (rounded) or of int32 lanes (truncated toward
+// zero; NaN and out of range: -2147483648), a's lanes first.
+inline F32 f64_f32(F64 a, F64 b) { return _mm_movelh_ps(_mm_cvtpd_ps(a), _mm_cvtpd_ps(b)); }
+inline Int f64_trunc_i32(F64 a, F64 b) {
+  return _mm_unpacklo_epi64(_mm_cvttpd_epi32(a), _mm_cvttpd_epi32(b));
+}
 
 // ---- stores that bypass the cache (to 16-byte aligned addresses) ----
 inline void stream(void* p, Int v) { _mm_stream_si128(static_cast<Int*>(p), v); }

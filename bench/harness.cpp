@@ -1,0 +1,408 @@
+// The benchmark program: one entry per function and size (and scale factor), each timing the
+// library and every baseline it has back to back, and a summary table at the end.
+//
+//   bench_<flavour> [--qvx_set=representative|all|<substring>] [--qvx_sizes=1024,4194304]
+//                   [Google Benchmark flags]
+//
+// The representative set is every function that has a baseline loop, plus Copy.  Ratios are
+// library time / baseline time (below 1: the library is faster), each from the fastest of
+// the repetitions of both, measured in the same run.
+#include "harness.h"
+
+#include <benchmark/benchmark.h>
+#include <dlfcn.h>
+#include <limits.h>
+#include <stdio.h>
+#include <stdlib.h>
+#include <string.h>
+
+#include <algorithm>
+#include <chrono>
+#include <map>
+#include <memory>
+#include <string>
+#include <tuple>
+#include <vector>
+
+#include "core/shapes.h"
+
+namespace qvxb {
+
+// ---- baselines ---------------------------------------------------------------------------------
+
+namespace {
+std::map<std::string, void*>& registry() {
+  static std::map<std::string, void*> r;
+  return r;
+}
+void* baseline(const std::string& kind, const std::string& name) {
+  const auto it = registry().find(kind + ":" + name);
+  return it == registry().end() ? nullptr : it->second;
+}
+}  // namespace
+
+bool add_baseline(const char* kind, const char* name, void* fn) {
+  registry()[std::string(kind) + ":" + name] = fn;
+  return true;
+}
+
+namespace {
+
+const char* const kKinds[] = {"user", "plain", "volk", "volk_sse"};
+
+// ---- arguments ---------------------------------------------------------------------------------
+
+// A 64-byte aligned block, as a user gets from qvx_Malloc.
+struct Block {
+  void* p = nullptr;
+  size_t bytes = 0;
+  Block() = default;
+  Block(const Block&) = delete;
+  Block& operator=(const Block&) = delete;
+  ~Block() { qvx_Free(p); }
+  void allocate(size_t n) {
+    bytes = n;
+    p = qvx_Malloc(static_cast<int>(n + 64));
+  }
+};
+
+// Deterministic data of ordinary values: integers over their range (32-bit ones within
+// +-2^20), floating point in (0, 1): valid for every domain (logarithms, roots, arc sines),
+// away from zeros, infinities and denormals.
+template <class T>
+void fill(T* p, size_t n, uint64_t seed) {
+  uint64_t x = seed * 0x9E3779B97F4A7C15ull + 1;
+  for (size_t i = 0; i < n; ++i) {
+    x ^= x << 13;
+    x ^= x >> 7;
+    x ^= x << 17;
+    if constexpr (std::is_floating_point<T>::value) {
+      p[i] = static_cast<T>((static_cast<double>(x >> 11) + 1.0) / 9007199254740994.0);
+    } else if constexpr (sizeof(T) == 4) {
+      p[i] = static_cast<T>(static_cast<int64_t>(x % 2097153) - 1048576);
+    } else {
+      p[i] = static_cast<T>(x);
+    }
+  }
+}
+template <class T> struct Part { using type = T; };
+template <> struct Part<Qvx16sc> { using type = Qvx16s; };
+template <> struct Part<Qvx32fc> { using type = Qvx32f; };
+template <> struct Part<Qvx64fc> { using type = Qvx64f; };
+
+struct Call {
+  int len = 0;
+  int sf = 0;
+  int vals = 0;  // constants handed out so far
+  std::vector<std::unique_ptr<Block>> blocks;
+  size_t traffic = 0;  // bytes read plus bytes written by one call
+  void* first_in = nullptr;
+  void* first_out = nullptr;
+  template <class T>
+  T* array(size_t n, bool counted = true) {
+    blocks.emplace_back(new Block);
+    blocks.back()->allocate(n * sizeof(T));
+    using P = typename Part<T>::type;
+    fill(static_cast<P*>(blocks.back()->p), n * sizeof(T) / sizeof(P), blocks.size());
+    if (counted) traffic += n * sizeof(T);
+    return static_cast<T*>(blocks.back()->p);
+  }
+};
+
+template <class T, int M = 1>
+struct In {
+  using type = const T*;
+  T* p;
+  void init(Call& c) {
+    p = c.array<T>(size_t(c.len) * M);
+    if (c.first_in == nullptr) c.first_in = p;
+  }
+  type get(const Call&, bool) const { return p; }
+};
+template <class T, int M = 1>
+struct Out {
+  using type = T*;
+  T* p;
+  void init(Call& c) {
+    p = c.array<T>(size_t(c.len) * M);
+    if (c.first_out == nullptr) c.first_out = p;
+  }
+  // In place: the destination is the first source (same size), when asked.
+  type get(const Call& c, bool in_place) const {
+    return in_place && c.first_in != nullptr && p == c.first_out ? static_cast<T*>(c.first_in) : p;
+  }
+};
+template <class T>
+struct InOut {
+  using type = T*;
+  T* p;
+  void init(Call& c) {
+    p = c.array<T>(c.len);
+    c.traffic += size_t(c.len) * sizeof(T);
+  }
+  type get(const Call&, bool) const { return p; }
+};
+template <class T>
+struct Cell {
+  using type = T*;
+  T* p;
+  void init(Call& c) { p = c.array<T>(1, false); }
+  type get(const Call&, bool) const { return p; }
+};
+template <class T>
+struct Val {
+  using type = T;
+  T v;
+  void init(Call& c) {
+    const int k = c.vals++;
+    using P = typename Part<T>::type;
+    P parts[sizeof(T) / sizeof(P)];
+    for (P& x : parts) x = std::is_floating_point<P>::value ? P(0.75 + 0.25 * k) : P(3 + k);
+    memcpy(&v, parts, sizeof v);
+  }
+  type get(const Call&, bool) const { return v; }
+};
+struct Len {
+  using type = int;
+  void init(Call&) {}
+  type get(const Call& c, bool) const { return c.len; }
+};
+struct Sf {
+  using type = int;
+  void init(Call&) {}
+  type get(const Call& c, bool) const { return c.sf; }
+};
+template <class T, int N, int Min>
+struct Tab {
+  using type = const T*;
+  T* p;
+  void init(Call& c) { p = c.array<T>(N, false); }
+  type get(const Call&, bool) const { return p; }
+};
+template <int Min>
+struct Ofs {
+  using type = int;
+  void init(Call&) {}
+  type get(const Call&, bool) const { return Min; }
+};
+struct Mask {
+  using type = const Qvx32u*;
+  Qvx32u* p;
+  void init(Call& c) { p = c.array<Qvx32u>((size_t(c.len) + 31) / 32); }
+  type get(const Call&, bool) const { return p; }
+};
+
+// ---- timing ------------------------------------------------------------------------------------
+
+template <class F>
+double seconds(F f) {
+  const auto t0 = std::chrono::steady_clock::now();
+  f();
+  benchmark::ClobberMemory();
+  return std::chrono::duration<double>(std::chrono::steady_clock::now() - t0).count();
+}
+
+struct Row {
+  std::string name;
+  int ip;
+  bool scaled;
+  bool has_baseline;
+  void (*run)(benchmark::State&, const Row&, int len, int sf);
+};
+
+template <class... A>
+struct Shape {
+  using F = QvxStatus (*)(typename A::type...);
+  using B = void (*)(typename A::type...);
+
+  static void run(benchmark::State& state, const Row& row, int len, int sf) {
+    static void* lib = dlopen("libqvx_vector.so", RTLD_NOW | RTLD_NOLOAD);
+    const F f = reinterpret_cast<F>(dlsym(lib, ("qvx_" + row.name).c_str()));
+    Call c;
+    c.len = len;
+    c.sf = sf;
+    std::tuple<A...> args;
+    std::apply([&](auto&... a) { (a.init(c), ...); }, args);
+    B base[4];
+    for (int k = 0; k < 4; ++k) base[k] = reinterpret_cast<B>(baseline(kKinds[k], row.name));
+    Block copy_src, copy_dst;
+    const size_t half = c.traffic / 2;
+    copy_src.allocate(half);
+    copy_dst.allocate(half);
+    memset(copy_src.p, 1, half);
+    const bool in_place = (row.ip & IP_SRC1) && c.first_in != nullptr && c.first_out != nullptr;
+    // Short calls are timed many at a time, above the clock's resolution.
+    const int reps = std::max(1, 1 << 16 >> std::min(16, 31 - __builtin_clz(std::max(1, len))));
+    const auto times = [&](auto fn) { return seconds([&] { for (int r = 0; r < reps; ++r) fn(); }); };
+    double best = 1e30, best_ip = 1e30, best_copy = 1e30, best_base[4] = {1e30, 1e30, 1e30, 1e30};
+    for (auto _ : state) {
+      best = std::min(best, times([&] { std::apply([&](auto&... a) { f(a.get(c, false)...); }, args); }));
+      if (in_place)
+        best_ip = std::min(best_ip, times([&] { std::apply([&](auto&... a) { f(a.get(c, true)...); }, args); }));
+      for (int k = 0; k < 4; ++k)
+        if (base[k] != nullptr)
+          best_base[k] = std::min(best_base[k], times([&] {
+            std::apply([&](auto&... a) { base[k](a.get(c, false)...); }, args);
+          }));
+      best_copy = std::min(best_copy, times([&] { memcpy(copy_dst.p, copy_src.p, half); }));
+    }
+    state.counters["ns/elem"] = best * 1e9 / reps / std::max(1, len);
+    for (int k = 0; k < 4; ++k)
+      if (base[k] != nullptr) state.counters[kKinds[k]] = best / best_base[k];
+    if (in_place) state.counters["in_place"] = best_ip / best;
+    if (half > 0) state.counters["memcpy"] = best / best_copy;
+  }
+};
+
+template <class S>
+Row row(const char* name, int ip, bool scaled) {
+  const std::string n = name;
+  bool has = n.rfind("Vector_Copy_", 0) == 0;
+  for (const char* k : kKinds) has = has || baseline(k, n) != nullptr;
+  return Row{n, ip, scaled, has, &S::run};
+}
+
+// The rows of the table as benchmarks.
+std::vector<Row> rows() {
+  return {
+#define SERVICE(N, R, P)
+#define SET(N, T) row<Shape<Val<T>, Out<T>, Len>>(#N, 0, false),
+#define UNARY(N, S, D, IP) row<Shape<In<S>, Out<D>, Len>>(#N, IP, false),
+#define MATH(N, S, D, IP) row<Shape<In<S>, Out<D>, Len>>(#N, IP, false),
+#define UNARY_I(N, T) row<Shape<InOut<T>, Len>>(#N, 0, false),
+#define BINARY(N, S1, S2, D, IP) row<Shape<In<S1>, In<S2>, Out<D>, Len>>(#N, IP, false),
+#define CONST(N, S, C, D, IP) row<Shape<In<S>, Val<C>, Out<D>, Len>>(#N, IP, false),
+#define TERNARY(N, T, IP) row<Shape<In<T>, In<T>, In<T>, Out<T>, Len>>(#N, IP, false),
+#define MULCADD(N, T, IP) row<Shape<In<T>, Val<T>, In<T>, Out<T>, Len>>(#N, IP, false),
+#define MULCADDC(N, S, C, IP) row<Shape<In<S>, Val<C>, Val<C>, Out<S>, Len>>(#N, IP, false),
+#define CTOC_BINARY(N, T, IP) row<Shape<In<T>, In<T>, In<T>, In<T>, Out<T>, Out<T>, Len>>(#N, IP, false),
+#define CTOC_CONST(N, T, IP) row<Shape<In<T>, In<T>, Val<T>, Val<T>, Out<T>, Out<T>, Len>>(#N, IP, false),
+#define CTOC_TERNARY(N, T, IP) \
+  row<Shape<In<T>, In<T>, In<T>, In<T>, In<T>, In<T>, Out<T>, Out<T>, Len>>(#N, IP, false),
+#define CTOC_MULCADD(N, T, IP) \
+  row<Shape<In<T>, In<T>, Val<T>, Val<T>, In<T>, In<T>, Out<T>, Out<T>, Len>>(#N, IP, false),
+#define CTOC_MULCADDC(N, T, IP) \
+  row<Shape<In<T>, In<T>, Val<T>, Val<T>, Val<T>, Val<T>, Out<T>, Out<T>, Len>>(#N, IP, false),
+#define SCALED_UNARY(N, S, D, IP) row<Shape<In<S>, Out<D>, Len, Sf>>(#N, IP, true),
+#define SCALED_BINARY(N, T, IP) row<Shape<In<T>, In<T>, Out<T>, Len, Sf>>(#N, IP, true),
+#define SCALED_CONST(N, T, C, IP) row<Shape<In<T>, Val<C>, Out<T>, Len, Sf>>(#N, IP, true),
+#define SCALED_TERNARY(N, T, IP) row<Shape<In<T>, In<T>, In<T>, Out<T>, Len, Sf>>(#N, IP, true),
+#define SCALED_MULCADD(N, T, C, IP) row<Shape<In<T>, Val<C>, In<T>, Out<T>, Len, Sf>>(#N, IP, true),
+#define SCALED_MULCADDC(N, T, C, IP) row<Shape<In<T>, Val<C>, Val<C>, Out<T>, Len, Sf>>(#N, IP, true),
+#define REDUCE(N, S, R) row<Shape<In<S>, Len, Cell<R>>>(#N, 0, false),
+#define REDUCE2(N, S, R) row<Shape<In<S>, In<S>, Len, Cell<R>>>(#N, 0, false),
+#define REDUCE_PAIR(N, S, R) row<Shape<In<S>, Len, Cell<R>, Cell<R>>>(#N, 0, false),
+#define REDUCE2_PAIR(N, S, R) row<Shape<In<S>, In<S>, Len, Cell<R>, Cell<R>>>(#N, 0, false),
+#define THRESHOLD1(N, T) row<Shape<In<T>, Out<T>, Val<T>, Len>>(#N, IP_SRC1, false),
+#define THRESHOLD2(N, T) row<Shape<In<T>, Out<T>, Val<T>, Val<T>, Len>>(#N, IP_SRC1, false),
+#define THRESHOLD4(N, T) row<Shape<In<T>, Out<T>, Val<T>, Val<T>, Val<T>, Val<T>, Len>>(#N, IP_SRC1, false),
+#define UNARY2(N, S, M, D) row<Shape<In<S, M>, Out<D>, Out<D>, Len>>(#N, 0, false),
+#define TO_PAIRS(N, S, D) row<Shape<In<S>, In<S>, Out<D, 2>, Len>>(#N, 0, false),
+#define SETMASK(N, T) row<Shape<Mask, Val<int>, InOut<T>, Len>>(#N, 0, false),
+#define SPLIT(N, T) row<Shape<In<T, 2>, Out<T>, Out<T>, Len>>(#N, 0, false),
+#define MERGE(N, T) row<Shape<In<T>, In<T>, Out<T, 2>, Len>>(#N, 0, false),
+#define LOOKUP(N, S, D)                                                                       \
+  row<Shape<In<S>, Out<D>, Tab<D, (sizeof(S) == 1 ? 256 : 65536), (sizeof(S) == 1 ? 0 : -32768)>, \
+            Ofs<(sizeof(S) == 1 ? 0 : -32768)>, Len>>(#N, 0, false),
+#define LOOKUP2(N, T) row<Shape<In<Qvx8u>, In<Qvx8u>, Out<T>, Tab<T, 65536, 0>, Ofs<0>, Len>>(#N, 0, false),
+#define SECOND(N, N2)
+#define OBJECT(Name, T, Count)
+#include "core/api.def"
+  };
+}
+
+// ---- the summary table -------------------------------------------------------------------------
+
+class Summary : public benchmark::ConsoleReporter {
+ public:
+  void ReportRuns(const std::vector<Run>& runs) override {
+    ConsoleReporter::ReportRuns(runs);
+    for (const Run& r : runs) runs_.push_back(r);
+  }
+  void Finalize() override {
+    ConsoleReporter::Finalize();
+    const char* cols[] = {"ns/elem", "user", "plain", "volk", "volk_sse", "memcpy", "in_place"};
+    printf("\nSummary (ratios: library time / baseline time; below 1 the library is faster)\n");
+    printf("%-44s", "function/len[/scale factor]");
+    for (const char* c : cols) printf(" %9s", c);
+    printf("\n");
+    for (const Run& r : runs_) {
+      printf("%-44s", r.benchmark_name().c_str());
+      for (const char* c : cols) {
+        const auto it = r.counters.find(c);
+        if (it == r.counters.end()) {
+          printf(" %9s", "-");
+        } else {
+          printf(" %9.3f", static_cast<double>(it->second));
+        }
+      }
+      printf("\n");
+    }
+  }
+
+ private:
+  std::vector<Run> runs_;
+};
+
+std::vector<int> parse_sizes(const char* s) {
+  std::vector<int> v;
+  while (s && *s) {
+    v.push_back(atoi(s));
+    s = strchr(s, ',');
+    if (s) ++s;
+  }
+  return v;
+}
+
+}  // namespace
+}  // namespace qvxb
+
+int main(int argc, char** argv) {
+  using namespace qvxb;
+  std::string set = "representative";
+  std::vector<int> sizes = {1024, 4096, 16384, 4194304};
+  std::vector<char*> rest;
+  for (int i = 0; i < argc; ++i) {
+    if (strncmp(argv[i], "--qvx_set=", 10) == 0) {
+      set = argv[i] + 10;
+    } else if (strncmp(argv[i], "--qvx_sizes=", 12) == 0) {
+      sizes = parse_sizes(argv[i] + 12);
+    } else {
+      rest.push_back(argv[i]);
+    }
+  }
+#ifdef QVXB_FLAVOUR
+  bool ok = true;
+  if (strcmp(QVXB_FLAVOUR, "x86-64-v3") == 0) ok = __builtin_cpu_supports("x86-64-v3");
+  if (strcmp(QVXB_FLAVOUR, "x86-64-v4") == 0) ok = __builtin_cpu_supports("x86-64-v4");
+  if (!ok) {
+    printf("skipped: this processor cannot run the %s flavour\n", QVXB_FLAVOUR);
+    return 0;
+  }
+  Dl_info info;
+  dladdr(reinterpret_cast<void*>(&qvx_GetVersion), &info);
+  printf("flavour %s: %s\n", QVXB_FLAVOUR, info.dli_fname);
+#endif
+  static std::vector<Row> all = rows();
+  for (const Row& r : all) {
+    const bool chosen = set == "all" || (set == "representative" ? r.has_baseline
+                                                                 : r.name.find(set) != std::string::npos);
+    if (!chosen) continue;
+    for (int len : sizes) {
+      for (int sf : r.scaled ? std::vector<int>{-1, 0, 1} : std::vector<int>{0}) {
+        std::string name = r.name + "/" + std::to_string(len);
+        if (r.scaled) name += "/" + std::to_string(sf);
+        const Row* rp = &r;
+        benchmark::RegisterBenchmark(name.c_str(), [rp, len, sf](benchmark::State& s) {
+          rp->run(s, *rp, len, sf);
+        });
+      }
+    }
+  }
+  int n = static_cast<int>(rest.size());
+  benchmark::Initialize(&n, rest.data());
+  Summary summary;
+  benchmark::RunSpecifiedBenchmarks(&summary);
+  benchmark::Shutdown();
+  return 0;
+}
