@@ -434,6 +434,34 @@ inline Cx<Qvx16s> cx_sign_fill(Cx<Qvx16s> a, Cx<Qvx16s> b) {
 // Sign fill from 46, double precision at -31 .. 45, zero fill below through the 16S fill.
 constexpr fixed::Thresholds kCx{46, -31};
 
+// The same in lanes: numerators and |b|^2 are exact in double precision (below 2^31), and
+// the element rule's operations follow in its order.  `guard`: f per element with 1e-16;
+// otherwise f is the constant of the call.
+struct CxQuotientLanes {
+  Vec<double> scale, f, lo, hi;
+  bool guard;
+  // The parts of the quotients of lanes (xr, xi) by (yr, yi) given as doubles.
+  Cx<Vec<double>> of(Vec<double> xr, Vec<double> xi, Vec<double> yr, Vec<double> yi) const {
+    const Vec<double> g = guard ? scale / (yr * yr + yi * yi + simd::splat(1e-16)) : f;
+    const auto sat = [&](Vec<double> v) { return simd::vmin(simd::vmax(v, lo), hi); };
+    return {sat((xr * yr + xi * yi) * g), sat((xi * yr - xr * yi) * g)};
+  }
+  // 32-bit lanes of the parts: re and im of the quotients, truncated.
+  Cx<Vec<int32_t>> of(Vec<int32_t> xr, Vec<int32_t> xi, Vec<int32_t> yr, Vec<int32_t> yi) const {
+    using simd::to_double_hi;
+    using simd::to_double_lo;
+    const Cx<Vec<double>> l = of(to_double_lo(xr), to_double_lo(xi), to_double_lo(yr), to_double_lo(yi));
+    const Cx<Vec<double>> h = of(to_double_hi(xr), to_double_hi(xi), to_double_hi(yr), to_double_hi(yi));
+    return {simd::trunc_i32(l.re, h.re), simd::trunc_i32(l.im, h.im)};
+  }
+  Cx<Vec<int16_t>> operator()(const Cx<Vec<int16_t>>& a, const Cx<Vec<int16_t>>& b) const {
+    const fixed::Wide2<int16_t> ar = fixed::widen(a.re), ai = fixed::widen(a.im),
+                                br = fixed::widen(b.re), bi = fixed::widen(b.im);
+    const Cx<Vec<int32_t>> l = of(ar.lo, ai.lo, br.lo, bi.lo), h = of(ar.hi, ai.hi, br.hi, bi.hi);
+    return {simd::narrow<int16_t>(l.re, h.re), simd::narrow<int16_t>(l.im, h.im)};
+  }
+};
+
 // a(i) / b(i): f = 2^sf / (|b|^2 + 1e-16), or for a constant divisor (nonzero there)
 // f = 2^sf / |b|^2 once per call.
 template <class A, class B>
@@ -446,17 +474,15 @@ inline QvxStatus div_cx(A a, B b, Qvx16sc* dst, int len, int sf) {
       return;
     }
     const double scale = cvt::factor<double>(sf);
-    if constexpr (std::is_same<B, Pairs<Qvx16s>>::value) {
-      fixed::elements(len, out,
-                      [scale](Cx<Qvx16s> x, Cx<Qvx16s> y) {
-                        return cx_quotient(x, y, scale / (norm(y) + 1e-16));
-                      },
-                      a, b);
-    } else {
-      const double f = scale / norm(b.v);
-      fixed::elements(len, out, [f](Cx<Qvx16s> x, Cx<Qvx16s> y) { return cx_quotient(x, y, f); },
-                      a, b);
-    }
+    constexpr bool guard = std::is_same<B, Pairs<Qvx16s>>::value;
+    double f = 0;
+    if constexpr (!guard) f = scale / norm(b.v);
+    const CxQuotientLanes lanes{simd::splat(scale), simd::splat(f), simd::splat(-32768.0),
+                                simd::splat(32767.0), guard};
+    const auto elem = [scale, f](Cx<Qvx16s> x, Cx<Qvx16s> y) {
+      return cx_quotient(x, y, guard ? scale / (norm(y) + 1e-16) : f);
+    };
+    map(len, out, rule(elem, lanes), a, b);
   });
 }
 
