@@ -601,8 +601,9 @@ QVX_API QvxStatus qvx_Vector_MulCAddCShift_16SC(const Qvx16sc* src, Qvx16sc mulV
  *  - double: (dividend * 2^scaleFactor) / (divisor + 1e-16) in double precision, clamped
  *    and truncated toward zero (at 0: -7 / 2 gives -3, -1 / 2 gives 0).  A zero divisor
  *    gives the bound of the dividend's sign, and 0 / 0 gives 0, except that for the 32S
- *    members a small enough 2^scaleFactor leaves x / 0 finite: from about -23 down it is
- *    x * 2^scaleFactor * 1e16 truncated (DivShift_32S of 1 / 0 at -31 gives 4656612).
+ *    members a small enough 2^scaleFactor leaves x / 0 within the range: it is then
+ *    (x * 2^scaleFactor) / 1e-16 truncated (for x = 1 from -23 down; DivShift_32S of 1 / 0
+ *    at -31 gives 4656612).
  *  - integer division: src1 / src2 truncated toward zero, then shifted right by
  *    -scaleFactor bits, rounding toward minus infinity (-7 / 2 at -1 gives -2); a zero
  *    divisor gives the sign fill.

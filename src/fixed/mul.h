@@ -118,14 +118,16 @@ inline Wide2<T> operator+(Wide2<T> a, Wide2<T> b) {
 }
 
 // The exact products a*b: 8U from 16-bit lanes; 16-bit lanes as their low and high 16 bits,
-// interleaved into 32-bit lanes.
+// interleaved into 32-bit lanes (the low bits multiplied as unsigned lanes, where they wrap
+// by definition).
 inline Wide2<uint8_t> mul_wide(Vec<uint8_t> a, Vec<uint8_t> b) {
   const Wide2<uint8_t> x = widen(a), y = widen(b);
   return {x.lo * y.lo, x.hi * y.hi};
 }
 #define QVX_FIXED_MUL_WIDE(T)                                                                   \
   inline Wide2<T> mul_wide(Vec<T> a, Vec<T> b) {                                               \
-    const Vec<T> l = a * b, h = simd::mulhi(a, b);                                             \
+    const Vec<T> l = simd::as<T>(simd::as<uint16_t>(a) * simd::as<uint16_t>(b));              \
+    const Vec<T> h = simd::mulhi(a, b);                                                        \
     return {simd::as<wide_t<T>>(simd::zip_lo(l, h)), simd::as<wide_t<T>>(simd::zip_hi(l, h))}; \
   }
 QVX_FIXED_MUL_WIDE(uint16_t)

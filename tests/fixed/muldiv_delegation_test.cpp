@@ -179,9 +179,12 @@ TEST(MulDivDelegation, EachRowCallsItsCallee) {
       EXPECT_EQ(s.dst, static_cast<void*>(dst)) << at;
       EXPECT_EQ(s.len, fill ? len * f.t.nparts : len) << at;
       EXPECT_EQ(s.arg, h.arg) << at;
-      if (!fill) EXPECT_EQ(s.src, px) << at << " source";
-      if (!fill && fxt::y_is_array(f.form) == false && strstr(h.callee, "MulCShift"))
+      if (!fill) {
+        EXPECT_EQ(s.src, px) << at << " source";
+      }
+      if (strstr(h.callee, "MulCShift") != nullptr) {
         EXPECT_EQ(s.val, h.val) << at << " constant";
+      }
     }
   }
 }
