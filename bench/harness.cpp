@@ -223,8 +223,15 @@ struct Shape {
     c.sf = sf;
     std::tuple<A...> args;
     std::apply([&](auto&... a) { (a.init(c), ...); }, args);
+    // A baseline registered as "<kind>_ip" works in place: it is compared with the library's
+    // in-place call.
     B base[4];
-    for (int k = 0; k < 4; ++k) base[k] = reinterpret_cast<B>(baseline(kKinds[k], row.name));
+    bool base_ip[4];
+    for (int k = 0; k < 4; ++k) {
+      base[k] = reinterpret_cast<B>(baseline(kKinds[k], row.name));
+      base_ip[k] = base[k] == nullptr && baseline(std::string(kKinds[k]) + "_ip", row.name);
+      if (base_ip[k]) base[k] = reinterpret_cast<B>(baseline(std::string(kKinds[k]) + "_ip", row.name));
+    }
     Block copy_src, copy_dst;
     const size_t half = c.traffic / 2;
     copy_src.allocate(half);
@@ -248,7 +255,7 @@ struct Shape {
     }
     state.counters["ns/elem"] = best * 1e9 / reps / std::max(1, len);
     for (int k = 0; k < 4; ++k)
-      if (base[k] != nullptr) state.counters[kKinds[k]] = best / best_base[k];
+      if (base[k] != nullptr) state.counters[kKinds[k]] = (base_ip[k] ? best_ip : best) / best_base[k];
     if (in_place) state.counters["in_place"] = best_ip / best;
     if (half > 0) state.counters["memcpy"] = best / best_copy;
   }
@@ -258,7 +265,8 @@ template <class S>
 Row row(const char* name, int ip, bool scaled) {
   const std::string n = name;
   bool has = n.rfind("Vector_Copy_", 0) == 0;
-  for (const char* k : kKinds) has = has || baseline(k, n) != nullptr;
+  for (const char* k : kKinds)
+    has = has || baseline(k, n) != nullptr || baseline(std::string(k) + "_ip", n) != nullptr;
   return Row{n, ip, scaled, has, &S::run};
 }
 

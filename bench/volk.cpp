@@ -35,15 +35,18 @@ std::string sse_impl(volk_func_desc_t d) {
 }  // namespace
 
 // One kernel: the dispatched form and the SSE form, both adapting the arguments.
-#define QVXB_VOLK(N, Params, Kernel, Args)                                                   \
+#define QVXB_VOLK_AS(N, Params, Kernel, Args, Suffix)                                         \
   namespace volk_##N {                                                                       \
   const std::string sse = sse_impl(volk_##Kernel##_get_func_desc());                         \
   void dispatched Params { volk_##Kernel Args; }                                             \
   void manual Params { volk_##Kernel##_manual(QVXB_UNPAREN Args, sse.c_str()); }             \
-  const bool r1 = qvxb::add_baseline("volk", #N, reinterpret_cast<void*>(&dispatched));      \
+  const bool r1 = qvxb::add_baseline("volk" Suffix, #N, reinterpret_cast<void*>(&dispatched)); \
   const bool r2 = !sse.empty() &&                                                            \
-                  qvxb::add_baseline("volk_sse", #N, reinterpret_cast<void*>(&manual));      \
+                  qvxb::add_baseline("volk_sse" Suffix, #N, reinterpret_cast<void*>(&manual)); \
   }
+#define QVXB_VOLK(N, Params, Kernel, Args) QVXB_VOLK_AS(N, Params, Kernel, Args, "")
+// A kernel that works in place: compared with the library's in-place call.
+#define QVXB_VOLK_IN_PLACE(N, Params, Kernel, Args) QVXB_VOLK_AS(N, Params, Kernel, Args, "_ip")
 #define QVXB_UNPAREN(...) __VA_ARGS__
 
 typedef unsigned U;
@@ -69,9 +72,9 @@ QVXB_VOLK(Vector_TypeConvertShift_32F_64F, (const Qvx32f* s, Qvx64f* d, int n, i
 QVXB_VOLK(Vector_TypeConvertShift_8S_32F, (const Qvx8s* s, Qvx32f* d, int n, int sf), 8i_s32f_convert_32f,
           (d, s, 1.0f / __builtin_ldexpf(1.0f, sf), U(n)))
 // VOLK swaps bytes in place: the source array is swapped where it lies.
-QVXB_VOLK(Vector_SwapByte_16S, (const Qvx16s* s, Qvx16s*, int n), 16u_byteswap,
+QVXB_VOLK_IN_PLACE(Vector_SwapByte_16S, (const Qvx16s* s, Qvx16s*, int n), 16u_byteswap,
           (reinterpret_cast<uint16_t*>(const_cast<Qvx16s*>(s)), U(n)))
-QVXB_VOLK(Vector_SwapByte_32S, (const Qvx32s* s, Qvx32s*, int n), 32u_byteswap,
+QVXB_VOLK_IN_PLACE(Vector_SwapByte_32S, (const Qvx32s* s, Qvx32s*, int n), 32u_byteswap,
           (reinterpret_cast<uint32_t*>(const_cast<Qvx32s*>(s)), U(n)))
 // The 32-bit AND on the same bytes as the library's byte AND.
 QVXB_VOLK(Vector_And_8U, (const Qvx8u* a, const Qvx8u* b, Qvx8u* d, int n), 32i_x2_and_32i,

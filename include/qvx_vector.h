@@ -802,7 +802,8 @@ QVX_API QvxStatus qvx_Vector_TypeConvertShift_64F_32F(const Qvx64f* src, Qvx32f*
  *              MSB: it follows bit 31-b, also in a last, partial word (element 32k always
  *              follows bit 31).  Where the bit is 1, dst[j] = val (its low 8, low 16 or
  *              all 32 bits); where it is 0, dst[j] keeps its value.  Exactly ceil(len/32)
- *              mask words are read (the bits past len are ignored) and dst is never read.
+ *              mask words are read (the bits past len are ignored) and dst is never read;
+ *              the mask must not overlap dst.
  * SwapByte     the bytes of each 16-, 32- or 64-bit element in reverse order
  *              (0x1234 -> 0x3412; bytes 01 02 .. 08 -> 08 07 .. 01).
  * dst may be the same array as a source (in-place use); each element's inputs are read
@@ -882,7 +883,8 @@ QVX_API QvxStatus qvx_Vector_Merge_64F(const Qvx64f* src1, const Qvx64f* src2, Q
  * for every index the data produce (8U sources: offset 0 and 256 entries cover every value;
  * 16S: offset -32768 and 65536 entries).  Entries are copied as bit patterns (NaN payloads
  * kept); LookUp_8U_32F and LookUp_16S_32F are second names of the 32S forms.
- * len < 1 reads and writes nothing.
+ * len < 1 reads and writes nothing.  The destination must not overlap the source or the
+ * table (each element is read before its result is stored, but nothing else is promised).
  */
 QVX_API QvxStatus qvx_Vector_LookUp_8U(const Qvx8u* src, Qvx8u* dst, const Qvx8u* table, int offset, int len);
 QVX_API QvxStatus qvx_Vector_LookUp_8U_16S(const Qvx8u* src, Qvx16s* dst, const Qvx16s* table, int offset, int len);

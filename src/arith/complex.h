@@ -30,6 +30,14 @@ inline Cx<T> cdiv(Cx<T> a, Cx<T> b) {
   return {((a.re * b.re) + (a.im * b.im)) / d, ((a.im * b.re) - (a.re * b.im)) / d};
 }
 
+// The same product on registers of interleaved complex values (re, im, re, im, ...), without
+// taking them apart: the even lanes get (ar*br) - (ai*bi), the odd lanes (ar*bi) + (ai*br),
+// the same two sums as cmul (an IEEE sum does not depend on its operands' order).
+template <class V>
+inline V cmul_interleaved(V a, V b) {
+  return simd::addsub(simd::dup_even(a) * b, simd::dup_odd(a) * simd::swap_pairs(b));
+}
+
 // x*y + z with the addend entering after the first product:
 //   re = ((xr*yr) + zr) - (xi*yi),  im = ((xr*yi) + zi) + (xi*yr).
 template <class T>

@@ -14,6 +14,9 @@ const auto sub = [](auto a, auto b) { return a - b; };
 const auto mul = [](auto a, auto b) { return a * b; };
 const auto divide = [](auto a, auto b) { return a / b; };
 const auto complex_mul = [](auto a, auto b) { return cmul(a, b); };
+// The product of interleaved complex registers kept interleaved.
+const auto complex_mul_parts = rule([](auto a, auto b) { return cmul(a, b); },
+                                    [](auto a, auto b) { return cmul_interleaved(a, b); });
 const auto complex_div = [](auto a, auto b) { return cdiv(a, b); };
 // A real factor times both parts of a complex element.
 const auto real_times_complex = [](auto a, auto b) { return decltype(b){a * b.re, a * b.im}; };
@@ -87,11 +90,15 @@ QVX_DEFINE(QvxStatus, Vector_Sub_64FC,
 // ---- complex products and quotients ----
 QVX_DEFINE(QvxStatus, Vector_Mul_32FC,
            (const Qvx32fc* src1, const Qvx32fc* src2, Qvx32fc* dst, int len)) {
-  return complex(sc(src1), sc(src2), sc(dst), len, complex_mul);
+  map(len, OutParts<Qvx32f>{sc(dst)}, complex_mul_parts, Parts<Qvx32f>{sc(src1)},
+      Parts<Qvx32f>{sc(src2)});
+  return QVX_STS_NO_ERR;
 }
 QVX_DEFINE(QvxStatus, Vector_Mul_64FC,
            (const Qvx64fc* src1, const Qvx64fc* src2, Qvx64fc* dst, int len)) {
-  return complex(sc(src1), sc(src2), sc(dst), len, complex_mul);
+  map(len, OutParts<Qvx64f>{sc(dst)}, complex_mul_parts, Parts<Qvx64f>{sc(src1)},
+      Parts<Qvx64f>{sc(src2)});
+  return QVX_STS_NO_ERR;
 }
 QVX_DEFINE(QvxStatus, Vector_Div_32FC,
            (const Qvx32fc* src1, const Qvx32fc* src2, Qvx32fc* dst, int len)) {

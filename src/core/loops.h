@@ -496,7 +496,8 @@ inline void map(int len, D dst, F f, A... in) {
   int i = 0;
   if (kSimd && len > 0 && detail::all_exact(len, W, dst, in...)) {
     const auto block = [&](int k) { dst.template vput<W>(k, f(in.template vat<W>(k)...)); };
-    if (D::kStride != 0 && len >= W && detail::all_disjoint(len, dst, in...)) {
+    if (D::kStride != 0 && size_t(len) * D::kStride * (1 + sizeof...(A)) >= kStreamBytes / 2 &&
+        detail::all_disjoint(len, dst, in...)) {
       // Streaming stores need the destination aligned to the register width: the elements
       // before the first aligned block go one at a time.
       const uintptr_t a = reinterpret_cast<uintptr_t>(dst.base());

@@ -310,6 +310,42 @@ inline V zip_hi(V x, V y) {
   return detail::zip_hi(x, y, std::make_index_sequence<sizeof(V) / sizeof(lane_t<V>)>());
 }
 
+// Interleaved pairs (x0, y0, x1, y1, ...) kept in place: each pair's first lane in both of
+// its lanes, its second lane in both, and the two lanes of every pair exchanged.
+namespace detail {
+template <class V, size_t... I>
+inline V dup_even(V v, std::index_sequence<I...>) {
+  return __builtin_shufflevector(v, v, (I & ~size_t(1))...);
+}
+template <class V, size_t... I>
+inline V dup_odd(V v, std::index_sequence<I...>) {
+  return __builtin_shufflevector(v, v, (I | 1)...);
+}
+template <class V, size_t... I>
+inline V swap_pairs(V v, std::index_sequence<I...>) {
+  return __builtin_shufflevector(v, v, (I ^ 1)...);
+}
+}  // namespace detail
+template <class V>
+inline V dup_even(V v) {
+  return detail::dup_even(v, std::make_index_sequence<sizeof(V) / sizeof(lane_t<V>)>());
+}
+template <class V>
+inline V dup_odd(V v) {
+  return detail::dup_odd(v, std::make_index_sequence<sizeof(V) / sizeof(lane_t<V>)>());
+}
+template <class V>
+inline V swap_pairs(V v) {
+  return detail::swap_pairs(v, std::make_index_sequence<sizeof(V) / sizeof(lane_t<V>)>());
+}
+// x - y in the even lanes, x + y in the odd ones (floating point).
+inline Vec<float> addsub(Vec<float> x, Vec<float> y) {
+  return (Vec<float>)isa::addsub((isa::F32)x, (isa::F32)y);
+}
+inline Vec<double> addsub(Vec<double> x, Vec<double> y) {
+  return (Vec<double>)isa::addsub((isa::F64)x, (isa::F64)y);
+}
+
 // The lanes in reverse order; the bytes of every lane in reverse order.
 template <class V>
 inline V reverse(V v) {

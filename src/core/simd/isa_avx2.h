@@ -60,6 +60,10 @@ inline Int narrow_s16_u8(Int a, Int b) { return in_order(_mm256_packus_epi16(a, 
 inline Int narrow_s32_s16(Int a, Int b) { return in_order(_mm256_packs_epi32(a, b)); }
 inline Int narrow_s32_u16(Int a, Int b) { return in_order(_mm256_packus_epi32(a, b)); }
 
+// ---- x - y in the even lanes, x + y in the odd ones ----
+inline F32 addsub(F32 x, F32 y) { return _mm256_addsub_ps(x, y); }
+inline F64 addsub(F64 x, F64 y) { return _mm256_addsub_pd(x, y); }
+
 // ---- bytes and elements reordered inside a register ----
 inline Int bytes_within_halves(Int v, __m128i order) {
   return _mm256_shuffle_epi8(v, _mm256_broadcastsi128_si256(order));

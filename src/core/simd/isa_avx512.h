@@ -64,6 +64,11 @@ inline Int narrow_s16_u8(Int a, Int b) { return in_order(_mm512_packus_epi16(a, 
 inline Int narrow_s32_s16(Int a, Int b) { return in_order(_mm512_packs_epi32(a, b)); }
 inline Int narrow_s32_u16(Int a, Int b) { return in_order(_mm512_packus_epi32(a, b)); }
 
+// ---- x - y in the even lanes, x + y in the odd ones ----
+// No such instruction: the sum, then the difference written into the even lanes only.
+inline F32 addsub(F32 x, F32 y) { return _mm512_mask_sub_ps(_mm512_add_ps(x, y), 0x5555, x, y); }
+inline F64 addsub(F64 x, F64 y) { return _mm512_mask_sub_pd(_mm512_add_pd(x, y), 0x55, x, y); }
+
 // ---- bytes and elements reordered inside a register ----
 inline Int bytes_within_quarters(Int v, __m128i order) {
   return _mm512_shuffle_epi8(v, _mm512_broadcast_i32x4(order));

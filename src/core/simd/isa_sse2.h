@@ -85,6 +85,16 @@ inline Int narrow_s32_u16(Int a, Int b) {
   return _mm_xor_si128(p, _mm_set1_epi16(static_cast<short>(0x8000)));
 }
 
+// ---- x - y in the even lanes, x + y in the odd ones ----
+// SSE2 has no such instruction: the sign of y flipped in the even lanes, then one addition
+// (which is the subtraction exactly).
+inline F32 addsub(F32 x, F32 y) {
+  return _mm_add_ps(x, _mm_xor_ps(y, _mm_castsi128_ps(_mm_set1_epi64x(0x80000000))));
+}
+inline F64 addsub(F64 x, F64 y) {
+  return _mm_add_pd(x, _mm_xor_pd(y, _mm_castsi128_pd(_mm_set_epi64x(0, INT64_MIN))));
+}
+
 // ---- bytes and elements reordered inside a register ----
 inline Int swap_bytes16(Int v) { return _mm_or_si128(_mm_slli_epi16(v, 8), _mm_srli_epi16(v, 8)); }
 inline Int swap_bytes32(Int v) {
