@@ -457,10 +457,220 @@ QVX_API QvxStatus qvx_Vector_SubCRevShift_16SC(const Qvx16sc* src, Qvx16sc val, 
                                                int len, int scaleFactor);
 
 /* ---- scaled multiplication ---- */
+/* ---------------------------------------------------------------------------------------
+ * Scaled multiplication
+ *
+ * R is the exact product, src1 * src2 (MulShift) or src * val (MulCShift), and the rule of
+ * the scale factor (above) stores R * 2^scaleFactor, rounded toward minus infinity and
+ * saturated.  Thresholds, H (sign fill from) and L (zero fill below):
+ *   8U H 8, L -15;  16U H 16, L -31;  16S and 16SC H 15, L -30;  32S H 31, L -62.
+ * (MulShift_16S: -32768 * -32768 gives 32767 at 0 and -15, 16384 at -16, 1 at -30, 0 below;
+ * -32768 * 32767 gives -1 at -30.)
+ * Complex (16SC): R.re = a.re*b.re - a.im*b.im and R.im = a.re*b.im + a.im*b.re, each exact
+ * (the imaginary part of (-32768, -32768) * (-32768, -32768) is +2^31 and saturates to 32767
+ * as any positive value would), each scaled and saturated as 16S on its own.
+ * MulCShift:
+ *  - A zero constant (16SC: both parts 0) sets the destination to 0 at every scaleFactor.
+ *  - A positive power-of-two constant 2^k gives exactly Shift of the same type at
+ *    scaleFactor + k, with Shift's own thresholds: MulCShift_16S with val 1 at -20 gives 0
+ *    everywhere (Shift sets 0 below -15), where another constant would give -1 for a
+ *    negative product; with val 4 at -2 it copies the source.  Negative constants are not
+ *    shortcut.
+ *  - MulCShift_16SC with val (-32768, -32768) at scaleFactor 14 and below: the parts are
+ *    (s.im - s.re) * 2^(scaleFactor + 15) and -(s.re + s.im) * 2^(scaleFactor + 15),
+ *    clamped and truncated toward zero.  Down to -15 this is the rule above; at -16 .. -30 a
+ *    fraction is truncated toward zero instead of rounded down ((1, 0) at -16 gives (0, 0),
+ *    not (-1, -1)).
+ * The constant is passed by value (16SC: real part in the low 16 bits of the 32-bit
+ * argument).  A complex vector must have fewer than 2^30 elements.  The destination may be
+ * either source array (in-place use) with the result of separate arrays; other overlaps are
+ * undefined.  len < 1 writes nothing.
+ * ------------------------------------------------------------------------------------- */
+QVX_API QvxStatus qvx_Vector_MulShift_8U(const Qvx8u* src1, const Qvx8u* src2, Qvx8u* dst,
+                                         int len, int scaleFactor);
+QVX_API QvxStatus qvx_Vector_MulShift_16U(const Qvx16u* src1, const Qvx16u* src2, Qvx16u* dst,
+                                          int len, int scaleFactor);
+QVX_API QvxStatus qvx_Vector_MulShift_16S(const Qvx16s* src1, const Qvx16s* src2, Qvx16s* dst,
+                                          int len, int scaleFactor);
+QVX_API QvxStatus qvx_Vector_MulShift_32S(const Qvx32s* src1, const Qvx32s* src2, Qvx32s* dst,
+                                          int len, int scaleFactor);
+QVX_API QvxStatus qvx_Vector_MulShift_16SC(const Qvx16sc* src1, const Qvx16sc* src2, Qvx16sc* dst,
+                                           int len, int scaleFactor);
+
+QVX_API QvxStatus qvx_Vector_MulCShift_8U(const Qvx8u* src, Qvx8u val, Qvx8u* dst,
+                                          int len, int scaleFactor);
+QVX_API QvxStatus qvx_Vector_MulCShift_16U(const Qvx16u* src, Qvx16u val, Qvx16u* dst,
+                                           int len, int scaleFactor);
+QVX_API QvxStatus qvx_Vector_MulCShift_16S(const Qvx16s* src, Qvx16s val, Qvx16s* dst,
+                                           int len, int scaleFactor);
+QVX_API QvxStatus qvx_Vector_MulCShift_32S(const Qvx32s* src, Qvx32s val, Qvx32s* dst,
+                                           int len, int scaleFactor);
+QVX_API QvxStatus qvx_Vector_MulCShift_16SC(const Qvx16sc* src, Qvx16sc val, Qvx16sc* dst,
+                                            int len, int scaleFactor);
 
 /* ---- scaled multiply-accumulate ---- */
+/* ---------------------------------------------------------------------------------------
+ * Scaled multiply-accumulate
+ *
+ * R is the exact sum of a product and an addend:
+ *   MulAddShift(src1, src2, src3, dst, ...)          src1 * src2 + src3
+ *   MulCAddShift(src1, val, src2, dst, ...)          src1 * val + src2
+ *   MulCAddCShift(src, mulVal, addVal, dst, ...)     src * mulVal + addVal
+ * and the rule of the scale factor stores R * 2^scaleFactor, rounded toward minus infinity
+ * and saturated (MulAddShift_16S: 2 * 3 + 1 gives 28672 at 12, 32767 at 13).  Thresholds as
+ * for multiplication: 8U H 8, L -15;  16U H 16, L -31;  16S and 16SC H 15, L -30;  32S H 31,
+ * L -62.  Constants are not special (mulVal 0 gives addVal scaled).  Complex: the exact
+ * complex product plus the addend, part by part (the imaginary part reaches 2^31 + 32767).
+ * Exceptions:
+ *  - The addend is left out at these scale factors: the result is then the scaled product
+ *    alone, exactly as MulShift or MulCShift of the type gives it (their thresholds and
+ *    power-of-two shortcut included), so an addend that would carry into the kept bits is
+ *    lost (MulAddShift_8U: 31 * 33 + 1 gives 0 at -10, but 2 at -9):
+ *      MulAddShift_8U -15 .. -10;  MulAddShift_16U, MulCAddShift_16U, MulCAddCShift_16U
+ *      -31 .. -17;  MulAddShift_32S -62 .. -41;  MulCAddShift_16SC and MulCAddCShift_16SC
+ *      with the multiplier (-32768, -32768) at -30 .. -17, where the parts are
+ *      (s.im - s.re) and (-s.re - s.im) shifted right by -scaleFactor - 15 bits
+ *      (source (0, 4), addend (-1, -1) gives (1, -1) at -17 and (1, -3) at -16).
+ *  - MulAddShift_32S at every scaleFactor from -31 to 30 except 0 computes
+ *    ((double)src1 * src2 + src3) * 2^scaleFactor in double precision, the product and the
+ *    sum each rounded to double, then clamps it and truncates toward zero: its right shifts
+ *    round toward zero (1 * -4 + 1 at -1 gives -1, where MulCAddShift_32S gives -2) and
+ *    products beyond 2^53 are rounded first.  At 0 and at -40 .. -32 it follows the rule.
+ * The constants are passed by value (16SC: real part in the low 16 bits of the 32-bit
+ * argument).  A complex vector must have fewer than 2^30 elements.  The destination may be
+ * any source array (in-place use) with the result of separate arrays; other overlaps are
+ * undefined.  len < 1 writes nothing.
+ * ------------------------------------------------------------------------------------- */
+QVX_API QvxStatus qvx_Vector_MulAddShift_8U(const Qvx8u* src1, const Qvx8u* src2, const Qvx8u* src3,
+                                            Qvx8u* dst, int len, int scaleFactor);
+QVX_API QvxStatus qvx_Vector_MulAddShift_16U(const Qvx16u* src1, const Qvx16u* src2,
+                                             const Qvx16u* src3, Qvx16u* dst, int len,
+                                             int scaleFactor);
+QVX_API QvxStatus qvx_Vector_MulAddShift_16S(const Qvx16s* src1, const Qvx16s* src2,
+                                             const Qvx16s* src3, Qvx16s* dst, int len,
+                                             int scaleFactor);
+QVX_API QvxStatus qvx_Vector_MulAddShift_32S(const Qvx32s* src1, const Qvx32s* src2,
+                                             const Qvx32s* src3, Qvx32s* dst, int len,
+                                             int scaleFactor);
+QVX_API QvxStatus qvx_Vector_MulAddShift_16SC(const Qvx16sc* src1, const Qvx16sc* src2,
+                                              const Qvx16sc* src3, Qvx16sc* dst, int len,
+                                              int scaleFactor);
+
+QVX_API QvxStatus qvx_Vector_MulCAddShift_8U(const Qvx8u* src1, Qvx8u val, const Qvx8u* src2,
+                                             Qvx8u* dst, int len, int scaleFactor);
+QVX_API QvxStatus qvx_Vector_MulCAddShift_16U(const Qvx16u* src1, Qvx16u val, const Qvx16u* src2,
+                                              Qvx16u* dst, int len, int scaleFactor);
+QVX_API QvxStatus qvx_Vector_MulCAddShift_16S(const Qvx16s* src1, Qvx16s val, const Qvx16s* src2,
+                                              Qvx16s* dst, int len, int scaleFactor);
+QVX_API QvxStatus qvx_Vector_MulCAddShift_32S(const Qvx32s* src1, Qvx32s val, const Qvx32s* src2,
+                                              Qvx32s* dst, int len, int scaleFactor);
+QVX_API QvxStatus qvx_Vector_MulCAddShift_16SC(const Qvx16sc* src1, Qvx16sc val,
+                                               const Qvx16sc* src2, Qvx16sc* dst, int len,
+                                               int scaleFactor);
+
+QVX_API QvxStatus qvx_Vector_MulCAddCShift_8U(const Qvx8u* src, Qvx8u mulVal, Qvx8u addVal,
+                                              Qvx8u* dst, int len, int scaleFactor);
+QVX_API QvxStatus qvx_Vector_MulCAddCShift_16U(const Qvx16u* src, Qvx16u mulVal, Qvx16u addVal,
+                                               Qvx16u* dst, int len, int scaleFactor);
+QVX_API QvxStatus qvx_Vector_MulCAddCShift_16S(const Qvx16s* src, Qvx16s mulVal, Qvx16s addVal,
+                                               Qvx16s* dst, int len, int scaleFactor);
+QVX_API QvxStatus qvx_Vector_MulCAddCShift_32S(const Qvx32s* src, Qvx32s mulVal, Qvx32s addVal,
+                                               Qvx32s* dst, int len, int scaleFactor);
+QVX_API QvxStatus qvx_Vector_MulCAddCShift_16SC(const Qvx16sc* src, Qvx16sc mulVal, Qvx16sc addVal,
+                                                Qvx16sc* dst, int len, int scaleFactor);
 
 /* ---- scaled division ---- */
+/* ---------------------------------------------------------------------------------------
+ * Scaled division
+ *
+ *   DivShift(src1, src2, dst, ...)     src1 / src2
+ *   DivCShift(src, val, dst, ...)      src / val
+ *   DivCRevShift(src, val, dst, ...)   val / src
+ * The quotient dividend * 2^scaleFactor / divisor is saturated to the type; how it is
+ * computed, and so how it is rounded, depends on the member and the scale factor.  No
+ * division traps.
+ * Sign fill: from the threshold H every element is the bound of the quotient's sign: the
+ * upper bound when dividend and divisor have the same sign (a zero divisor counts as
+ * positive), the lower bound (0 for 8U and 16U) otherwise, 0 for a zero dividend.  H: 8U 16,
+ * 16U 32, 16S 30, 32S 62, 16SC 46 (16SC: each part by the sign of its numerator, below).
+ * The ways of computing a quotient:
+ *  - table (8U): (n * qvx_2In23Div8U_32S[d]) >> (23 - scaleFactor), above 255 saturated.
+ *    There is no correction step: the result can be one below floor(n * 2^scaleFactor / d)
+ *    (at 0: 3 / 3 gives 0, 9 / 3 gives 2, 10 / 4 gives 2; divisors that are powers of two
+ *    are exact).  A zero divisor gives 255 for a nonzero dividend, 0 / 0 gives 0.
+ *  - double: (dividend * 2^scaleFactor) / (divisor + 1e-16) in double precision, clamped
+ *    and truncated toward zero (at 0: -7 / 2 gives -3, -1 / 2 gives 0).  A zero divisor
+ *    gives the bound of the dividend's sign, and 0 / 0 gives 0, except that for the 32S
+ *    members a small enough 2^scaleFactor leaves x / 0 within the range: it is then
+ *    (x * 2^scaleFactor) / 1e-16 truncated (for x = 1 from -23 down; DivShift_32S of 1 / 0
+ *    at -31 gives 4656612).
+ *  - integer division: src1 / src2 truncated toward zero, then shifted right by
+ *    -scaleFactor bits, rounding toward minus infinity (-7 / 2 at -1 gives -2); a zero
+ *    divisor gives the sign fill.
+ * Members (below the listed bands, where no other rule is given: a zero divisor gives the
+ * bound of the dividend's sign (for DivCRevShift: of val), 0 for a zero dividend, and every
+ * other element 0):
+ *   DivShift_8U     table at -7 .. 15
+ *   DivShift_16U    double at 0 .. 31, integer division at -15 .. -1
+ *   DivShift_16S    double at 0 .. 29, integer division at -15 .. -1
+ *   DivShift_32S    double at -31 .. 61
+ *   DivCRevShift_8U     val 0: all 0.  From 16: all 255.  table at -7 .. 15
+ *   DivCRevShift_16U    val 0: all 0.  From 32: all 65535.  double at -15 .. 31
+ *   DivCRevShift_16S    val 0: all 0 (at every scaleFactor).  double at -15 .. 29
+ *   DivCRevShift_32S    val 0: all 0.  double at -31 .. 61
+ *   DivCShift (8U, 16U, 16S, 32S): val 0 gives the sign fill at every scaleFactor (the
+ *     upper bound for positive elements, the lower for negative ones, 0 for 0).  A positive
+ *     power of two val = 2^k gives exactly Shift of the type at scaleFactor - k (DivCShift_16S
+ *     with val 4 at 0: -1 gives -1).  Any other val: the product of each element with a
+ *     fixed-point reciprocal of val rounded to nearest, computed once per call, so a quotient
+ *     is usually one unit, at times two units, away from the truncated one, in either
+ *     direction (DivCShift_16S with val -3 at 0: 1 gives -1, -3 gives 0); at low scale
+ *     factors the product is MulCShift of the type (rounding down), and DivCShift_32S
+ *     computes src * (2^scaleFactor / val) in double precision at the others, truncated
+ *     toward zero.
+ *   16SC (all three): a = dividend, b = divisor.  double at -31 .. 45:
+ *     f = 2^scaleFactor / (b.re^2 + b.im^2 + 1e-16)  (DivCShift_16SC: 2^scaleFactor /
+ *     (val.re^2 + val.im^2)), re = (a.re*b.re + a.im*b.im) * f, im = (a.im*b.re - a.re*b.im) * f,
+ *     each clamped and truncated toward zero ((1, 0) / (0, 1) gives (0, -1)); a zero divisor
+ *     gives (0, 0).  Below -31, and for a constant of (0, 0), all 0.  From 46 each part is
+ *     the bound of its numerator's sign, 0 for a zero numerator.
+ * The constant is passed by value (16SC: real part in the low 16 bits of the 32-bit
+ * argument).  A complex vector must have fewer than 2^30 elements.  The destination may be
+ * either source array (in-place use) with the result of separate arrays; other overlaps are
+ * undefined.  len < 1 writes nothing.
+ * ------------------------------------------------------------------------------------- */
+QVX_API QvxStatus qvx_Vector_DivShift_8U(const Qvx8u* src1, const Qvx8u* src2, Qvx8u* dst,
+                                         int len, int scaleFactor);
+QVX_API QvxStatus qvx_Vector_DivShift_16U(const Qvx16u* src1, const Qvx16u* src2, Qvx16u* dst,
+                                          int len, int scaleFactor);
+QVX_API QvxStatus qvx_Vector_DivShift_16S(const Qvx16s* src1, const Qvx16s* src2, Qvx16s* dst,
+                                          int len, int scaleFactor);
+QVX_API QvxStatus qvx_Vector_DivShift_32S(const Qvx32s* src1, const Qvx32s* src2, Qvx32s* dst,
+                                          int len, int scaleFactor);
+QVX_API QvxStatus qvx_Vector_DivShift_16SC(const Qvx16sc* src1, const Qvx16sc* src2, Qvx16sc* dst,
+                                           int len, int scaleFactor);
+
+QVX_API QvxStatus qvx_Vector_DivCShift_8U(const Qvx8u* src, Qvx8u val, Qvx8u* dst,
+                                          int len, int scaleFactor);
+QVX_API QvxStatus qvx_Vector_DivCShift_16U(const Qvx16u* src, Qvx16u val, Qvx16u* dst,
+                                           int len, int scaleFactor);
+QVX_API QvxStatus qvx_Vector_DivCShift_16S(const Qvx16s* src, Qvx16s val, Qvx16s* dst,
+                                           int len, int scaleFactor);
+QVX_API QvxStatus qvx_Vector_DivCShift_32S(const Qvx32s* src, Qvx32s val, Qvx32s* dst,
+                                           int len, int scaleFactor);
+QVX_API QvxStatus qvx_Vector_DivCShift_16SC(const Qvx16sc* src, Qvx16sc val, Qvx16sc* dst,
+                                            int len, int scaleFactor);
+
+QVX_API QvxStatus qvx_Vector_DivCRevShift_8U(const Qvx8u* src, Qvx8u val, Qvx8u* dst,
+                                             int len, int scaleFactor);
+QVX_API QvxStatus qvx_Vector_DivCRevShift_16U(const Qvx16u* src, Qvx16u val, Qvx16u* dst,
+                                              int len, int scaleFactor);
+QVX_API QvxStatus qvx_Vector_DivCRevShift_16S(const Qvx16s* src, Qvx16s val, Qvx16s* dst,
+                                              int len, int scaleFactor);
+QVX_API QvxStatus qvx_Vector_DivCRevShift_32S(const Qvx32s* src, Qvx32s val, Qvx32s* dst,
+                                              int len, int scaleFactor);
+QVX_API QvxStatus qvx_Vector_DivCRevShift_16SC(const Qvx16sc* src, Qvx16sc val, Qvx16sc* dst,
+                                               int len, int scaleFactor);
 
 /* ---- integer conversions ---- */
 /*

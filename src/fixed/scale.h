@@ -175,6 +175,15 @@ inline Plan plan(int sf, Thresholds t) {
   return {Step::Right, -sf};
 }
 
+// A scale factor moved by delta (k + scaleFactor, scaleFactor - k, scaleFactor + p - 23 and
+// the like, where one primitive hands its work to another at a shifted scale), saturated to
+// the int range.  A moved scale factor beyond the int range lies beyond every threshold on
+// that side (sign fill from H, zero fill below L), so the saturated value has its effect.
+inline int sf_add(int sf, int64_t delta) {
+  const int64_t s = static_cast<int64_t>(sf) + delta;
+  return s < INT32_MIN ? INT32_MIN : s > INT32_MAX ? INT32_MAX : static_cast<int>(s);
+}
+
 }  // namespace fixed
 }  // namespace qvx
 

@@ -20,6 +20,7 @@ struct Seen {
   void* dst;
   int len;
   long long arg;  // the fill value, or the scale factor
+  long long val = 0;  // the constant of a scaled primitive with a constant operand
 };
 
 // The calls recorded so far.
@@ -63,6 +64,12 @@ std::vector<Seen> calls(F f) {
     qvxt::g_seen.push_back({#N, a, d, n, sf});                                        \
     return qvxt::next<QvxStatus (*)(const T*, const T*, T*, int, int)>("__qvx_" #N)( \
         a, b, d, n, sf);                                                              \
+  }
+
+#define QVXT_RECORD_SCALED_CONST(N, T)                                                    \
+  QVXT_INTERPOSE __qvx_##N(const T* a, T v, T* d, int n, int sf) {                        \
+    qvxt::g_seen.push_back({#N, a, d, n, sf, static_cast<long long>(v)});                 \
+    return qvxt::next<QvxStatus (*)(const T*, T, T*, int, int)>("__qvx_" #N)(a, v, d, n, sf); \
   }
 
 // The integer fills and copies that the fixed-point primitives and conversions hand work to.
