@@ -22,15 +22,6 @@ TEST(RealMulAdd, OperandRolesAndTheProductRoundedBeforeTheSum) {
   EXPECT_TRUE(gives(qvx_Vector_MulCAddC_64F, 1e300, 1e300, -1, kInf));
 }
 
-TEST(RealMulAdd, DestinationOnTheAddendAccumulates) {
-  std::vector<float> x(kCaseLen, 2), y(kCaseLen, 3), acc(kCaseLen, 1);
-  for (int k = 0; k < 2; ++k) {
-    ASSERT_EQ(qvx_Vector_MulAdd_32F(x.data(), y.data(), acc.data(), acc.data(), kCaseLen), 0);
-    ASSERT_EQ(qvx_Vector_MulCAdd_32F(x.data(), 0.5f, acc.data(), acc.data(), kCaseLen), 0);
-  }
-  EXPECT_EQ(acc, std::vector<float>(kCaseLen, 15));
-}
-
 TEST(ComplexMulAdd, OrderOfEvaluationOfTheTwoForms) {
   EXPECT_TRUE(gives(qvx_Vector_MulAdd_64FC, C64{1, 2}, C64{3, 4}, C64{10, 20}, C64{5, 30}));
   EXPECT_TRUE(gives(qvx_Vector_MulCAdd_64FC, C64{3, 4}, C64{1, 2}, C64{10, 20}, C64{5, 30}));
