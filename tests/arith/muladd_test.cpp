@@ -106,12 +106,10 @@ TEST(MulAddModel, EveryMember) {
     };
   };
   const auto i16 = [](Qvx16s x, float m, float a, Qvx16s& d) {
-    const float v = (static_cast<float>(x) * m) + a;
-    d = v > 32767.0f ? 32767 : v < -32768.0f ? -32768 : std::isnan(v) ? 0 : std::trunc(v);
+    d = qvxt::saturating_store<Qvx16s>((static_cast<float>(x) * m) + a);
   };
   const auto i32 = [](Qvx32s x, double m, double a, Qvx32s& d) {
-    const double v = (static_cast<double>(x) * m) + a;
-    d = v > INT_MAX ? INT_MAX : v < INT_MIN ? INT_MIN : std::isnan(v) ? INT_MIN : std::trunc(v);
+    d = qvxt::saturating_store<Qvx32s>((static_cast<double>(x) * m) + a);
   };
   SWEEP(MulAdd_32F, real), SWEEP(MulAdd_64F, real);
   SWEEP(MulAdd_32FC, form_a), SWEEP(MulAdd_64FC, form_a);

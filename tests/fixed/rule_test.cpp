@@ -291,41 +291,26 @@ struct Call {
   Elems x, y, z;
 };
 
-// The calls that put every value that tells against every other: array operands as the
-// combinations in one call, one call per constant (or pair of constants).
+// The calls that put every value that tells against every other: a constant operand takes
+// one call per value (or pair of values), array operands take every value in each call.
 std::vector<Call> telling_calls(const Fn& f) {
-  const Elems vals = telling_elems(f.t);
-  const Elems zs = f.t.nparts == 2 ? few_addends(f.t) : vals;
-  const bool ya = f.nsrc > 1 && f.y_array, za = f.nsrc > 2 && f.z_array, hz = f.nsrc > 2;
+  const Elems vals = telling_elems(f.t), zs = f.t.nparts == 2 ? few_addends(f.t) : vals;
+  const Elems none = {E{}};
+  const bool yc = f.nsrc > 1 && !f.y_array, ya = f.nsrc > 1 && f.y_array;
+  const bool zc = f.nsrc > 2 && !f.z_array, za = f.nsrc > 2 && f.z_array;
   std::vector<Call> calls;
-  if (f.nsrc == 1) return {{vals, {}, {}}};
-  if (ya) {  // Binary, Ternary: one call
-    Call c;
-    for (const E& yv : vals)
-      for (const E& zv : hz ? zs : Elems{E{}})
-        for (const E& xv : vals) {
-          c.x.push_back(xv);
-          c.y.push_back(yv);
-          if (hz) c.z.push_back(zv);
-        }
-    calls.push_back(c);
-    return calls;
-  }
-  for (const E& yv : vals) {
-    if (za) {  // MulCAdd: every x against every addend
-      Call c{{}, {yv}, {}};
-      for (const E& zv : zs)
-        for (const E& xv : vals) {
-          c.x.push_back(xv);
-          c.z.push_back(zv);
-        }
+  for (const E& y : yc ? vals : none)
+    for (const E& z : zc ? zs : none) {
+      Call c{{}, yc ? Elems{y} : Elems{}, zc ? Elems{z} : Elems{}};
+      for (const E& yv : ya ? vals : none)
+        for (const E& zv : za ? zs : none)
+          for (const E& xv : vals) {
+            c.x.push_back(xv);
+            if (ya) c.y.push_back(yv);
+            if (za) c.z.push_back(zv);
+          }
       calls.push_back(c);
-    } else if (hz) {  // MulCAddC
-      for (const E& zv : zs) calls.push_back({vals, {yv}, {zv}});
-    } else {  // Const
-      calls.push_back({vals, {yv}, {}});
     }
-  }
   return calls;
 }
 

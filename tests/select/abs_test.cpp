@@ -33,8 +33,6 @@ void expect_diff(const char* name, QvxStatus (*fn)(const T*, const T*, T*, int),
 #define EXPECT_ABS(N, ...) expect_abs(#N, qvx_Vector_##N, __VA_ARGS__)
 #define EXPECT_DIFF(N, ...) expect_diff(#N, qvx_Vector_##N, __VA_ARGS__)
 
-constexpr float kInfF = std::numeric_limits<float>::infinity();
-constexpr double kInf = std::numeric_limits<double>::infinity();
 
 TEST(Abs, IntegersWrapAtTheMostNegativeValue) {
   EXPECT_ABS(Abs_16S, {-32768, -32767, -1, 0, 1, 32767}, {-32768, 32767, 1, 0, 1, 32767});

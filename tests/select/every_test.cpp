@@ -36,8 +36,6 @@ void expect(const char* name, Fn<T> fn, FnI<T> fn_i, std::vector<T> a, std::vect
 }
 #define EXPECT_EVERY(N, ...) expect(#N, qvx_Vector_##N, qvx_Vector_##N##_I, __VA_ARGS__)
 
-constexpr float kNanF = std::numeric_limits<float>::quiet_NaN();
-constexpr float kInfF = std::numeric_limits<float>::infinity();
 
 TEST(MaxMinEvery, IntegerComparisons) {
   EXPECT_EVERY(MaxEvery_16S, {-32768, 5, 32767}, {0, 5, -1}, {0, 5, 32767});

@@ -55,10 +55,6 @@ void expect(const Member<T>& m, std::vector<T> p, std::vector<T> src, std::vecto
   EXPECT_TRUE(run(m, p, src, want)) << m.name;
 }
 
-constexpr float kNanF = std::numeric_limits<float>::quiet_NaN();
-constexpr double kNan = std::numeric_limits<double>::quiet_NaN();
-constexpr float kInfF = std::numeric_limits<float>::infinity();
-constexpr double kInf = std::numeric_limits<double>::infinity();
 
 TEST(Threshold, LevelsAreStrictAndTheUpperTestDecidesFirst) {
   expect(M(Threshold_16S), {-10, 10}, {-20, 20, 5, -10, 10, -11, 11, -32768, 32767},

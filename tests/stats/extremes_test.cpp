@@ -19,6 +19,7 @@ namespace {
 using st::Extremes;
 using st::Rng;
 using st::agree;
+using st::garbage;
 
 template <class T>
 struct Members {
@@ -35,13 +36,6 @@ struct Members {
     qvx_Vector_Max_##S, qvx_Vector_Min_##S, qvx_Vector_MinMax_##S,                     \
         qvx_Vector_MaxIndex_##S, qvx_Vector_MinIndex_##S, qvx_Vector_MinMaxIndex_##S, #S \
   }
-
-template <class T>
-T garbage() {
-  T v;
-  memset(&v, 0x5A, sizeof v);
-  return v;
-}
 
 // Every member of the type on src[0 .. len), against the model.
 template <class T>

@@ -19,14 +19,8 @@ namespace {
 
 using st::Rng;
 using st::agree;
+using st::garbage;
 using st::sequential;
-
-template <class T>
-T garbage() {
-  T v;
-  memset(&v, 0x5A, sizeof v);
-  return v;
-}
 
 // Results of the rule for one vector: P is the working precision of the deviation.
 template <class T>

@@ -26,18 +26,16 @@ using qvxt::Rng;
 
 // Results agree when their bits agree, or when both are NaN.
 template <class R>
-bool same(R a, R b) {
-  if constexpr (std::is_floating_point<R>::value) {
-    if (std::isnan(a) && std::isnan(b)) return true;
-  }
-  return memcmp(&a, &b, sizeof a) == 0;
+::testing::AssertionResult agree(R got, R want) {
+  return qvxt::same_elements(&got, &want, 1, qvxt::Nan::Any);
 }
 
-template <class R>
-::testing::AssertionResult agree(R got, R want) {
-  if (same(got, want)) return ::testing::AssertionSuccess();
-  return ::testing::AssertionFailure()
-         << "got " << qvxt::show_scalar(got) << ", want " << qvxt::show_scalar(want);
+// A result cell preset to a pattern no rule produces.
+template <class T>
+T garbage() {
+  T v;
+  memset(&v, 0x5A, sizeof v);
+  return v;
 }
 
 // ---- sums ------------------------------------------------------------------------------------

@@ -19,8 +19,7 @@ using st::Rng;
 using st::agree;
 using st::sequential;
 
-const double kNan = std::numeric_limits<double>::quiet_NaN();
-const double kInf = std::numeric_limits<double>::infinity();
+using qvxt::kInf, qvxt::kNan;
 
 // The terms of the rules, on elements converted to double.
 const auto value = [](auto x) { return static_cast<double>(x); };
