@@ -31,11 +31,13 @@ Guarded& pooled(size_t i) {
   return *pool[i];
 }
 
-// Every NaN among n scalars of P replaced by one canonical NaN.
-template <class P>
-void canonical_nans(uint8_t* bytes, size_t n) {
+// Every NaN among the n bytes of elements of T replaced by one canonical NaN.
+template <class T>
+void canonical_of(uint8_t* bytes, size_t n) {
+  using P = part_t<T>;
+  (void)bytes, (void)n;
   if constexpr (std::is_floating_point<P>::value) {
-    for (size_t i = 0; i < n; ++i) {
+    for (size_t i = 0; i < n / sizeof(P); ++i) {
       P v;
       memcpy(&v, bytes + i * sizeof(P), sizeof v);
       if (std::isnan(v)) {
@@ -43,9 +45,6 @@ void canonical_nans(uint8_t* bytes, size_t n) {
         memcpy(bytes + i * sizeof(P), &v, sizeof v);
       }
     }
-  } else {
-    (void)bytes;
-    (void)n;
   }
 }
 
@@ -70,11 +69,6 @@ template <class T>
 ::testing::AssertionResult same_as(const uint8_t* a, const uint8_t* b, size_t bytes, Nan nan) {
   return same_elements(reinterpret_cast<const T*>(a), reinterpret_cast<const T*>(b),
                        bytes / sizeof(T), nan);
-}
-
-template <class T>
-void canonical_of(uint8_t* bytes, size_t n) {
-  canonical_nans<part_t<T>>(bytes, n / sizeof(part_t<T>));
 }
 
 // Overlap calls: the first destination lies `delta` bytes from the first source, inside one
