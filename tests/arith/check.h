@@ -155,10 +155,7 @@ constexpr float kP32Sq = 1.0f + 0x1p-11f;  // p*p rounded
 constexpr double kP64 = 1.0 + 0x1p-27;
 constexpr double kP64Sq = 1.0 + 0x1p-26;
 
-constexpr float kInfF = std::numeric_limits<float>::infinity();
-constexpr double kInf = std::numeric_limits<double>::infinity();
-constexpr float kNanF = std::numeric_limits<float>::quiet_NaN();
-constexpr double kNan = std::numeric_limits<double>::quiet_NaN();
+using qvxt::kInf, qvxt::kInfF, qvxt::kNan, qvxt::kNanF;
 
 }  // namespace arith_test
 

@@ -17,10 +17,7 @@ namespace {
 
 using cvtt::expect;
 
-constexpr float kInfF = std::numeric_limits<float>::infinity();
-constexpr double kInf = std::numeric_limits<double>::infinity();
-const float kNanF = std::numeric_limits<float>::quiet_NaN();
-const double kNan = std::numeric_limits<double>::quiet_NaN();
+using qvxt::kInf, qvxt::kInfF, qvxt::kNan, qvxt::kNanF;
 const float kTiny = std::numeric_limits<float>::denorm_min();
 
 // ---- the models ----------------------------------------------------------------------------
@@ -36,24 +33,13 @@ P factor(int sf) {
   return e >= m / 2 ? -mag : mag;
 }
 
-// A product stored into an integer type: saturated, otherwise truncated toward zero; NaN
-// gives the low bits of -2147483648.
-template <class D>
-D store_int(double t) {
-  using L = std::numeric_limits<D>;
-  if (std::isnan(t)) return static_cast<D>(sizeof(D) == 4 ? INT32_MIN : 0);
-  if (t > double(L::max())) return L::max();
-  if (t < double(L::min())) return L::min();
-  return static_cast<D>(std::trunc(t));
-}
-
 // Per member: the working precision P, then the destination.
 template <class P, class D>
 struct Model {
   template <class S>
   D operator()(S x, int sf) const {
     const P t = static_cast<P>(x) * factor<P>(sf);
-    if constexpr (std::is_integral<D>::value) return store_int<D>(t);
+    if constexpr (std::is_integral<D>::value) return qvxt::saturating_store<D>(t);
     else return static_cast<D>(t);
   }
 };

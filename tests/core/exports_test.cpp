@@ -1,13 +1,16 @@
 // The built library against the table of every function: exactly the table's names are
 // exported, each public name and its __qvx_ twin (and second names) on one address, the data
-// objects with their sizes, nothing else; and the shared object needs libc and libm only.
+// objects with their sizes, nothing else; no fused multiply-add; and the shared object needs
+// libc and libm only.  (That the static buffer is per thread: services_test.)
 #include <gtest/gtest.h>
 #include <stdio.h>
 
+#include <iterator>
 #include <map>
 #include <set>
 #include <sstream>
 #include <string>
+#include <vector>
 
 #include "support/libs.h"
 
@@ -30,26 +33,20 @@ std::string run(const std::string& cmd) {
   return out;
 }
 
-// Defined dynamic symbols of the library under test, by name.
+// Defined dynamic symbols of the library under test, by name ("address [size] type name").
 std::map<std::string, Sym> exported() {
   std::map<std::string, Sym> syms;
   std::istringstream in(run("nm -D --defined-only -S '" + qvxt::library_path() + "'"));
   std::string line;
   while (std::getline(in, line)) {
     std::istringstream f(line);
-    std::string a, b, c, d;
-    f >> a >> b >> c >> d;
+    std::vector<std::string> w{std::istream_iterator<std::string>(f), {}};
+    if (w.size() < 3) continue;
     Sym s;
-    if (d.empty()) {  // no size column: address, type, name
-      s.addr = std::stoull(a, nullptr, 16);
-      s.type = b[0];
-      syms[c] = s;
-    } else {
-      s.addr = std::stoull(a, nullptr, 16);
-      s.size = std::stoull(b, nullptr, 16);
-      s.type = c[0];
-      syms[d] = s;
-    }
+    s.addr = std::stoull(w[0], nullptr, 16);
+    if (w.size() > 3) s.size = std::stoull(w[1], nullptr, 16);
+    s.type = w[w.size() - 2][0];
+    syms[w.back()] = s;
   }
   return syms;
 }
@@ -108,23 +105,6 @@ TEST(Exports, ExactlyTheTable) {
   }
   EXPECT_EQ(objects, 11u);
   RecordProperty("public_function_names", static_cast<int>(functions));
-}
-
-TEST(Exports, StaticBufferIsThreadLocal) {
-  const std::string dyn = run("readelf -W --dyn-syms '" + qvxt::library_path() + "'");
-  std::istringstream in(dyn);
-  std::string line;
-  bool found = false;
-  while (std::getline(in, line)) {
-    if (line.find(" qvx_static_buf") == std::string::npos) continue;
-    found = true;
-    EXPECT_NE(line.find("TLS"), std::string::npos) << line;
-    // readelf prints large sizes in hexadecimal.
-    EXPECT_TRUE(line.find(" 4194304 ") != std::string::npos ||
-                line.find(" 0x400000 ") != std::string::npos)
-        << line;
-  }
-  EXPECT_TRUE(found);
 }
 
 // Every product and sum is rounded by itself: no instruction of the library fuses them.

@@ -1,48 +1,29 @@
-// Every scaled primitive of the folder as data (its function, exact result R and thresholds),
-// seen through its scalar parts as int64_t values, and the scale-and-saturate rule as a
-// reference model in exact integer arithmetic.
+// Every scaled primitive of the folder as data (its call, its type and a model of one
+// element), and the rules as reference models, element by element on exact parts: exact
+// products and sums in 64 or 128 bits, quotients as exact rationals where the rule promises
+// the truncated quotient, and the stated double-precision operations, in their order, where
+// the rule computes in double precision.
 #ifndef QVX_TEST_FIXED_MODEL_H
 #define QVX_TEST_FIXED_MODEL_H
 
 #include <gtest/gtest.h>
+#include <limits.h>
 #include <stdint.h>
-#include <string.h>
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <functional>
-#include <limits>
 #include <ostream>
 #include <string>
+#include <tuple>
 #include <type_traits>
+#include <utility>
 #include <vector>
 
 #include "qvx_vector.h"
-#include "support/data.h"
 
 namespace fxt {
-
-using Parts = std::vector<int64_t>;
-
-// R from a part of the first source and the matching part of the second source or constant.
-enum class Op { Id, Add, Sub, SubRev };
-enum class Kind { Unary, Binary, Const };
-
-struct Member {
-  std::string name;
-  Kind kind;
-  Op op;
-  int H, L;
-  int64_t lo, hi;    // bounds of one part
-  int nparts;        // parts of one element (2 for 16SC)
-  const char* fill;  // the fill primitive of the part width
-  // Binary: b is the second source; Const: b holds the constant; Unary: unused.
-  std::function<QvxStatus(const void* a, const void* b, void* d, int len, int sf)> call;
-  // One call on a.size() parts into a destination preset to 0x5A bytes and one element
-  // longer (which must stay as preset); returns the destination parts.  With `no_source`
-  // the source arrays are that pointer (a constant is still passed).
-  std::function<Parts(const Parts& a, const Parts& b, int sf, const void* no_source)> run;
-};
 
 // R * 2^sf rounded toward minus infinity and clamped to [lo, hi]; 0 below L; the bound of
 // R's sign from H.  sf is 64-bit so that callers can pass a moved scale factor (sf + k) as
@@ -61,91 +42,6 @@ inline int64_t scale_rule(__int128 r, int64_t sf, int H, int L, int64_t lo, int6
   return v < lo ? lo : v > hi ? hi : static_cast<int64_t>(v);
 }
 
-inline int64_t model(int64_t r, int sf, const Member& m) {
-  return scale_rule(r, sf, m.H, m.L, m.lo, m.hi);
-}
-
-// Part k of the destination for sources a and b (b indexed cyclically: a constant's parts
-// repeat along the vector, real part first).
-inline int64_t want(const Member& m, const Parts& a, const Parts& b, size_t k, int sf) {
-  const int64_t x = a[k], y = b.empty() ? 0 : b[k % b.size()];
-  const int64_t r = m.op == Op::Id ? x : m.op == Op::Add ? x + y : m.op == Op::Sub ? x - y : y - x;
-  return model(r, sf, m);
-}
-
-// A member of element type T with zero-fill threshold L; its sign-fill threshold H is the
-// count of value bits of the part type (8U 8, 16U 16, 16S and 16SC 15, 32S 31).
-template <class T, class F>
-Member make(const char* name, Kind kind, Op op, int L, F f) {
-  using P = qvxt::part_t<T>;
-  constexpr size_t np = qvxt::parts<T>();
-  auto run = [f, kind, name](const Parts& a, const Parts& b, int sf, const void* no_source) {
-    const std::vector<P> pa(a.begin(), a.end()), pb(b.begin(), b.end());
-    std::vector<P> d(a.size() + np, static_cast<P>(0x5A5A5A5A));
-    const T* sa = reinterpret_cast<const T*>(no_source ? no_source : pa.data());
-    const T* sb = reinterpret_cast<const T*>(no_source && kind != Kind::Const ? no_source : pb.data());
-    EXPECT_EQ(f(sa, sb, reinterpret_cast<T*>(d.data()), static_cast<int>(a.size() / np), sf), 0);
-    for (size_t k = a.size(); k < d.size(); ++k)
-      EXPECT_EQ(d[k], static_cast<P>(0x5A5A5A5A)) << name << " wrote past len";
-    return Parts(d.begin(), d.begin() + a.size());
-  };
-  return {name, kind, op, std::numeric_limits<P>::digits, L, std::numeric_limits<P>::min(),
-          std::numeric_limits<P>::max(), static_cast<int>(np),
-          sizeof(P) == 1 ? "Vector_Set_8U" : sizeof(P) == 2 ? "Vector_Set_16S" : "Vector_Set_32S",
-          [f](const void* a, const void* b, void* d, int len, int sf) {
-            return f(static_cast<const T*>(a), static_cast<const T*>(b), static_cast<T*>(d), len, sf);
-          },
-          run};
-}
-template <class T>
-Member make(const char* n, QvxStatus (*f)(const T*, T*, int, int), Op op, int L) {
-  return make<T>(n, Kind::Unary, op, L,
-                 [f](const T* a, const T*, T* d, int len, int sf) { return f(a, d, len, sf); });
-}
-template <class T>
-Member make(const char* n, QvxStatus (*f)(const T*, const T*, T*, int, int), Op op, int L) {
-  return make<T>(n, Kind::Binary, op, L, f);
-}
-template <class T>  // the constant is passed as b[0]
-Member make(const char* n, QvxStatus (*f)(const T*, T, T*, int, int), Op op, int L) {
-  return make<T>(n, Kind::Const, op, L,
-                 [f](const T* a, const T* b, T* d, int len, int sf) { return f(a, *b, d, len, sf); });
-}
-
-// Every member; each family with its zero-fill thresholds L for 8U, 16U, 16S (also 16SC), 32S.
-#define QVXT_FAMILY(N, OP, L8, L16U, L16S, L32S)                                     \
-  make<Qvx8u>(#N "_8U", qvx_Vector_##N##_8U, Op::OP, L8),                            \
-      make<Qvx16u>(#N "_16U", qvx_Vector_##N##_16U, Op::OP, L16U),                   \
-      make<Qvx16s>(#N "_16S", qvx_Vector_##N##_16S, Op::OP, L16S),                   \
-      make<Qvx32s>(#N "_32S", qvx_Vector_##N##_32S, Op::OP, L32S),                   \
-      make<Qvx16sc>(#N "_16SC", qvx_Vector_##N##_16SC, Op::OP, L16S)
-inline const std::vector<Member>& members() {
-  static const std::vector<Member> all = {
-      QVXT_FAMILY(Shift, Id, -7, -15, -15, -31),
-      QVXT_FAMILY(AddShift, Add, -8, -16, -16, -32),
-      QVXT_FAMILY(SubShift, Sub, -7, -15, -16, -32),
-      QVXT_FAMILY(AddCShift, Add, -8, -16, -16, -32),
-      QVXT_FAMILY(SubCShift, Sub, -7, -15, -16, -32),
-      QVXT_FAMILY(SubCRevShift, SubRev, -7, -15, -16, -32),
-  };
-  return all;
-}
-#undef QVXT_FAMILY
-
-inline const Member& by_name(const std::string& name) {
-  for (const Member& m : members())
-    if (m.name == name) return m;
-  ADD_FAILURE() << "no member " << name;
-  return members()[0];
-}
-
-// ---- multiplication, multiply-accumulate and division ------------------------------------
-//
-// Models of the three families, element by element on exact parts, written from their
-// rules: exact products and sums in 64 or 128 bits, quotients as exact rationals where the
-// rule promises the truncated quotient, and the stated double-precision operations, in their
-// order, where the rule computes in double precision.
-
 // One element as exact parts (a real element has im = 0).
 struct E {
   int64_t re = 0, im = 0;
@@ -159,13 +55,14 @@ struct Type {
   int nparts;
   int64_t lo, hi;
   int H, shift_L;
+  int bytes;  // of one part
 };
 template <class T> Type type_of();
-template <> inline Type type_of<Qvx8u>() { return {1, 0, 255, 8, -7}; }
-template <> inline Type type_of<Qvx16u>() { return {1, 0, 65535, 16, -15}; }
-template <> inline Type type_of<Qvx16s>() { return {1, -32768, 32767, 15, -15}; }
-template <> inline Type type_of<Qvx32s>() { return {1, INT32_MIN, INT32_MAX, 31, -31}; }
-template <> inline Type type_of<Qvx16sc>() { return {2, -32768, 32767, 15, -15}; }
+template <> inline Type type_of<Qvx8u>() { return {1, 0, 255, 8, -7, 1}; }
+template <> inline Type type_of<Qvx16u>() { return {1, 0, 65535, 16, -15, 2}; }
+template <> inline Type type_of<Qvx16s>() { return {1, -32768, 32767, 15, -15, 2}; }
+template <> inline Type type_of<Qvx32s>() { return {1, INT32_MIN, INT32_MAX, 31, -31, 4}; }
+template <> inline Type type_of<Qvx16sc>() { return {2, -32768, 32767, 15, -15, 2}; }
 
 // The exact complex product (for real elements the plain product) and sum.
 inline E cmul(E a, E b) { return {a.re * b.re - a.im * b.im, a.re * b.im + a.im * b.re}; }
@@ -194,6 +91,17 @@ inline int64_t clamp_trunc(double q, const Type& t) {
   if (q > static_cast<double>(t.hi)) return t.hi;
   if (q < static_cast<double>(t.lo)) return t.lo;
   return static_cast<int64_t>(std::trunc(q));
+}
+
+// Shift, AddShift, SubShift and their constant forms: the rule on x, x + y, x - y or y - x,
+// part by part (a constant's real part meets every real part, its imaginary part every
+// imaginary part).
+enum Op { Id, Add, Sub, SubRev };
+inline E addsub_model(const Type& t, int L, Op op, E x, E y, int64_t sf) {
+  const auto r = [op](int64_t a, int64_t b) {
+    return op == Id ? a : op == Add ? a + b : op == Sub ? a - b : b - a;
+  };
+  return scaled({r(x.re, y.re), r(x.im, y.im)}, sf, t.H, L, t);
 }
 
 // MulShift: the rule on the exact product.
@@ -351,208 +259,156 @@ inline E cdiv_model(E a, E b, int64_t sf, bool guard) {
   return {clamp_trunc(static_cast<double>(nre) * f, t), clamp_trunc(static_cast<double>(nim) * f, t)};
 }
 
-// ---- the members of the three families as data ---------------------------------------------
-
-// Operand kinds: y and z are arrays or constants.
-enum class Form {
-  Binary,    // (x[], y[], dst, len, sf)
-  Const,     // (x[], y, dst, len, sf)
-  Ternary,   // (x[], y[], z[], dst, len, sf)
-  MulCAdd,   // (x[], y, z[], dst, len, sf)
-  MulCAddC,  // (x[], y, z, dst, len, sf)
-};
-inline bool y_is_array(Form f) { return f == Form::Binary || f == Form::Ternary; }
-inline bool z_is_array(Form f) { return f == Form::Ternary || f == Form::MulCAdd; }
-inline bool has_z(Form f) { return f == Form::Ternary || f == Form::MulCAdd || f == Form::MulCAddC; }
-
-template <class T>
-T to_elem(E e) {
-  if constexpr (std::is_same<T, Qvx16sc>::value) {
-    return {static_cast<Qvx16s>(e.re), static_cast<Qvx16s>(e.im)};
-  } else {
-    return static_cast<T>(e.re);
-  }
-}
-template <class T>
-E from_elem(T v) {
-  if constexpr (std::is_same<T, Qvx16sc>::value) {
-    return {v.re, v.im};
-  } else {
-    return {static_cast<int64_t>(v), 0};
-  }
-}
+// ---- the members as data --------------------------------------------------------------------
 
 using Elems = std::vector<E>;
+using Model = std::function<E(const Type& t, E x, E y, E z, int64_t sf)>;
 
 struct Fn {
   std::string name;
-  Form form;
   Type t;
-  // The model of one element: x, y, z are the operands' elements (constants included).
-  std::function<E(E x, E y, E z, int64_t sf)> want;
-  // One call with x.size() elements; y and z hold as many elements, or one (a constant), or
-  // none.  The destination is preset to 0x5A bytes and one element longer, which must stay as
-  // preset.  With `no_source` the source arrays are that pointer (constants are still passed).
-  std::function<Elems(const Elems& x, const Elems& y, const Elems& z, int sf, const void* no_source)>
-      run;
-  // A raw call: y and z point at the arrays, or at the constant for constant operands.
+  int nsrc;              // operands before the destination: x, then y, then z
+  bool y_array, z_array;  // otherwise a constant (passed by value)
+  int L;                 // below L the destination is set to 0 by the fill (INT_MIN: none)
+  Model model;
+  // A call: the operands point at arrays, or at the constant for constant operands.
   std::function<QvxStatus(const void* x, const void* y, const void* z, void* d, int len, int sf)> call;
+  E want(E x, E y, E z, int64_t sf) const { return model(t, x, y, z, sf); }
 };
 
-template <class T, class Invoke>
-Fn make_fn(const char* name, Form form, Invoke invoke, std::function<E(E, E, E, int64_t)> want) {
-  Fn f{name, form, type_of<T>(), std::move(want), nullptr, nullptr};
-  f.call = [invoke](const void* x, const void* y, const void* z, void* d, int len, int sf) {
-    return invoke(static_cast<const T*>(x), static_cast<const T*>(y), static_cast<const T*>(z),
-                  static_cast<T*>(d), len, sf);
-  };
-  f.run = [invoke, name](const Elems& x, const Elems& y, const Elems& z, int sf, const void* none) {
-    std::vector<T> ax, ay, az;
-    for (const E& e : x) ax.push_back(to_elem<T>(e));
-    for (const E& e : y) ay.push_back(to_elem<T>(e));
-    for (const E& e : z) az.push_back(to_elem<T>(e));
-    const T* px = none ? static_cast<const T*>(none) : ax.data();
-    const T* py = none && ay.size() > 1 ? static_cast<const T*>(none) : ay.data();
-    const T* pz = none && az.size() > 1 ? static_cast<const T*>(none) : az.data();
-    std::vector<T> d(x.size() + 1);
-    memset(static_cast<void*>(d.data()), 0x5A, d.size() * sizeof(T));
-    EXPECT_EQ(invoke(px, py, pz, d.data(), static_cast<int>(x.size()), sf), 0) << name;
-    T preset;
-    memset(static_cast<void*>(&preset), 0x5A, sizeof preset);
-    EXPECT_EQ(memcmp(&d.back(), &preset, sizeof preset), 0) << name << " wrote past len";
-    Elems out;
-    for (size_t i = 0; i < x.size(); ++i) out.push_back(from_elem<T>(d[i]));
-    return out;
-  };
-  return f;
+template <class A>
+A operand(const void* p) {
+  if constexpr (std::is_pointer<A>::value) return static_cast<A>(p);
+  else return *static_cast<const A*>(p);
+}
+template <class... A, size_t... I>
+QvxStatus invoke(QvxStatus (*f)(A...), std::index_sequence<I...>, std::array<const void*, 3> ops,
+                 void* d, int len, int sf) {
+  using Args = std::tuple<A...>;
+  using D = std::tuple_element_t<sizeof...(I), Args>;
+  return f(operand<std::tuple_element_t<I, Args>>(ops[I])..., static_cast<D>(d), len, sf);
 }
 
-template <class T>
-Fn make_fn(const char* n, QvxStatus (*f)(const T*, const T*, T*, int, int),
-           std::function<E(E, E, E, int64_t)> w) {
-  return make_fn<T>(n, Form::Binary,
-                    [f](const T* x, const T* y, const T*, T* d, int len, int sf) {
-                      return f(x, y, d, len, sf);
-                    },
-                    w);
-}
-template <class T>
-Fn make_fn(const char* n, QvxStatus (*f)(const T*, T, T*, int, int),
-           std::function<E(E, E, E, int64_t)> w) {
-  return make_fn<T>(n, Form::Const,
-                    [f](const T* x, const T* y, const T*, T* d, int len, int sf) {
-                      return f(x, *y, d, len, sf);
-                    },
-                    w);
-}
-template <class T>
-Fn make_fn(const char* n, QvxStatus (*f)(const T*, const T*, const T*, T*, int, int),
-           std::function<E(E, E, E, int64_t)> w) {
-  return make_fn<T>(n, Form::Ternary,
-                    [f](const T* x, const T* y, const T* z, T* d, int len, int sf) {
-                      return f(x, y, z, d, len, sf);
-                    },
-                    w);
-}
-template <class T>
-Fn make_fn(const char* n, QvxStatus (*f)(const T*, T, const T*, T*, int, int),
-           std::function<E(E, E, E, int64_t)> w) {
-  return make_fn<T>(n, Form::MulCAdd,
-                    [f](const T* x, const T* y, const T* z, T* d, int len, int sf) {
-                      return f(x, *y, z, d, len, sf);
-                    },
-                    w);
-}
-template <class T>
-Fn make_fn(const char* n, QvxStatus (*f)(const T*, T, T, T*, int, int),
-           std::function<E(E, E, E, int64_t)> w) {
-  return make_fn<T>(n, Form::MulCAddC,
-                    [f](const T* x, const T* y, const T* z, T* d, int len, int sf) {
-                      return f(x, *y, *z, d, len, sf);
-                    },
-                    w);
+template <class... A>
+Fn make_fn(const char* name, QvxStatus (*f)(A...), int L, Model model) {
+  using Args = std::tuple<A...>;
+  constexpr size_t n = sizeof...(A) - 3;
+  using T = std::remove_pointer_t<std::tuple_element_t<n, Args>>;
+  Fn r{name, type_of<T>(), static_cast<int>(n),
+       n > 1 && std::is_pointer<std::tuple_element_t<1, Args>>::value,
+       n > 2 && std::is_pointer<std::tuple_element_t<2, Args>>::value, L, std::move(model), nullptr};
+  r.call = [f](const void* x, const void* y, const void* z, void* d, int len, int sf) {
+    return invoke(f, std::make_index_sequence<n>(), {x, y, z}, d, len, sf);
+  };
+  return r;
 }
 
-// Every member of the three families with its model; the rows hold the tables of thresholds,
-// addend-dropped ranges, division bands and reciprocal constants.
-inline const std::vector<Fn>& muldiv() {
+// Part k of a buffer of parts of type t.
+inline void put(const Type& t, int64_t v, void* p, size_t k) {
+  if (t.bytes == 1) static_cast<uint8_t*>(p)[k] = static_cast<uint8_t>(v);
+  else if (t.bytes == 2) static_cast<uint16_t*>(p)[k] = static_cast<uint16_t>(v);
+  else static_cast<uint32_t*>(p)[k] = static_cast<uint32_t>(v);
+}
+inline int64_t get(const Type& t, const void* p, size_t k) {
+  if (t.bytes == 1) return static_cast<const uint8_t*>(p)[k];
+  if (t.bytes == 4) return static_cast<const int32_t*>(p)[k];
+  if (t.lo < 0) return static_cast<const int16_t*>(p)[k];
+  return static_cast<const uint16_t*>(p)[k];
+}
+inline std::vector<uint8_t> pack(const Type& t, const Elems& v) {
+  std::vector<uint8_t> b(v.size() * t.nparts * t.bytes + 8);
+  for (size_t i = 0; i < v.size(); ++i) {
+    put(t, v[i].re, b.data(), i * t.nparts);
+    if (t.nparts == 2) put(t, v[i].im, b.data(), i * 2 + 1);
+  }
+  return b;
+}
+
+// One call on x.size() elements; y and z hold as many elements, or one (a constant), or none.
+inline Elems run(const Fn& f, const Elems& x, const Elems& y, const Elems& z, int sf) {
+  const std::vector<uint8_t> bx = pack(f.t, x), by = pack(f.t, y), bz = pack(f.t, z);
+  std::vector<uint8_t> d(bx.size(), 0x5A);
+  EXPECT_EQ(f.call(bx.data(), by.data(), bz.data(), d.data(), static_cast<int>(x.size()), sf), 0);
+  Elems out(x.size());
+  for (size_t i = 0; i < x.size(); ++i)
+    out[i] = {get(f.t, d.data(), i * f.t.nparts), f.t.nparts == 2 ? get(f.t, d.data(), 2 * i + 1) : 0};
+  return out;
+}
+
+// Every member with its model; the rows hold the tables of thresholds, addend-dropped
+// ranges, division bands and reciprocal constants.
+inline const std::vector<Fn>& members() {
   static const std::vector<Fn> all = [] {
     std::vector<Fn> v;
-    // MulShift and MulCShift: the zero-fill threshold L per type.
-#define QVXT_MUL(S, T, L)                                                                    \
-  v.push_back(make_fn<T>("MulShift_" #S, qvx_Vector_MulShift_##S,                          \
-                         [](E x, E y, E, int64_t sf) { return mul_model(type_of<T>(), L, x, y, sf); })); \
-  v.push_back(make_fn<T>("MulCShift_" #S, qvx_Vector_MulCShift_##S,                        \
-                         [](E x, E y, E, int64_t sf) { return mulc_model(type_of<T>(), L, x, y, sf); }));
-    QVXT_MUL(8U, Qvx8u, -15)
-    QVXT_MUL(16U, Qvx16u, -31)
-    QVXT_MUL(16S, Qvx16s, -30)
-    QVXT_MUL(32S, Qvx32s, -62)
-    QVXT_MUL(16SC, Qvx16sc, -30)
+#define QVXT_FN(N, S, L, ...) \
+  v.push_back(make_fn(#N "_" #S, qvx_Vector_##N##_##S, L, [](const Type& t, E x, E y, E z, int64_t sf) { \
+    (void)t, (void)x, (void)y, (void)z, (void)sf; return __VA_ARGS__; }));
+    // Shift, Add and Sub: the zero-fill threshold L per type (16SC shares 16S's).
+#define QVXT_ADDSUB(N, OP, L8, L16U, L16S, L32S)                 \
+  QVXT_FN(N, 8U, L8, addsub_model(t, L8, OP, x, y, sf))         \
+  QVXT_FN(N, 16U, L16U, addsub_model(t, L16U, OP, x, y, sf))    \
+  QVXT_FN(N, 16S, L16S, addsub_model(t, L16S, OP, x, y, sf))    \
+  QVXT_FN(N, 32S, L32S, addsub_model(t, L32S, OP, x, y, sf))    \
+  QVXT_FN(N, 16SC, L16S, addsub_model(t, L16S, OP, x, y, sf))
+    QVXT_ADDSUB(Shift, Id, -7, -15, -15, -31)
+    QVXT_ADDSUB(AddShift, Add, -8, -16, -16, -32)
+    QVXT_ADDSUB(SubShift, Sub, -7, -15, -16, -32)
+    QVXT_ADDSUB(AddCShift, Add, -8, -16, -16, -32)
+    QVXT_ADDSUB(SubCShift, Sub, -7, -15, -16, -32)
+    QVXT_ADDSUB(SubCRevShift, SubRev, -7, -15, -16, -32)
+#undef QVXT_ADDSUB
+    // MulShift and MulCShift: L per type.
+#define QVXT_MUL(S, L)                             \
+  QVXT_FN(MulShift, S, L, mul_model(t, L, x, y, sf)) \
+  QVXT_FN(MulCShift, S, L, mulc_model(t, L, x, y, sf))
+    QVXT_MUL(8U, -15) QVXT_MUL(16U, -31) QVXT_MUL(16S, -30) QVXT_MUL(32S, -62) QVXT_MUL(16SC, -30)
 #undef QVXT_MUL
     // Multiply-accumulate: {L, addend dropped from, to, by MulCShift, (-32768, -32768)
     // multiplier drops at -30..-17, double band}.
-#define QVXT_MULADD(N, S, T, ...)                                                            \
-  v.push_back(make_fn<T>(#N "_" #S, qvx_Vector_##N##_##S, [](E x, E y, E z, int64_t sf) {  \
-    return muladd_model(type_of<T>(), MulAddRow{__VA_ARGS__}, x, y, z, sf);                  \
-  }));
-    QVXT_MULADD(MulAddShift, 8U, Qvx8u, -15, -15, -10, false, false, false)
-    QVXT_MULADD(MulAddShift, 16U, Qvx16u, -31, -31, -17, false, false, false)
-    QVXT_MULADD(MulAddShift, 16S, Qvx16s, -30, 1, 0, false, false, false)
-    QVXT_MULADD(MulAddShift, 32S, Qvx32s, -62, -62, -41, false, false, true)
-    QVXT_MULADD(MulAddShift, 16SC, Qvx16sc, -30, 1, 0, false, false, false)
-    QVXT_MULADD(MulCAddShift, 8U, Qvx8u, -15, 1, 0, true, false, false)
-    QVXT_MULADD(MulCAddShift, 16U, Qvx16u, -31, -31, -17, true, false, false)
-    QVXT_MULADD(MulCAddShift, 16S, Qvx16s, -30, 1, 0, true, false, false)
-    QVXT_MULADD(MulCAddShift, 32S, Qvx32s, -62, 1, 0, true, false, false)
-    QVXT_MULADD(MulCAddShift, 16SC, Qvx16sc, -30, 1, 0, true, true, false)
-    QVXT_MULADD(MulCAddCShift, 8U, Qvx8u, -15, 1, 0, true, false, false)
-    QVXT_MULADD(MulCAddCShift, 16U, Qvx16u, -31, -31, -17, true, false, false)
-    QVXT_MULADD(MulCAddCShift, 16S, Qvx16s, -30, 1, 0, true, false, false)
-    QVXT_MULADD(MulCAddCShift, 32S, Qvx32s, -62, 1, 0, true, false, false)
-    QVXT_MULADD(MulCAddCShift, 16SC, Qvx16sc, -30, 1, 0, true, true, false)
+#define QVXT_MULADD(N, S, L, ...) QVXT_FN(N, S, L, muladd_model(t, MulAddRow{L, __VA_ARGS__}, x, y, z, sf))
+    QVXT_MULADD(MulAddShift, 8U, -15, -15, -10, false, false, false)
+    QVXT_MULADD(MulAddShift, 16U, -31, -31, -17, false, false, false)
+    QVXT_MULADD(MulAddShift, 16S, -30, 1, 0, false, false, false)
+    QVXT_MULADD(MulAddShift, 32S, -62, -62, -41, false, false, true)
+    QVXT_MULADD(MulAddShift, 16SC, -30, 1, 0, false, false, false)
+    QVXT_MULADD(MulCAddShift, 8U, -15, 1, 0, true, false, false)
+    QVXT_MULADD(MulCAddShift, 16U, -31, -31, -17, true, false, false)
+    QVXT_MULADD(MulCAddShift, 16S, -30, 1, 0, true, false, false)
+    QVXT_MULADD(MulCAddShift, 32S, -62, 1, 0, true, false, false)
+    QVXT_MULADD(MulCAddShift, 16SC, -30, 1, 0, true, true, false)
+    QVXT_MULADD(MulCAddCShift, 8U, -15, 1, 0, true, false, false)
+    QVXT_MULADD(MulCAddCShift, 16U, -31, -31, -17, true, false, false)
+    QVXT_MULADD(MulCAddCShift, 16S, -30, 1, 0, true, false, false)
+    QVXT_MULADD(MulCAddCShift, 32S, -62, 1, 0, true, false, false)
+    QVXT_MULADD(MulCAddCShift, 16SC, -30, 1, 0, true, true, false)
 #undef QVXT_MULADD
     // Division: {H, computing band from, integer division from, by the table} for DivShift
-    // and DivCRevShift (whose zero constant gives 0); {H, e, p0, m_max, s_min, r = 2^j delegates, MulCShift's L} for
-    // DivCShift.
-#define QVXT_DIV(S, T, ROW, REV, CROW)                                                            \
-  v.push_back(make_fn<T>("DivShift_" #S, qvx_Vector_DivShift_##S, [](E x, E y, E, int64_t sf) { \
-    return E{div_model(type_of<T>(), DivRow ROW, x.re, y.re, sf), 0};                       \
-  }));                                                                                      \
-  v.push_back(make_fn<T>("DivCShift_" #S, qvx_Vector_DivCShift_##S, [](E x, E y, E, int64_t sf) { \
-    return E{divc_model(type_of<T>(), DivCRow CROW, x.re, y.re, sf), 0};                    \
-  }));                                                                                      \
-  v.push_back(make_fn<T>("DivCRevShift_" #S, qvx_Vector_DivCRevShift_##S,                   \
-                         [](E x, E y, E, int64_t sf) {                                      \
-                           if (y.re == 0) return E{};                                       \
-                           return E{div_model(type_of<T>(), DivRow REV, y.re, x.re, sf), 0}; \
-                         }));
-    //       type        DivShift                DivCRevShift             DivCShift
-    QVXT_DIV(8U, Qvx8u,   ({16, -7, -7, true}),   ({16, -7, -7, true}),    ({16, 23, 1, 32767, -15, false, -15}))
-    QVXT_DIV(16U, Qvx16u, ({32, 0, -15, false}),  ({32, -15, -15, false}), ({32, 31, 1, 65535, -15, false, -31}))
-    QVXT_DIV(16S, Qvx16s, ({30, 0, -15, false}),  ({30, -15, -15, false}), ({30, 31, 2, 32767, -15, true, -30}))
-    QVXT_DIV(32S, Qvx32s, ({62, -31, -31, false}), ({62, -31, -31, false}), ({62, 63, 2, INT32_MAX, -31, true, -62}))
+    // and DivCRevShift (whose zero constant gives 0); {H, e, p0, m_max, s_min, r = 2^j
+    // delegates, MulCShift's L} for DivCShift.
+#define QVXT_DIV(S, ROW, REV, CROW)                                               \
+  QVXT_FN(DivShift, S, INT_MIN, E{div_model(t, DivRow ROW, x.re, y.re, sf), 0})   \
+  QVXT_FN(DivCShift, S, INT_MIN, E{divc_model(t, DivCRow CROW, x.re, y.re, sf), 0}) \
+  QVXT_FN(DivCRevShift, S, INT_MIN, y.re == 0 ? E{} : E{div_model(t, DivRow REV, y.re, x.re, sf), 0})
+    //       type  DivShift                DivCRevShift             DivCShift
+    QVXT_DIV(8U,   ({16, -7, -7, true}),   ({16, -7, -7, true}),    ({16, 23, 1, 32767, -15, false, -15}))
+    QVXT_DIV(16U,  ({32, 0, -15, false}),  ({32, -15, -15, false}), ({32, 31, 1, 65535, -15, false, -31}))
+    QVXT_DIV(16S,  ({30, 0, -15, false}),  ({30, -15, -15, false}), ({30, 31, 2, 32767, -15, true, -30}))
+    QVXT_DIV(32S,  ({62, -31, -31, false}), ({62, -31, -31, false}), ({62, 63, 2, INT32_MAX, -31, true, -62}))
 #undef QVXT_DIV
-    v.push_back(make_fn<Qvx16sc>("DivShift_16SC", qvx_Vector_DivShift_16SC,
-                                 [](E x, E y, E, int64_t sf) { return cdiv_model(x, y, sf, true); }));
-    v.push_back(make_fn<Qvx16sc>("DivCShift_16SC", qvx_Vector_DivCShift_16SC,
-                                 [](E x, E y, E, int64_t sf) {
-                                   return is_zero(y) ? E{} : cdiv_model(x, y, sf, false);
-                                 }));
-    v.push_back(make_fn<Qvx16sc>("DivCRevShift_16SC", qvx_Vector_DivCRevShift_16SC,
-                                 [](E x, E y, E, int64_t sf) {
-                                   return is_zero(y) ? E{} : cdiv_model(y, x, sf, true);
-                                 }));
+    QVXT_FN(DivShift, 16SC, -31, cdiv_model(x, y, sf, true))
+    QVXT_FN(DivCShift, 16SC, -31, is_zero(y) ? E{} : cdiv_model(x, y, sf, false))
+    QVXT_FN(DivCRevShift, 16SC, -31, is_zero(y) ? E{} : cdiv_model(y, x, sf, true))
+#undef QVXT_FN
     return v;
   }();
   return all;
 }
 
 inline const Fn& fn(const std::string& name) {
-  for (const Fn& f : muldiv())
+  for (const Fn& f : members())
     if (f.name == name) return f;
   ADD_FAILURE() << "no member " << name;
-  return muldiv()[0];
+  return members()[0];
 }
 
 }  // namespace fxt

@@ -30,10 +30,7 @@ namespace elem_test {
 using qvxt::Nan;
 using qvxt::Rng;
 
-constexpr float kInfF = std::numeric_limits<float>::infinity();
-constexpr double kInf = std::numeric_limits<double>::infinity();
-constexpr float kNanF = std::numeric_limits<float>::quiet_NaN();
-constexpr double kNan = std::numeric_limits<double>::quiet_NaN();
+using qvxt::kInf, qvxt::kInfF, qvxt::kNan, qvxt::kNanF;
 constexpr double kPi = 3.141592653589793;
 
 // The library's domain NaN: the default positive quiet NaN.
@@ -108,6 +105,17 @@ std::vector<T> values(Rng& rng, size_t n, std::initializer_list<T> extra = {}) {
 template <class T, class F>
 T in_double(T x, F f) {
   return static_cast<T>(f(static_cast<double>(x)));
+}
+
+// The phase of x + iy in R: atan2 in double, except that a floating-point zero element takes
+// its phase from the signs of its parts (0 or pi, rounded once in advance).
+template <class R, class P>
+R model_phase(P x, P y) {
+  if (std::is_floating_point<P>::value && x == 0 && y == 0) {
+    const R mag = signbit(x) ? R(kPi) : R(0);
+    return signbit(y) ? -mag : mag;
+  }
+  return static_cast<R>(atan2(static_cast<double>(y), static_cast<double>(x)));
 }
 
 // Calls on kRepeat copies of one element take the vector paths (whole registers of every

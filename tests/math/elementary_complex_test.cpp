@@ -45,13 +45,8 @@ C model_exp(C z) {
 template <class C>
 C model_log(C z) {
   using P = part_of<C>;
-  const double a = z.re, b = z.im;
-  const P re = static_cast<P>(log(hypot(b, a)));
-  if (a == 0 && b == 0) {
-    const P mag = signbit(a) ? P(kPi) : P(0);  // pi rounded once, in advance
-    return {re, signbit(b) ? -mag : mag};
-  }
-  return {re, static_cast<P>(atan2(b, a))};
+  return {static_cast<P>(log(hypot(static_cast<double>(z.im), static_cast<double>(z.re)))),
+          model_phase<P>(z.re, z.im)};
 }
 
 template <class C>

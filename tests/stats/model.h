@@ -1,8 +1,7 @@
 // The statistics rules written out plainly, as the tests' reference: the sequential loop of
 // a sum-like reduction (one accumulator from +0.0, terms added in index order), the running
-// extremes with their start values, and the stores of integer means and deviations.  Also
-// data with many ties and special values, and a check that calls a reduction at every
-// length prefix and start offset of a vector.
+// extremes with their start values, and the stores of integer means and deviations; data
+// with many ties and special values.
 #ifndef QVX_TEST_STATS_MODEL_H
 #define QVX_TEST_STATS_MODEL_H
 
@@ -27,18 +26,16 @@ using qvxt::Rng;
 
 // Results agree when their bits agree, or when both are NaN.
 template <class R>
-bool same(R a, R b) {
-  if constexpr (std::is_floating_point<R>::value) {
-    if (std::isnan(a) && std::isnan(b)) return true;
-  }
-  return memcmp(&a, &b, sizeof a) == 0;
+::testing::AssertionResult agree(R got, R want) {
+  return qvxt::same_elements(&got, &want, 1, qvxt::Nan::Any);
 }
 
-template <class R>
-::testing::AssertionResult agree(R got, R want) {
-  if (same(got, want)) return ::testing::AssertionSuccess();
-  return ::testing::AssertionFailure()
-         << "got " << qvxt::show_scalar(got) << ", want " << qvxt::show_scalar(want);
+// A result cell preset to a pattern no rule produces.
+template <class T>
+T garbage() {
+  T v;
+  memset(&v, 0x5A, sizeof v);
+  return v;
 }
 
 // ---- sums ------------------------------------------------------------------------------------
@@ -122,16 +119,11 @@ std::vector<T> from_pool(Rng& rng, size_t n, unsigned mix_percent) {
   return v;
 }
 
-// Calls check(ptr, len) on copies of v placed at every start offset within 64 bytes (in
-// steps of the element size), for every length 0 .. v.size() (or only the whole vector).
-template <class T, class Check>
-void at_every_offset(const std::vector<T>& v, bool every_prefix, Check check) {
-  std::vector<T> buf(v.size() + 64 / sizeof(T) + 1);
-  for (size_t off = 0; off < 64 / sizeof(T); ++off) {
-    std::copy(v.begin(), v.end(), buf.begin() + off);
-    const int n = static_cast<int>(v.size());
-    for (int len = every_prefix ? 0 : n; len <= n; ++len) check(buf.data() + off, len, off);
-  }
+// The lengths a reduction is checked at on a vector of n elements: empty ones (whose
+// results are rules too), the shortest, and the whole vector.  Tails, offsets and the
+// agreement of every path are the generic sweep's.
+inline std::vector<int> lengths(size_t n) {
+  return {INT_MIN, -1, 0, 1, 2, 3, static_cast<int>(n)};
 }
 
 }  // namespace st

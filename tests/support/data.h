@@ -28,6 +28,23 @@ template <> struct Part<Qvx64fc> { using type = Qvx64f; };
 template <class T> using part_t = typename Part<T>::type;
 template <class T> constexpr size_t parts() { return sizeof(T) / sizeof(part_t<T>); }
 
+constexpr float kInfF = std::numeric_limits<float>::infinity();
+constexpr double kInf = std::numeric_limits<double>::infinity();
+constexpr float kNanF = std::numeric_limits<float>::quiet_NaN();
+constexpr double kNan = std::numeric_limits<double>::quiet_NaN();
+
+// A value stored into an integer type as the library's float-to-integer stores do:
+// saturated at the bounds (ordered comparisons), a NaN as the low bits of the 32-bit integer
+// indefinite -2147483648, anything else truncated toward zero.
+template <class D>
+D saturating_store(double t) {
+  using L = std::numeric_limits<D>;
+  if (t > static_cast<double>(L::max())) return L::max();
+  if (t < static_cast<double>(L::min())) return L::min();
+  if (std::isnan(t)) return static_cast<D>(static_cast<uint32_t>(INT32_MIN));
+  return static_cast<D>(std::trunc(t));
+}
+
 // Floating-point values read from bit patterns, and back.
 inline float f32_bits(uint32_t b) { float f; memcpy(&f, &b, 4); return f; }
 inline double f64_bits(uint64_t b) { double d; memcpy(&d, &b, 8); return d; }

@@ -31,11 +31,13 @@ Guarded& pooled(size_t i) {
   return *pool[i];
 }
 
-// Every NaN among n scalars of P replaced by one canonical NaN.
-template <class P>
-void canonical_nans(uint8_t* bytes, size_t n) {
+// Every NaN among the n bytes of elements of T replaced by one canonical NaN.
+template <class T>
+void canonical_of(uint8_t* bytes, size_t n) {
+  using P = part_t<T>;
+  (void)bytes, (void)n;
   if constexpr (std::is_floating_point<P>::value) {
-    for (size_t i = 0; i < n; ++i) {
+    for (size_t i = 0; i < n / sizeof(P); ++i) {
       P v;
       memcpy(&v, bytes + i * sizeof(P), sizeof v);
       if (std::isnan(v)) {
@@ -43,9 +45,6 @@ void canonical_nans(uint8_t* bytes, size_t n) {
         memcpy(bytes + i * sizeof(P), &v, sizeof v);
       }
     }
-  } else {
-    (void)bytes;
-    (void)n;
   }
 }
 
@@ -70,11 +69,6 @@ template <class T>
 ::testing::AssertionResult same_as(const uint8_t* a, const uint8_t* b, size_t bytes, Nan nan) {
   return same_elements(reinterpret_cast<const T*>(a), reinterpret_cast<const T*>(b),
                        bytes / sizeof(T), nan);
-}
-
-template <class T>
-void canonical_of(uint8_t* bytes, size_t n) {
-  canonical_nans<part_t<T>>(bytes, n / sizeof(part_t<T>));
 }
 
 // Overlap calls: the first destination lies `delta` bytes from the first source, inside one
@@ -139,52 +133,31 @@ size_t elements(int len, int mult) { return len > 0 ? static_cast<size_t>(len) *
 
 // ---- argument kinds ------------------------------------------------------------------------
 
+// An array of elements(len, M) elements of T (a result cell: one) as a source, a
+// destination, a source that is also the destination, or a result cell of a reduction
+// (written on every path, len < 1 included).
+enum Role { kSource, kDestination, kSrcDst, kResult };
+template <class T, Role R, int M = 1>
+struct Arr {
+  using type = std::conditional_t<R == kSource, const T*, T*>;
+  int idx = 0;
+  void init(Call& c) {
+    static const char* const roles[] = {"source", "destination", "srcDst", "result"};
+    idx = c.count;
+    if (R == kSource) c.ins.push_back(idx);
+    if (R == kDestination) c.outs.push_back(idx);
+    c.add<T>(R == kResult ? 1 : elements(c.len, M), R != kSource, roles[R], R == kSource || R == kSrcDst);
+  }
+  type get(Call& c, int w) { return reinterpret_cast<type>(c.arrays[idx].ptr(w)); }
+};
 template <class T, int M = 1>
-struct In {
-  using type = const T*;
-  int idx = 0;
-  void init(Call& c) {
-    idx = c.count;
-    c.ins.push_back(idx);
-    c.add<T>(elements(c.len, M), false, "source", true);
-  }
-  type get(Call& c, int w) { return reinterpret_cast<type>(c.arrays[idx].ptr(w)); }
-};
-
+using In = Arr<T, kSource, M>;
 template <class T, int M = 1>
-struct Out {
-  using type = T*;
-  int idx = 0;
-  void init(Call& c) {
-    idx = c.count;
-    c.outs.push_back(idx);
-    c.add<T>(elements(c.len, M), true, "destination", false);
-  }
-  type get(Call& c, int w) { return reinterpret_cast<type>(c.arrays[idx].ptr(w)); }
-};
-
+using Out = Arr<T, kDestination, M>;
 template <class T>
-struct InOut {
-  using type = T*;
-  int idx = 0;
-  void init(Call& c) {
-    idx = c.count;
-    c.add<T>(elements(c.len, 1), true, "srcDst", true);
-  }
-  type get(Call& c, int w) { return reinterpret_cast<type>(c.arrays[idx].ptr(w)); }
-};
-
-// A result cell of a reduction: written on every path, len < 1 included.
+using InOut = Arr<T, kSrcDst>;
 template <class T>
-struct Cell {
-  using type = T*;
-  int idx = 0;
-  void init(Call& c) {
-    idx = c.count;
-    c.add<T>(1, true, "result", false);
-  }
-  type get(Call& c, int w) { return reinterpret_cast<type>(c.arrays[idx].ptr(w)); }
-};
+using Cell = Arr<T, kResult>;
 
 template <class T>
 struct Val {
@@ -396,156 +369,109 @@ struct Shape {
 
 // ---- the services ----------------------------------------------------------------------------
 
-// Services are compared between the builds; their digest hashes what they return for a
-// fixed list of inputs where that is a value (strings, thread counts), and nothing else.
+// A service's trace: what it returns for a fixed list of inputs where that is a value
+// (strings, null or not, thread counts), as bytes.  The builds' traces are compared; the
+// digest hashes the trace.
 template <class Fn>
 struct Service;
 
-template <>
-struct Service<const char*(void)> {
+template <class S>
+struct Traced {
   static void sweep(const Row& row, void* lib, void* ref) {
-    auto m = function<const char* (*)()>(lib, std::string("qvx_") + row.name);
-    auto r = function<const char* (*)()>(ref, std::string("qvx_") + row.name);
-    EXPECT_STREQ(m(), r());
+    EXPECT_EQ(S::trace(row, lib), S::trace(row, ref)) << row.name;
   }
   static std::string digest(const Row& row, void* lib) {
     Sha256 h;
-    const char* s = function<const char* (*)()>(lib, std::string("qvx_") + row.name)();
-    h.update(s, strlen(s) + 1);
+    const std::string t = S::trace(row, lib);
+    h.update(t.data(), t.size());
     return h.hex();
   }
 };
 
+template <class F>
+F service(const Row& row, void* lib) {
+  return function<F>(lib, std::string("qvx_") + row.name);
+}
+
 template <>
-struct Service<const char*(QvxStatus)> {
-  static constexpr int kCodes[] = {INT_MIN, -2, -1, 0, 1, 2, 3, 4, 5, 1000, INT_MAX};
-  static void sweep(const Row& row, void* lib, void* ref) {
-    auto m = function<const char* (*)(QvxStatus)>(lib, std::string("qvx_") + row.name);
-    auto r = function<const char* (*)(QvxStatus)>(ref, std::string("qvx_") + row.name);
-    for (int s : kCodes) EXPECT_STREQ(m(s), r(s)) << s;
-  }
-  static std::string digest(const Row& row, void* lib) {
-    Sha256 h;
-    auto m = function<const char* (*)(QvxStatus)>(lib, std::string("qvx_") + row.name);
-    for (int s : kCodes) h.update(m(s), strlen(m(s)) + 1);
-    return h.hex();
+struct Service<const char*(void)> : Traced<Service<const char*(void)>> {
+  static std::string trace(const Row& row, void* lib) {
+    return std::string(service<const char* (*)()>(row, lib)()) + '\0';
   }
 };
 
 template <>
-struct Service<void*(int)> {  // Malloc, released by the same build's Free
-  static constexpr int kSizes[] = {INT_MIN, -1, 0, 1, 7, 64, 65, 4096, 100000, 2147483584, INT_MAX};
-  static void sweep(const Row& row, void* lib, void* ref) {
-    auto m = function<void* (*)(int)>(lib, std::string("qvx_") + row.name);
-    auto r = function<void* (*)(int)>(ref, std::string("qvx_") + row.name);
-    auto fm = function<void (*)(void*)>(lib, "qvx_Free");
-    auto fr = function<void (*)(void*)>(ref, "qvx_Free");
-    for (int size : kSizes) {
-      void* a = m(size);
-      void* b = r(size);
-      EXPECT_EQ(a == nullptr, b == nullptr) << size;
+struct Service<const char*(QvxStatus)> : Traced<Service<const char*(QvxStatus)>> {
+  static std::string trace(const Row& row, void* lib) {
+    std::string t;
+    for (int s : {INT_MIN, -2, -1, 0, 1, 2, 3, 4, 5, 1000, INT_MAX})
+      t += std::string(service<const char* (*)(QvxStatus)>(row, lib)(s)) + '\0';
+    return t;
+  }
+};
+
+template <>
+struct Service<void*(int)> : Traced<Service<void*(int)>> {  // Malloc, released by Free
+  static std::string trace(const Row& row, void* lib) {
+    std::string t;
+    for (int size : {INT_MIN, -1, 0, 1, 7, 64, 65, 4096, 100000, 2147483584, INT_MAX}) {
+      void* a = service<void* (*)(int)>(row, lib)(size);
       EXPECT_EQ(reinterpret_cast<uintptr_t>(a) % 64, 0u);
       if (a != nullptr) memset(a, 0x5A, static_cast<size_t>(size));
-      if (b != nullptr) memset(b, 0x5A, static_cast<size_t>(size));
-      fm(a);
-      fr(b);
+      t += static_cast<char>(a == nullptr);
+      function<void (*)(void*)>(lib, "qvx_Free")(a);
     }
-  }
-  static std::string digest(const Row& row, void* lib) {
-    Sha256 h;
-    auto m = function<void* (*)(int)>(lib, std::string("qvx_") + row.name);
-    auto f = function<void (*)(void*)>(lib, "qvx_Free");
-    for (int size : kSizes) {
-      void* a = m(size);
-      const char null = a == nullptr;
-      h.update(&null, 1);
-      f(a);
-    }
-    return h.hex();
+    return t;
   }
 };
 
 template <>
-struct Service<void(void*)> {  // Free: exercised with Malloc
-  static void sweep(const Row& row, void* lib, void* ref) {
-    function<void (*)(void*)>(lib, std::string("qvx_") + row.name)(nullptr);
-    function<void (*)(void*)>(ref, std::string("qvx_") + row.name)(nullptr);
+struct Service<void(void*)> : Traced<Service<void(void*)>> {  // Free: exercised with Malloc
+  static std::string trace(const Row& row, void* lib) {
+    service<void (*)(void*)>(row, lib)(nullptr);
+    return "";
   }
-  static std::string digest(const Row&, void*) { return Sha256().hex(); }
 };
 
 template <>
-struct Service<void*(void*, int)> {
-  static void sweep(const Row& row, void* lib, void* ref) {
-    auto m = function<void* (*)(void*, int)>(lib, std::string("qvx_") + row.name);
-    auto r = function<void* (*)(void*, int)>(ref, std::string("qvx_") + row.name);
+struct Service<void*(void*, int)> : Traced<Service<void*(void*, int)>> {
+  static std::string trace(const Row& row, void* lib) {
+    std::string t;
     Rng rng(7);
     for (int i = 0; i < 2000; ++i) {
       void* p = reinterpret_cast<void*>(static_cast<uintptr_t>(rng() >> 1));
-      const int aligns[] = {0, 1, 2, 3, 4, 16, 64, 100, -16, INT_MIN, INT_MAX,
-                            static_cast<int>(rng())};
-      for (int a : aligns) EXPECT_EQ(m(p, a), r(p, a)) << p << " " << a;
-    }
-  }
-  static std::string digest(const Row& row, void* lib) {
-    auto m = function<void* (*)(void*, int)>(lib, std::string("qvx_") + row.name);
-    Sha256 h;
-    Rng rng(7);
-    for (int i = 0; i < 2000; ++i) {
-      void* p = reinterpret_cast<void*>(static_cast<uintptr_t>(rng() >> 1));
-      const int aligns[] = {0, 1, 2, 3, 4, 16, 64, 100, -16, INT_MIN, INT_MAX,
-                            static_cast<int>(rng())};
-      for (int a : aligns) {
-        const uintptr_t v = reinterpret_cast<uintptr_t>(m(p, a));
-        h.update(&v, sizeof v);
+      for (int a : {0, 1, 2, 3, 4, 16, 64, 100, -16, INT_MIN, INT_MAX, static_cast<int>(rng())}) {
+        const uintptr_t v = reinterpret_cast<uintptr_t>(service<void* (*)(void*, int)>(row, lib)(p, a));
+        t.append(reinterpret_cast<const char*>(&v), sizeof v);
       }
     }
-    return h.hex();
+    return t;
   }
 };
 
 template <>
-struct Service<QvxStatus(int*)> {  // GetNumThreads, after SetNumThreads on each build
-  static constexpr int kCounts[] = {INT_MIN, -5, 0, 1, 64, INT_MAX};
-  static void sweep(const Row& row, void* lib, void* ref) {
-    auto gm = function<QvxStatus (*)(int*)>(lib, std::string("qvx_") + row.name);
-    auto gr = function<QvxStatus (*)(int*)>(ref, std::string("qvx_") + row.name);
-    auto sm = function<QvxStatus (*)(int)>(lib, "qvx_SetNumThreads");
-    auto sr = function<QvxStatus (*)(int)>(ref, "qvx_SetNumThreads");
-    int before = 0;
-    ASSERT_EQ(gm(&before), 0);
-    for (int n : kCounts) {
-      int a = 0, b = 1;
-      EXPECT_EQ(sm(n), 0);
-      EXPECT_EQ(sr(n), 0);
-      EXPECT_EQ(gm(&a), 0);
-      EXPECT_EQ(gr(&b), 0);
-      EXPECT_EQ(a, n);
-      EXPECT_EQ(b, n);
-    }
-    sm(before);
-  }
-  static std::string digest(const Row& row, void* lib) {
-    auto g = function<QvxStatus (*)(int*)>(lib, std::string("qvx_") + row.name);
+struct Service<QvxStatus(int*)> : Traced<Service<QvxStatus(int*)>> {  // after SetNumThreads
+  static std::string trace(const Row& row, void* lib) {
+    auto g = service<QvxStatus (*)(int*)>(row, lib);
     auto s = function<QvxStatus (*)(int)>(lib, "qvx_SetNumThreads");
-    Sha256 h;
+    std::string t;
     int before = 0;
     g(&before);
-    for (int n : kCounts) {
+    for (int n : {INT_MIN, -5, 0, 1, 64, INT_MAX}) {
       int a = 0;
       const QvxStatus st[2] = {s(n), g(&a)};
-      h.update(st, sizeof st);
-      h.update(&a, sizeof a);
+      EXPECT_EQ(a, n);
+      t.append(reinterpret_cast<const char*>(st), sizeof st);
+      t.append(reinterpret_cast<const char*>(&a), sizeof a);
     }
     s(before);
-    return h.hex();
+    return t;
   }
 };
 
 template <>
-struct Service<QvxStatus(int)> {  // SetNumThreads: exercised with GetNumThreads
-  static void sweep(const Row&, void*, void*) {}
-  static std::string digest(const Row&, void*) { return Sha256().hex(); }
+struct Service<QvxStatus(int)> : Traced<Service<QvxStatus(int)>> {  // with GetNumThreads
+  static std::string trace(const Row&, void*) { return ""; }
 };
 
 // ---- the table, as rows ----------------------------------------------------------------------
