@@ -1,14 +1,19 @@
 # Thin wrapper over CMake.  `make` builds the library and runs the demo; `make test` runs
 # the suite; `make sanitize` runs it under AddressSanitizer and UBSan; `make bench` runs
 # the benchmarks; `make install PREFIX=/some/where` installs library, header and packages.
+# Reliability runs: `make fuzz FUZZ_SECONDS=N` (differential fuzzing, Clang), `make tsan`
+# (threads under ThreadSanitizer), `make test-large` (arrays beyond 2^31 and 2^32 bytes).
 BUILD     ?= build
 ASAN      ?= build-sanitize
 BENCHDIR  ?= build-bench
+FUZZDIR   ?= build-fuzz
+TSANDIR   ?= build-tsan
+FUZZ_SECONDS ?= 60
 PREFIX    ?= /usr/local
 JOBS      ?= $(shell nproc 2>/dev/null || echo 2)
 CMAKE     ?= cmake
 
-.PHONY: all configure test sanitize bench install clean digests
+.PHONY: all configure test sanitize bench install clean digests fuzz tsan test-large
 
 all: configure
 	$(CMAKE) --build $(BUILD) -j $(JOBS) --target qvx_vector demo
@@ -25,6 +30,28 @@ sanitize:
 	$(CMAKE) -S . -B $(ASAN) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQVX_SANITIZE=ON
 	$(CMAKE) --build $(ASAN) -j $(JOBS)
 	cd $(ASAN) && ctest --output-on-failure -j $(JOBS)
+
+# The differential fuzzer, FUZZ_SECONDS in all, from the committed seeds (new inputs go to
+# $(FUZZDIR)/corpus, failing ones to $(FUZZDIR)/crash-*).
+fuzz:
+	CC=clang CXX=clang++ $(CMAKE) -S . -B $(FUZZDIR) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQVX_SANITIZE=ON -DQVX_FUZZ=ON
+	$(CMAKE) --build $(FUZZDIR) -j $(JOBS) --target fuzz_rows
+	sh fuzz/run.sh $(FUZZDIR) $(FUZZ_SECONDS)
+
+# Arrays beyond 2^31 and 2^32 bytes (up to 5 GiB at a time), on the baseline library and on
+# the best flavour this processor runs.
+test-large: configure
+	$(CMAKE) --build $(BUILD) -j $(JOBS) --target test_large
+	./$(BUILD)/tests/test_large
+	for f in x86-64-v4 x86-64-v3; do \
+	  if QVX_FLAVOUR=$$f LD_LIBRARY_PATH=$(BUILD)/flavours/$$f ./$(BUILD)/tests/test_large; then break; \
+	  elif [ $$? -ne 77 ]; then exit 1; fi; done
+
+# The thread stress test under ThreadSanitizer, on the baseline library alone.
+tsan:
+	$(CMAKE) -S . -B $(TSANDIR) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQVX_TSAN=ON -DQVX_FLAVOURS=OFF
+	$(CMAKE) --build $(TSANDIR) -j $(JOBS) --target test_threads
+	TSAN_OPTIONS=halt_on_error=1:second_deadlock_stack=1 ./$(TSANDIR)/tests/test_threads
 
 # Every flavour the processor runs, each with its baselines; BENCH_ARGS go to each program
 # (for example --qvx_set=all, --qvx_sizes=4096, --benchmark_filter=Add).
@@ -45,4 +72,4 @@ digests: configure
 	QVX_UPDATE_DIGESTS=1 ./$(BUILD)/tests/test_golden --gtest_filter=Digests.Update
 
 clean:
-	rm -rf $(BUILD) $(ASAN) $(BENCHDIR)
+	rm -rf $(BUILD) $(ASAN) $(BENCHDIR) $(FUZZDIR) $(TSANDIR)

@@ -64,12 +64,14 @@ QVX_DEFINE(void*, AlignPointer, (void* ptr, int align)) {
   return reinterpret_cast<void*>((p + static_cast<uint64_t>(below)) & static_cast<uint64_t>(mask));
 }
 
+// Threads may set and read the setting at the same time: one atomic load or store each (a
+// plain move on x86-64, with no ordering beyond the value itself).
 QVX_DEFINE(QvxStatus, GetNumThreads, (int* numThreads)) {
-  *numThreads = qvx_nthreads;
+  *numThreads = __atomic_load_n(&qvx_nthreads, __ATOMIC_RELAXED);
   return QVX_STS_NO_ERR;
 }
 
 QVX_DEFINE(QvxStatus, SetNumThreads, (int numThreads)) {
-  qvx_nthreads = numThreads;
+  __atomic_store_n(&qvx_nthreads, numThreads, __ATOMIC_RELAXED);
   return QVX_STS_NO_ERR;
 }

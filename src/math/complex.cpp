@@ -73,7 +73,7 @@ inline cx_t<P> square_root(cx_t<P> z) {
     }
   } else if (b == 0) {
     // Single precision: the single square root of the single |a| (exact in double).
-    const double s = sizeof(P) == 4 ? static_cast<double>(sqrtf(fabsf(z.re))) : sqrt(fabs(a));
+    const double s = sizeof(P) == 4 ? static_cast<double>(sqrtf(fabsf(static_cast<float>(z.re)))) : sqrt(fabs(a));
     re = a > 0 ? s : 0.0;
     im = copysign(a > 0 ? 0.0 : s, b);
   } else {

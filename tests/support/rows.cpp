@@ -24,9 +24,9 @@ namespace {
 // ---- the arrays of one call --------------------------------------------------------------
 
 // Guarded buffers are kept and reused across calls: mapping fresh pages for each array of
-// each call would dominate the run time.
+// each call would dominate the run time.  Each thread has its own.
 Guarded& pooled(size_t i) {
-  static std::vector<std::unique_ptr<Guarded>> pool;
+  static thread_local std::vector<std::unique_ptr<Guarded>> pool;
   while (pool.size() <= i) pool.emplace_back(new Guarded);
   return *pool[i];
 }
@@ -49,7 +49,7 @@ void canonical_of(uint8_t* bytes, size_t n) {
 }
 
 struct Array {
-  Guarded* buf[2];  // [0] for the library, [1] for the element-loop build
+  Guarded* buf[kMaxBuilds];  // one per build: [0] the library, [1] the element-loop build
   size_t at = 0;    // the array's first byte within its buffer
   size_t bytes = 0;
   std::vector<uint8_t> before;
@@ -84,16 +84,28 @@ struct Call {
   bool overlap = false;
   int delta = 0;
   Rng* rng = nullptr;
+  int builds = 2;
+  const uint8_t* data = nullptr;  // contents from these bytes (cycled) instead of rng
+  size_t size = 0, pos = 0;
   Array arrays[12];
   int count = 0;
   std::vector<int> ins, outs;
+
+  void take(void* p, size_t n) {
+    uint8_t* d = static_cast<uint8_t*>(p);
+    for (size_t i = 0; i < n; ++i, ++pos) d[i] = size ? data[pos % size] : 0;
+  }
+  template <class T>
+  void fill(T* p, size_t n) {
+    if (data != nullptr) take(p, n * sizeof(T));
+    else fill_random(p, n, *rng);
+  }
 
   template <class T>
   Array& add(size_t n, bool written, const char* role, bool input) {
     Array& a = arrays[count];
     a = Array();
-    a.buf[0] = &pooled(2 * count);
-    a.buf[1] = &pooled(2 * count + 1);
+    for (int w = 0; w < builds; ++w) a.buf[w] = &pooled(kMaxBuilds * count + w);
     a.bytes = n * sizeof(T);
     a.written = written;
     a.role = role;
@@ -103,8 +115,7 @@ struct Call {
       // The destination inside the first source's buffer.
       Array& s = arrays[ins[0]];
       a.within = &s;
-      a.buf[0] = s.buf[0];
-      a.buf[1] = s.buf[1];
+      for (int w = 0; w < builds; ++w) a.buf[w] = s.buf[w];
       a.at = static_cast<size_t>(static_cast<long>(s.at) + delta);
       s.written = true;
       ++count;
@@ -117,13 +128,13 @@ struct Call {
     // Start offsets are kept to multiples of the element alignment.
     const size_t want = scatter && n > 0 ? (*rng)() % 16 : lay_n.offset;
     const size_t off = want / alignof(T) * alignof(T);
-    for (Guarded* g : a.buf) g->reset(region, off, lay_n.place);
+    for (int w = 0; w < builds; ++w) a.buf[w]->reset(region, off, lay_n.place);
     if (region != a.bytes) {
       a.at = kRoom;
-      fill_random(a.buf[0]->data(), region, *rng);
+      fill(a.buf[0]->data(), region);
     }
-    fill_random(reinterpret_cast<T*>(a.buf[0]->data() + a.at), n, *rng);
-    if (region) memcpy(a.buf[1]->data(), a.buf[0]->data(), region);
+    fill(reinterpret_cast<T*>(a.buf[0]->data() + a.at), n);
+    for (int w = 1; w < builds && region; ++w) memcpy(a.buf[w]->data(), a.buf[0]->data(), region);
     ++count;
     return a;
   }
@@ -132,6 +143,8 @@ struct Call {
 size_t elements(int len, int mult) { return len > 0 ? static_cast<size_t>(len) * mult : 0; }
 
 // ---- argument kinds ------------------------------------------------------------------------
+
+Arg array_arg(Array& a) { return Arg{true, a.before.data(), a.ptr(0), a.bytes}; }
 
 // An array of elements(len, M) elements of T (a result cell: one) as a source, a
 // destination, a source that is also the destination, or a result cell of a reduction
@@ -149,6 +162,7 @@ struct Arr {
     c.add<T>(R == kResult ? 1 : elements(c.len, M), R != kSource, roles[R], R == kSource || R == kSrcDst);
   }
   type get(Call& c, int w) { return reinterpret_cast<type>(c.arrays[idx].ptr(w)); }
+  void view(Call& c, std::vector<Arg>& v) { v.push_back(array_arg(c.arrays[idx])); }
 };
 template <class T, int M = 1>
 using In = Arr<T, kSource, M>;
@@ -163,26 +177,35 @@ template <class T>
 struct Val {
   using type = T;
   T v;
-  void init(Call& c) { v = random_value<T>(*c.rng); }
+  void init(Call& c) {
+    if (c.data != nullptr) c.take(&v, sizeof v);
+    else v = random_value<T>(*c.rng);
+  }
   type get(Call&, int) { return v; }
+  void view(Call&, std::vector<Arg>& a) {
+    a.push_back(Arg{false, reinterpret_cast<const uint8_t*>(&v), reinterpret_cast<const uint8_t*>(&v), sizeof v});
+  }
 };
 
 struct Len {
   using type = int;
   void init(Call&) {}
   type get(Call& c, int) { return c.len; }
+  void view(Call&, std::vector<Arg>&) {}
 };
 
 struct Sf {
   using type = int;
   void init(Call&) {}
   type get(Call& c, int) { return c.sf; }
+  void view(Call&, std::vector<Arg>&) {}
 };
 
 struct Ofs {
   using type = int;
   void init(Call&) {}
   type get(Call& c, int) { return c.ofs; }
+  void view(Call&, std::vector<Arg>&) {}
 };
 
 // A look-up table of N entries for source values Min .. Min+N-1, passed so that value v
@@ -199,6 +222,7 @@ struct Tab {
   type get(Call& c, int w) {
     return reinterpret_cast<const T*>(c.arrays[idx].ptr(w)) + (static_cast<ptrdiff_t>(c.ofs) - Min);
   }
+  void view(Call& c, std::vector<Arg>& v) { v.push_back(array_arg(c.arrays[idx])); }
 };
 
 // ceil(len / 32) mask words.
@@ -211,6 +235,7 @@ struct Mask {
     c.add<Qvx32u>(c.len > 0 ? (static_cast<size_t>(c.len) + 31) / 32 : 0, false, "mask", true);
   }
   type get(Call& c, int w) { return reinterpret_cast<type>(c.arrays[idx].ptr(w)); }
+  void view(Call& c, std::vector<Arg>& v) { v.push_back(array_arg(c.arrays[idx])); }
 };
 
 // ---- running one function ------------------------------------------------------------------
@@ -245,10 +270,13 @@ struct Failures {
   }
 };
 
-// What is done with each call: compared between two builds, or hashed.
+// What is done with each call: compared between builds, or hashed; probed calls may be
+// wrapped and checked.
 struct Sink {
   int builds = 2;
   Sha256* hash = nullptr;
+  QvxStatus (*wrap)(QvxStatus (*)(void*), void*) = nullptr;
+  const std::function<std::string(const std::vector<Arg>&)>* check = nullptr;
 };
 
 template <class... A>
@@ -256,7 +284,7 @@ struct Shape {
   using F = QvxStatus (*)(typename A::type...);
 
   // One call on each build; returns an empty string when all is well.
-  static std::string once(F fn[2], Call& c, int alias, Nan nan, const Sink& sink) {
+  static std::string once(const F* fn, Call& c, int alias, Nan nan, const Sink& sink) {
     std::tuple<A...> args;
     std::apply([&](auto&... a) { (a.init(c), ...); }, args);
     if (alias >= 0) {
@@ -274,7 +302,10 @@ struct Shape {
       a.before.assign(a.ptr(0), a.ptr(0) + a.bytes);
     }
     for (int w = 0; w < sink.builds; ++w) {
-      const QvxStatus s = std::apply([&](auto&... a) { return fn[w](a.get(c, w)...); }, args);
+      auto call = [&] { return std::apply([&](auto&... a) { return fn[w](a.get(c, w)...); }, args); };
+      const QvxStatus s =
+          sink.wrap ? sink.wrap([](void* p) { return (*static_cast<decltype(call)*>(p))(); }, &call)
+                    : call();
       if (s != 0) return "status " + std::to_string(s);
     }
     for (int i = 0; i < c.count; ++i) {
@@ -286,17 +317,21 @@ struct Shape {
       // A source with a destination inside its buffer: the whole buffer is a result.
       const bool region = a.buf[0]->bytes() != a.bytes;
       uint8_t* p0 = region ? a.buf[0]->data() : a.ptr(0);
-      uint8_t* p1 = region ? a.buf[1]->data() : a.ptr(1);
       const size_t n = region ? a.buf[0]->bytes() : a.bytes;
       if (a.written) {
         if (sink.hash != nullptr) {
           if (nan == Nan::Any) a.canonical(p0, n);
           sink.hash->update(p0, n);
         }
-        if (sink.builds == 2) {
-          ::testing::AssertionResult r = region ? same_as<uint8_t>(p0, p1, n, Nan::Payload)
-                                                : a.same(p0, p1, n, nan);
-          if (!r) return std::string(a.role) + " differs from the element loops: " + r.message();
+        for (int w = 1; w < sink.builds; ++w) {
+          uint8_t* pw = region ? a.buf[w]->data() : a.ptr(w);
+          ::testing::AssertionResult r = region ? same_as<uint8_t>(p0, pw, n, Nan::Payload)
+                                                : a.same(p0, pw, n, nan);
+          if (!r)
+            return std::string(a.role) + " differs from " +
+                   (sink.builds == 2 ? std::string("the element loops")
+                                     : "build " + std::to_string(w)) +
+                   ": " + r.message();
         }
       } else {
         for (int w = 0; w < sink.builds; ++w)
@@ -304,13 +339,39 @@ struct Shape {
             return std::string("the ") + a.role + " was written";
       }
     }
+    if (sink.check != nullptr && *sink.check) {
+      std::vector<Arg> v;
+      std::apply([&](auto&... a) { (a.view(c, v), ...); }, args);
+      return (*sink.check)(v);
+    }
     return "";
+  }
+
+  static std::string probe(const Row& row, void* const* libs, int nlibs, const Probe& p) {
+    F fn[kMaxBuilds] = {};
+    for (int w = 0; w < nlibs; ++w)
+      if ((fn[w] = function<F>(libs[w], std::string("qvx_") + row.name)) == nullptr) return "missing";
+    Rng rng(p.seed);
+    Call c;
+    c.len = p.len;
+    c.sf = p.sf;
+    c.ofs = p.ofs;
+    c.lay = {p.offset, p.end ? Place::End : Place::Start};
+    c.scatter = p.scatter;
+    c.overlap = p.overlap && (row.ip & IP_OVERLAP) && p.delta >= -72 && p.delta <= 72;
+    c.delta = p.delta;
+    c.rng = &rng;
+    c.builds = nlibs;
+    c.data = p.data;
+    c.size = p.size;
+    const int alias = !c.overlap && p.alias >= 0 && p.alias < 3 && (row.ip & (1 << p.alias)) ? p.alias : -1;
+    return once(fn, c, alias, row.nan, Sink{nlibs, nullptr, p.wrap, &p.check});
   }
 
   // Runs every call of the sweep through `sink`.
   static void calls(const Row& row, void* lib, void* ref, const Sink& sink) {
     const std::string name = row.name;
-    F fn[2] = {function<F>(lib, "qvx_" + name), nullptr};
+    F fn[kMaxBuilds] = {function<F>(lib, "qvx_" + name), nullptr};
     if (sink.builds == 2) {
       fn[1] = function<F>(ref, "qvx_" + name);
       ASSERT_NE(reinterpret_cast<void*>(fn[0]), reinterpret_cast<void*>(fn[1]));
@@ -332,6 +393,7 @@ struct Shape {
       c.overlap = overlap;
       c.delta = delta;
       c.rng = &rng;
+      c.builds = sink.builds;
       c.sf = sfs[tick++ % sfs.size()];
       c.ofs = static_cast<int>(rng() % 200001) - 100000;
       const std::string err = once(fn, c, alias, row.nan, sink);
@@ -365,6 +427,7 @@ struct Shape {
     calls(row, lib, nullptr, Sink{1, &h});
     return h.hex();
   }
+  static constexpr auto kProbe = &probe;
 };
 
 // ---- the services ----------------------------------------------------------------------------
@@ -375,8 +438,12 @@ struct Shape {
 template <class Fn>
 struct Service;
 
+struct NoProbe {
+  static constexpr std::string (*kProbe)(const Row&, void* const*, int, const Probe&) = nullptr;
+};
+
 template <class S>
-struct Traced {
+struct Traced : NoProbe {
   static void sweep(const Row& row, void* lib, void* ref) {
     EXPECT_EQ(S::trace(row, lib), S::trace(row, ref)) << row.name;
   }
@@ -477,8 +544,8 @@ struct Service<QvxStatus(int)> : Traced<Service<QvxStatus(int)>> {  // with GetN
 // ---- the table, as rows ----------------------------------------------------------------------
 
 template <class S>
-constexpr Row row(const char* name, int ip, Nan nan) {
-  return Row{name, ip, nan, &S::sweep, &S::digest};
+Row row(const char* name, int ip, Nan nan) {
+  return Row{name, ip, nan, &S::sweep, &S::digest, S::kProbe};
 }
 
 // Shapes that move bit patterns keep NaN payloads; arithmetic shapes may return either of

@@ -12,6 +12,9 @@
 #ifndef QVX_TEST_ROWS_H
 #define QVX_TEST_ROWS_H
 
+#include <stdint.h>
+
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -19,12 +22,46 @@
 
 namespace qvxt {
 
+// An argument of a probed call as the caller sees it afterwards (the first build's): an array
+// (its bytes before and after the call) or a constant (before == after).
+struct Arg {
+  bool array;
+  const uint8_t* before;
+  const uint8_t* after;
+  size_t bytes;
+};
+
+// probe    one call with every argument chosen by the caller, made on each of nlibs builds
+//          (at most kMaxBuilds) on guarded buffers; the results of every build must equal the
+//          first one's bit for bit (by the row's NaN rule), sources must stay unchanged and no
+//          byte next to an array may change.  Returns what went wrong, or an empty string.
+constexpr int kMaxBuilds = 6;
+struct Probe {
+  int len = 0, sf = 0, ofs = 0;
+  int alias = -1;          // the destination is this source (ignored where the row forbids it)
+  size_t offset = 0;       // arrays this many bytes after the leading guard page, or (end)
+  bool end = false;        // ending this many bytes before the trailing one
+  bool scatter = false;    // each array at its own start offset below 16 bytes instead
+  bool overlap = false;    // rows with IP_OVERLAP: the destination `delta` bytes from the source
+  int delta = 0;           // -72 .. 72
+  uint64_t seed = 0;       // random contents (and scattered offsets) from this seed, or
+  const uint8_t* data = nullptr;  // array contents and constants from these bytes, cycled
+  size_t size = 0;
+  // Makes each library call (call(arg)); null: a plain call.
+  QvxStatus (*wrap)(QvxStatus (*call)(void*), void* arg) = nullptr;
+  // Sees the arguments (in order, without len, scale factor and offset) after a call that
+  // went well; returns what is wrong, or an empty string.
+  std::function<std::string(const std::vector<Arg>&)> check;
+};
+
 struct Row {
   const char* name;  // without the qvx_ prefix
   int ip;            // IP_ bits of core/shapes.h
   Nan nan;
   void (*sweep)(const Row&, void* lib, void* ref);
   std::string (*digest)(const Row&, void* lib);
+  // Null for the services.
+  std::string (*probe)(const Row&, void* const* libs, int nlibs, const Probe& p);
 };
 
 // One row per exported function of the table (second names excluded), in table order.

@@ -1,0 +1,166 @@
+// Huge arrays (make test-large; up to 5 GiB at a time): representative functions of every
+// loop driver and shape at lengths whose byte size passes 2^31 and 2^32, so that an offset
+// computed in 32 bits would show.  Each array ends 64 bytes before a guard page; data sit at
+// both ends of the vector, the last elements must equal the same function's result on those
+// elements alone, and the bytes after the destination must stay untouched.  Complex vectors
+// of 2^30 elements and more, whose scalar count 2*len wraps, must touch nothing.
+#include <gtest/gtest.h>
+#include <limits.h>
+#include <string.h>
+
+#include <vector>
+
+#include "support/data.h"
+#include "support/guarded.h"
+
+namespace {
+
+using qvxt::Guarded;
+using qvxt::Place;
+
+constexpr size_t kTail = 4099;  // elements checked at the end of each vector
+
+// An array of n elements of T ending kCanary bytes before the trailing guard page, with
+// random elements in its first and last kTail elements (the middle holds canary bytes).
+template <class T>
+T* huge(Guarded& g, size_t n, qvxt::Rng& rng) {
+  g.reset(n * sizeof(T), Guarded::kCanary, Place::End);
+  T* p = g.as<T>();
+  qvxt::fill_random(p, kTail, rng);
+  qvxt::fill_random(p + n - kTail, kTail, rng);
+  return p;
+}
+
+template <class T>
+std::vector<T> tail_of(const T* p, size_t n) {
+  return std::vector<T>(p + n - kTail, p + n);
+}
+
+// Runs `big` on the huge arrays and `small` on copies of their last kTail elements (inputs
+// taken before the call); the last elements of `out` must match.
+template <class T>
+void expect_tail(const char* name, Guarded& g, const T* out, size_t n, const std::vector<T>& want,
+                 qvxt::Nan nan) {
+  EXPECT_TRUE(qvxt::same_elements(out + n - kTail, want.data(), kTail, nan)) << name << " len " << n;
+  EXPECT_TRUE(g.canaries_intact()) << name << ": the bytes after the destination changed";
+}
+
+TEST(Large, SetCopyAndUnary8UAtIntMax) {  // 2^31 - 1 bytes per array
+  qvxt::Rng rng(1);
+  const size_t n = INT_MAX;
+  Guarded d;
+  Qvx8u* dst = huge<Qvx8u>(d, n, rng);
+  ASSERT_EQ(qvx_Vector_Set_8U(0x3C, dst, INT_MAX), 0);
+  EXPECT_EQ(dst[0], 0x3C);
+  expect_tail("Set_8U", d, dst, n, std::vector<Qvx8u>(kTail, 0x3C), qvxt::Nan::Payload);
+  Guarded s;
+  const Qvx8u* src = huge<Qvx8u>(s, n, rng);
+  ASSERT_EQ(qvx_Vector_Copy_8U(src, dst, INT_MAX), 0);
+  expect_tail("Copy_8U", d, dst, n, tail_of(src, n), qvxt::Nan::Payload);
+  EXPECT_EQ(memcmp(dst, src, kTail), 0);
+}
+
+TEST(Large, ScaledAndUnary16SAtIntMax) {  // 2^32 - 2 bytes, in place
+  qvxt::Rng rng(2);
+  const size_t n = INT_MAX;
+  Guarded g;
+  Qvx16s* x = huge<Qvx16s>(g, n, rng);
+  std::vector<Qvx16s> t = tail_of(x, n), want(kTail);
+  ASSERT_EQ(qvx_Vector_AddShift_16S(t.data(), t.data(), want.data(), kTail, -1), 0);
+  ASSERT_EQ(qvx_Vector_AddShift_16S(x, x, x, INT_MAX, -1), 0);
+  expect_tail("AddShift_16S", g, x, n, want, qvxt::Nan::Payload);
+  t = tail_of(x, n);
+  ASSERT_EQ(qvx_Vector_Abs_16S(t.data(), want.data(), kTail), 0);
+  ASSERT_EQ(qvx_Vector_Abs_16S(x, x, INT_MAX), 0);
+  expect_tail("Abs_16S", g, x, n, want, qvxt::Nan::Payload);
+  // A reduction reads the very last element: the maximum sits there alone.
+  x[n - 1] = 32767;
+  for (size_t i = 0; i < kTail; ++i) x[i] = static_cast<Qvx16s>(x[i] & 0x3FFF), x[n - 2 - i] = 0;
+  Qvx16s m = 0;
+  ASSERT_EQ(qvx_Vector_Max_16S(x, INT_MAX, &m), 0);
+  EXPECT_EQ(m, 32767);
+}
+
+TEST(Large, Binary32FBeyond4GiB) {  // 2^32 + 68 bytes, in place
+  qvxt::Rng rng(3);
+  const int len = (1 << 30) + 17;
+  const size_t n = static_cast<size_t>(len);
+  Guarded g;
+  Qvx32f* x = huge<Qvx32f>(g, n, rng);
+  std::vector<Qvx32f> t = tail_of(x, n), want(kTail);
+  ASSERT_EQ(qvx_Vector_Add_32F(t.data(), t.data(), want.data(), kTail), 0);
+  ASSERT_EQ(qvx_Vector_Add_32F(x, x, x, len), 0);
+  expect_tail("Add_32F", g, x, n, want, qvxt::Nan::Any);
+  // Sum over zeros but for the last element: exactly that element.
+  memset(x, 0, n * sizeof(Qvx32f));
+  x[n - 1] = 1.5f;
+  Qvx64f s = 0;
+  ASSERT_EQ(qvx_Vector_Sum_32F(x, len, &s), 0);
+  EXPECT_EQ(s, 1.5);
+}
+
+TEST(Large, Math64FAndComplex64FCBeyond4GiB) {
+  qvxt::Rng rng(4);
+  {
+    const int len = (1 << 29) + 9;  // 2^32 + 72 bytes
+    const size_t n = static_cast<size_t>(len);
+    Guarded g;
+    Qvx64f* x = huge<Qvx64f>(g, n, rng);
+    std::vector<Qvx64f> t = tail_of(x, n), want(kTail);
+    ASSERT_EQ(qvx_Vector_Sqrt_64F(t.data(), want.data(), kTail), 0);
+    ASSERT_EQ(qvx_Vector_Sqrt_64F(x, x, len), 0);
+    expect_tail("Sqrt_64F", g, x, n, want, qvxt::Nan::Any);
+  }
+  {
+    const int len = (1 << 28) + 5;  // 2^32 + 80 bytes
+    const size_t n = static_cast<size_t>(len);
+    Guarded g;
+    Qvx64fc* x = huge<Qvx64fc>(g, n, rng);
+    std::vector<Qvx64fc> t = tail_of(x, n), want(kTail);
+    ASSERT_EQ(qvx_Vector_Mul_64FC(t.data(), t.data(), want.data(), kTail), 0);
+    ASSERT_EQ(qvx_Vector_Mul_64FC(x, x, x, len), 0);
+    expect_tail("Mul_64FC", g, x, n, want, qvxt::Nan::Any);
+  }
+}
+
+TEST(Large, ConversionToWiderType) {  // 8U to 32F: 1 GiB in, 4 GiB + 4 bytes out
+  qvxt::Rng rng(5);
+  const int len = (1 << 30) + 1;
+  const size_t n = static_cast<size_t>(len);
+  Guarded s, d;
+  const Qvx8u* src = huge<Qvx8u>(s, n, rng);
+  Qvx32f* dst = huge<Qvx32f>(d, n, rng);
+  std::vector<Qvx8u> t = tail_of(src, n);
+  std::vector<Qvx32f> want(kTail);
+  ASSERT_EQ(qvx_Vector_TypeConvertShift_8U_32F(t.data(), want.data(), kTail, 3), 0);
+  ASSERT_EQ(qvx_Vector_TypeConvertShift_8U_32F(src, dst, len, 3), 0);
+  expect_tail("TypeConvertShift_8U_32F", d, dst, n, want, qvxt::Nan::Payload);
+}
+
+TEST(Large, ComplexAsTwiceTheRealsJustBelow2To30) {  // 2^30 - 1 elements of 16SC, in place
+  qvxt::Rng rng(6);
+  const int len = (1 << 30) - 1;
+  const size_t n = static_cast<size_t>(len);
+  Guarded g;
+  Qvx16sc* x = huge<Qvx16sc>(g, n, rng);
+  std::vector<Qvx16sc> t = tail_of(x, n), want(kTail);
+  ASSERT_EQ(qvx_Vector_AddShift_16SC(t.data(), t.data(), want.data(), kTail, 1), 0);
+  ASSERT_EQ(qvx_Vector_AddShift_16SC(x, x, x, len, 1), 0);
+  expect_tail("AddShift_16SC", g, x, n, want, qvxt::Nan::Payload);
+}
+
+// From 2^30 elements on, the complex forms that hand 2*len scalars to a real form see a
+// wrapped, negative count: nothing is read or written (the arrays here are empty, on a guard
+// page, so that any access faults).
+TEST(Large, ComplexFrom2To30TouchesNothing) {
+  Guarded g(0, 0, Place::End);
+  for (int len : {1 << 30, (1 << 30) + 1, 0x60000000, INT_MAX}) {
+    EXPECT_EQ(qvx_Vector_Add_32FC(g.as<Qvx32fc>(), g.as<Qvx32fc>(), g.as<Qvx32fc>(), len), 0);
+    EXPECT_EQ(qvx_Vector_Sub_64FC(g.as<Qvx64fc>(), g.as<Qvx64fc>(), g.as<Qvx64fc>(), len), 0);
+    EXPECT_EQ(qvx_Vector_Copy_32FC(g.as<Qvx32fc>(), g.as<Qvx32fc>(), len), 0);
+    EXPECT_EQ(qvx_Vector_Shift_16SC(g.as<Qvx16sc>(), g.as<Qvx16sc>(), len, 2), 0);
+    EXPECT_EQ(qvx_Vector_AddShift_16SC(g.as<Qvx16sc>(), g.as<Qvx16sc>(), g.as<Qvx16sc>(), len, 0), 0);
+  }
+}
+
+}  // namespace
