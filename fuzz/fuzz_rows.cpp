@@ -4,7 +4,7 @@
 // element-loop build and on every build flavour this processor runs, each opened by path
 // from this program (which links none of them), on guarded buffers.  Results must agree bit
 // for bit, sources must stay unchanged, nothing next to an array may change, and the
-// fixed-point and scaled functions must give what their exact models give.
+// fixed-point, conversion and scaled functions must give what their exact models give.
 //
 // Input: 24 header bytes, then the data (cycled through every array and constant):
 //   0-1 row    2 length mode   3-6 length   7-10 scale factor   11 scale mode
@@ -33,6 +33,7 @@
 #define QVX_OBJECT_ROW(Name, T, Count)
 #include "core/api_rows.h"
 
+#include "convert/model.h"
 #include "fixed/model.h"
 #include "math/scaled_model.h"
 #include "support/libs.h"
@@ -78,7 +79,25 @@ std::string mismatch(size_t k, int64_t got, int64_t want) {
   return "part " + std::to_string(k) + ": got " + std::to_string(got) + ", model " + std::to_string(want);
 }
 
-// The exact models of the fixed-point, multiply-divide and scaled functions, by row name.
+// A conversion's destination element by element against its model (any NaN matching).
+template <class S, class D, class Model>
+Check conversion(Model model) {
+  return [model](const std::vector<qvxt::Arg>& a, int len, int sf) {
+    for (size_t i = 0; i < static_cast<size_t>(len); ++i) {
+      S x;
+      D got;
+      memcpy(&x, a[0].before + i * sizeof(S), sizeof x);
+      memcpy(&got, a.back().after + i * sizeof(D), sizeof got);
+      const D want = model(x, sf);
+      if (!qvxt::same_scalar(got, want, qvxt::Nan::Any))
+        return "element " + std::to_string(i) + ": got " + qvxt::show_scalar(got) + ", model " +
+               qvxt::show_scalar(want);
+    }
+    return std::string();
+  };
+}
+
+// The exact models of the fixed-point, multiply-divide, conversion and scaled functions, by row name.
 std::map<std::string, Check> models() {
   std::map<std::string, Check> m;
   for (const fxt::Member& mem : fxt::members()) {
@@ -134,6 +153,18 @@ std::map<std::string, Check> models() {
       return std::string();
     };
   };
+#define QVXF_INT(S, D, L)                                                 \
+  m["Vector_TypeConvertShift_" #S "_" #D] = conversion<cvtt::T##S, cvtt::T##D>( \
+      [](cvtt::T##S x, int sf) { return cvtt::int_model<cvtt::T##D>(x, sf, L); });
+#define QVXF_FLOAT(S, D, P)                                                         \
+  m["Vector_TypeConvertShift_" #S "_" #D] =                                         \
+      conversion<cvtt::T##S, cvtt::T##D>(cvtt::FloatModel<P, cvtt::T##D>());
+  using F = float;
+  using D = double;
+  QVXT_INT_PAIRS(QVXF_INT)
+  QVXT_FLOAT_MEMBERS(QVXF_FLOAT)
+#undef QVXF_INT
+#undef QVXF_FLOAT
   m["Vector_ExpShift_16S"] = scaled(smt::exp_shift<Qvx16s>, 2);
   m["Vector_LogShift_16S"] = scaled(smt::log_shift<Qvx16s>, 2);
   m["Vector_SqrtShift_16S"] = scaled(smt::sqrt_shift<Qvx16s>, 2);

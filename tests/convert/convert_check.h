@@ -11,6 +11,7 @@
 #include <type_traits>
 #include <vector>
 
+#include "model.h"
 #include "support/data.h"
 
 namespace cvtt {
@@ -21,8 +22,6 @@ using Fn = QvxStatus (*)(const S*, D*, int, int);
 // The function of a type suffix and its name, as the first two arguments of the checks, and
 // the element type of each suffix.
 #define QVXT_FN(PAIR) qvx_Vector_TypeConvertShift_##PAIR, #PAIR
-using T8U = Qvx8u; using T8S = Qvx8s; using T16U = Qvx16u; using T16S = Qvx16s;
-using T32S = Qvx32s; using T32F = Qvx32f; using T64F = Qvx64f;
 
 // A literal case: xs at sf give exactly want (bit for bit, any NaN matching any NaN).
 template <class S, class D>

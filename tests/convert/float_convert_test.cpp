@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "convert_check.h"
+#include "model.h"
 #include "qvx_vector.h"
 
 namespace {
@@ -19,30 +20,6 @@ using cvtt::expect;
 
 using qvxt::kInf, qvxt::kInfF, qvxt::kNan, qvxt::kNanF;
 const float kTiny = std::numeric_limits<float>::denorm_min();
-
-// ---- the models ----------------------------------------------------------------------------
-
-// The factor: the sign bit and exponent field (9 or 12 bits) hold sf + bias modulo their
-// width, the fraction is 0.  Exponent field 0 is a zero, all ones an infinity.
-template <class P>
-P factor(int sf) {
-  constexpr int bias = std::numeric_limits<P>::max_exponent - 1, m = 4 * (bias + 1);
-  const int e = static_cast<int>(((int64_t{sf} + bias) % m + m) % m), ex = e % (m / 2);
-  const P mag = ex == 0 ? P(0) : ex == m / 2 - 1 ? std::numeric_limits<P>::infinity()
-                                                 : std::ldexp(P(1), ex - bias);
-  return e >= m / 2 ? -mag : mag;
-}
-
-// Per member: the working precision P, then the destination.
-template <class P, class D>
-struct Model {
-  template <class S>
-  D operator()(S x, int sf) const {
-    const P t = static_cast<P>(x) * factor<P>(sf);
-    if constexpr (std::is_integral<D>::value) return qvxt::saturating_store<D>(t);
-    else return static_cast<D>(t);
-  }
-};
 
 // The exact range of both factors with its ends, and beyond them to the extremes.
 std::vector<int> scale_factors() {
@@ -59,15 +36,8 @@ TEST(ConvertFloat, EveryMemberAgainstItsModel) {
   using F = float;
   using D = double;
 #define QVXT_RUN(S, DST, P) \
-  cvtt::check_model(QVXT_FN(S##_##DST), Model<P, cvtt::T##DST>(), sfs, qvxt::Nan::Any);
-  // clang-format off
-  QVXT_RUN(8U, 32F, F)  QVXT_RUN(8S, 32F, F)  QVXT_RUN(16U, 32F, F)  QVXT_RUN(16S, 32F, F)
-  QVXT_RUN(32S, 32F, F) QVXT_RUN(8U, 64F, D)  QVXT_RUN(8S, 64F, D)   QVXT_RUN(16U, 64F, D)
-  QVXT_RUN(16S, 64F, D) QVXT_RUN(32S, 64F, D) QVXT_RUN(32F, 8U, F)   QVXT_RUN(32F, 8S, D)
-  QVXT_RUN(32F, 16U, F) QVXT_RUN(32F, 16S, F) QVXT_RUN(32F, 32S, F)  QVXT_RUN(64F, 8U, D)
-  QVXT_RUN(64F, 8S, D)  QVXT_RUN(64F, 16U, D) QVXT_RUN(64F, 16S, D)  QVXT_RUN(64F, 32S, D)
-  QVXT_RUN(32F, 64F, D) QVXT_RUN(64F, 32F, D)
-  // clang-format on
+  cvtt::check_model(QVXT_FN(S##_##DST), cvtt::FloatModel<P, cvtt::T##DST>(), sfs, qvxt::Nan::Any);
+  QVXT_FLOAT_MEMBERS(QVXT_RUN)
 #undef QVXT_RUN
 }
 
@@ -153,8 +123,8 @@ TEST(ConvertFloat, FactorsOutsideTheExactRangeFollowTheBitPattern) {
 }
 
 TEST(ConvertFloat, LargeVectorsAgainstTheirModels) {
-  cvtt::check_large(QVXT_FN(32F_8S), Model<double, Qvx8s>(), 2);
-  cvtt::check_large(QVXT_FN(16U_64F), Model<double, double>(), -7);
+  cvtt::check_large(QVXT_FN(32F_8S), cvtt::FloatModel<double, Qvx8s>(), 2);
+  cvtt::check_large(QVXT_FN(16U_64F), cvtt::FloatModel<double, double>(), -7);
 }
 
 }  // namespace

@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "convert_check.h"
+#include "model.h"
 #include "qvx_vector.h"
 #include "support/guarded.h"
 #include "support/interpose.h"
@@ -24,26 +25,6 @@ namespace {
 
 using cvtt::expect;
 using cvtt::Fn;
-
-// Every pair with its zero-fill threshold L, source type by row.
-// clang-format off
-#define QVXT_PAIRS(X)                                               \
-  X(8U, 8S, -7)   X(8U, 16U, -7)  X(8U, 16S, -7)   X(8U, 32S, -7)   \
-  X(8S, 8U, -6)   X(8S, 16U, -6)  X(8S, 16S, -7)   X(8S, 32S, -7)   \
-  X(16U, 8U, -15) X(16U, 8S, -15) X(16U, 16S, -15) X(16U, 32S, -15) \
-  X(16S, 8U, -15) X(16S, 8S, -15) X(16S, 16U, -14) X(16S, 32S, -15) \
-  X(32S, 8U, -30) X(32S, 8S, -31) X(32S, 16U, -30) X(32S, 16S, -31)
-// clang-format on
-
-// x * 2^sf exactly, rounded toward minus infinity, clamped to D; 0 below L.
-template <class D>
-D model(int64_t x, int sf, int L) {
-  using Lim = std::numeric_limits<D>;
-  if (sf < L) return 0;
-  const __int128 v = sf >= 0 ? x * (static_cast<__int128>(1) << std::min(sf, 64))
-                             : x >> std::min(-int64_t{sf}, int64_t{63});  // arithmetic: floor
-  return static_cast<D>(std::clamp<__int128>(v, Lim::min(), Lim::max()));
-}
 
 // Both thresholds of every pair (L from -31 to -6, H from 7 to 31) with their neighbours,
 // and the extremes.
@@ -57,8 +38,8 @@ TEST(IntegerConvert, EveryValueAgainstExactArithmetic) {
   const std::vector<int> sfs = scale_factors();
 #define QVXT_RUN(S, D, L)                                                             \
   cvtt::check_model(QVXT_FN(S##_##D),                                                 \
-                    [](cvtt::T##S x, int sf) { return model<cvtt::T##D>(x, sf, L); }, sfs);
-  QVXT_PAIRS(QVXT_RUN)
+                    [](cvtt::T##S x, int sf) { return cvtt::int_model<cvtt::T##D>(x, sf, L); }, sfs);
+  QVXT_INT_PAIRS(QVXT_RUN)
 #undef QVXT_RUN
 }
 
@@ -94,7 +75,7 @@ void check_fill(Fn<S, D> fn, const char* name, int L) {
 
 TEST(IntegerConvert, ZeroFillBelowTheThreshold) {
 #define QVXT_RUN(S, D, L) check_fill(QVXT_FN(S##_##D), L);
-  QVXT_PAIRS(QVXT_RUN)
+  QVXT_INT_PAIRS(QVXT_RUN)
 #undef QVXT_RUN
 }
 
@@ -129,7 +110,7 @@ TEST(IntegerConvert, LiteralCases) {
 
 TEST(IntegerConvert, LargeVectorAgainstExactArithmetic) {
   cvtt::check_large(
-      QVXT_FN(16S_8U), [](Qvx16s x, int sf) { return model<Qvx8u>(x, sf, -15); }, -3);
+      QVXT_FN(16S_8U), [](Qvx16s x, int sf) { return cvtt::int_model<Qvx8u>(x, sf, -15); }, -3);
 }
 
 }  // namespace
