@@ -298,6 +298,7 @@ struct Linker {
         flush();
         const size_t n = l.find(' ');
         const std::string title = l.substr(n + 1);
+        if (n == 1) continue;  // the page's own title, which page() writes
         o += "<h" + std::to_string(n) + " id=\"" + slug(title) + "\">" + inline_md(title) + "</h" + std::to_string(n) + ">\n";
       } else if (l.compare(0, 2, "- ") == 0) {
         flush();
