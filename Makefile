@@ -1,6 +1,8 @@
 # Thin wrapper over CMake.  `make` builds the library and runs the demo; `make test` runs
-# the suite; `make sanitize` runs it under AddressSanitizer and UBSan; `make bench` runs
-# the benchmarks; `make install PREFIX=/some/where` installs library, header and packages.
+# the suite; `make sanitize` runs it under AddressSanitizer and UBSan; `make bench`,
+# `make bench-full` and `make bench-report` time the library against its baselines;
+# `make docs` writes the reference; `make install PREFIX=/some/where` installs library,
+# header and packages; `make package` builds a .deb and a .tar.gz.
 # Reliability runs: `make fuzz FUZZ_SECONDS=N` (differential fuzzing, Clang), `make tsan`
 # (threads under ThreadSanitizer), `make test-large` (arrays beyond 2^31 and 2^32 bytes).
 BUILD     ?= build
@@ -13,7 +15,7 @@ PREFIX    ?= /usr/local
 JOBS      ?= $(shell nproc 2>/dev/null || echo 2)
 CMAKE     ?= cmake
 
-.PHONY: all configure test sanitize bench install clean digests fuzz tsan test-large
+.PHONY: all configure test sanitize bench bench-full bench-report bench-build docs package install clean digests fuzz tsan test-large
 
 all: configure
 	$(CMAKE) --build $(BUILD) -j $(JOBS) --target qvx_vector demo
@@ -53,17 +55,43 @@ tsan:
 	$(CMAKE) --build $(TSANDIR) -j $(JOBS) --target test_threads
 	TSAN_OPTIONS=halt_on_error=1:second_deadlock_stack=1 ./$(TSANDIR)/tests/test_threads
 
-# Every flavour the processor runs, each with its baselines; BENCH_ARGS go to each program
-# (for example --qvx_set=all, --qvx_sizes=4096, --benchmark_filter=Add).
-bench:
+bench-build:
 	$(CMAKE) -S . -B $(BENCHDIR) -DCMAKE_BUILD_TYPE=Release -DQVX_BUILD_TESTS=OFF -DQVX_BUILD_BENCH=ON
 	$(CMAKE) --build $(BENCHDIR) -j $(JOBS)
-	for f in x86-64 x86-64-v3 x86-64-v4; do \
-	  ./$(BENCHDIR)/bench/bench_$$f --benchmark_min_time=0.05 $(BENCH_ARGS) || exit 1; done
+	@test -x $(BENCHDIR)/bench/bench_x86-64 || { echo "Google Benchmark is missing (Debian: apt-get install libbenchmark-dev)"; exit 1; }
+
+# The representative set on the flavour the system loader picks for this processor (the
+# library users get), in about a minute and a half, ending with one table.  BENCH_ARGS go to
+# the program (for example --qvx_sizes=4096 or --benchmark_filter=Add).
+bench: bench-build
+	@for f in x86-64-v4 x86-64-v3 x86-64; do \
+	  ./$(BENCHDIR)/bench/bench_$$f --qvx_sizes=4096,65536,1048576 --qvx_sfs=-1 \
+	    --benchmark_min_time=0.05 $(BENCH_ARGS) > $(BENCHDIR)/bench.out; rc=$$?; \
+	  if [ $$rc -ne 77 ]; then cat $(BENCHDIR)/bench.out; exit $$rc; fi; done
+
+# Every function, size and scale factor on every flavour the processor runs, with every
+# baseline (also the loop compiled one element at a time).  Takes a long while.
+bench-full: bench-build
+	@for f in x86-64 x86-64-v3 x86-64-v4; do \
+	  ./$(BENCHDIR)/bench/bench_$$f --qvx_set=all --qvx_columns=full --benchmark_min_time=0.05 \
+	    $(BENCH_ARGS) || [ $$? -eq 77 ] || exit 1; done
+
+# doc/benchmarks/report.md with plots of time per element against size, every flavour
+# beside the baselines (needs gnuplot: apt-get install gnuplot-nox).
+bench-report: bench-build
+	@command -v gnuplot >/dev/null || { echo "bench-report draws with gnuplot: apt-get install gnuplot-nox"; exit 1; }
+	sh bench/report.sh $(BENCHDIR) doc/benchmarks
+
+docs: configure
+	$(CMAKE) --build $(BUILD) -j $(JOBS) --target docs
+
+package: configure
+	$(CMAKE) --build $(BUILD) -j $(JOBS) --target qvx_vector qvx_flavours
+	cd $(BUILD) && cpack
 
 install: configure
 	$(CMAKE) -S . -B $(BUILD) -DCMAKE_INSTALL_PREFIX=$(PREFIX)
-	$(CMAKE) --build $(BUILD) -j $(JOBS) --target qvx_vector
+	$(CMAKE) --build $(BUILD) -j $(JOBS) --target qvx_vector qvx_flavours
 	$(CMAKE) --install $(BUILD) --prefix $(PREFIX)
 
 # Rewrites tests/golden/digests.txt from the baseline library: only when a rule changes.

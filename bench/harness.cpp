@@ -1,8 +1,10 @@
 // The benchmark program: one entry per function and size (and scale factor), each timing the
 // library and every baseline it has back to back, and a summary table at the end.
 //
-//   bench_<flavour> [--qvx_set=representative|all|<substring>] [--qvx_sizes=1024,4194304]
-//                   [--qvx_sfs=-1,0,1] [Google Benchmark flags]
+//   bench_<flavour> [--qvx_set=representative|all|<substring>|<name>,<name>,...]
+//                   [--qvx_sizes=1024,4194304]
+//                   [--qvx_sfs=-1,0,1] [--qvx_columns=full] [--qvx_csv=FILE]
+//                   [Google Benchmark flags]
 //
 // --qvx_sfs gives the scale factors of the scaled functions (default -1, 0, 1), for families
 // whose methods change with the scale factor.
@@ -336,34 +338,66 @@ std::vector<Row> rows() {
 
 // ---- the summary table -------------------------------------------------------------------------
 
-class Summary : public benchmark::ConsoleReporter {
+// Collects every run and prints one table at the end: the headline columns (library time per
+// element; ratios to the user's -O3 loop for this instruction set, to memcpy of the same
+// bytes and to VOLK) or, with --qvx_columns=full, every baseline.  --qvx_csv=FILE also
+// writes every run with the baselines' own times per element, for plots.
+class Summary : public benchmark::BenchmarkReporter {
  public:
+  Summary(bool full, std::string csv) : full_(full), csv_(std::move(csv)) {}
+  bool ReportContext(const Context&) override { return true; }
   void ReportRuns(const std::vector<Run>& runs) override {
-    ConsoleReporter::ReportRuns(runs);
-    for (const Run& r : runs) runs_.push_back(r);
+    for (const Run& r : runs) {
+      runs_.push_back(r);
+      fputc('.', stderr);
+    }
   }
   void Finalize() override {
-    ConsoleReporter::Finalize();
-    const char* cols[] = {"ns/elem", "user", "plain", "volk", "volk_sse", "memcpy", "in_place"};
-    printf("\nSummary (ratios: library time / baseline time; below 1 the library is faster)\n");
-    printf("%-44s", "function/len[/scale factor]");
-    for (const char* c : cols) printf(" %9s", c);
+    fputc('\n', stderr);
+    struct Col { const char* counter; const char* title; };
+    std::vector<Col> cols = {{"ns/elem", "ns/elem"}, {"user", "vs -O3 loop"}, {"memcpy", "vs memcpy"}, {"volk", "vs VOLK"}};
+    if (full_) {
+      cols.push_back({"plain", "vs -O2 loop"});
+      cols.push_back({"volk_sse", "vs VOLK SSE"});
+      cols.push_back({"in_place", "in place"});
+    }
+    printf("\nLibrary flavour %s. Ratios are library time / baseline time: below 1 the library is faster.\n",
+           QVXB_FLAVOUR);
+    printf("%-30s %9s %5s", "operation", "size", "sf");
+    for (const Col& c : cols) printf(" %11s", c.title);
     printf("\n");
+    FILE* csv = csv_.empty() ? nullptr : fopen(csv_.c_str(), "w");
+    if (csv) fprintf(csv, "flavour,operation,size,sf,library,user,plain,volk,memcpy\n");
     for (const Run& r : runs_) {
-      printf("%-44s", r.benchmark_name().c_str());
-      for (const char* c : cols) {
-        const auto it = r.counters.find(c);
-        if (it == r.counters.end()) {
-          printf(" %9s", "-");
-        } else {
-          printf(" %9.3f", static_cast<double>(it->second));
-        }
+      // function/len[/sf]
+      std::string name = r.benchmark_name();
+      std::string op = name.substr(0, name.find('/'));
+      std::string rest = name.substr(name.find('/') + 1);
+      std::string size = rest.substr(0, rest.find('/'));
+      std::string sf = rest.find('/') == std::string::npos ? "" : rest.substr(rest.find('/') + 1);
+      if (op.rfind("Vector_", 0) == 0) op = op.substr(7);
+      printf("%-30s %9s %5s", op.c_str(), size.c_str(), sf.c_str());
+      for (const Col& c : cols) {
+        const auto it = r.counters.find(c.counter);
+        if (it == r.counters.end()) printf(" %11s", "-");
+        else printf(" %11.3f", static_cast<double>(it->second));
       }
       printf("\n");
+      if (csv) {
+        const auto get = [&](const char* k) { auto it = r.counters.find(k); return it == r.counters.end() ? 0.0 : double(it->second); };
+        const double lib = get("ns/elem");
+        // Each baseline's own time per element: the library's divided by its ratio.
+        const auto per = [&](const char* k) { const double q = get(k); return q > 0 ? lib / q : 0.0; };
+        fprintf(csv, "%s,%s,%s,%s,%.6g,%.6g,%.6g,%.6g,%.6g\n", QVXB_FLAVOUR, op.c_str(), size.c_str(),
+                sf.c_str(), lib, per("user"), per("plain"), per("volk"), per("memcpy"));
+      }
     }
+    if (csv) fclose(csv);
   }
 
  private:
+  bool full_;
+  std::string csv_;
   std::vector<Run> runs_;
 };
 
@@ -386,6 +420,8 @@ int main(int argc, char** argv) {
   std::vector<int> sizes = {1024, 4096, 16384, 4194304};
   std::vector<int> sfs = {-1, 0, 1};
   std::vector<char*> rest;
+  bool full = false;
+  std::string csv;
   for (int i = 0; i < argc; ++i) {
     if (strncmp(argv[i], "--qvx_set=", 10) == 0) {
       set = argv[i] + 10;
@@ -393,6 +429,10 @@ int main(int argc, char** argv) {
       sizes = parse_sizes(argv[i] + 12);
     } else if (strncmp(argv[i], "--qvx_sfs=", 10) == 0) {
       sfs = parse_sizes(argv[i] + 10);
+    } else if (strcmp(argv[i], "--qvx_columns=full") == 0) {
+      full = true;
+    } else if (strncmp(argv[i], "--qvx_csv=", 10) == 0) {
+      csv = argv[i] + 10;
     } else {
       rest.push_back(argv[i]);
     }
@@ -403,7 +443,7 @@ int main(int argc, char** argv) {
   if (strcmp(QVXB_FLAVOUR, "x86-64-v4") == 0) ok = __builtin_cpu_supports("x86-64-v4");
   if (!ok) {
     printf("skipped: this processor cannot run the %s flavour\n", QVXB_FLAVOUR);
-    return 0;
+    return 77;
   }
   Dl_info info;
   dladdr(reinterpret_cast<void*>(&qvx_GetVersion), &info);
@@ -411,8 +451,12 @@ int main(int argc, char** argv) {
 #endif
   static std::vector<Row> all = rows();
   for (const Row& r : all) {
-    const bool chosen = set == "all" || (set == "representative" ? r.has_baseline
-                                                                 : r.name.find(set) != std::string::npos);
+    // A list with commas names functions exactly (Add_32F,Mul_32FC,); otherwise a substring.
+    const bool listed = set.find(',') != std::string::npos &&
+                        ("," + set + ",").find("," + r.name.substr(7) + ",") != std::string::npos;
+    const bool chosen = set == "all" || listed ||
+                        (set == "representative" ? r.has_baseline
+                                                 : set.find(',') == std::string::npos && r.name.find(set) != std::string::npos);
     if (!chosen) continue;
     for (int len : sizes) {
       for (int sf : r.scaled ? sfs : std::vector<int>{0}) {
@@ -427,7 +471,7 @@ int main(int argc, char** argv) {
   }
   int n = static_cast<int>(rest.size());
   benchmark::Initialize(&n, rest.data());
-  Summary summary;
+  Summary summary(full, csv);
   benchmark::RunSpecifiedBenchmarks(&summary);
   benchmark::Shutdown();
   return 0;

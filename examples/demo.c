@@ -23,8 +23,11 @@ int main(void) {
   printf("blocks 64-byte aligned: %s\n",
          ((unsigned long)signal % 64 == 0 && (unsigned long)ramp % 64 == 0) ? "yes" : "no");
 
-  qvx_Vector_Set_16S(1000, signal, N);
-  for (i = 0; i < N; ++i) signal[i] = (Qvx16s)(signal[i] * (i - 3));
+  /* signal[i] = 1000 * (i - 3): the offsets i - 3, times 1000 in fixed point. */
+  for (i = 0; i < N; ++i) signal[i] = (Qvx16s)(i - 3);
+  /* ramp[i] = (i - 3) / 4: the same offsets converted to float with scale factor -2. */
+  qvx_Vector_TypeConvertShift_16S_32F(signal, ramp, N, -2);
+  qvx_Vector_MulCShift_16S(signal, 1000, signal, N, 0);
   qvx_Vector_Copy_16S(signal, moved, N);
   /* Move handles the overlap: shift the samples up by one place. */
   qvx_Vector_Move_16S(moved, moved + 1, N - 1);
@@ -35,7 +38,6 @@ int main(void) {
   for (i = 1; i < N; ++i) printf(" %6d", moved[i]);
   printf("\n");
 
-  qvx_Vector_Set_32F(0.25f, ramp, N);
   printf("ramp   :");
   for (i = 0; i < N; ++i) printf(" %.2f", ramp[i]);
   printf("\n");

@@ -17,11 +17,39 @@
  *  - A destination may be a source of the same element width (in-place use) unless the
  *    family says otherwise.
  *  - Every function is also exported as __qvx_<name> at the same address.
+ *
+ * Parameter orders that differ from "sources, constants, destinations, len, scaleFactor":
+ *    Set          the value first: Set(val, dst, len)
+ *    MulCAdd      the constant between its sources: MulCAdd(src1, val, src2, dst, len)
+ *    reductions   len after the sources, the result cells last (Sum(src, len, sum));
+ *                 minimum before maximum, mean before deviation
+ *    Threshold    levels and values after the destination: Threshold(src, dst, level..., len)
+ *    SetMask      the mask first: SetMask(mask, val, dst, len)
+ *    Split        two destinations: Split(src, dst1, dst2, len)
+ *    LookUp       the table and its offset after the destination:
+ *                 LookUp(src, dst, table, offset, len)
+ *
+ * Where complex results differ from std::complex: the complex product, quotient and
+ * magnitude are the plain formulas of their families, with no special case for infinite
+ * or NaN operands and no scaling.  An infinite operand of a product gives NaN parts
+ * ((inf, inf) * (1, 0) is (NaN, NaN) here, an infinity under std::complex), and a divisor
+ * whose squared magnitude overflows gives 0 or NaN where std::complex scales.
+ *
+ * Threads: every primitive may run in any number of threads at once; none keeps state,
+ * takes a lock or allocates.  The thread-count setting is one plain int (set it before
+ * starting threads), and each thread carries its own zero-filled 4 MiB qvx_static_buf,
+ * which the library never touches.
  */
 #ifndef QVX_VECTOR_H
 #define QVX_VECTOR_H
 
 #include <stdint.h>
+
+/* The package version; qvx_GetVersion reports it as the digits MAJOR MINOR PATCH 0 ("1100"). */
+#define QVX_VERSION_MAJOR 1
+#define QVX_VERSION_MINOR 1
+#define QVX_VERSION_PATCH 0
+#define QVX_VERSION_STRING "1.1.0"
 
 #if defined(__GNUC__)
 #define QVX_API __attribute__((visibility("default")))
@@ -33,6 +61,7 @@
 extern "C" {
 #endif
 
+/* ---- status codes ---- */
 /* ---------------------------------------------------------------------------------------
  * Status codes
  * ------------------------------------------------------------------------------------- */
@@ -43,6 +72,7 @@ typedef int32_t QvxStatus;
 #define QVX_STS_NO_MEM   2 /* "Not enough memory for the function" */
 #define QVX_STS_DATA_EXC 3 /* "Incorrect data found (exception) during the execution" */
 
+/* ---- element types ---- */
 /* ---------------------------------------------------------------------------------------
  * Element types, one per type suffix.  Complex values are interleaved pairs, real part
  * first; passed by value, a Qvx16sc occupies one 32-bit argument, real part in the low half.
@@ -60,6 +90,7 @@ typedef struct { Qvx16s re, im; } Qvx16sc; /* 16SC */
 typedef struct { Qvx32f re, im; } Qvx32fc; /* 32FC */
 typedef struct { Qvx64f re, im; } Qvx64fc; /* 64FC */
 
+/* ---- library services ---- */
 /* ---------------------------------------------------------------------------------------
  * Library services
  *
@@ -73,9 +104,9 @@ typedef struct { Qvx64f re, im; } Qvx64fc; /* 64FC */
  * qvx_AlignPointer    (ptr + (align - 1)) & -align on the full address: for a power of two
  *                     the smallest multiple of align not below ptr; align 1 gives ptr,
  *                     align 0 gives null.  Nothing is validated.
- * qvx_Get/SetNumThreads  read and store the thread-count setting (initially -1).  The value
- *                     is stored unchecked and consulted by no primitive; the library starts
- *                     no threads.
+ * qvx_GetNumThreads   writes the thread-count setting (initially -1) to *numThreads.
+ * qvx_SetNumThreads   stores numThreads as the setting, unchecked.  No primitive consults
+ *                     it; the library starts no threads.
  * ------------------------------------------------------------------------------------- */
 QVX_API const char* qvx_GetVersion(void);
 QVX_API const char* qvx_GetStringStatus(QvxStatus sts);
@@ -85,6 +116,7 @@ QVX_API void*       qvx_AlignPointer(void* ptr, int align);
 QVX_API QvxStatus   qvx_GetNumThreads(int* numThreads);
 QVX_API QvxStatus   qvx_SetNumThreads(int numThreads);
 
+/* ---- exported data objects ---- */
 /* ---------------------------------------------------------------------------------------
  * Exported data objects
  *
@@ -111,6 +143,7 @@ extern QVX_API const Qvx64f qvx_8SU_to_64F[384];
 extern QVX_API const Qvx32f qvx_8SU_to_32F[384];
 extern QVX_API const char qvxid[39];
 
+/* ---- fill, copy and move ---- */
 /* ---------------------------------------------------------------------------------------
  * Fill, copy and move
  *
@@ -166,7 +199,9 @@ QVX_API QvxStatus qvx_Vector_Move_64FC(const Qvx64fc* src, Qvx64fc* dst, int len
  * (1 / -0.0 = -inf), 0 / 0 gives NaN, and a complex divisor of zero, or one whose squared
  * magnitude overflows or underflows, gives what the operations above give (in single
  * precision (1, 0) / (1e20, 0) is (0, 0), since d overflows).  NaN results may carry either
- * operand's payload.
+ * operand's payload.  Unlike std::complex, infinite operands are not recovered: a complex
+ * product with an infinite part gives NaN where a term is inf * 0 or inf - inf
+ * ((inf, inf) * (1, 0) is (NaN, NaN); std::complex gives an infinity).
  * The complex Add and Sub work on the vector as 2*len reals through the real forms; 2*len
  * is computed with 32-bit wrap-around, so a complex vector must have fewer than 2^30
  * elements.

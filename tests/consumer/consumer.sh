@@ -1,20 +1,53 @@
 #!/bin/sh
-# Installs the built library into a fresh prefix and builds a user's C program against it
-# twice: through pkg-config and through CMake's find_package.
+# A user's C program built against the installed library, through pkg-config and through
+# CMake's find_package, from two installations:
+#   consumer.sh BUILD SOURCE CMAKE            cmake --install into a fresh prefix
+#   consumer.sh BUILD SOURCE CMAKE CPACK      the .deb and .tar.gz packages: their contents,
+#                                             then the .deb unpacked into a fresh root
 set -eu
 build=$1
 source=$2
 cmake_cmd=${3:-cmake}
+cpack_cmd=${4:-}
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
+version=$(sed -n 's/^#define QVX_VERSION_STRING "\(.*\)"$/\1/p' "$source/include/qvx_vector.h")
 
-"$cmake_cmd" --install "$build" --prefix "$work/prefix" >/dev/null
-libdir=$(dirname "$(dirname "$(find "$work/prefix" -name 'qvx_vector.pc' | head -n 1)")")
+if [ -z "$cpack_cmd" ]; then
+  "$cmake_cmd" --install "$build" --prefix "$work/prefix" >/dev/null
+  prefix=$work/prefix
+else
+  "$cpack_cmd" --config "$build/CPackConfig.cmake" -B "$work/pkg" >/dev/null
+  deb=$(ls "$work"/pkg/*.deb)
+  tgz=$(ls "$work"/pkg/*.tar.gz)
+  test "$(dpkg-deb -f "$deb" Version)" = "$version"
+  # Both packages hold the same files, and those are the library, its flavours, the
+  # header, the CMake package, the pkg-config file and the licence.
+  dpkg-deb -c "$deb" | awk '$1 !~ /^d/ {print $6}' | sed 's|^\./usr/||' | sort > "$work/deb.list"
+  tar tzf "$tgz" | grep -v '/$' | sed 's|^[^/]*/||' | sort > "$work/tgz.list"
+  diff "$work/deb.list" "$work/tgz.list"
+  for f in lib/libqvx_vector.so include/qvx_vector.h lib/pkgconfig/qvx_vector.pc \
+           lib/cmake/qvx_vector/qvx_vectorConfig.cmake lib/cmake/qvx_vector/qvx_vectorConfigVersion.cmake \
+           lib/cmake/qvx_vector/qvx_vectorTargets.cmake share/doc/qvx_vector/LICENSE; do
+    grep -qx "$f" "$work/deb.list" || { echo "the package lacks $f" >&2; exit 1; }
+  done
+  for level in x86-64-v3 x86-64-v4; do
+    if [ -d "$build/flavours/$level" ]; then
+      grep -qx "lib/glibc-hwcaps/$level/libqvx_vector.so" "$work/deb.list" || { echo "the package lacks the $level flavour" >&2; exit 1; }
+    fi
+  done
+  dpkg-deb -x "$deb" "$work/root"
+  prefix=$work/root/usr
+fi
+
+libdir=$(dirname "$(dirname "$(find "$prefix" -name 'qvx_vector.pc' | head -n 1)")")
 test -f "$libdir/libqvx_vector.so"
 
-# pkg-config
+# pkg-config; the header's version macros match the package's version.
 PKG_CONFIG_PATH="$libdir/pkgconfig" pkg-config --exists qvx_vector
-cc -std=c99 -Wall -Wextra -pedantic -Werror -o "$work/with_pkgconfig" "$source/tests/consumer/consumer.c" \
+test "$(PKG_CONFIG_PATH="$libdir/pkgconfig" pkg-config --modversion qvx_vector)" = "$version"
+cc -std=c99 -Wall -Wextra -pedantic -Werror -DQVX_EXPECT_VERSION="\"$version\"" -o "$work/with_pkgconfig" \
+  "$source/tests/consumer/consumer.c" \
   $(PKG_CONFIG_PATH="$libdir/pkgconfig" pkg-config --cflags --libs qvx_vector) -Wl,-rpath,"$libdir"
 "$work/with_pkgconfig"
 
@@ -41,13 +74,14 @@ echo "the loader chose $got"
 # find_package
 mkdir -p "$work/app"
 cp "$source/tests/consumer/consumer.c" "$work/app/"
-cat > "$work/app/CMakeLists.txt" <<'CMAKE'
+cat > "$work/app/CMakeLists.txt" <<CMAKE
 cmake_minimum_required(VERSION 3.18)
 project(consumer C)
-find_package(qvx_vector REQUIRED)
+find_package(qvx_vector $version EXACT REQUIRED)
 add_executable(consumer consumer.c)
+target_compile_definitions(consumer PRIVATE QVX_EXPECT_VERSION="$version")
 target_link_libraries(consumer PRIVATE qvx_vector::qvx_vector)
 CMAKE
-"$cmake_cmd" -S "$work/app" -B "$work/app/build" -DCMAKE_PREFIX_PATH="$work/prefix" >/dev/null
+"$cmake_cmd" -S "$work/app" -B "$work/app/build" -DCMAKE_PREFIX_PATH="$prefix" >/dev/null
 "$cmake_cmd" --build "$work/app/build" >/dev/null
 "$work/app/build/consumer"

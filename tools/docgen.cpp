@@ -1,0 +1,523 @@
+// The reference documentation, generated from the sources users already read: the public
+// header (its conventions comment, one comment per family and the prototypes) and the table
+// of every function (src/core/api.def: shapes and in-place uses), with doc/*.md for the
+// pages that are not about one family (conventions, task index, parameter glossary).
+//
+//   qvx_docgen --source DIR --out DIR [--check]
+//
+// writes DIR/index.html, one page per family, tasks.html and conventions.html.  With
+// --check it also fails (exit 1, one line per fault) when an exported function is not
+// documented: no prototype in the header, a family without a comment, an operation its
+// family comment never names, a parameter without a glossary entry, or a doc page naming a
+// function that does not exist.
+#include <cctype>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <fstream>
+#include <map>
+#include <regex>
+#include <set>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "core/shapes.h"
+#include "qvx_vector.h"
+
+namespace {
+
+// ---- the table -------------------------------------------------------------------------
+
+struct Row {
+  const char* name;   // without qvx_
+  const char* shape;
+  int ip;             // in-place flags; -1 where the shape has none
+  const char* first;  // a second name: the function it names
+};
+
+const Row kRows[] = {
+#define SERVICE(N, R, P) {#N, "SERVICE", -1, nullptr},
+#define SET(N, T) {#N, "SET", -1, nullptr},
+#define UNARY(N, S, D, IP) {#N, "UNARY", IP, nullptr},
+#define MATH(N, S, D, IP) {#N, "MATH", IP, nullptr},
+#define UNARY_I(N, T) {#N, "UNARY_I", -1, nullptr},
+#define BINARY(N, S1, S2, D, IP) {#N, "BINARY", IP, nullptr},
+#define CONST(N, S, C, D, IP) {#N, "CONST", IP, nullptr},
+#define TERNARY(N, T, IP) {#N, "TERNARY", IP, nullptr},
+#define MULCADD(N, T, IP) {#N, "MULCADD", IP, nullptr},
+#define MULCADDC(N, S, C, IP) {#N, "MULCADDC", IP, nullptr},
+#define CTOC_BINARY(N, T, IP) {#N, "CTOC", IP, nullptr},
+#define CTOC_CONST(N, T, IP) {#N, "CTOC", IP, nullptr},
+#define CTOC_TERNARY(N, T, IP) {#N, "CTOC", IP, nullptr},
+#define CTOC_MULCADD(N, T, IP) {#N, "CTOC", IP, nullptr},
+#define CTOC_MULCADDC(N, T, IP) {#N, "CTOC", IP, nullptr},
+#define SCALED_UNARY(N, S, D, IP) {#N, "SCALED", IP, nullptr},
+#define SCALED_BINARY(N, T, IP) {#N, "SCALED", IP, nullptr},
+#define SCALED_CONST(N, T, C, IP) {#N, "SCALED", IP, nullptr},
+#define SCALED_TERNARY(N, T, IP) {#N, "SCALED", IP, nullptr},
+#define SCALED_MULCADD(N, T, C, IP) {#N, "SCALED", IP, nullptr},
+#define SCALED_MULCADDC(N, T, C, IP) {#N, "SCALED", IP, nullptr},
+#define REDUCE(N, S, R) {#N, "REDUCE", -1, nullptr},
+#define REDUCE2(N, S, R) {#N, "REDUCE", -1, nullptr},
+#define REDUCE_PAIR(N, S, R) {#N, "REDUCE", -1, nullptr},
+#define REDUCE2_PAIR(N, S, R) {#N, "REDUCE", -1, nullptr},
+#define THRESHOLD1(N, T) {#N, "THRESHOLD", IP_SRC1, nullptr},
+#define THRESHOLD2(N, T) {#N, "THRESHOLD", IP_SRC1, nullptr},
+#define THRESHOLD4(N, T) {#N, "THRESHOLD", IP_SRC1, nullptr},
+#define UNARY2(N, S, M, D) {#N, "UNARY2", -1, nullptr},
+#define TO_PAIRS(N, S, D) {#N, "TO_PAIRS", -1, nullptr},
+#define SETMASK(N, T) {#N, "SETMASK", -1, nullptr},
+#define SPLIT(N, T) {#N, "SPLIT", -1, nullptr},
+#define MERGE(N, T) {#N, "MERGE", -1, nullptr},
+#define LOOKUP(N, S, D) {#N, "LOOKUP", -1, nullptr},
+#define LOOKUP2(N, T) {#N, "LOOKUP", -1, nullptr},
+#define SECOND(N, N2) {#N2, "SECOND", -1, #N},
+#define OBJECT(Name, T, Count)
+#include "core/api.def"
+};
+
+// ---- small text helpers ----------------------------------------------------------------
+
+std::string read(const std::string& path, bool* ok = nullptr) {
+  std::ifstream in(path);
+  if (ok) *ok = in.good();
+  std::stringstream s;
+  s << in.rdbuf();
+  return s.str();
+}
+
+std::string esc(const std::string& s) {
+  std::string o;
+  for (char c : s) {
+    if (c == '<') o += "&lt;";
+    else if (c == '>') o += "&gt;";
+    else if (c == '&') o += "&amp;";
+    else if (c == '"') o += "&quot;";
+    else o += c;
+  }
+  return o;
+}
+
+std::string squeeze(const std::string& s) {  // whitespace runs to one space, trimmed
+  std::string o;
+  for (char c : s) {
+    if (std::isspace(static_cast<unsigned char>(c))) {
+      if (!o.empty() && o.back() != ' ') o += ' ';
+    } else {
+      o += c;
+    }
+  }
+  while (!o.empty() && o.back() == ' ') o.pop_back();
+  return o;
+}
+
+std::string slug(const std::string& title) {
+  std::string o;
+  for (char c : title) {
+    if (std::isalnum(static_cast<unsigned char>(c))) o += static_cast<char>(std::tolower(c));
+    else if (!o.empty() && o.back() != '-') o += '-';
+  }
+  while (!o.empty() && o.back() == '-') o.pop_back();
+  return o;
+}
+
+// The text of a C comment without its /* */ frame, leading " * " and rules of dashes.
+std::string comment_text(const std::string& c) {
+  std::stringstream in(c.substr(2, c.size() - 4));
+  std::string line, out;
+  while (std::getline(in, line)) {
+    size_t i = 0;
+    while (i < line.size() && line[i] == ' ') ++i;
+    if (i < line.size() && line[i] == '*') line = line.substr(line.size() > i + 1 && line[i + 1] == ' ' ? i + 2 : i + 1);
+    else line = line.substr(i);
+    if (line.find_first_not_of("- ") == std::string::npos && line.find('-') != std::string::npos) continue;
+    out += line + "\n";
+  }
+  while (!out.empty() && (out[0] == '\n')) out.erase(0, 1);
+  while (out.size() > 1 && out[out.size() - 1] == '\n' && out[out.size() - 2] == '\n') out.pop_back();
+  return out;
+}
+
+// ---- the header --------------------------------------------------------------------------
+
+struct Param {
+  std::string type, name;
+};
+struct Function {
+  std::string name;  // without qvx_
+  std::string ret;
+  std::vector<Param> params;
+  std::string family;  // slug
+};
+struct Family {
+  std::string title, slug, doc;
+  std::vector<std::string> functions;  // names without qvx_
+  std::vector<std::string> objects;    // declarations of data objects
+};
+
+struct Header {
+  std::string conventions;  // the opening comment
+  std::vector<Family> families;
+  std::map<std::string, Function> functions;
+};
+
+Header parse_header(const std::string& text) {
+  Header h;
+  h.conventions = comment_text(text.substr(0, text.find("*/") + 2));
+  const std::regex marker(R"(\n/\* ---- (.+?) ---- \*/\n)");
+  std::vector<std::pair<size_t, std::string>> marks;
+  for (auto it = std::sregex_iterator(text.begin(), text.end(), marker); it != std::sregex_iterator(); ++it)
+    marks.emplace_back(it->position(0) + it->length(0), (*it)[1].str());
+  for (size_t k = 0; k < marks.size(); ++k) {
+    const size_t begin = marks[k].first;
+    const size_t end = k + 1 < marks.size() ? marks[k + 1].first : text.size();
+    const std::string body = text.substr(begin, end - begin);
+    Family f;
+    f.title = marks[k].second;
+    f.slug = slug(f.title);
+    if (body.compare(0, 2, "/*") == 0) f.doc = comment_text(body.substr(0, body.find("*/") + 2));
+    for (size_t at = body.find("QVX_API "); at != std::string::npos; at = body.find("QVX_API ", at + 1)) {
+      if (at >= 8 && body.compare(at - 8, 8, "#define ") == 0) continue;
+      const std::string decl = squeeze(body.substr(at + 8, body.find(';', at) - at - 8));
+      const size_t open = decl.find('(');
+      if (open == std::string::npos) {
+        f.objects.push_back("extern " + decl + ";");
+        continue;
+      }
+      Function fn;
+      const std::string head = decl.substr(0, open);
+      const size_t q = head.rfind("qvx_");
+      fn.ret = squeeze(head.substr(0, q));
+      fn.name = head.substr(q + 4);
+      fn.family = f.slug;
+      std::stringstream ps(decl.substr(open + 1, decl.rfind(')') - open - 1));
+      std::string p;
+      while (std::getline(ps, p, ',')) {
+        p = squeeze(p);
+        if (p == "void") continue;
+        size_t n = p.size();
+        while (n > 0 && (std::isalnum(static_cast<unsigned char>(p[n - 1])) || p[n - 1] == '_')) --n;
+        fn.params.push_back({squeeze(p.substr(0, n)), p.substr(n)});
+      }
+      f.functions.push_back(fn.name);
+      h.functions[fn.name] = fn;
+    }
+    h.families.push_back(f);
+  }
+  return h;
+}
+
+// The operation a function's family comment must name: its name without Vector_, the type
+// suffixes and the variant words.
+std::string operation(const std::string& name) {
+  std::string n = name.compare(0, 7, "Vector_") == 0 ? name.substr(7) : name;
+  return n.substr(0, n.find('_'));
+}
+
+bool names_word(const std::string& text, const std::string& word) {
+  for (size_t at = text.find(word); at != std::string::npos; at = text.find(word, at + 1)) {
+    const bool left = at == 0 || !std::isalnum(static_cast<unsigned char>(text[at - 1]));
+    const size_t e = at + word.size();
+    const bool right = e >= text.size() || !std::isalnum(static_cast<unsigned char>(text[e]));
+    if (left && right) return true;
+  }
+  return false;
+}
+
+// ---- Markdown, the small part the doc pages use ----------------------------------------
+
+struct Linker {
+  const Header& h;
+  std::vector<std::string>* faults;
+  std::string where;
+  // `name` of a function (with or without qvx_ and Vector_): a link to its entry.
+  std::string code(const std::string& token) const {
+    static const std::regex fn_like(R"((qvx_)?[A-Z][A-Za-z0-9]*(_[A-Za-z0-9]+)*_(8U|8S|16U|16S|32S|64S|32F|64F|16SC|32FC|64FC|I|Sfs))");
+    std::string t = token.compare(0, 4, "qvx_") == 0 ? token.substr(4) : token;
+    const Function* f = nullptr;
+    for (const std::string& cand : {t, "Vector_" + t})
+      if (h.functions.count(cand)) f = &h.functions.at(cand);
+    if (f == nullptr) {
+      if (std::regex_match(token, fn_like) && faults)
+        faults->push_back(where + ": `" + token + "` is not a function of the library");
+      return "<code>" + esc(token) + "</code>";
+    }
+    return "<a href=\"" + f->family + ".html#" + f->name + "\"><code>" + esc(token) + "</code></a>";
+  }
+  std::string inline_md(const std::string& s) const {
+    std::string o;
+    for (size_t i = 0; i < s.size();) {
+      if (s[i] == '`') {
+        const size_t e = s.find('`', i + 1);
+        if (e != std::string::npos) {
+          o += code(s.substr(i + 1, e - i - 1));
+          i = e + 1;
+          continue;
+        }
+      }
+      if (s.compare(i, 2, "**") == 0) {
+        const size_t e = s.find("**", i + 2);
+        if (e != std::string::npos) {
+          o += "<strong>" + inline_md(s.substr(i + 2, e - i - 2)) + "</strong>";
+          i = e + 2;
+          continue;
+        }
+      }
+      if (s[i] == '[') {
+        const size_t m = s.find("](", i);
+        const size_t e = m == std::string::npos ? m : s.find(')', m);
+        if (e != std::string::npos) {
+          o += "<a href=\"" + esc(s.substr(m + 2, e - m - 2)) + "\">" + inline_md(s.substr(i + 1, m - i - 1)) + "</a>";
+          i = e + 1;
+          continue;
+        }
+      }
+      o += esc(std::string(1, s[i]));
+      ++i;
+    }
+    return o;
+  }
+  std::string markdown(const std::string& text) const {
+    std::stringstream in(text);
+    std::vector<std::string> lines;
+    for (std::string l; std::getline(in, l);) lines.push_back(l);
+    std::string o, para;
+    const auto flush = [&] {
+      if (!para.empty()) o += "<p>" + inline_md(para) + "</p>\n";
+      para.clear();
+    };
+    for (size_t i = 0; i < lines.size(); ++i) {
+      const std::string& l = lines[i];
+      if (l.compare(0, 3, "```") == 0) {
+        flush();
+        o += "<pre>";
+        for (++i; i < lines.size() && lines[i].compare(0, 3, "```") != 0; ++i) o += esc(lines[i]) + "\n";
+        o += "</pre>\n";
+      } else if (l.compare(0, 1, "#") == 0) {
+        flush();
+        const size_t n = l.find(' ');
+        const std::string title = l.substr(n + 1);
+        if (n == 1) continue;  // the page's own title, which page() writes
+        o += "<h" + std::to_string(n) + " id=\"" + slug(title) + "\">" + inline_md(title) + "</h" + std::to_string(n) + ">\n";
+      } else if (l.compare(0, 2, "- ") == 0) {
+        flush();
+        o += "<ul>\n";
+        for (; i < lines.size() && lines[i].compare(0, 2, "- ") == 0; ++i) {
+          std::string item = lines[i].substr(2);
+          while (i + 1 < lines.size() && lines[i + 1].compare(0, 2, "  ") == 0) item += " " + squeeze(lines[++i]);
+          o += "<li>" + inline_md(item) + "</li>\n";
+        }
+        --i;
+        o += "</ul>\n";
+      } else if (l.compare(0, 1, "|") == 0) {
+        flush();
+        o += "<table>\n";
+        for (bool head = true; i < lines.size() && lines[i].compare(0, 1, "|") == 0; ++i) {
+          if (lines[i].find_first_not_of("|-: ") == std::string::npos) continue;
+          std::stringstream cells(lines[i].substr(1));
+          o += "<tr>";
+          for (std::string c; std::getline(cells, c, '|');)
+            o += std::string(head ? "<th>" : "<td>") + inline_md(squeeze(c)) + (head ? "</th>" : "</td>");
+          o += "</tr>\n";
+          head = false;
+        }
+        --i;
+        o += "</table>\n";
+      } else if (squeeze(l).empty()) {
+        flush();
+      } else {
+        para += (para.empty() ? "" : " ") + squeeze(l);
+      }
+    }
+    flush();
+    return o;
+  }
+};
+
+// ---- pages -------------------------------------------------------------------------------
+
+std::string page(const std::string& title, const std::string& body) {
+  return "<!DOCTYPE html>\n<html lang=\"en\"><head><meta charset=\"utf-8\"><title>" + esc(title) +
+         " - qvx_vector</title>\n<style>body{font-family:sans-serif;max-width:62em;margin:auto;padding:1em}"
+         "pre{background:#f4f4f4;padding:.6em;overflow-x:auto}code{font-size:95%}"
+         "table{border-collapse:collapse}td,th{border:1px solid #ccc;padding:.2em .5em;vertical-align:top;text-align:left}"
+         ".fn{border-top:1px solid #ddd;margin-top:1.2em}</style></head><body>\n"
+         "<p><a href=\"index.html\">Contents</a> | <a href=\"tasks.html\">Tasks</a> | "
+         "<a href=\"conventions.html\">Conventions</a></p>\n<h1>" + esc(title) + "</h1>\n" + body +
+         "</body></html>\n";
+}
+
+// What the table says about in-place use, in the function's own parameter names.
+std::string in_place(const Row& r, const Function& f) {
+  if (r.ip < 0) return "";
+  std::vector<std::string> srcs;
+  std::string dst;
+  for (const Param& p : f.params) {
+    const bool ptr = p.type.find('*') != std::string::npos;
+    if (ptr && p.type.compare(0, 6, "const ") == 0) srcs.push_back(p.name);
+    else if (ptr && dst.empty()) dst = p.name;
+  }
+  if (std::string(r.shape) == "CTOC") {  // pairs of split arrays
+    std::vector<std::string> pairs;
+    for (size_t k = 0; k + 1 < srcs.size(); k += 2) pairs.push_back(srcs[k] + "/" + srcs[k + 1]);
+    srcs = pairs;
+    dst += " and its imaginary partner";
+  }
+  std::vector<std::string> may;
+  for (size_t k = 0; k < srcs.size() && k < 3; ++k)
+    if (r.ip & (1 << k)) may.push_back("<code>" + srcs[k] + "</code>");
+  std::string o;
+  if (may.empty() && (r.ip & IP_OVERLAP)) {
+    o = "<code>" + esc(dst) + "</code> may overlap the source at any distance, with the result of the ascending "
+        "element loop (see the family rules).";
+    return o;
+  }
+  if (may.empty()) {
+    o = "<code>" + esc(dst) + "</code> must not overlap a source.";
+  } else {
+    o = "<code>" + esc(dst) + "</code> may be ";
+    for (size_t k = 0; k < may.size(); ++k) o += (k ? " or " : "") + may[k];
+    o += " itself, with the result of separate arrays.";
+  }
+  if (r.ip & IP_OVERLAP) o += " Any partial overlap with the source is allowed too (see the family rules).";
+  return o;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  std::string source = ".", out;
+  bool check = false;
+  for (int i = 1; i < argc; ++i) {
+    if (!std::strcmp(argv[i], "--source") && i + 1 < argc) source = argv[++i];
+    else if (!std::strcmp(argv[i], "--out") && i + 1 < argc) out = argv[++i];
+    else if (!std::strcmp(argv[i], "--check")) check = true;
+    else {
+      std::fprintf(stderr, "usage: qvx_docgen --source DIR --out DIR [--check]\n");
+      return 2;
+    }
+  }
+  bool ok = true;
+  const Header h = parse_header(read(source + "/include/qvx_vector.h", &ok));
+  if (!ok) {
+    std::fprintf(stderr, "cannot read %s/include/qvx_vector.h\n", source.c_str());
+    return 2;
+  }
+  std::vector<std::string> faults;
+
+  // Parameter glossary: "- `name`: text" lines.
+  std::map<std::string, std::string> glossary;
+  {
+    std::stringstream in(read(source + "/doc/parameters.md"));
+    std::vector<std::string> entries;  // list items, continuation lines joined
+    for (std::string l; std::getline(in, l);) {
+      if (l.compare(0, 2, "  ") == 0 && !entries.empty()) entries.back() += " " + squeeze(l);
+      else entries.push_back(l);
+    }
+    const std::regex entry(R"(- `([A-Za-z0-9_]+)`(, `([A-Za-z0-9_]+)`)*: (.*))");
+    for (const std::string& l : entries) {
+      std::smatch m;
+      if (!std::regex_match(l, m, entry)) continue;
+      const std::string text = m[4];
+      static const std::regex name("`([A-Za-z0-9_]+)`");
+      for (auto it = std::sregex_iterator(l.cbegin(), l.cbegin() + m.position(4), name);
+           it != std::sregex_iterator(); ++it)
+        glossary[(*it)[1]] = text;
+    }
+  }
+
+  // Every exported function is declared, sits in a family with a comment, and that comment
+  // names its operation; every parameter has a glossary entry.
+  std::map<std::string, const Row*> rows;
+  std::map<std::string, std::string> second_of;
+  for (const Row& r : kRows) {
+    rows[r.name] = &r;
+    if (r.first) second_of[r.first] = r.name;
+  }
+  std::map<std::string, const Family*> family_of;
+  for (const Family& f : h.families) family_of[f.slug] = &f;
+  for (const Row& r : kRows) {
+    const auto it = h.functions.find(r.name);
+    if (it == h.functions.end()) {
+      faults.push_back(std::string("qvx_") + r.name + ": exported but not declared in the header");
+      continue;
+    }
+    const Family& fam = *family_of[it->second.family];
+    if (fam.doc.empty()) faults.push_back(std::string("qvx_") + r.name + ": its family \"" + fam.title + "\" has no comment");
+    else if (!names_word(fam.doc, operation(r.name)))
+      faults.push_back(std::string("qvx_") + r.name + ": the comment of \"" + fam.title + "\" never names " + operation(r.name));
+    for (const Param& p : it->second.params)
+      if (!glossary.count(p.name))
+        faults.push_back(std::string("qvx_") + r.name + ": parameter " + p.name + " has no entry in doc/parameters.md");
+  }
+  for (const auto& f : h.functions)
+    if (!rows.count(f.first)) faults.push_back("qvx_" + f.first + ": declared in the header but not exported");
+
+  // The pages.
+  const std::string conventions_md = read(source + "/doc/conventions.md");
+  const std::string tasks_md = read(source + "/doc/tasks.md");
+  Linker conv{h, &faults, "doc/conventions.md"}, tasks{h, &faults, "doc/tasks.md"}, plain{h, nullptr, ""};
+  std::map<std::string, std::string> pages;
+  pages["conventions.html"] = page("Conventions", conv.markdown(conventions_md) +
+      "<h2 id=\"header\">The header's own summary</h2>\n<pre>" + esc(h.conventions) + "</pre>\n");
+  pages["tasks.html"] = page("Task index", tasks.markdown(tasks_md));
+  std::string index = "<p>Version " QVX_VERSION_STRING ". Start with the <a href=\"tasks.html\">task index</a> "
+                      "or the <a href=\"conventions.html\">conventions</a> every function follows.</p>\n<ul>\n";
+  size_t counted = 0;
+  for (const Family& f : h.families) {
+    std::string body = "<pre>" + esc(f.doc) + "</pre>\n";
+    for (const std::string& o : f.objects) body += "<pre>" + esc(o) + "</pre>\n";
+    for (const std::string& name : f.functions) {
+      const Function& fn = h.functions.at(name);
+      ++counted;
+      body += "<div class=\"fn\"><h3 id=\"" + name + "\"><code>qvx_" + name + "</code></h3>\n<pre>" + esc(fn.ret) +
+              " qvx_" + esc(name) + "(";
+      for (size_t k = 0; k < fn.params.size(); ++k)
+        body += (k ? ", " : "") + esc(fn.params[k].type + " " + fn.params[k].name);
+      body += ");</pre>\n";
+      if (!fn.params.empty()) {
+        body += "<table><tr><th>Parameter</th><th>Type</th><th>Meaning</th></tr>\n";
+        for (const Param& p : fn.params)
+          body += "<tr><td><code>" + esc(p.name) + "</code></td><td><code>" + esc(p.type) + "</code></td><td>" +
+                  plain.inline_md(glossary.count(p.name) ? glossary.at(p.name) : "") + "</td></tr>\n";
+        body += "</table>\n";
+      }
+      const auto r = rows.find(name);
+      if (r != rows.end()) {
+        if (r->second->first) body += "<p>Second name of " + plain.code(r->second->first) + ": one function at one address.</p>\n";
+        else if (second_of.count(name)) body += "<p>Also exported as " + plain.code(second_of[name]) + ".</p>\n";
+        const std::string ip = in_place(*r->second, fn);
+        if (!ip.empty()) body += "<p>In place: " + ip + "</p>\n";
+        if (std::string(r->second->shape) == "SCALED")
+          body += "<p>Scale factor: see <a href=\"conventions.html#scale-factors\">scale factors</a> and the thresholds above.</p>\n";
+      }
+      body += "<p>Also exported as <code>__qvx_" + name + "</code>.</p></div>\n";
+    }
+    pages[f.slug + ".html"] = page(f.title, body);
+    index += "<li><a href=\"" + f.slug + ".html\">" + esc(f.title) + "</a> (" + std::to_string(f.functions.size()) +
+             " functions)</li>\n";
+  }
+  index += "</ul>\n<p>" + std::to_string(counted) + " functions in all.</p>\n";
+  pages["index.html"] = page("qvx_vector reference", index);
+
+  if (!out.empty()) {
+    std::string cmd = "mkdir -p '" + out + "'";
+    if (std::system(cmd.c_str()) != 0) return 2;
+    for (const auto& p : pages) {
+      std::ofstream f(out + "/" + p.first);
+      f << p.second;
+      if (!f) {
+        std::fprintf(stderr, "cannot write %s/%s\n", out.c_str(), p.first.c_str());
+        return 2;
+      }
+    }
+    std::printf("%zu pages, %zu functions: %s/index.html\n", pages.size(), counted, out.c_str());
+  }
+  for (const std::string& f : faults) std::fprintf(stderr, "%s\n", f.c_str());
+  if (check && !faults.empty()) {
+    std::fprintf(stderr, "%zu documentation faults\n", faults.size());
+    return 1;
+  }
+  return 0;
+}
