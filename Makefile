@@ -7,15 +7,15 @@
 # (threads under ThreadSanitizer), `make test-large` (arrays beyond 2^31 and 2^32 bytes).
 BUILD     ?= build
 ASAN      ?= build-sanitize
-BENCHDIR  ?= build-bench
 FUZZDIR   ?= build-fuzz
 TSANDIR   ?= build-tsan
+ABIDIR    ?= build-abi
 FUZZ_SECONDS ?= 60
 PREFIX    ?= /usr/local
 JOBS      ?= $(shell nproc 2>/dev/null || echo 2)
 CMAKE     ?= cmake
 
-.PHONY: all configure test sanitize bench bench-full bench-report bench-build docs package install clean digests fuzz tsan test-large
+.PHONY: all configure test test-all sanitize bench bench-full bench-report bench-build docs package install clean digests fuzz tsan test-large abi-build abi-check abi-dump
 
 all: configure
 	$(CMAKE) --build $(BUILD) -j $(JOBS) --target qvx_vector demo
@@ -24,19 +24,29 @@ all: configure
 configure:
 	$(CMAKE) -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX=$(PREFIX)
 
+# make test: the baseline and the flavour this processor's loader picks; make test-all: every
+# flavour and register width (what CI runs).  A test that cannot run here says why at the end.
 test: configure
+	$(CMAKE) -S . -B $(BUILD) -DQVX_TEST_FLAVOURS=best
 	$(CMAKE) --build $(BUILD) -j $(JOBS)
 	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
+	@sh tests/skipped.sh $(BUILD)
+
+test-all: configure
+	$(CMAKE) -S . -B $(BUILD) -DQVX_TEST_FLAVOURS=all
+	$(CMAKE) --build $(BUILD) -j $(JOBS)
+	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
+	@sh tests/skipped.sh $(BUILD)
 
 sanitize:
-	$(CMAKE) -S . -B $(ASAN) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQVX_SANITIZE=ON
+	$(CMAKE) -S . -B $(ASAN) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQVX_SANITIZE=ON -DQVX_TEST_FLAVOURS=all
 	$(CMAKE) --build $(ASAN) -j $(JOBS)
 	cd $(ASAN) && ctest --output-on-failure -j $(JOBS)
 
 # The differential fuzzer, FUZZ_SECONDS in all, from the committed seeds (new inputs go to
 # $(FUZZDIR)/corpus, failing ones to $(FUZZDIR)/crash-*).
 fuzz:
-	CC=clang CXX=clang++ $(CMAKE) -S . -B $(FUZZDIR) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQVX_SANITIZE=ON -DQVX_FUZZ=ON
+	CC=clang CXX=clang++ $(CMAKE) -S . -B $(FUZZDIR) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQVX_SANITIZE=ON -DQVX_FUZZ=ON -DQVX_TEST_FLAVOURS=all
 	$(CMAKE) --build $(FUZZDIR) -j $(JOBS) --target fuzz_rows
 	sh fuzz/run.sh $(FUZZDIR) $(FUZZ_SECONDS)
 
@@ -55,32 +65,35 @@ tsan:
 	$(CMAKE) --build $(TSANDIR) -j $(JOBS) --target test_threads
 	TSAN_OPTIONS=halt_on_error=1:second_deadlock_stack=1 ./$(TSANDIR)/tests/test_threads
 
+# The benchmarks share build/ with everything else (configured with them where Google
+# Benchmark is installed); their programs are built only by these targets.
 bench-build:
-	$(CMAKE) -S . -B $(BENCHDIR) -DCMAKE_BUILD_TYPE=Release -DQVX_BUILD_TESTS=OFF -DQVX_BUILD_BENCH=ON
-	$(CMAKE) --build $(BENCHDIR) -j $(JOBS)
-	@test -x $(BENCHDIR)/bench/bench_x86-64 || { echo "Google Benchmark is missing (Debian: apt-get install libbenchmark-dev)"; exit 1; }
+	@test -f /usr/include/benchmark/benchmark.h || { echo "Google Benchmark is missing (Debian: apt-get install libbenchmark-dev)"; exit 1; }
+	$(CMAKE) -S . -B $(BUILD) -DQVX_BUILD_BENCH=ON
 
 # The representative set on the flavour the system loader picks for this processor (the
-# library users get), in about a minute and a half, ending with one table.  BENCH_ARGS go to
-# the program (for example --qvx_sizes=4096 or --benchmark_filter=Add).
+# library users get), ending with one table: about two minutes on a fresh clone (building the
+# flavour and the program, then a minute and a half of timing).  BENCH_ARGS go to the program
+# (for example --qvx_sizes=4096 or --benchmark_filter=Add).
 bench: bench-build
-	@for f in x86-64-v4 x86-64-v3 x86-64; do \
-	  ./$(BENCHDIR)/bench/bench_$$f --qvx_sizes=4096,65536,1048576 --qvx_sfs=-1 \
-	    --benchmark_min_time=0.05 $(BENCH_ARGS) > $(BENCHDIR)/bench.out; rc=$$?; \
-	  if [ $$rc -ne 77 ]; then cat $(BENCHDIR)/bench.out; exit $$rc; fi; done
+	$(CMAKE) --build $(BUILD) -j $(JOBS) --target bench_best
+	@sh $(BUILD)/bench/bench_best.sh --qvx_sizes=4096,65536,1048576 --qvx_sfs=-1 \
+	  --benchmark_min_time=0.05 $(BENCH_ARGS)
 
 # Every function, size and scale factor on every flavour the processor runs, with every
 # baseline (also the loop compiled one element at a time).  Takes a long while.
 bench-full: bench-build
-	@for f in x86-64 x86-64-v3 x86-64-v4; do \
-	  ./$(BENCHDIR)/bench/bench_$$f --qvx_set=all --qvx_columns=full --benchmark_min_time=0.05 \
+	$(CMAKE) --build $(BUILD) -j $(JOBS) --target bench_all
+	@for f in $(BUILD)/bench/bench_x86-64*; do \
+	  $$f --qvx_set=all --qvx_columns=full --benchmark_min_time=0.05 \
 	    $(BENCH_ARGS) || [ $$? -eq 77 ] || exit 1; done
 
 # doc/benchmarks/report.md with plots of time per element against size, every flavour
 # beside the baselines (needs gnuplot: apt-get install gnuplot-nox).
 bench-report: bench-build
+	$(CMAKE) --build $(BUILD) -j $(JOBS) --target bench_all
 	@command -v gnuplot >/dev/null || { echo "bench-report draws with gnuplot: apt-get install gnuplot-nox"; exit 1; }
-	sh bench/report.sh $(BENCHDIR) doc/benchmarks
+	sh bench/report.sh $(BUILD) doc/benchmarks
 
 docs: configure
 	$(CMAKE) --build $(BUILD) -j $(JOBS) --target docs
@@ -99,5 +112,18 @@ digests: configure
 	$(CMAKE) --build $(BUILD) -j $(JOBS) --target test_golden
 	QVX_UPDATE_DIGESTS=1 ./$(BUILD)/tests/test_golden --gtest_filter=Digests.Update
 
+# The ABI against abi/qvx_vector.abi (libabigail: apt-get install abigail-tools), from a build
+# with debug information: the baseline library and every flavour; any change but a pure
+# addition fails.  abi-dump rewrites the baseline, for a release that adds to the ABI.
+abi-build:
+	$(CMAKE) -S . -B $(ABIDIR) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQVX_BUILD_TESTS=OFF
+	$(CMAKE) --build $(ABIDIR) -j $(JOBS) --target qvx_vector qvx_flavours
+
+abi-check: abi-build
+	sh tools/abi.sh check $(ABIDIR)
+
+abi-dump: abi-build
+	sh tools/abi.sh dump $(ABIDIR)
+
 clean:
-	rm -rf $(BUILD) $(ASAN) $(BENCHDIR) $(FUZZDIR) $(TSANDIR)
+	rm -rf $(BUILD) $(ASAN) $(FUZZDIR) $(TSANDIR) $(ABIDIR)

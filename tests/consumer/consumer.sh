@@ -28,7 +28,8 @@ else
   diff "$work/deb.list" "$work/tgz.list"
   for f in lib/libqvx_vector.so include/qvx_vector.h lib/pkgconfig/qvx_vector.pc \
            lib/cmake/qvx_vector/qvx_vectorConfig.cmake lib/cmake/qvx_vector/qvx_vectorConfigVersion.cmake \
-           lib/cmake/qvx_vector/qvx_vectorTargets.cmake share/doc/qvx_vector/LICENSE; do
+           lib/cmake/qvx_vector/qvx_vectorTargets.cmake share/doc/qvx-vector/LICENSE \
+           share/doc/qvx-vector/copyright; do
     grep -qx "$f" "$work/deb.list" || { echo "the package lacks $f" >&2; exit 1; }
   done
   for level in x86-64-v3 x86-64-v4; do
@@ -38,6 +39,22 @@ else
   done
   dpkg-deb -x "$deb" "$work/root"
   prefix=$work/root/usr
+  # Depends names the newest C library symbol version that any of the libraries needs; the
+  # libraries are stripped but keep their build-id.
+  libs=$(find "$prefix" -name libqvx_vector.so)
+  need=$(for f in $libs; do objdump -T "$f"; done | grep -o 'GLIBC_[0-9.]*' | sed 's/GLIBC_//' | sort -V | tail -n 1)
+  depends=$(dpkg-deb -f "$deb" Depends)
+  test "$depends" = "libc6 (>= $need)" || { echo "Depends is '$depends', the libraries need GLIBC_$need" >&2; exit 1; }
+  for f in $libs; do
+    if readelf -S "$f" | grep -q '\.symtab'; then echo "$f is not stripped" >&2; exit 1; fi
+    readelf -n "$f" | grep -q 'Build ID' || { echo "$f has no build-id" >&2; exit 1; }
+  done
+  # Debian's package checker, where it is installed: no errors.
+  if command -v lintian >/dev/null; then
+    lintian --fail-on error "$deb" >&2 || { echo "lintian reports errors" >&2; exit 1; }
+  else
+    echo "lintian is not installed: the .deb is not checked by it (apt-get install lintian)"
+  fi
 fi
 
 libdir=$(dirname "$(dirname "$(find "$prefix" -name 'qvx_vector.pc' | head -n 1)")")
