@@ -38,7 +38,11 @@
  * Threads: every primitive may run in any number of threads at once; none keeps state,
  * takes a lock or allocates.  The thread-count setting is one plain int (set it before
  * starting threads), and each thread carries its own zero-filled 4 MiB qvx_static_buf,
- * which the library never touches.
+ * which the library never touches.  Where the library is linked into the program, glibc
+ * takes that copy out of each new thread's stack: a thread needs a stack 4 MiB larger than
+ * what it uses, and under "ulimit -s 4096" or lower, or "unlimited", a thread of the
+ * default size (std::thread) starts with under 8 KiB of stack (see the README: a larger
+ * ulimit -s, or pthread_setattr_default_np).
  */
 #ifndef QVX_VECTOR_H
 #define QVX_VECTOR_H

@@ -295,6 +295,14 @@ bool names_word(const std::string& text, const std::string& word) {
   return false;
 }
 
+// The function a name in a text stands for (with or without qvx_ and Vector_), or null.
+const Function* find_function(const Header& h, const std::string& token) {
+  const std::string t = token.compare(0, 4, "qvx_") == 0 ? token.substr(4) : token;
+  for (const std::string& cand : {t, "Vector_" + t})
+    if (h.functions.count(cand)) return &h.functions.at(cand);
+  return nullptr;
+}
+
 // ---- Markdown, the small part the doc pages use ----------------------------------------
 
 struct Linker {
@@ -304,10 +312,7 @@ struct Linker {
   // `name` of a function (with or without qvx_ and Vector_): a link to its entry.
   std::string code(const std::string& token) const {
     static const std::regex fn_like(R"((qvx_)?[A-Z][A-Za-z0-9]*(_[A-Za-z0-9]+)*_(8U|8S|16U|16S|32S|64S|32F|64F|16SC|32FC|64FC|I|Sfs))");
-    std::string t = token.compare(0, 4, "qvx_") == 0 ? token.substr(4) : token;
-    const Function* f = nullptr;
-    for (const std::string& cand : {t, "Vector_" + t})
-      if (h.functions.count(cand)) f = &h.functions.at(cand);
+    const Function* f = find_function(h, token);
     if (f == nullptr) {
       if (std::regex_match(token, fn_like) && faults)
         faults->push_back(where + ": `" + token + "` is not a function of the library");
@@ -470,10 +475,7 @@ std::string linked_text(const Family& f, const Header& h) {
     while (e < f.doc.size() && word_char(f.doc[e])) ++e;
     const std::string w = f.doc.substr(i, e - i);
     i = e;
-    const std::string t = w.compare(0, 4, "qvx_") == 0 ? w.substr(4) : w;
-    const Function* fn = nullptr;
-    for (const std::string& cand : {t, "Vector_" + t})
-      if (h.functions.count(cand)) fn = &h.functions.at(cand);
+    const Function* fn = find_function(h, w);
     const std::string head = w.substr(0, w.find('_'));
     if (fn != nullptr)
       o += "<a href=\"" + (fn->family == f.slug ? "" : fn->family + ".html") + "#" + fn->name + "\">" + esc(w) + "</a>";
@@ -759,6 +761,9 @@ int main(int argc, char** argv) {
   index += "</ul>\n<p>" + std::to_string(counted) + " functions in all.</p>\n";
   pages["index.html"] = page("qvx_vector reference", index);
   check_links(pages, faults);
+  for (const Row& r : kRows)
+    if (pages["names.html"].find(std::string("#") + r.name + "\"") == std::string::npos)
+      faults.push_back(std::string("names.html: qvx_") + r.name + " is missing");
 
   if (!out.empty()) {
     std::string cmd = "mkdir -p '" + out + "'";
