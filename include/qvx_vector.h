@@ -67,7 +67,9 @@ extern "C" {
 
 /* ---- status codes ---- */
 /* ---------------------------------------------------------------------------------------
- * Status codes
+ * Status codes: the type every primitive returns and its four codes, each with the message
+ * qvx_GetStringStatus gives.  Every primitive returns QVX_STS_NO_ERR on every path; the
+ * other three are defined for the ABI but never returned.
  * ------------------------------------------------------------------------------------- */
 typedef int32_t QvxStatus;
 

@@ -175,15 +175,19 @@ Header parse_header(const std::string& text) {
   Header h;
   h.conventions = comment_text(text.substr(0, text.find("*/") + 2));
   const std::regex marker(R"(\n/\* ---- (.+?) ---- \*/\n)");
-  std::vector<std::pair<size_t, std::string>> marks;
+  struct Mark {
+    size_t at, after;  // where the marker line starts, where its family's text starts
+    std::string title;
+  };
+  std::vector<Mark> marks;
   for (auto it = std::sregex_iterator(text.begin(), text.end(), marker); it != std::sregex_iterator(); ++it)
-    marks.emplace_back(it->position(0) + it->length(0), (*it)[1].str());
+    marks.push_back({static_cast<size_t>(it->position(0)), static_cast<size_t>(it->position(0) + it->length(0)), (*it)[1].str()});
   for (size_t k = 0; k < marks.size(); ++k) {
-    const size_t begin = marks[k].first;
-    const size_t end = k + 1 < marks.size() ? marks[k + 1].first : text.size();
+    const size_t begin = marks[k].after;
+    const size_t end = k + 1 < marks.size() ? marks[k + 1].at : text.size();
     const std::string body = text.substr(begin, end - begin);
     Family f;
-    f.title = marks[k].second;
+    f.title = marks[k].title;
     f.slug = slug(f.title);
     if (body.compare(0, 2, "/*") == 0) f.doc = comment_text(body.substr(0, body.find("*/") + 2));
     for (size_t at = body.find("QVX_API "); at != std::string::npos; at = body.find("QVX_API ", at + 1)) {
