@@ -1,6 +1,7 @@
-// The example programs run as a user runs them, on files, and their outputs match what a
-// plain computation in the test gives (bit for bit for the fixed-point mixer, to rounding
-// for the floating-point frequency shift).
+// The example programs run as a user runs them (the demo as make runs it, the others on
+// files), and their outputs match what a plain computation in the test gives (bit for bit
+// for the fixed-point mixer and the demo, to rounding for the floating-point frequency
+// shift).
 #include <gtest/gtest.h>
 #include <stdio.h>
 #include <stdlib.h>
