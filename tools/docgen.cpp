@@ -5,11 +5,16 @@
 //
 //   qvx_docgen --source DIR --out DIR [--check]
 //
-// writes DIR/index.html, one page per family, tasks.html and conventions.html.  With
-// --check it also fails (exit 1, one line per fault) when an exported function is not
-// documented: no prototype in the header, a family without a comment, an operation its
-// family comment never names, a parameter without a glossary entry, or a doc page naming a
-// function that does not exist.
+// writes DIR/index.html, one page per family, tasks.html, conventions.html and names.html
+// (every exported name from A to Z, with a filter box).  With --check it also fails (exit 1,
+// one line per fault) when an exported function is not documented: no prototype in the
+// header, a family without a comment, an operation its family comment never names, a
+// parameter without a glossary entry; or when the pages say something wrong or empty: a
+// parameter's meaning that names a parameter the function lacks, a scale factor said to
+// round in a way its family text never names, a section with nothing in it, a link to a
+// page or an anchor that does not exist, or a doc page naming a function that does not
+// exist.
+#include <algorithm>
 #include <cctype>
 #include <cstdio>
 #include <cstdlib>
@@ -150,10 +155,14 @@ struct Function {
   std::vector<Param> params;
   std::string family;  // slug
 };
+struct Object {
+  std::string name, decl;  // name as exported; its declaration
+};
 struct Family {
   std::string title, slug, doc;
   std::vector<std::string> functions;  // names without qvx_
-  std::vector<std::string> objects;    // declarations of data objects
+  std::vector<Object> objects;         // exported data objects
+  std::string decls;                   // types and macros of a family without either
 };
 
 struct Header {
@@ -166,15 +175,19 @@ Header parse_header(const std::string& text) {
   Header h;
   h.conventions = comment_text(text.substr(0, text.find("*/") + 2));
   const std::regex marker(R"(\n/\* ---- (.+?) ---- \*/\n)");
-  std::vector<std::pair<size_t, std::string>> marks;
+  struct Mark {
+    size_t at, after;  // where the marker line starts, where its family's text starts
+    std::string title;
+  };
+  std::vector<Mark> marks;
   for (auto it = std::sregex_iterator(text.begin(), text.end(), marker); it != std::sregex_iterator(); ++it)
-    marks.emplace_back(it->position(0) + it->length(0), (*it)[1].str());
+    marks.push_back({static_cast<size_t>(it->position(0)), static_cast<size_t>(it->position(0) + it->length(0)), (*it)[1].str()});
   for (size_t k = 0; k < marks.size(); ++k) {
-    const size_t begin = marks[k].first;
-    const size_t end = k + 1 < marks.size() ? marks[k + 1].first : text.size();
+    const size_t begin = marks[k].after;
+    const size_t end = k + 1 < marks.size() ? marks[k + 1].at : text.size();
     const std::string body = text.substr(begin, end - begin);
     Family f;
-    f.title = marks[k].second;
+    f.title = marks[k].title;
     f.slug = slug(f.title);
     if (body.compare(0, 2, "/*") == 0) f.doc = comment_text(body.substr(0, body.find("*/") + 2));
     for (size_t at = body.find("QVX_API "); at != std::string::npos; at = body.find("QVX_API ", at + 1)) {
@@ -182,7 +195,10 @@ Header parse_header(const std::string& text) {
       const std::string decl = squeeze(body.substr(at + 8, body.find(';', at) - at - 8));
       const size_t open = decl.find('(');
       if (open == std::string::npos) {
-        f.objects.push_back("extern " + decl + ";");
+        const size_t end = decl.find('[') == std::string::npos ? decl.size() : decl.find('[');
+        size_t b = end;
+        while (b > 0 && (std::isalnum(static_cast<unsigned char>(decl[b - 1])) || decl[b - 1] == '_')) --b;
+        f.objects.push_back({decl.substr(b, end - b), "extern " + decl + ";"});
         continue;
       }
       Function fn;
@@ -203,6 +219,12 @@ Header parse_header(const std::string& text) {
       f.functions.push_back(fn.name);
       h.functions[fn.name] = fn;
     }
+    if (f.functions.empty() && f.objects.empty()) {
+      const size_t after = body.compare(0, 2, "/*") == 0 ? body.find("*/") + 2 : 0;
+      f.decls = body.substr(after);
+      while (!f.decls.empty() && std::isspace(static_cast<unsigned char>(f.decls[0]))) f.decls.erase(0, 1);
+      while (!f.decls.empty() && std::isspace(static_cast<unsigned char>(f.decls.back()))) f.decls.pop_back();
+    }
     h.families.push_back(f);
   }
   return h;
@@ -215,6 +237,58 @@ std::string operation(const std::string& name) {
   return n.substr(0, n.find('_'));
 }
 
+// "integer to floating point" and the like: the element kinds of a function's first source
+// and first destination array, or "" where it has not both.
+std::string direction(const Function& f) {
+  std::string from, to;
+  for (const Param& p : f.params) {
+    if (p.type.find('*') == std::string::npos) continue;
+    const bool fp = p.type.find("Qvx32f") != std::string::npos || p.type.find("Qvx64f") != std::string::npos;
+    const bool src = p.type.compare(0, 6, "const ") == 0;
+    std::string& side = src ? from : to;
+    if (side.empty()) side = fp ? "floating point" : "integer";
+  }
+  return from.empty() || to.empty() ? "" : from + " to " + to;
+}
+
+// The ways of rounding a text names: "down" (toward minus infinity, a floor), "toward zero"
+// (truncation) and "to nearest".
+std::set<std::string> roundings(const std::string& text) {
+  std::string t;
+  for (char c : text) t += static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+  std::set<std::string> r;
+  for (const char* w : {"minus infinity", "floor", "rounded down", "rounding down", "rounds down"})
+    if (t.find(w) != std::string::npos) r.insert("down");
+  for (const char* w : {"toward zero", "truncat"})
+    if (t.find(w) != std::string::npos) r.insert("toward zero");
+  if (t.find("to nearest") != std::string::npos) r.insert("to nearest");
+  return r;
+}
+
+struct Gloss {
+  std::vector<std::string> when;  // empty: for every function
+  std::string text;
+};
+
+// The meaning of a parameter in one function: the first entry whose condition holds, else
+// the entry without a condition.
+const Gloss* meaning(const std::map<std::string, std::vector<Gloss>>& glossary, const std::string& param,
+                     const Function& f) {
+  const auto it = glossary.find(param);
+  if (it == glossary.end()) return nullptr;
+  const Gloss* plain = nullptr;
+  const std::string dir = direction(f), op = operation(f.name);
+  for (const Gloss& g : it->second) {
+    if (g.when.empty()) {
+      if (plain == nullptr) plain = &g;
+      continue;
+    }
+    for (const std::string& w : g.when)
+      if (!w.empty() && (w == dir || op.compare(0, w.size(), w) == 0)) return &g;
+  }
+  return plain;
+}
+
 bool names_word(const std::string& text, const std::string& word) {
   for (size_t at = text.find(word); at != std::string::npos; at = text.find(word, at + 1)) {
     const bool left = at == 0 || !std::isalnum(static_cast<unsigned char>(text[at - 1]));
@@ -223,6 +297,14 @@ bool names_word(const std::string& text, const std::string& word) {
     if (left && right) return true;
   }
   return false;
+}
+
+// The function a name in a text stands for (with or without qvx_ and Vector_), or null.
+const Function* find_function(const Header& h, const std::string& token) {
+  const std::string t = token.compare(0, 4, "qvx_") == 0 ? token.substr(4) : token;
+  for (const std::string& cand : {t, "Vector_" + t})
+    if (h.functions.count(cand)) return &h.functions.at(cand);
+  return nullptr;
 }
 
 // ---- Markdown, the small part the doc pages use ----------------------------------------
@@ -234,10 +316,7 @@ struct Linker {
   // `name` of a function (with or without qvx_ and Vector_): a link to its entry.
   std::string code(const std::string& token) const {
     static const std::regex fn_like(R"((qvx_)?[A-Z][A-Za-z0-9]*(_[A-Za-z0-9]+)*_(8U|8S|16U|16S|32S|64S|32F|64F|16SC|32FC|64FC|I|Sfs))");
-    std::string t = token.compare(0, 4, "qvx_") == 0 ? token.substr(4) : token;
-    const Function* f = nullptr;
-    for (const std::string& cand : {t, "Vector_" + t})
-      if (h.functions.count(cand)) f = &h.functions.at(cand);
+    const Function* f = find_function(h, token);
     if (f == nullptr) {
       if (std::regex_match(token, fn_like) && faults)
         faults->push_back(where + ": `" + token + "` is not a function of the library");
@@ -344,7 +423,7 @@ std::string page(const std::string& title, const std::string& body) {
          "table{border-collapse:collapse}td,th{border:1px solid #ccc;padding:.2em .5em;vertical-align:top;text-align:left}"
          ".fn{border-top:1px solid #ddd;margin-top:1.2em}</style></head><body>\n"
          "<p><a href=\"index.html\">Contents</a> | <a href=\"tasks.html\">Tasks</a> | "
-         "<a href=\"conventions.html\">Conventions</a></p>\n<h1>" + esc(title) + "</h1>\n" + body +
+         "<a href=\"conventions.html\">Conventions</a> | <a href=\"names.html\">A-Z index</a></p>\n<h1>" + esc(title) + "</h1>\n" + body +
          "</body></html>\n";
 }
 
@@ -384,6 +463,147 @@ std::string in_place(const Row& r, const Function& f) {
   return o;
 }
 
+// A family's comment as preformatted text: each name of a function links to its entry, each
+// operation of the family (the start of a name) to its row in the family's table.
+std::string linked_text(const Family& f, const Header& h) {
+  std::set<std::string> ops;
+  for (const std::string& name : f.functions) ops.insert(operation(name));
+  const auto word_char = [](char c) { return std::isalnum(static_cast<unsigned char>(c)) || c == '_'; };
+  std::string o;
+  for (size_t i = 0; i < f.doc.size();) {
+    if (!word_char(f.doc[i])) {
+      o += esc(std::string(1, f.doc[i++]));
+      continue;
+    }
+    size_t e = i;
+    while (e < f.doc.size() && word_char(f.doc[e])) ++e;
+    const std::string w = f.doc.substr(i, e - i);
+    i = e;
+    const Function* fn = find_function(h, w);
+    const std::string head = w.substr(0, w.find('_'));
+    if (fn != nullptr)
+      o += "<a href=\"" + (fn->family == f.slug ? "" : fn->family + ".html") + "#" + fn->name + "\">" + esc(w) + "</a>";
+    else if (ops.count(head))
+      o += "<a href=\"#op-" + head + "\">" + esc(head) + "</a>" + esc(w.substr(head.size()));
+    else
+      o += esc(w);
+  }
+  return o;
+}
+
+// The functions of a family, one row per operation, each member by its type suffix.
+std::string members(const Family& f) {
+  std::vector<std::string> order;
+  std::map<std::string, std::vector<std::string>> of;
+  for (const std::string& name : f.functions) {
+    const std::string op = operation(name);
+    if (!of.count(op)) order.push_back(op);
+    of[op].push_back(name);
+  }
+  std::string o = "<table class=\"members\"><tr><th>Operation</th><th>Functions</th></tr>\n";
+  for (const std::string& op : order) {
+    o += "<tr id=\"op-" + op + "\"><td><code>" + esc(op) + "</code></td><td>";
+    for (size_t k = 0; k < of[op].size(); ++k) {
+      const std::string& name = of[op][k];
+      std::string rest = name.compare(0, 7, "Vector_") == 0 ? name.substr(7 + op.size()) : "";
+      if (!rest.empty() && rest[0] == '_') rest.erase(0, 1);
+      o += (k ? " " : "") + std::string("<a href=\"#") + name + "\"><code>" + esc(rest.empty() ? "qvx_" + name : rest) +
+           "</code></a>";
+    }
+    o += "</td></tr>\n";
+  }
+  return o + "</table>\n";
+}
+
+// Every exported function and object from A to Z (by the name after qvx_ and Vector_), one
+// list per initial, and a filter box that a few lines of script show and drive; without
+// the script the page is the whole list.
+std::string names_page(const Header& h) {
+  struct Entry {
+    std::string key, label, href, family;
+  };
+  std::vector<Entry> all;
+  const auto key = [](std::string n) {
+    if (n.compare(0, 4, "qvx_") == 0) n = n.substr(4);
+    if (n.compare(0, 7, "Vector_") == 0) n = n.substr(7);
+    for (char& c : n) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    return n;
+  };
+  for (const Family& f : h.families) {
+    for (const std::string& n : f.functions) all.push_back({key(n), "qvx_" + n, f.slug + ".html#" + n, f.title});
+    for (const Object& o : f.objects) all.push_back({key(o.name), o.name, f.slug + ".html#" + o.name, f.title});
+  }
+  std::sort(all.begin(), all.end(), [](const Entry& a, const Entry& b) {
+    return a.key != b.key ? a.key < b.key : a.label < b.label;
+  });
+  const auto initial = [](const Entry& e) {
+    return std::isalpha(static_cast<unsigned char>(e.key[0])) ? std::string(1, static_cast<char>(std::toupper(e.key[0]))) : std::string("0-9");
+  };
+  std::string letters, lists, open;
+  for (const Entry& e : all) {
+    const std::string l = initial(e);
+    if (l != open) {
+      if (!open.empty()) lists += "</ul>\n";
+      letters += " <a href=\"#letter-" + l + "\">" + l + "</a>";
+      lists += "<h2 id=\"letter-" + l + "\">" + l + "</h2>\n<ul class=\"az\">\n";
+      open = l;
+    }
+    lists += "<li><a href=\"" + e.href + "\"><code>" + esc(e.label) + "</code></a> <small>" + esc(e.family) + "</small></li>\n";
+  }
+  if (!open.empty()) lists += "</ul>\n";
+  return "<p>The " + std::to_string(all.size()) + " exported names (functions and data objects), by the name after "
+         "<code>qvx_</code> and <code>Vector_</code>; each is also exported as <code>__qvx_</code>&hellip;.</p>\n"
+         "<p>" + letters + "</p>\n"
+         "<p><input type=\"search\" id=\"filter\" placeholder=\"part of a name or family: 16S_32F, MinMax, conversions\" "
+         "size=\"50\" hidden> <span id=\"shown\"></span></p>\n" + lists +
+         "<script>\n(function () {\n"
+         "  var box = document.getElementById('filter'), shown = document.getElementById('shown');\n"
+         "  box.hidden = false;\n"
+         "  box.oninput = function () {\n"
+         "    var q = box.value.toLowerCase(), n = 0;\n"
+         "    document.querySelectorAll('ul.az').forEach(function (ul) {\n"
+         "      var any = false;\n"
+         "      ul.querySelectorAll('li').forEach(function (li) {\n"
+         "        var hit = li.textContent.toLowerCase().indexOf(q) >= 0;\n"
+         "        li.hidden = !hit; any = any || hit; n += hit ? 1 : 0;\n"
+         "      });\n"
+         "      ul.hidden = !any; ul.previousElementSibling.hidden = !any;\n"
+         "    });\n"
+         "    shown.textContent = q ? n + ' shown' : '';\n"
+         "  };\n"
+         "})();\n</script>\n";
+}
+
+// Every link between the pages leads to a page and, after #, to an anchor on it; no page
+// gives one anchor twice.
+void check_links(const std::map<std::string, std::string>& pages, std::vector<std::string>& faults) {
+  const auto attributes = [](const std::string& html, const std::string& attr) {
+    std::vector<std::string> v;
+    const std::string open = " " + attr + "=\"";
+    for (size_t at = html.find(open); at != std::string::npos; at = html.find(open, at + 1)) {
+      const size_t b = at + open.size(), e = html.find('"', b);
+      v.push_back(html.substr(b, e - b));
+    }
+    return v;
+  };
+  std::map<std::string, std::set<std::string>> ids;
+  for (const auto& p : pages)
+    for (const std::string& id : attributes(p.second, "id"))
+      if (!ids[p.first].insert(id).second) faults.push_back(p.first + ": the anchor " + id + " twice");
+  std::set<std::string> told;
+  for (const auto& p : pages)
+    for (const std::string& href : attributes(p.second, "href")) {
+      if (href.compare(0, 7, "http://") == 0 || href.compare(0, 8, "https://") == 0) continue;
+      const size_t hash = href.find('#');
+      const std::string file = hash == 0 ? p.first : href.substr(0, hash);
+      const std::string anchor = hash == std::string::npos ? "" : href.substr(hash + 1);
+      std::string fault;
+      if (!pages.count(file)) fault = p.first + ": a link to " + href + ", which is not a page of the reference";
+      else if (!anchor.empty() && !ids[file].count(anchor)) fault = p.first + ": a link to " + href + ", an anchor that does not exist";
+      if (!fault.empty() && told.insert(fault).second) faults.push_back(fault);
+    }
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -406,8 +626,10 @@ int main(int argc, char** argv) {
   }
   std::vector<std::string> faults;
 
-  // Parameter glossary: "- `name`: text" lines.
-  std::map<std::string, std::string> glossary;
+  // Parameter glossary: "- `name`, `name2`: text" lines; "- `name` [when, when]: text"
+  // gives the meaning where one of the conditions holds, a direction of conversion
+  // ("floating point to integer") or the start of the operation's name ("Sub").
+  std::map<std::string, std::vector<Gloss>> glossary;
   {
     std::stringstream in(read(source + "/doc/parameters.md"));
     std::vector<std::string> entries;  // list items, continuation lines joined
@@ -415,15 +637,19 @@ int main(int argc, char** argv) {
       if (l.compare(0, 2, "  ") == 0 && !entries.empty()) entries.back() += " " + squeeze(l);
       else entries.push_back(l);
     }
-    const std::regex entry(R"(- `([A-Za-z0-9_]+)`(, `([A-Za-z0-9_]+)`)*: (.*))");
+    const std::regex entry(R"(- `([A-Za-z0-9_]+)`(, `([A-Za-z0-9_]+)`)*( \[([^\]]*)\])?: (.*))");
     for (const std::string& l : entries) {
       std::smatch m;
       if (!std::regex_match(l, m, entry)) continue;
-      const std::string text = m[4];
+      Gloss g;
+      g.text = m[6];
+      std::stringstream when(m[5].str());
+      for (std::string w; std::getline(when, w, ',');) g.when.push_back(squeeze(w));
       static const std::regex name("`([A-Za-z0-9_]+)`");
-      for (auto it = std::sregex_iterator(l.cbegin(), l.cbegin() + m.position(4), name);
+      const auto names_end = l.cbegin() + (m[4].matched ? m.position(4) : m.position(6) - 2);
+      for (auto it = std::sregex_iterator(l.cbegin(), names_end, name);
            it != std::sregex_iterator(); ++it)
-        glossary[(*it)[1]] = text;
+        glossary[(*it)[1]].push_back(g);
     }
   }
 
@@ -447,9 +673,35 @@ int main(int argc, char** argv) {
     if (fam.doc.empty()) faults.push_back(std::string("qvx_") + r.name + ": its family \"" + fam.title + "\" has no comment");
     else if (!names_word(fam.doc, operation(r.name)))
       faults.push_back(std::string("qvx_") + r.name + ": the comment of \"" + fam.title + "\" never names " + operation(r.name));
-    for (const Param& p : it->second.params)
-      if (!glossary.count(p.name))
+    for (const Param& p : it->second.params) {
+      const Gloss* g = meaning(glossary, p.name, it->second);
+      if (g == nullptr) {
         faults.push_back(std::string("qvx_") + r.name + ": parameter " + p.name + " has no entry in doc/parameters.md");
+        continue;
+      }
+      // The meaning shown must be about this function: no other parameter named in it.
+      for (size_t at = g->text.find('`'); at != std::string::npos; at = g->text.find('`', at + 1)) {
+        const size_t e = g->text.find('`', at + 1);
+        if (e == std::string::npos) break;
+        const std::string w = g->text.substr(at + 1, e - at - 1);
+        bool has = false;
+        for (const Param& q : it->second.params) has = has || q.name == w;
+        if (glossary.count(w) && !has)
+          faults.push_back(std::string("qvx_") + r.name + ": the meaning of " + p.name + " names `" + w +
+                           "`, which the function does not have");
+        at = e;
+      }
+      // What its page says about the rounding of a scale factor is what its family says.
+      if (p.name == "scaleFactor") {
+        const std::set<std::string> said = roundings(g->text), rule = roundings(fam.doc);
+        if (said.empty())
+          faults.push_back(std::string("qvx_") + r.name + ": its scaleFactor entry says nothing about rounding");
+        for (const std::string& w : said)
+          if (!rule.count(w))
+            faults.push_back(std::string("qvx_") + r.name + ": its page says the scale factor rounds " + w +
+                             ", the text of \"" + fam.title + "\" never does");
+      }
+    }
   }
   for (const auto& f : h.functions)
     if (!rows.count(f.first)) faults.push_back("qvx_" + f.first + ": declared in the header but not exported");
@@ -462,12 +714,16 @@ int main(int argc, char** argv) {
   pages["conventions.html"] = page("Conventions", conv.markdown(conventions_md) +
       "<h2 id=\"header\">The header's own summary</h2>\n<pre>" + esc(h.conventions) + "</pre>\n");
   pages["tasks.html"] = page("Task index", tasks.markdown(tasks_md));
+  pages["names.html"] = page("Every name, A to Z", names_page(h));
   std::string index = "<p>Version " QVX_VERSION_STRING ". Start with the <a href=\"tasks.html\">task index</a> "
-                      "or the <a href=\"conventions.html\">conventions</a> every function follows.</p>\n<ul>\n";
+                      "or the <a href=\"conventions.html\">conventions</a> every function follows; every name "
+                      "is in the <a href=\"names.html\">A-Z index</a>.</p>\n<ul>\n";
   size_t counted = 0;
   for (const Family& f : h.families) {
-    std::string body = "<pre>" + esc(f.doc) + "</pre>\n";
-    for (const std::string& o : f.objects) body += "<pre>" + esc(o) + "</pre>\n";
+    std::string body = "<pre>" + linked_text(f, h) + "</pre>\n";
+    if (!f.decls.empty()) body += "<pre>" + esc(f.decls) + "</pre>\n";
+    for (const Object& o : f.objects) body += "<pre id=\"" + o.name + "\">" + esc(o.decl) + "</pre>\n";
+    if (!f.functions.empty()) body += members(f);
     for (const std::string& name : f.functions) {
       const Function& fn = h.functions.at(name);
       ++counted;
@@ -478,9 +734,11 @@ int main(int argc, char** argv) {
       body += ");</pre>\n";
       if (!fn.params.empty()) {
         body += "<table><tr><th>Parameter</th><th>Type</th><th>Meaning</th></tr>\n";
-        for (const Param& p : fn.params)
+        for (const Param& p : fn.params) {
+          const Gloss* g = meaning(glossary, p.name, fn);
           body += "<tr><td><code>" + esc(p.name) + "</code></td><td><code>" + esc(p.type) + "</code></td><td>" +
-                  plain.inline_md(glossary.count(p.name) ? glossary.at(p.name) : "") + "</td></tr>\n";
+                  plain.inline_md(g ? g->text : "") + "</td></tr>\n";
+        }
         body += "</table>\n";
       }
       const auto r = rows.find(name);
@@ -490,16 +748,26 @@ int main(int argc, char** argv) {
         const std::string ip = in_place(*r->second, fn);
         if (!ip.empty()) body += "<p>In place: " + ip + "</p>\n";
         if (std::string(r->second->shape) == "SCALED")
-          body += "<p>Scale factor: see <a href=\"conventions.html#scale-factors\">scale factors</a> and the thresholds above.</p>\n";
+          body += "<p>Scale factor: the family's rules above, and <a href=\"conventions.html#scale-factors-and-saturation\">"
+                  "scale factors</a> on the conventions page.</p>\n";
       }
       body += "<p>Also exported as <code>__qvx_" + name + "</code>.</p></div>\n";
     }
+    // A section says what it holds; one with nothing to show is a fault of the header.
+    std::string holds;
+    if (!f.functions.empty()) holds = std::to_string(f.functions.size()) + (f.functions.size() == 1 ? " function" : " functions");
+    else if (!f.objects.empty()) holds = std::to_string(f.objects.size()) + " objects";
+    else if (!f.decls.empty()) holds = "types and constants";
+    if (holds.empty() || f.doc.empty()) faults.push_back("include/qvx_vector.h: the section \"" + f.title + "\" is empty");
     pages[f.slug + ".html"] = page(f.title, body);
-    index += "<li><a href=\"" + f.slug + ".html\">" + esc(f.title) + "</a> (" + std::to_string(f.functions.size()) +
-             " functions)</li>\n";
+    index += "<li><a href=\"" + f.slug + ".html\">" + esc(f.title) + "</a> (" + holds + ")</li>\n";
   }
   index += "</ul>\n<p>" + std::to_string(counted) + " functions in all.</p>\n";
   pages["index.html"] = page("qvx_vector reference", index);
+  check_links(pages, faults);
+  for (const Row& r : kRows)
+    if (pages["names.html"].find(std::string("#") + r.name + "\"") == std::string::npos)
+      faults.push_back(std::string("names.html: qvx_") + r.name + " is missing");
 
   if (!out.empty()) {
     std::string cmd = "mkdir -p '" + out + "'";

@@ -22,14 +22,15 @@ else
   tgz=$(ls "$work"/pkg/*.tar.gz)
   test "$(dpkg-deb -f "$deb" Version)" = "$version"
   # Both packages hold the same files, and those are the library, its flavours, the
-  # header, the CMake package, the pkg-config file and the licence.
+  # header, the CMake package, the pkg-config file, the licence and the reference pages.
   dpkg-deb -c "$deb" | awk '$1 !~ /^d/ {print $6}' | sed 's|^\./usr/||' | sort > "$work/deb.list"
   tar tzf "$tgz" | grep -v '/$' | sed 's|^[^/]*/||' | sort > "$work/tgz.list"
   diff "$work/deb.list" "$work/tgz.list"
   for f in lib/libqvx_vector.so include/qvx_vector.h lib/pkgconfig/qvx_vector.pc \
            lib/cmake/qvx_vector/qvx_vectorConfig.cmake lib/cmake/qvx_vector/qvx_vectorConfigVersion.cmake \
            lib/cmake/qvx_vector/qvx_vectorTargets.cmake share/doc/qvx-vector/LICENSE \
-           share/doc/qvx-vector/copyright; do
+           share/doc/qvx-vector/copyright share/doc/qvx-vector/html/index.html \
+           share/doc/qvx-vector/html/names.html; do
     grep -qx "$f" "$work/deb.list" || { echo "the package lacks $f" >&2; exit 1; }
   done
   for level in x86-64-v3 x86-64-v4; do
@@ -59,6 +60,10 @@ fi
 
 libdir=$(dirname "$(dirname "$(find "$prefix" -name 'qvx_vector.pc' | head -n 1)")")
 test -f "$libdir/libqvx_vector.so"
+# The licence and the reference pages, under the one spelling of the package's name.
+test -f "$prefix/share/doc/qvx-vector/LICENSE"
+test -f "$prefix/share/doc/qvx-vector/html/index.html"
+test -f "$prefix/share/doc/qvx-vector/html/names.html"
 
 # pkg-config; the header's version macros match the package's version.
 PKG_CONFIG_PATH="$libdir/pkgconfig" pkg-config --exists qvx_vector

@@ -1,14 +1,18 @@
-// The example programs run as a user runs them, on files, and their outputs match what a
-// plain computation in the test gives (bit for bit for the fixed-point mixer, to rounding
-// for the floating-point frequency shift).
+// The example programs run as a user runs them (the demo as make runs it, the others on
+// files), and their outputs match what a plain computation in the test gives (bit for bit
+// for the fixed-point mixer and the demo, to rounding for the floating-point frequency
+// shift).
 #include <gtest/gtest.h>
 #include <stdio.h>
 #include <stdlib.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cmath>
 #include <complex>
 #include <fstream>
+#include <map>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -110,6 +114,49 @@ TEST(Examples, FreqShiftMatchesTheOscillatorProduct) {
   EXPECT_NEAR(got_in, p_in, 1e-6 * p_in);
   EXPECT_NEAR(got_out, p_out, 1e-5 * p_out);
   EXPECT_NE(out.find("samples    10000"), std::string::npos) << out;
+}
+
+// The demo's rows, as a reader lines them up: each labelled row has one number per column,
+// right-aligned under the row above; the ramp is the offsets over 4, the signal the offsets
+// times 1000, and the delayed row the signal one column later, with 0 in the first.
+TEST(Examples, DemoShowsWhatItSays) {
+  int status;
+  const std::string out = run("demo", &status);
+  ASSERT_EQ(status, 0);
+  std::map<std::string, std::vector<double>> rows;
+  std::map<std::string, std::vector<size_t>> ends;  // column where each number ends
+  std::istringstream lines(out);
+  for (std::string line; std::getline(lines, line);) {
+    std::istringstream words(line);
+    std::string label;
+    words >> label;
+    if (label != "offsets" && label != "ramp" && label != "signal" && label != "delayed") continue;
+    std::vector<double> v;
+    std::vector<size_t> e;
+    for (size_t at = line.find_first_not_of(' ', line.find(label) + label.size()); at < line.size();) {
+      const size_t end = std::min(line.find(' ', at), line.size());
+      v.push_back(std::stod(line.substr(at, end - at)));
+      e.push_back(end);
+      at = line.find_first_not_of(' ', end);
+    }
+    rows[label] = v;
+    ends[label] = e;
+  }
+  ASSERT_EQ(rows.size(), 4u) << out;
+  const std::vector<double>& n = rows["offsets"];
+  ASSERT_EQ(n.size(), 8u) << out;
+  for (const auto& r : rows) {
+    ASSERT_EQ(r.second.size(), n.size()) << r.first << "\n" << out;
+    EXPECT_EQ(ends[r.first], ends["offsets"]) << r.first << ": columns not under each other\n" << out;
+  }
+  for (size_t i = 0; i < n.size(); ++i) {
+    EXPECT_EQ(n[i], double(i) - 3) << out;
+    EXPECT_EQ(rows["ramp"][i], n[i] / 4) << out;
+    EXPECT_EQ(rows["signal"][i], n[i] * 1000) << out;
+    EXPECT_EQ(rows["delayed"][i], i == 0 ? 0 : rows["signal"][i - 1]) << out;
+  }
+  EXPECT_NE(out.find("qvx_vector " QVX_VERSION_STRING), std::string::npos) << out;
+  EXPECT_NE(out.find("64 bytes: yes"), std::string::npos) << out;
 }
 
 }  // namespace
