@@ -1,6 +1,9 @@
 /*
  * qvx_vector -- vector primitives for signal and data processing.
  *
+ * The library exports 491 functions, each under its public name and as __qvx_<name> (seven
+ * of them under a second public name as well), and 11 data objects.
+ *
  * Conventions shared by every primitive:
  *  - Names are qvx_Vector_<Operation>_<types>[_I]; a primitive that reads one type and
  *    writes another names both, source first.  "C" marks a constant operand, "Rev" the

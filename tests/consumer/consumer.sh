@@ -29,12 +29,13 @@ else
   for f in lib/libqvx_vector.so include/qvx_vector.h lib/pkgconfig/qvx_vector.pc \
            lib/cmake/qvx_vector/qvx_vectorConfig.cmake lib/cmake/qvx_vector/qvx_vectorConfigVersion.cmake \
            lib/cmake/qvx_vector/qvx_vectorTargets.cmake share/doc/qvx-vector/LICENSE \
-           share/doc/qvx-vector/copyright share/doc/qvx-vector/html/index.html \
+           share/doc/qvx-vector/copyright share/doc/qvx-vector/changelog.gz \
+           share/doc/qvx-vector/html/index.html \
            share/doc/qvx-vector/html/names.html; do
     grep -qx "$f" "$work/deb.list" || { echo "the package lacks $f" >&2; exit 1; }
   done
   for level in x86-64-v3 x86-64-v4; do
-    if [ -d "$build/flavours/$level" ]; then
+    if [ -f "$build/flavours/$level/libqvx_vector.so" ]; then
       grep -qx "lib/glibc-hwcaps/$level/libqvx_vector.so" "$work/deb.list" || { echo "the package lacks the $level flavour" >&2; exit 1; }
     fi
   done
@@ -76,7 +77,7 @@ cc -std=c99 -Wall -Wextra -pedantic -Werror -DQVX_EXPECT_VERSION="\"$version\"" 
 # The flavours sit where the system loader looks for them, and the loader picks the best one
 # this processor supports (or the baseline where it supports none of them).
 for level in x86-64-v3 x86-64-v4; do
-  if [ -d "$build/flavours/$level" ]; then
+  if [ -f "$build/flavours/$level/libqvx_vector.so" ]; then
     test -f "$libdir/glibc-hwcaps/$level/libqvx_vector.so"
   fi
 done

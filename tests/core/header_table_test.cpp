@@ -1,6 +1,6 @@
 // The public header and the table of every function agree: every row's public name is
-// declared with exactly the row's signature (checked by the compiler), and every name the
-// header declares has a row.
+// declared with exactly the row's signature (checked by the compiler), every name the
+// header declares has a row, and the counts and sizes its comments state are the table's.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -55,6 +55,32 @@ TEST(HeaderAndTable, EveryDeclaredNameHasARow) {
 
   for (const std::string& d : declared) EXPECT_TRUE(rows.count(d)) << d << " has no table row";
   for (const std::string& r : rows) EXPECT_TRUE(declared.count(r)) << r << " is not in the header";
+}
+
+// The number before `what` in the header's comments (or -1).
+long stated(const std::string& header, const std::string& what) {
+  const size_t at = header.find(what);
+  if (at == std::string::npos || at == 0) return -1;
+  size_t begin = at - 1;
+  while (begin > 0 && std::isdigit(static_cast<unsigned char>(header[begin - 1]))) --begin;
+  return begin < at - 1 ? std::stol(header.substr(begin, at - 1 - begin)) : -1;
+}
+
+TEST(HeaderAndTable, CommentsStateTheTablesCountsAndSizes) {
+  std::ifstream in(QVX_SOURCE_DIR "/include/qvx_vector.h");
+  std::stringstream text;
+  text << in.rdbuf();
+  const std::string header = text.str();
+  long functions = 0, objects = 0;
+  for (const auto& row : qvxt::table_rows()) {
+    functions += row.kind == qvxt::TableRow::Function;
+    objects += row.kind == qvxt::TableRow::Object;
+  }
+  EXPECT_EQ(stated(header, "functions, each under its public name"), functions);
+  EXPECT_EQ(stated(header, "data objects."), objects);
+  EXPECT_EQ(stated(header, "MiB, 64-byte aligned, one zero-filled copy per thread"),
+            static_cast<long>(sizeof qvx_static_buf >> 20));
+  EXPECT_EQ(stated(header, "bytes with the NUL"), static_cast<long>(sizeof qvxid));
 }
 
 }  // namespace
