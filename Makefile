@@ -15,7 +15,7 @@ PREFIX    ?= /usr/local
 JOBS      ?= $(shell nproc 2>/dev/null || echo 2)
 CMAKE     ?= cmake
 
-.PHONY: all configure test sanitize bench bench-full bench-report bench-build docs package install clean digests fuzz tsan test-large
+.PHONY: all configure test sanitize bench bench-full bench-report bench-build docs package install clean digests cxx-rows fuzz tsan test-large
 
 all: configure
 	$(CMAKE) --build $(BUILD) -j $(JOBS) --target qvx_vector demo
@@ -98,6 +98,10 @@ install: configure
 digests: configure
 	$(CMAKE) --build $(BUILD) -j $(JOBS) --target test_golden
 	QVX_UPDATE_DIGESTS=1 ./$(BUILD)/tests/test_golden --gtest_filter=Digests.Update
+
+# Rewrites include/qvx/vector_rows.inc, the C++ interface's list of the table's functions.
+cxx-rows: configure
+	$(CMAKE) --build $(BUILD) -j $(JOBS) --target cxx-rows
 
 clean:
 	rm -rf $(BUILD) $(ASAN) $(BENCHDIR) $(FUZZDIR) $(TSANDIR)
