@@ -15,7 +15,7 @@ PREFIX    ?= /usr/local
 JOBS      ?= $(shell nproc 2>/dev/null || echo 2)
 CMAKE     ?= cmake
 
-.PHONY: all configure test sanitize bench bench-full bench-report bench-build docs package install clean digests cxx-rows fuzz tsan test-large
+.PHONY: all configure test sanitize bench bench-cxx bench-full bench-report bench-build docs package install clean digests cxx-rows fuzz tsan test-large
 
 all: configure
 	$(CMAKE) --build $(BUILD) -j $(JOBS) --target qvx_vector demo
@@ -68,6 +68,16 @@ bench: bench-build
 	  ./$(BENCHDIR)/bench/bench_$$f --qvx_sizes=4096,65536,1048576 --qvx_sfs=-1 \
 	    --benchmark_min_time=0.05 $(BENCH_ARGS) > $(BENCHDIR)/bench.out; rc=$$?; \
 	  if [ $$rc -ne 77 ]; then cat $(BENCHDIR)/bench.out; exit $$rc; fi; done
+
+# The C++ interface against the C calls it makes, 1024 and 65536 elements, on the flavour the
+# loader picks from a glibc-hwcaps tree of the build's libraries (as after make install).
+bench-cxx:
+	$(CMAKE) -S . -B $(BENCHDIR) -DCMAKE_BUILD_TYPE=Release -DQVX_BUILD_TESTS=OFF -DQVX_BUILD_BENCH=ON
+	$(CMAKE) --build $(BENCHDIR) -j $(JOBS) --target bench_cxx qvx_flavours
+	@rm -rf $(BENCHDIR)/hwcaps && mkdir -p $(BENCHDIR)/hwcaps/glibc-hwcaps && \
+	  ln -s $(abspath $(BENCHDIR))/libqvx_vector.so $(BENCHDIR)/hwcaps/ && \
+	  for f in x86-64-v3 x86-64-v4; do ln -s $(abspath $(BENCHDIR))/flavours/$$f $(BENCHDIR)/hwcaps/glibc-hwcaps/$$f; done
+	LD_LIBRARY_PATH=$(BENCHDIR)/hwcaps ./$(BENCHDIR)/bench/bench_cxx --benchmark_min_time=0.2 $(BENCH_ARGS)
 
 # Every function, size and scale factor on every flavour the processor runs, with every
 # baseline (also the loop compiled one element at a time).  Takes a long while.
