@@ -77,7 +77,7 @@ bench-cxx:
 	@rm -rf $(BENCHDIR)/hwcaps && mkdir -p $(BENCHDIR)/hwcaps/glibc-hwcaps && \
 	  ln -s $(abspath $(BENCHDIR))/libqvx_vector.so $(BENCHDIR)/hwcaps/ && \
 	  for f in x86-64-v3 x86-64-v4; do ln -s $(abspath $(BENCHDIR))/flavours/$$f $(BENCHDIR)/hwcaps/glibc-hwcaps/$$f; done
-	LD_LIBRARY_PATH=$(BENCHDIR)/hwcaps ./$(BENCHDIR)/bench/bench_cxx --benchmark_min_time=0.2 $(BENCH_ARGS)
+	LD_LIBRARY_PATH=$(BENCHDIR)/hwcaps ./$(BENCHDIR)/bench/bench_cxx
 
 # Every function, size and scale factor on every flavour the processor runs, with every
 # baseline (also the loop compiled one element at a time).  Takes a long while.

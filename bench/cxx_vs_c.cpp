@@ -1,13 +1,13 @@
-// The C++ interface against the C calls it makes: each operation timed through qvx/vector.hpp
+// The C++ interface against the C calls it makes: each operation through qvx/vector.hpp
 // (checked, on std::vector and qvx::vector arguments) and through its C function on the same
-// arrays, at 1024 and 65536 elements, five repetitions each; ends with a table of the medians
-// and their ratio (C++ time over C time: 1.00 is no cost).
+// arrays, at 1024 and 65536 elements.  The two are timed in alternating batches, 41 rounds,
+// so that a shared machine's changing load falls on both alike; the table gives the median
+// time per call of each and the median of the rounds' ratios (C++ over C: 1.00 is no cost).
 //
-//   bench_cxx [Google Benchmark options]        (make bench-cxx)
-#include <benchmark/benchmark.h>
-
+//   bench_cxx                                     (make bench-cxx)
+#include <algorithm>
+#include <chrono>
 #include <cstdio>
-#include <map>
 #include <string>
 #include <vector>
 
@@ -28,119 +28,102 @@ std::vector<T> data(size_t n, int seed) {
   return v;
 }
 
-// Each pair: the same arrays, the C call and the C++ call.
-template <class F>
-void run(benchmark::State& s, F&& call) {
-  for (auto _ : s) {
-    call();
-    benchmark::ClobberMemory();
-  }
-  s.SetItemsProcessed(s.iterations() * s.range(0));
+// Keeps the compiler from dropping or merging calls whose results are not read.
+template <class T>
+void keep(const T& v) {
+  asm volatile("" : : "g"(&v) : "memory");
 }
 
-void add_32f(benchmark::State& s, bool cxx) {
-  const size_t n = static_cast<size_t>(s.range(0));
+double median(std::vector<double> v) {
+  std::sort(v.begin(), v.end());
+  return v[v.size() / 2];
+}
+
+// Times c() and cxx() in alternating batches of about 100 microseconds; prints one row.
+template <class C, class Cxx>
+void pair(const char* name, size_t n, C&& c, Cxx&& cxx) {
+  using clock = std::chrono::steady_clock;
+  const auto batch = [](auto& f, int reps) {
+    const auto t0 = clock::now();
+    for (int i = 0; i < reps; ++i) f();
+    return std::chrono::duration<double, std::nano>(clock::now() - t0).count() / reps;
+  };
+  int reps = 1;
+  while (batch(c, reps) * reps < 1e5 && reps < (1 << 20)) reps *= 2;
+  std::vector<double> tc, tcxx, ratio;
+  for (int round = 0; round < 41; ++round) {
+    double a, b;
+    if (round % 2) a = batch(c, reps), b = batch(cxx, reps);
+    else b = batch(cxx, reps), a = batch(c, reps);
+    tc.push_back(a), tcxx.push_back(b), ratio.push_back(b / a);
+  }
+  std::printf("%-28s %8zu %12.1f %12.1f %8.3f\n", name, n, median(tc), median(tcxx), median(ratio));
+}
+
+void add_32f(size_t n) {
   const std::vector<float> a = data<float>(n, 1), b = data<float>(n, 2);
   qvx::vector<float> d(n);
-  if (cxx) run(s, [&] { qvx::add(a, b, d); });
-  else run(s, [&] { qvx_Vector_Add_32F(a.data(), b.data(), d.data(), static_cast<int>(n)); });
+  pair("Add_32F", n, [&] { qvx_Vector_Add_32F(a.data(), b.data(), d.data(), static_cast<int>(n)), keep(d[0]); },
+       [&] { qvx::add(a, b, d), keep(d[0]); });
 }
 
-void mul_32fc(benchmark::State& s, bool cxx) {
-  const size_t n = static_cast<size_t>(s.range(0));
+void mul_32fc(size_t n) {
   const auto a = data<std::complex<float>>(n, 3), b = data<std::complex<float>>(n, 4);
   std::vector<std::complex<float>> d(n);
-  if (cxx) run(s, [&] { qvx::mul(a, b, d); });
-  else
-    run(s, [&] {
-      qvx_Vector_Mul_32FC(reinterpret_cast<const Qvx32fc*>(a.data()), reinterpret_cast<const Qvx32fc*>(b.data()),
-                          reinterpret_cast<Qvx32fc*>(d.data()), static_cast<int>(n));
-    });
+  pair("Mul_32FC", n,
+       [&] {
+         qvx_Vector_Mul_32FC(reinterpret_cast<const Qvx32fc*>(a.data()), reinterpret_cast<const Qvx32fc*>(b.data()),
+                             reinterpret_cast<Qvx32fc*>(d.data()), static_cast<int>(n));
+         keep(d[0]);
+       },
+       [&] { qvx::mul(a, b, d), keep(d[0]); });
 }
 
-void mulshift_16s(benchmark::State& s, bool cxx) {
-  const size_t n = static_cast<size_t>(s.range(0));
+void mulshift_16s(size_t n) {
   const std::vector<Qvx16s> a = data<Qvx16s>(n, 5), b = data<Qvx16s>(n, 6);
   std::vector<Qvx16s> d(n);
-  if (cxx) run(s, [&] { qvx::mul(a, b, d, -1); });
-  else run(s, [&] { qvx_Vector_MulShift_16S(a.data(), b.data(), d.data(), static_cast<int>(n), -1); });
+  pair("MulShift_16S (sf -1)", n,
+       [&] { qvx_Vector_MulShift_16S(a.data(), b.data(), d.data(), static_cast<int>(n), -1), keep(d[0]); },
+       [&] { qvx::mul(a, b, d, -1), keep(d[0]); });
 }
 
-void convert_16s_32f(benchmark::State& s, bool cxx) {
-  const size_t n = static_cast<size_t>(s.range(0));
+void convert_16s_32f(size_t n) {
   const std::vector<Qvx16s> a = data<Qvx16s>(n, 7);
   std::vector<float> d(n);
-  if (cxx) run(s, [&] { qvx::convert(a, d, -15); });
-  else run(s, [&] { qvx_Vector_TypeConvertShift_16S_32F(a.data(), d.data(), static_cast<int>(n), -15); });
+  pair("TypeConvertShift_16S_32F", n,
+       [&] { qvx_Vector_TypeConvertShift_16S_32F(a.data(), d.data(), static_cast<int>(n), -15), keep(d[0]); },
+       [&] { qvx::convert(a, d, -15), keep(d[0]); });
 }
 
-void sum_32f(benchmark::State& s, bool cxx) {
-  const size_t n = static_cast<size_t>(s.range(0));
+void sum_32f(size_t n) {
   const std::vector<float> a = data<float>(n, 8);
-  if (cxx) run(s, [&] { benchmark::DoNotOptimize(qvx::sum(a)); });
-  else
-    run(s, [&] {
-      Qvx64f r;
-      qvx_Vector_Sum_32F(a.data(), static_cast<int>(n), &r);
-      benchmark::DoNotOptimize(r);
-    });
+  pair("Sum_32F", n,
+       [&] {
+         Qvx64f r;
+         qvx_Vector_Sum_32F(a.data(), static_cast<int>(n), &r);
+         keep(r);
+       },
+       [&] { keep(qvx::sum(a)); });
 }
 
-void minmax_16s(benchmark::State& s, bool cxx) {
-  const size_t n = static_cast<size_t>(s.range(0));
+void minmax_16s(size_t n) {
   const std::vector<Qvx16s> a = data<Qvx16s>(n, 9);
-  if (cxx) run(s, [&] { benchmark::DoNotOptimize(qvx::min_max(a)); });
-  else
-    run(s, [&] {
-      Qvx16s lo, hi;
-      qvx_Vector_MinMax_16S(a.data(), static_cast<int>(n), &lo, &hi);
-      benchmark::DoNotOptimize(lo), benchmark::DoNotOptimize(hi);
-    });
+  pair("MinMax_16S", n,
+       [&] {
+         Qvx16s lo, hi;
+         qvx_Vector_MinMax_16S(a.data(), static_cast<int>(n), &lo, &hi);
+         keep(lo), keep(hi);
+       },
+       [&] { keep(qvx::min_max(a)); });
 }
-
-// Keeps the median of each run and prints the table at the end.
-class Table : public benchmark::ConsoleReporter {
- public:
-  void ReportRuns(const std::vector<Run>& runs) override {
-    ConsoleReporter::ReportRuns(runs);
-    for (const Run& r : runs)
-      if (r.aggregate_name == "median") {
-        const std::string fn = r.run_name.function_name;  // "C/Add_32F" or "C++/Add_32F"
-        const size_t slash = fn.find('/');
-        ns_[{fn.substr(slash + 1), r.run_name.args}][fn.substr(0, slash)] = r.GetAdjustedRealTime();
-      }
-  }
-  void Finalize() override {
-    ConsoleReporter::Finalize();
-    std::printf("\nC++ interface against C, library %s, medians of 5 (ns per call):\n", qvx::loaded_flavour());
-    std::printf("%-28s %8s %12s %12s %8s\n", "operation", "elements", "C", "C++", "C++/C");
-    for (const auto& [key, t] : ns_)
-      if (t.count("C") && t.count("C++"))
-        std::printf("%-28s %8s %12.1f %12.1f %8.3f\n", key.first.c_str(), key.second.c_str(), t.at("C"), t.at("C++"),
-                    t.at("C++") / t.at("C"));
-  }
-
- private:
-  std::map<std::pair<std::string, std::string>, std::map<std::string, double>> ns_;
-};
 
 }  // namespace
 
-int main(int argc, char** argv) {
-  const std::pair<const char*, void (*)(benchmark::State&, bool)> ops[] = {
-      {"Add_32F", add_32f},           {"Mul_32FC", mul_32fc}, {"MulShift_16S", mulshift_16s},
-      {"TypeConvertShift_16S_32F", convert_16s_32f}, {"Sum_32F", sum_32f}, {"MinMax_16S", minmax_16s}};
-  for (const auto& [name, fn] : ops)
-    for (bool cxx : {false, true})
-      benchmark::RegisterBenchmark((std::string(cxx ? "C++/" : "C/") + name).c_str(),
-                                   [fn = fn, cxx](benchmark::State& s) { fn(s, cxx); })
-          ->Arg(1024)
-          ->Arg(65536)
-          ->Repetitions(5)
-          ->ReportAggregatesOnly(true);
-  benchmark::Initialize(&argc, argv);
-  Table table;
-  benchmark::RunSpecifiedBenchmarks(&table);
-  benchmark::Shutdown();
+int main() {
+  std::printf("C++ interface against C, library %s (ns per call, medians of 41 alternating rounds)\n",
+              qvx::loaded_flavour());
+  std::printf("%-28s %8s %12s %12s %8s\n", "operation", "elements", "C", "C++", "C++/C");
+  for (size_t n : {1024, 65536})
+    for (void (*op)(size_t) : {add_32f, mul_32fc, mulshift_16s, convert_16s_32f, sum_32f, minmax_16s}) op(n);
   return 0;
 }

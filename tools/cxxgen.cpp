@@ -87,6 +87,7 @@ void row(const char* shape, const char* n, const char* types) {
   for (const std::string& x : split(types, ',')) t.push_back(strip(x));
   if (sh == "REDUCE" && t.back() == "int") sh = "REDUCE_INDEX", t.pop_back();
   if (sh == "UNARY" && (op == "flip" || op == "conj_flip")) sh = "REVERSE";
+  if (sh == "UNARY" && op == "move") sh = "MOVE";
   if (sh == "REDUCE_PAIR" || sh == "REDUCE2_PAIR") {
     const std::string r = t.back();
     t.back() = r == "int" ? "int, min_max_t<std::size_t>"

@@ -37,6 +37,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <cstring>
+#include <functional>
 #include <iterator>
 #include <limits>
 #include <new>
@@ -183,7 +184,7 @@ inline const char* loaded_flavour() noexcept {
 // ---- services ---------------------------------------------------------------------------------
 
 namespace detail {
-[[noreturn]] inline void fail(const char* call, QvxStatus s) { throw error(s, call); }
+[[noreturn, gnu::noinline, gnu::cold]] inline void fail(const char* call, QvxStatus s) { throw error(s, call); }
 inline void status(const char* call, QvxStatus s) {
   if (__builtin_expect(s != QVX_STS_NO_ERR, 0)) fail(call, s);
 }
@@ -310,7 +311,7 @@ T cv(const cval<T, Cxx>& v) noexcept {
   return v.c;
 }
 
-[[noreturn]] inline void size_error(const char* call, const char* a, std::size_t na, const char* b, std::size_t nb) {
+[[noreturn, gnu::noinline, gnu::cold]] inline void size_error(const char* call, const char* a, std::size_t na, const char* b, std::size_t nb) {
   throw std::length_error(std::string(call) + ": " + a + " has " + std::to_string(na) + " elements, " + b + " has " +
                           std::to_string(nb));
 }
@@ -325,11 +326,11 @@ inline void same(const char* call, const char* a, std::size_t na, const char* b,
 constexpr std::size_t kOneCall = (std::size_t{1} << 30) - 1;
 constexpr std::size_t kPiece = (std::size_t{1} << 30) - 64;
 
-// f(offset, count) makes the C call on elements [offset, offset + count); in descending order
-// where a destination ahead of its overlapping source needs it (Move).
+// A call beyond kOneCall elements, as pieces: f(offset, count) makes the C call on elements
+// [offset, offset + count); in descending order where a destination ahead of its overlapping
+// source needs it (Move).  Out of line, so that the common call is the C call alone.
 template <class F>
-inline void pieces(const char* call, std::size_t n, F&& f, bool descending = false) {
-  if (__builtin_expect(n <= kOneCall, 1)) return status(call, f(std::size_t{0}, static_cast<int>(n)));
+[[gnu::noinline, gnu::cold]] void pieces(const char* call, std::size_t n, F f, bool descending) {
   const std::size_t last = (n - 1) / kPiece;
   for (std::size_t k = 0; k <= last; ++k) {
     const std::size_t o = (descending ? last - k : k) * kPiece;
@@ -367,17 +368,32 @@ constexpr bool never = false;
 #define QVX_ROW_(op) \
   template <bool K>  \
   inline auto row_##op(std::bool_constant<K>
-#define QVX_EACH_(op, n, ...) pieces(QVX_FN_(op), n, [&](std::size_t o, int m) { return __VA_ARGS__; })
+// An element-wise call on n elements: the C call on [o, o + m), once with o = 0 and m = n, or
+// as pieces.
+#define QVX_EACH_DIR_(op, n, descending, ...)                                                 \
+  if (__builtin_expect((n) <= kOneCall, 1)) {                                               \
+    const std::size_t o = 0;                                                                \
+    const int m = static_cast<int>(n);                                                      \
+    status(QVX_FN_(op), __VA_ARGS__);                                                       \
+  } else                                                                                    \
+    pieces(QVX_FN_(op), n, [=](std::size_t o, int m) { return __VA_ARGS__; }, descending)
+#define QVX_EACH_(op, n, ...) QVX_EACH_DIR_(op, n, false, __VA_ARGS__)
 #define QVX_SAME_(op, a, b) same<K>(QVX_FN_(op), #a, a.n, #b, b.n)
 
 #define QVX_SERVICE(op, N) using service_##op##_t = decltype(&::qvx::op);
 #define QVX_SET(op, N, T) \
   QVX_ROW_(op), val_t<T> val, out<T> dst) { QVX_EACH_(op, dst.n, qvx_##N(cv(val), dst.p + o, m)); }
-#define QVX_UNARY(op, N, S, D)                                                                    \
-  QVX_ROW_(op), in<S> src, out<D> dst) {                                                          \
-    QVX_SAME_(op, dst, src);                                                                      \
-    pieces(QVX_FN_(op), src.n, [&](std::size_t o, int m) { return qvx_##N(src.p + o, dst.p + o, m); }, \
-           std::less<const void*>()(src.p, dst.p));                                               \
+#define QVX_UNARY(op, N, S, D)                                                    \
+  QVX_ROW_(op), in<S> src, out<D> dst) {                                          \
+    QVX_SAME_(op, dst, src);                                                      \
+    QVX_EACH_(op, src.n, qvx_##N(src.p + o, dst.p + o, m));                       \
+  }
+// Move: the destination gets what the source held whatever their overlap, so the pieces run
+// from the end where the destination lies after the source.
+#define QVX_MOVE(op, N, S, D)                                                                      \
+  QVX_ROW_(op), in<S> src, out<D> dst) {                                                           \
+    QVX_SAME_(op, dst, src);                                                                       \
+    QVX_EACH_DIR_(op, src.n, std::less<const void*>()(src.p, dst.p), qvx_##N(src.p + o, dst.p + o, m)); \
   }
 #define QVX_REVERSE(op, N, S, D)                                                                  \
   QVX_ROW_(op), in<S> src, out<D> dst) {                                                          \
@@ -600,6 +616,7 @@ constexpr bool never = false;
 #undef QVX_SERVICE
 #undef QVX_SET
 #undef QVX_UNARY
+#undef QVX_MOVE
 #undef QVX_REVERSE
 #undef QVX_UNARY_I
 #undef QVX_BINARY
@@ -637,6 +654,7 @@ constexpr bool never = false;
 #undef QVX_FN_
 #undef QVX_ROW_
 #undef QVX_EACH_
+#undef QVX_EACH_DIR_
 #undef QVX_SAME_
 
 }  // namespace detail

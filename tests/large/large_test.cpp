@@ -215,4 +215,21 @@ TEST(Large, CxxReversalInPieces) {  // 8U, 2^31 + 12297 elements out of place
   EXPECT_TRUE(d.canaries_intact());
 }
 
+TEST(Large, CxxOverlappingMoveInPieces) {  // 8U, 2^31 + 12297 elements, 100 bytes forward
+  qvxt::Rng rng(9);
+  const size_t n = kBeyond, shift = 100;
+  Guarded g;
+  Qvx8u* src = huge<Qvx8u>(g, n + shift, rng);
+  std::vector<std::vector<Qvx8u>> want;
+  for (size_t b : seams(n)) {
+    qvxt::fill_random(src + b - kTail / 2, kTail, rng);
+    want.emplace_back(src + b - kTail / 2, src + b - kTail / 2 + kTail);
+  }
+  qvx::move(qvx::span<const Qvx8u>(src, n), qvx::span<Qvx8u>(src + shift, n));
+  size_t k = 0;
+  for (size_t b : seams(n))
+    EXPECT_EQ(memcmp(src + shift + b - kTail / 2, want[k++].data(), kTail), 0) << "seam at " << b;
+  EXPECT_TRUE(g.canaries_intact());
+}
+
 }  // namespace
