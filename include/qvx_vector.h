@@ -17,6 +17,14 @@
  *  - A destination may be a source of the same element width (in-place use) unless the
  *    family says otherwise.
  *  - Every function is also exported as __qvx_<name> at the same address.
+ *  - NaN results: a NaN that enters an element's computation alone (one NaN operand and no
+ *    other NaN made on the way) comes out quieted with its own payload and sign, in every
+ *    build and on every path.  Where two NaNs meet in one operation (two NaN operands, or a
+ *    NaN beside one that the arithmetic makes: 0 * inf, inf - inf, 0 / 0, inf / inf, or the
+ *    two NaN parts of a complex constant's reciprocal in DivC), the result is a NaN in every
+ *    build, but which of them comes out, payload and sign, may differ between the builds
+ *    and between a vector and its tail.  Every other bit of every result is the same in
+ *    every build.
  *
  * Parameter orders that differ from "sources, constants, destinations, len, scaleFactor":
  *    Set          the value first: Set(val, dst, len)
@@ -36,20 +44,22 @@
  * whose squared magnitude overflows gives 0 or NaN where std::complex scales.
  *
  * Threads: every primitive may run in any number of threads at once; none keeps state,
- * takes a lock or allocates.  The thread-count setting is one plain int (set it before
- * starting threads), and each thread carries its own zero-filled 4 MiB qvx_static_buf,
- * which the library never touches.
+ * takes a lock or allocates.  The thread-count setting is one int that any thread may read
+ * and set at any time (atomic loads and stores), and each thread carries its own
+ * zero-filled 4 MiB qvx_static_buf, which the library never touches.
  */
 #ifndef QVX_VECTOR_H
 #define QVX_VECTOR_H
 
 #include <stdint.h>
 
-/* The package version; qvx_GetVersion reports it as the digits MAJOR MINOR PATCH 0 ("1100"). */
+/* The package version (doc/versioning.md: what a patch, minor and major release promise).
+   qvx_GetVersion and qvxid name the interface, "QVX:1100:...", and stay as they are from
+   release to release; only their first digit follows the major version. */
 #define QVX_VERSION_MAJOR 1
-#define QVX_VERSION_MINOR 1
+#define QVX_VERSION_MINOR 2
 #define QVX_VERSION_PATCH 0
-#define QVX_VERSION_STRING "1.1.0"
+#define QVX_VERSION_STRING "1.2.0"
 
 #if defined(__GNUC__)
 #define QVX_API __attribute__((visibility("default")))
@@ -198,8 +208,8 @@ QVX_API QvxStatus qvx_Vector_Move_64FC(const Qvx64fc* src, Qvx64fc* dst, int len
  * is scaled or special-cased: division by zero gives an infinity of the quotient's sign
  * (1 / -0.0 = -inf), 0 / 0 gives NaN, and a complex divisor of zero, or one whose squared
  * magnitude overflows or underflows, gives what the operations above give (in single
- * precision (1, 0) / (1e20, 0) is (0, 0), since d overflows).  NaN results may carry either
- * operand's payload.  Unlike std::complex, infinite operands are not recovered: a complex
+ * precision (1, 0) / (1e20, 0) is (0, 0), since d overflows).  Where two NaN operands meet,
+ * either one's payload and sign may come out (the NaN rule at the top).  Unlike std::complex, infinite operands are not recovered: a complex
  * product with an infinite part gives NaN where a term is inf * 0 or inf - inf
  * ((inf, inf) * (1, 0) is (NaN, NaN); std::complex gives an infinity).
  * The complex Add and Sub work on the vector as 2*len reals through the real forms; 2*len

@@ -10,20 +10,20 @@ using namespace qvx;
 using namespace qvx::arith;
 
 // x is the element, c the constant.
-const auto add = [](auto x, auto c) { return x + c; };
-const auto sub = [](auto x, auto c) { return x - c; };
-const auto sub_rev = [](auto x, auto c) { return c - x; };
-const auto mul = [](auto x, auto c) { return x * c; };
-const auto div_rev = [](auto x, auto c) { return c / x; };
-const auto complex_mul = [](auto x, auto c) { return cmul(x, c); };
+constexpr auto add = [](auto x, auto c) { return x + c; };
+constexpr auto sub = [](auto x, auto c) { return x - c; };
+constexpr auto sub_rev = [](auto x, auto c) { return c - x; };
+constexpr auto mul = [](auto x, auto c) { return x * c; };
+constexpr auto div_rev = [](auto x, auto c) { return c / x; };
+constexpr auto complex_mul = [](auto x, auto c) { return cmul(x, c); };
 // The product with the element kept interleaved: ((xr*cr) - (xi*ci), (xi*cr) + (xr*ci)) in
 // the lane order of cmul.
-const auto complex_mul_parts =
+constexpr auto complex_mul_parts =
     rule([](auto x, auto c) { return cmul(x, c); },
          [](auto x, auto c) {
            return simd::addsub(x * simd::dup_even(c), simd::swap_pairs(x) * simd::dup_odd(c));
          });
-const auto complex_div_rev = [](auto x, auto c) { return cdiv(c, x); };
+constexpr auto complex_div_rev = [](auto x, auto c) { return cdiv(c, x); };
 
 template <class T, class F>
 inline QvxStatus real(const T* src, T val, T* dst, int len, F f) {

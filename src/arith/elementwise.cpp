@@ -9,17 +9,17 @@ namespace {
 using namespace qvx;
 using namespace qvx::arith;
 
-const auto add = [](auto a, auto b) { return a + b; };
-const auto sub = [](auto a, auto b) { return a - b; };
-const auto mul = [](auto a, auto b) { return a * b; };
-const auto divide = [](auto a, auto b) { return a / b; };
-const auto complex_mul = [](auto a, auto b) { return cmul(a, b); };
+constexpr auto add = [](auto a, auto b) { return a + b; };
+constexpr auto sub = [](auto a, auto b) { return a - b; };
+constexpr auto mul = [](auto a, auto b) { return a * b; };
+constexpr auto divide = [](auto a, auto b) { return a / b; };
+constexpr auto complex_mul = [](auto a, auto b) { return cmul(a, b); };
 // The product of interleaved complex registers kept interleaved.
-const auto complex_mul_parts = rule([](auto a, auto b) { return cmul(a, b); },
+constexpr auto complex_mul_parts = rule([](auto a, auto b) { return cmul(a, b); },
                                     [](auto a, auto b) { return cmul_interleaved(a, b); });
-const auto complex_div = [](auto a, auto b) { return cdiv(a, b); };
+constexpr auto complex_div = [](auto a, auto b) { return cdiv(a, b); };
 // A real factor times both parts of a complex element.
-const auto real_times_complex = [](auto a, auto b) { return decltype(b){a * b.re, a * b.im}; };
+constexpr auto real_times_complex = [](auto a, auto b) { return decltype(b){a * b.re, a * b.im}; };
 
 template <class T, class F>
 inline QvxStatus real(const T* a, const T* b, T* d, int len, F f) {

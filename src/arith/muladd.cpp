@@ -12,9 +12,9 @@ using namespace qvx;
 using namespace qvx::arith;
 
 // The product is rounded, then the sum.
-const auto real_muladd = [](auto x, auto y, auto z) { return (x * y) + z; };
-const auto complex_muladd_vec = [](auto x, auto y, auto z) { return cmuladd_vec(x, y, z); };
-const auto complex_muladd_const = [](auto x, auto c, auto z) { return cmuladd_const(x, c, z); };
+constexpr auto real_muladd = [](auto x, auto y, auto z) { return (x * y) + z; };
+constexpr auto complex_muladd_vec = [](auto x, auto y, auto z) { return cmuladd_vec(x, y, z); };
+constexpr auto complex_muladd_const = [](auto x, auto c, auto z) { return cmuladd_const(x, c, z); };
 
 }  // namespace
 

@@ -13,7 +13,7 @@ using namespace qvx;
 // Pair i is src[2i], src[2i+1]: the interleaved array read as gathered pairs, the two
 // channels as the parts of a split complex array.  The driver runs the register path only
 // when no two of the three arrays share a byte.
-const auto same = [](auto pair) { return pair; };
+constexpr auto same = [](auto pair) { return pair; };
 
 template <class U>
 inline void split(const U* src, U* dst1, U* dst2, int len) {

@@ -9,9 +9,9 @@ namespace {
 using namespace qvx;
 
 // One expression for elements and registers: the operators work on both.
-const auto bit_and = [](auto a, auto b) { return decltype(a)(a & b); };
-const auto bit_or = [](auto a, auto b) { return decltype(a)(a | b); };
-const auto bit_xor = [](auto a, auto b) { return decltype(a)(a ^ b); };
+constexpr auto bit_and = [](auto a, auto b) { return decltype(a)(a & b); };
+constexpr auto bit_or = [](auto a, auto b) { return decltype(a)(a | b); };
+constexpr auto bit_xor = [](auto a, auto b) { return decltype(a)(a ^ b); };
 
 template <class Op>
 inline QvxStatus two_vectors(const Qvx8u* src1, const Qvx8u* src2, Qvx8u* dst, int len, Op op) {

@@ -9,7 +9,7 @@ namespace {
 using namespace qvx;
 
 // Every element is the constant: one expression for elements and registers.
-const auto same = [](auto c) { return c; };
+constexpr auto same = [](auto c) { return c; };
 
 template <class T>
 inline QvxStatus fill(T val, T* dst, int len) {

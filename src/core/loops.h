@@ -538,7 +538,7 @@ struct Rule {
   }
 };
 template <class E, class B>
-inline Rule<E, B> rule(E elem, B block) {
+constexpr Rule<E, B> rule(E elem, B block) {
   return {elem, block};
 }
 

@@ -56,7 +56,7 @@ inline V wrapping_abs_lanes(V x) {
     return as<T>((as<U>(x) ^ m) - m);
   }
 }
-const auto int_abs =
+constexpr auto int_abs =
     rule([](auto x) { return wrapping_abs(x); }, [](auto x) { return wrapping_abs_lanes(x); });
 
 // The sign bit cleared.
@@ -74,7 +74,7 @@ inline V clear_sign_lanes(V x) {
   using U = uint_t<simd::lane_t<V>>;
   return as<simd::lane_t<V>>(as<U>(x) & splat(static_cast<U>(~U(0)) >> 1));
 }
-const auto float_abs =
+constexpr auto float_abs =
     rule([](auto x) { return clear_sign(x); }, [](auto x) { return clear_sign_lanes(x); });
 
 // ---- AbsDiff ----
@@ -94,7 +94,7 @@ inline V larger_minus_smaller_lanes(V a, V b) {
   using U = uint_t<T>;
   return as<T>(as<U>(simd::vmax(a, b)) - as<U>(simd::vmin(a, b)));
 }
-const auto int_abs_diff = rule([](auto a, auto b) { return larger_minus_smaller(a, b); },
+constexpr auto int_abs_diff = rule([](auto a, auto b) { return larger_minus_smaller(a, b); },
                                [](auto a, auto b) { return larger_minus_smaller_lanes(a, b); });
 
 // 16S: the exact magnitude (at most 65535) saturated to 32767.  In 16-bit lanes the
@@ -109,10 +109,10 @@ inline Vec<Qvx16s> abs_diff_16s_lanes(Vec<Qvx16s> a, Vec<Qvx16s> b) {
   const Vec<Qvx16s> m = larger_minus_smaller_lanes(a, b);
   return select(m < 0, splat<Qvx16s>(32767), m);
 }
-const auto saturated_abs_diff = rule(abs_diff_16s, abs_diff_16s_lanes);
+constexpr auto saturated_abs_diff = rule(abs_diff_16s, abs_diff_16s_lanes);
 
 // The difference rounded to the element's precision, then its sign bit cleared.
-const auto float_abs_diff = rule([](auto a, auto b) { return clear_sign(a - b); },
+constexpr auto float_abs_diff = rule([](auto a, auto b) { return clear_sign(a - b); },
                                  [](auto a, auto b) { return clear_sign_lanes(a - b); });
 
 }  // namespace

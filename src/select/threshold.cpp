@@ -18,14 +18,14 @@ using simd::select;
 // gives a lane mask, which select() takes as the element loop takes a condition.
 // LT: level where x > level, i.e. where level < x: the minimum with level as first operand
 // (which passes the second, x, on ties and NaNs); GT the mirror.
-const auto lt = [](auto x, auto level) { return simd::vmin(level, x); };
-const auto gt = [](auto x, auto level) { return simd::vmax(level, x); };
-const auto lt_val = [](auto x, auto level, auto val) { return select(x > level, val, x); };
-const auto gt_val = [](auto x, auto level, auto val) { return select(x < level, val, x); };
+constexpr auto lt = [](auto x, auto level) { return simd::vmin(level, x); };
+constexpr auto gt = [](auto x, auto level) { return simd::vmax(level, x); };
+constexpr auto lt_val = [](auto x, auto level, auto val) { return select(x > level, val, x); };
+constexpr auto gt_val = [](auto x, auto level, auto val) { return select(x < level, val, x); };
 // Two levels: the upper test comes first and decides alone; the lower test is made only for
 // elements not above hi.  With inverted levels (lo > hi) every element above hi becomes
 // hi_val and every other one (NaN elements aside) lo_val.
-const auto two_levels = [](auto x, auto lo, auto hi, auto lo_val, auto hi_val) {
+constexpr auto two_levels = [](auto x, auto lo, auto hi, auto lo_val, auto hi_val) {
   return select(x > hi, hi_val, select(x < lo, lo_val, x));
 };
 
@@ -55,7 +55,7 @@ inline QvxStatus gt_plain_or_val(const T* src, T* dst, T level, T val, int len) 
 // give the rule.  An element above hi passes GT unchanged (it is not below lo <= hi) and
 // LT makes it hi; one below lo becomes lo, which LT keeps; a NaN element or a NaN level
 // passes both unchanged, as it does the rule's comparisons.
-const auto ordered_clamp = [](auto x, auto lo, auto hi) { return lt(gt(x, lo), hi); };
+constexpr auto ordered_clamp = [](auto x, auto lo, auto hi) { return lt(gt(x, lo), hi); };
 
 template <class T>
 inline QvxStatus clamp(const T* src, T* dst, T lo, T hi, int len) {

@@ -94,8 +94,8 @@ struct Running {
 };
 
 // Register minimum and maximum, for folding lanes (NaN never reaches a lane).
-const auto kMin = [](auto a, auto b) { return simd::vmin(a, b); };
-const auto kMax = [](auto a, auto b) { return simd::vmax(a, b); };
+constexpr auto kMin = [](auto a, auto b) { return simd::vmin(a, b); };
+constexpr auto kMax = [](auto a, auto b) { return simd::vmax(a, b); };
 
 // Which running extremes a pass keeps: the minimum, the maximum, or both.
 template <class R>

@@ -23,7 +23,7 @@ using simd::kLanes;
 using simd::load;
 using simd::Vec;
 
-const auto plus = [](auto a, auto b) { return a + b; };
+constexpr auto plus = [](auto a, auto b) { return a + b; };
 inline int64_t total(Vec<int64_t> v) { return fold_lanes(v, plus); }
 inline int64_t total(Vec<uint64_t> v) { return static_cast<int64_t>(fold_lanes(v, plus)); }
 inline int64_t total(Vec<int32_t> v) { return total(simd::widen_lo(v) + simd::widen_hi(v)); }

@@ -3,7 +3,8 @@
 // factors, with data drawn from a generator seeded by the function's name), recorded in
 // digests.txt.  Every build flavour, and every change to the library, must reproduce them:
 // a different digest means a different result somewhere.  A change of the file is a change
-// of a rule; `make digests` rewrites it from the library under test.
+// of results, which users must be told of: `make digests` rewrites it from the library under
+// test, and versions.txt ties the whole record to the version that carries it.
 #include <gtest/gtest.h>
 #include <stdlib.h>
 
@@ -13,12 +14,27 @@
 #include <sstream>
 #include <string>
 
+#include "qvx_vector.h"
 #include "support/libs.h"
 #include "support/rows.h"
+#include "support/sha256.h"
 
 namespace {
 
 const char kFile[] = QVX_SOURCE_DIR "/tests/golden/digests.txt";
+const char kVersions[] = QVX_SOURCE_DIR "/tests/golden/versions.txt";
+
+// The SHA-256 of the record's lines (comments left out), each with its newline.
+std::string record_hash(std::istream& in) {
+  qvxt::Sha256 h;
+  std::string line;
+  while (std::getline(in, line)) {
+    if (line.empty() || line[0] == '#') continue;
+    line += '\n';
+    h.update(line.data(), line.size());
+  }
+  return h.hex();
+}
 
 // name -> digest, from the file.
 const std::map<std::string, std::string>& recorded() {
@@ -63,6 +79,32 @@ TEST(Digests, RecordNamesOnlyFunctionsOfTheTable) {
   std::set<std::string> names;
   for (const auto& r : qvxt::function_rows()) names.insert(r.name);
   for (const auto& e : recorded()) EXPECT_TRUE(names.count(e.first)) << e.first << " is not in the table";
+}
+
+// Every version names the record of results it was released with (versions.txt: "version
+// hash", oldest first; the hash is record_hash of digests.txt).  Changed results change the
+// hash, and this fails until the version in the header is raised and its line added (or, for
+// a version not yet released, its line updated): no result changes under a version that
+// users already have.
+TEST(Digests, BelongToTheVersion) {
+  std::ifstream record(kFile), versions(kVersions);
+  ASSERT_TRUE(record.good() && versions.good());
+  const std::string now = record_hash(record);
+  std::map<std::string, std::string> by_version;
+  std::string line, last;
+  while (std::getline(versions, line)) {
+    if (line.empty() || line[0] == '#') continue;
+    std::istringstream f(line);
+    std::string version, hash;
+    f >> version >> hash;
+    EXPECT_TRUE(by_version.emplace(version, hash).second) << version << " is listed twice";
+    last = version;
+  }
+  EXPECT_EQ(last, QVX_VERSION_STRING) << "versions.txt does not end with the header's version";
+  EXPECT_EQ(by_version[QVX_VERSION_STRING], now)
+      << "the results differ from those recorded for " << QVX_VERSION_STRING
+      << ": raise the version and add the line \"<version> " << now << "\" to versions.txt "
+      << "(see doc/versioning.md)";
 }
 
 // With QVX_UPDATE_DIGESTS=1: writes the digests of the library under test.

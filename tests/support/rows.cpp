@@ -31,21 +31,86 @@ Guarded& pooled(size_t i) {
   return *pool[i];
 }
 
-// Every NaN among the n bytes of elements of T replaced by one canonical NaN.
+// Where two NaNs can meet.  A NaN result's payload and sign are the same in every build and
+// on every path unless the operation that made it saw two NaNs: two NaN inputs, or a NaN input
+// and a NaN the arithmetic makes on the way (0 * inf, inf - inf, 0 / 0, inf / inf; from
+// zeros, infinities, and values whose products or quotients overflow or underflow).  The
+// tally counts, for one element of every array (or for a whole reduction), its NaN inputs
+// and whether one of those "odd" values is among them; only where they can meet may the
+// builds return different NaNs.  (So a NaN that enters an element alone comes out with its
+// own payload and sign on every path.)
+struct Meet {
+  int nans = 0;
+  bool odd = false;
+  void add(const Meet& m) {
+    nans += m.nans;
+    odd = odd || m.odd;
+  }
+  bool met() const { return nans >= 2 || (nans == 1 && odd); }
+};
+
+template <class P>
+Meet meet_of(P v) {
+  Meet m;
+  if constexpr (std::is_floating_point<P>::value) {
+    using L = std::numeric_limits<P>;
+    const P a = std::fabs(v);
+    // Squares of these stay normal and finite.
+    const P big = std::ldexp(P(1), L::max_exponent / 2 - 1);
+    const P small = std::ldexp(P(1), L::min_exponent / 2 + 1);
+    if (std::isnan(v)) m.nans = 1;
+    else m.odd = !(a < big && a > small);
+  } else {
+    (void)v;
+  }
+  return m;
+}
+
+// Adds each group of n / groups scalars of the n bytes to its tally (all into `all`).
 template <class T>
-void canonical_of(uint8_t* bytes, size_t n) {
+void tally_of(const uint8_t* bytes, size_t n, std::vector<Meet>& at, Meet& all) {
   using P = part_t<T>;
-  (void)bytes, (void)n;
+  const size_t scalars = n / sizeof(P);
+  const size_t per = at.empty() ? 0 : scalars / at.size();
+  for (size_t k = 0; k < scalars; ++k) {
+    P v;
+    memcpy(&v, bytes + k * sizeof(P), sizeof v);
+    const Meet m = meet_of(v);
+    all.add(m);
+    if (per != 0 && per * at.size() == scalars) at[k / per].add(m);
+  }
+}
+
+// Every NaN among the n bytes of elements of T replaced by one canonical NaN, where `free`
+// (one flag per scalar) allows it.
+template <class T>
+void canonical_of(uint8_t* bytes, size_t n, const std::vector<char>& free) {
+  using P = part_t<T>;
+  (void)bytes, (void)n, (void)free;
   if constexpr (std::is_floating_point<P>::value) {
     for (size_t i = 0; i < n / sizeof(P); ++i) {
       P v;
       memcpy(&v, bytes + i * sizeof(P), sizeof v);
-      if (std::isnan(v)) {
+      if (free[i] && std::isnan(v)) {
         v = std::numeric_limits<P>::quiet_NaN();
         memcpy(bytes + i * sizeof(P), &v, sizeof v);
       }
     }
   }
+}
+
+// Which scalars of an output of n bytes may hold any NaN: those of an element whose inputs
+// meet, and every scalar of a result that does not map to one element (a reduction's cell)
+// when any of its inputs meet.
+template <class T>
+std::vector<char> free_of(size_t n, const std::vector<Meet>& at, const Meet& all) {
+  using P = part_t<T>;
+  const size_t scalars = n / sizeof(P);
+  std::vector<char> free(scalars, 0);
+  const size_t per = at.empty() ? 0 : scalars / at.size();
+  for (size_t k = 0; k < scalars; ++k)
+    free[k] = per != 0 && per * at.size() == scalars ? at[k / per].met() : all.met();
+  return free;
 }
 
 struct Array {
@@ -57,18 +122,30 @@ struct Array {
   Array* within = nullptr;  // a destination placed inside a source's buffer (overlap calls)
   bool written = false;     // a destination: compared between the builds
   const char* role = "";
-  ::testing::AssertionResult (*same)(const uint8_t*, const uint8_t*, size_t, Nan) = nullptr;
-  void (*canonical)(uint8_t*, size_t) = nullptr;
+  ::testing::AssertionResult (*same)(const uint8_t*, const uint8_t*, size_t, const std::vector<char>*) = nullptr;
+  void (*canonical)(uint8_t*, size_t, const std::vector<char>&) = nullptr;
+  void (*tally)(const uint8_t*, size_t, std::vector<Meet>&, Meet&) = nullptr;
+  std::vector<char> (*free)(size_t, const std::vector<Meet>&, const Meet&) = nullptr;
   uint8_t* ptr(int which) {
     if (alias != nullptr) return alias->ptr(which);
     return buf[which]->data() + at;
   }
 };
 
+// Bit for bit, except that a NaN matches any NaN in the scalars that `free` flags.
 template <class T>
-::testing::AssertionResult same_as(const uint8_t* a, const uint8_t* b, size_t bytes, Nan nan) {
-  return same_elements(reinterpret_cast<const T*>(a), reinterpret_cast<const T*>(b),
-                       bytes / sizeof(T), nan);
+::testing::AssertionResult same_as(const uint8_t* a, const uint8_t* b, size_t bytes,
+                                   const std::vector<char>* free) {
+  using P = part_t<T>;
+  const P* x = reinterpret_cast<const P*>(a);
+  const P* y = reinterpret_cast<const P*>(b);
+  for (size_t k = 0; k < bytes / sizeof(P); ++k) {
+    if (same_scalar(x[k], y[k], free != nullptr && (*free)[k] ? Nan::Any : Nan::Payload)) continue;
+    return ::testing::AssertionFailure()
+           << "element " << k / parts<T>() << (parts<T>() > 1 ? (k % 2 ? " (im)" : " (re)") : "")
+           << ": got " << show_scalar(x[k]) << ", want " << show_scalar(y[k]);
+  }
+  return ::testing::AssertionSuccess();
 }
 
 // Overlap calls: the first destination lies `delta` bytes from the first source, inside one
@@ -90,6 +167,7 @@ struct Call {
   Array arrays[12];
   int count = 0;
   std::vector<int> ins, outs;
+  Meet consts;  // the constant operands' NaNs and odd values, shared by every element
 
   void take(void* p, size_t n) {
     uint8_t* d = static_cast<uint8_t*>(p);
@@ -111,6 +189,8 @@ struct Call {
     a.role = role;
     a.same = &same_as<T>;
     a.canonical = &canonical_of<T>;
+    a.tally = &tally_of<T>;
+    a.free = &free_of<T>;
     if (overlap && !input && outs.size() == 1 && !ins.empty()) {
       // The destination inside the first source's buffer.
       Array& s = arrays[ins[0]];
@@ -180,6 +260,13 @@ struct Val {
   void init(Call& c) {
     if (c.data != nullptr) c.take(&v, sizeof v);
     else v = random_value<T>(*c.rng);
+    std::vector<Meet> none;
+    Meet m;
+    tally_of<T>(reinterpret_cast<const uint8_t*>(&v), sizeof v, none, m);
+    // A complex constant may enter through its reciprocal (the quotient by a constant), in
+    // which one NaN part makes two NaN parts of opposite signs.
+    if (parts<T>() > 1 && m.nans > 0) m.nans = 2;
+    c.consts.add(m);
   }
   type get(Call&, int) { return v; }
   void view(Call&, std::vector<Arg>& a) {
@@ -308,6 +395,14 @@ struct Shape {
                     : call();
       if (s != 0) return "status " + std::to_string(s);
     }
+    // Where NaNs can meet, from the sources as they were before the call.
+    std::vector<Meet> at(nan == Nan::Any && c.len > 0 ? static_cast<size_t>(c.len) : 0);
+    Meet all;
+    if (nan == Nan::Any) {
+      for (int i : c.ins) c.arrays[i].tally(c.arrays[i].before.data(), c.arrays[i].bytes, at, all);
+      for (Meet& m : at) m.add(c.consts);
+      all.add(c.consts);
+    }
     for (int i = 0; i < c.count; ++i) {
       Array& a = c.arrays[i];
       for (int w = 0; w < sink.builds; ++w)
@@ -319,14 +414,16 @@ struct Shape {
       uint8_t* p0 = region ? a.buf[0]->data() : a.ptr(0);
       const size_t n = region ? a.buf[0]->bytes() : a.bytes;
       if (a.written) {
+        const bool any = nan == Nan::Any && !region;
+        const std::vector<char> free = any ? a.free(n, at, all) : std::vector<char>();
         if (sink.hash != nullptr) {
-          if (nan == Nan::Any) a.canonical(p0, n);
+          if (any) a.canonical(p0, n, free);
           sink.hash->update(p0, n);
         }
         for (int w = 1; w < sink.builds; ++w) {
           uint8_t* pw = region ? a.buf[w]->data() : a.ptr(w);
-          ::testing::AssertionResult r = region ? same_as<uint8_t>(p0, pw, n, Nan::Payload)
-                                                : a.same(p0, pw, n, nan);
+          ::testing::AssertionResult r = region ? same_as<uint8_t>(p0, pw, n, nullptr)
+                                                : a.same(p0, pw, n, any ? &free : nullptr);
           if (!r)
             return std::string(a.role) + " differs from " +
                    (sink.builds == 2 ? std::string("the element loops")
@@ -549,7 +646,7 @@ Row row(const char* name, int ip, Nan nan) {
 }
 
 // Shapes that move bit patterns keep NaN payloads; arithmetic shapes may return either of
-// two NaN operands, so there any NaN matches any NaN.
+// two NaN operands where two meet (Meet above), and only there any NaN matches any NaN.
 #define SERVICE(N, R, P) row<Service<R P>>(#N, 0, Nan::Payload),
 #define SET(N, T) row<Shape<Val<T>, Out<T>, Len>>(#N, 0, Nan::Payload),
 #define UNARY(N, S, D, IP) row<Shape<In<S>, Out<D>, Len>>(#N, IP, Nan::Payload),

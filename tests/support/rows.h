@@ -7,8 +7,10 @@
 //          a source changes or where len < 1 touches memory;
 // digest   the SHA-256 (hex) of everything the function of `lib` writes over the same fixed
 //          inputs: equal digests mean equal results, from build to build and flavour to
-//          flavour.  Where the row compares NaNs as "any NaN", every NaN is hashed as one
-//          canonical NaN (which operand's payload an operation returns is not a rule).
+//          flavour.  Where the row's arithmetic lets two NaNs meet in one operation (two
+//          NaN inputs, or a NaN input beside a zero, an infinity or a value whose products
+//          leave the normal range), which NaN comes out is not a rule: those results are
+//          hashed as one canonical NaN and compared as "any NaN"; every other NaN bit for bit.
 #ifndef QVX_TEST_ROWS_H
 #define QVX_TEST_ROWS_H
 

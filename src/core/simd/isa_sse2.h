@@ -86,14 +86,14 @@ inline Int narrow_s32_u16(Int a, Int b) {
 }
 
 // ---- x - y in the even lanes, x + y in the odd ones ----
-// SSE2 has no such instruction: the sign of y flipped in the even lanes, then one addition
-// (which is the subtraction exactly).
+// SSE2 has no such instruction: both results, then the lanes picked.  (Flipping the sign of
+// y and adding would give the same numbers but flip the sign of a NaN y, which a true
+// subtraction passes on unchanged, as the element loop does.)
 inline F32 addsub(F32 x, F32 y) {
-  return _mm_add_ps(x, _mm_xor_ps(y, _mm_castsi128_ps(_mm_set1_epi64x(0x80000000))));
+  const F32 pick = _mm_shuffle_ps(_mm_sub_ps(x, y), _mm_add_ps(x, y), _MM_SHUFFLE(3, 1, 2, 0));
+  return _mm_shuffle_ps(pick, pick, _MM_SHUFFLE(3, 1, 2, 0));
 }
-inline F64 addsub(F64 x, F64 y) {
-  return _mm_add_pd(x, _mm_xor_pd(y, _mm_castsi128_pd(_mm_set_epi64x(0, INT64_MIN))));
-}
+inline F64 addsub(F64 x, F64 y) { return _mm_move_sd(_mm_add_pd(x, y), _mm_sub_pd(x, y)); }
 
 // ---- bytes and elements reordered inside a register ----
 inline Int swap_bytes16(Int v) { return _mm_or_si128(_mm_slli_epi16(v, 8), _mm_srli_epi16(v, 8)); }
