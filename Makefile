@@ -15,7 +15,7 @@ PREFIX    ?= /usr/local
 JOBS      ?= $(shell nproc 2>/dev/null || echo 2)
 CMAKE     ?= cmake
 
-.PHONY: all configure test test-all sanitize bench bench-full bench-report bench-build docs package install clean digests fuzz tsan test-large abi-build abi-check abi-dump
+.PHONY: all configure test test-all sanitize bench bench-cxx bench-full bench-report bench-build docs package install clean digests cxx-rows fuzz tsan test-large abi-build abi-check abi-dump
 
 all: configure
 	$(CMAKE) --build $(BUILD) -j $(JOBS) --target qvx_vector demo
@@ -80,6 +80,15 @@ bench: bench-build
 	@sh $(BUILD)/bench/bench_best.sh --qvx_sizes=4096,65536,1048576 --qvx_sfs=-1 \
 	  --benchmark_min_time=0.05 $(BENCH_ARGS)
 
+# The C++ interface against the C calls it makes, 1024 and 65536 elements, on the flavour the
+# loader picks from a glibc-hwcaps tree of the build's libraries (as after make install).
+bench-cxx: bench-build
+	$(CMAKE) --build $(BUILD) -j $(JOBS) --target bench_cxx qvx_flavours
+	@rm -rf $(BUILD)/hwcaps && mkdir -p $(BUILD)/hwcaps/glibc-hwcaps && \
+	  ln -s $(abspath $(BUILD))/libqvx_vector.so $(BUILD)/hwcaps/ && \
+	  for f in $(abspath $(BUILD))/flavours/x86-64-v*; do ln -s $$f $(BUILD)/hwcaps/glibc-hwcaps/; done
+	LD_LIBRARY_PATH=$(BUILD)/hwcaps ./$(BUILD)/bench/bench_cxx
+
 # Every function, size and scale factor on every flavour the processor runs, with every
 # baseline (also the loop compiled one element at a time).  Takes a long while.
 bench-full: bench-build
@@ -124,6 +133,10 @@ abi-check: abi-build
 
 abi-dump: abi-build
 	sh tools/abi.sh dump $(ABIDIR)
+
+# Rewrites include/qvx/vector_rows.inc, the C++ interface's list of the table's functions.
+cxx-rows: configure
+	$(CMAKE) --build $(BUILD) -j $(JOBS) --target cxx-rows
 
 clean:
 	rm -rf $(BUILD) $(ASAN) $(FUZZDIR) $(TSANDIR) $(ABIDIR)

@@ -9,9 +9,9 @@
 // program prints the mean power |x|^2 of the input and of the output: a frequency shift
 // keeps the power, so the two agree to rounding.
 //
-// std::complex<float> has the layout of Qvx32fc (two floats, real part first), so the
-// program keeps its samples in std::vector<std::complex<float>> and hands them to the
-// library as they are.
+// The samples stay in std::vector<std::complex<float>>, which the C++ interface
+// (qvx/vector.hpp) takes as they are: no cast to the library's types (only the file I/O sees
+// bytes), and no element count beside an array.
 #include <cmath>
 #include <complex>
 #include <cstdio>
@@ -19,14 +19,17 @@
 #include <fstream>
 #include <vector>
 
-#include "qvx_vector.h"
+#include "qvx/vector.hpp"
 
 namespace {
 
 using Sample = std::complex<float>;
-static_assert(sizeof(Sample) == sizeof(Qvx32fc), "std::complex<float> is two floats");
 
-Qvx32fc* lib(Sample* p) { return reinterpret_cast<Qvx32fc*>(p); }
+// The first n elements of a block.
+template <class T>
+qvx::span<T> head(std::vector<T>& v, size_t n) {
+  return qvx::span<T>(v.data(), n);
+}
 
 }  // namespace
 
@@ -44,7 +47,7 @@ int main(int argc, char** argv) {
     return 1;
   }
 
-  constexpr int kBlock = 4096;
+  constexpr size_t kBlock = 4096;
   std::vector<Sample> x(kBlock), y(kBlock), osc(kBlock);
   std::vector<float> ones(kBlock, 1.0f), phase(kBlock), power(kBlock);
   const double two_pi = 6.283185307179586;
@@ -56,27 +59,24 @@ int main(int argc, char** argv) {
 
   for (;;) {
     in.read(reinterpret_cast<char*>(x.data()), kBlock * sizeof(Sample));
-    const int n = static_cast<int>(in.gcount() / sizeof(Sample));
+    const size_t n = static_cast<size_t>(in.gcount()) / sizeof(Sample);
     if (n == 0) break;
-    for (int i = 0; i < n; ++i) {
+    for (size_t i = 0; i < n; ++i) {
       phase[i] = static_cast<float>(two_pi * cycles);
       cycles += step;
       if (cycles >= 1.0) cycles -= 1.0;
     }
     // osc = 1 * (cos phase, sin phase); y = x * osc.
-    qvx_Vector_PolarToDescart_32F(ones.data(), phase.data(), reinterpret_cast<Qvx32f*>(osc.data()), n);
-    qvx_Vector_Mul_32FC(lib(x.data()), lib(osc.data()), lib(y.data()), n);
+    qvx::polar_to_descart(head(ones, n), head(phase, n), head(osc, n));
+    qvx::mul(head(x, n), head(osc, n), head(y, n));
 
-    Qvx64f sum;
-    qvx_Vector_AmplSqr_32FC(lib(x.data()), power.data(), n);
-    qvx_Vector_Sum_32F(power.data(), n, &sum);
-    energy_in += sum;
-    qvx_Vector_AmplSqr_32FC(lib(y.data()), power.data(), n);
-    qvx_Vector_Sum_32F(power.data(), n, &sum);
-    energy_out += sum;
-    count += n;
+    qvx::ampl_sqr(head(x, n), head(power, n));
+    energy_in += qvx::sum(head(power, n));
+    qvx::ampl_sqr(head(y, n), head(power, n));
+    energy_out += qvx::sum(head(power, n));
+    count += static_cast<long long>(n);
 
-    out.write(reinterpret_cast<const char*>(y.data()), n * sizeof(Sample));
+    out.write(reinterpret_cast<const char*>(y.data()), static_cast<std::streamsize>(n * sizeof(Sample)));
     if (n < kBlock) break;
   }
   if (!out.flush()) {

@@ -1,13 +1,14 @@
 // The reference documentation, generated from the sources users already read: the public
 // header (its conventions comment, one comment per family and the prototypes) and the table
 // of every function (src/core/api.def: shapes and in-place uses), with doc/*.md for the
-// pages that are not about one family (conventions, task index, parameter glossary).
+// pages that are not about one family (conventions, task index, parameter glossary, C++).
 //
 //   qvx_docgen --source DIR --out DIR [--check]
 //
-// writes DIR/index.html, one page per family, tasks.html, conventions.html and names.html
-// (every exported name from A to Z, with a filter box).  With --check it also fails (exit 1,
-// one line per fault) when an exported function is not documented: no prototype in the
+// writes DIR/index.html, one page per family, tasks.html, conventions.html, cpp.html (the C++
+// interface) and names.html (every exported name from A to Z, with a filter box).  With
+// --check it also fails (exit 1, one line per fault) when an exported function is not
+// documented: no prototype in the
 // header, a family without a comment, an operation its family comment never names, a
 // parameter without a glossary entry; or when the pages say something wrong or empty: a
 // parameter's meaning that names a parameter the function lacks, a scale factor said to
@@ -715,9 +716,12 @@ int main(int argc, char** argv) {
       "<h2 id=\"header\">The header's own summary</h2>\n<pre>" + esc(h.conventions) + "</pre>\n");
   pages["tasks.html"] = page("Task index", tasks.markdown(tasks_md));
   pages["names.html"] = page("Every name, A to Z", names_page(h));
+  Linker cpp{h, &faults, "doc/cpp.md"};
+  pages["cpp.html"] = page("The C++ interface", cpp.markdown(read(source + "/doc/cpp.md")));
   std::string index = "<p>Version " QVX_VERSION_STRING ". Start with the <a href=\"tasks.html\">task index</a> "
                       "or the <a href=\"conventions.html\">conventions</a> every function follows; every name "
-                      "is in the <a href=\"names.html\">A-Z index</a>.</p>\n<ul>\n";
+                      "is in the <a href=\"names.html\">A-Z index</a>; from C++, with "
+                      "<a href=\"cpp.html\">the C++ interface</a>.</p>\n<ul>\n";
   size_t counted = 0;
   for (const Family& f : h.families) {
     std::string body = "<pre>" + linked_text(f, h) + "</pre>\n";

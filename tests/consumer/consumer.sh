@@ -1,5 +1,5 @@
 #!/bin/sh
-# A user's C program built against the installed library, through pkg-config and through
+# A user's C program (and a C++ one) built against the installed library, through pkg-config and through
 # CMake's find_package, from two installations:
 #   consumer.sh BUILD SOURCE CMAKE            cmake --install into a fresh prefix
 #   consumer.sh BUILD SOURCE CMAKE CPACK      the .deb and .tar.gz packages: their contents,
@@ -26,7 +26,8 @@ else
   dpkg-deb -c "$deb" | awk '$1 !~ /^d/ {print $6}' | sed 's|^\./usr/||' | sort > "$work/deb.list"
   tar tzf "$tgz" | grep -v '/$' | sed 's|^[^/]*/||' | sort > "$work/tgz.list"
   diff "$work/deb.list" "$work/tgz.list"
-  for f in lib/libqvx_vector.so include/qvx_vector.h lib/pkgconfig/qvx_vector.pc \
+  for f in lib/libqvx_vector.so include/qvx_vector.h include/qvx/vector.hpp include/qvx/vector_rows.inc \
+           lib/pkgconfig/qvx_vector.pc \
            lib/cmake/qvx_vector/qvx_vectorConfig.cmake lib/cmake/qvx_vector/qvx_vectorConfigVersion.cmake \
            lib/cmake/qvx_vector/qvx_vectorTargets.cmake share/doc/qvx-vector/LICENSE \
            share/doc/qvx-vector/copyright share/doc/qvx-vector/changelog.gz \
@@ -73,6 +74,10 @@ cc -std=c99 -Wall -Wextra -pedantic -Werror -DQVX_EXPECT_VERSION="\"$version\"" 
   "$source/tests/consumer/consumer.c" \
   $(PKG_CONFIG_PATH="$libdir/pkgconfig" pkg-config --cflags --libs qvx_vector) -Wl,-rpath,"$libdir"
 "$work/with_pkgconfig"
+# The C++ interface, from the same include directory and library.
+c++ -std=c++17 -Wall -Wextra -pedantic -Werror -o "$work/cxx_with_pkgconfig" "$source/tests/consumer/consumer.cc" \
+  $(PKG_CONFIG_PATH="$libdir/pkgconfig" pkg-config --cflags --libs qvx_vector) -Wl,-rpath,"$libdir"
+"$work/cxx_with_pkgconfig"
 
 # The flavours sit where the system loader looks for them, and the loader picks the best one
 # this processor supports (or the baseline where it supports none of them).
@@ -96,15 +101,19 @@ echo "the loader chose $got"
 
 # find_package
 mkdir -p "$work/app"
-cp "$source/tests/consumer/consumer.c" "$work/app/"
+cp "$source/tests/consumer/consumer.c" "$source/tests/consumer/consumer.cc" "$work/app/"
 cat > "$work/app/CMakeLists.txt" <<CMAKE
 cmake_minimum_required(VERSION 3.18)
-project(consumer C)
+project(consumer C CXX)
 find_package(qvx_vector $version EXACT REQUIRED)
 add_executable(consumer consumer.c)
 target_compile_definitions(consumer PRIVATE QVX_EXPECT_VERSION="$version")
 target_link_libraries(consumer PRIVATE qvx_vector::qvx_vector)
+add_executable(cxx_consumer consumer.cc)
+target_compile_features(cxx_consumer PRIVATE cxx_std_17)
+target_link_libraries(cxx_consumer PRIVATE qvx_vector::qvx_vector)
 CMAKE
 "$cmake_cmd" -S "$work/app" -B "$work/app/build" -DCMAKE_PREFIX_PATH="$prefix" >/dev/null
 "$cmake_cmd" --build "$work/app/build" >/dev/null
 "$work/app/build/consumer"
+"$work/app/build/cxx_consumer"

@@ -157,6 +157,49 @@ TEST(Examples, DemoShowsWhatItSays) {
   }
   EXPECT_NE(out.find("qvx_vector " QVX_VERSION_STRING), std::string::npos) << out;
   EXPECT_NE(out.find("64 bytes: yes"), std::string::npos) << out;
+// A tone frequency-modulated onto a carrier at several blocks' length: every output sample is
+// the tone's instantaneous frequency in Q15 at the volume, within two units (the phase is
+// computed in single precision, so its truncation to Q15 may differ by one, which the volume
+// of 1.5 makes up to two); the printed range and RMS are those
+// of the output file; a deviation beyond full scale saturates.
+TEST(Examples, FmDemodRecoversTheTone) {
+  TempDir dir;
+  const double rate = 48000, dev = 5000, pi = 3.141592653589793;
+  std::vector<std::complex<float>> x(10000);
+  double phase = 0.3;
+  std::vector<double> audio(x.size());  // the frequency of each step, as audio
+  for (size_t n = 0; n < x.size(); ++n) {
+    audio[n] = (n == 0 ? 0.0 : 0.9 * std::sin(2 * pi * 440 * n / rate)) + (n % 1000 == 999 ? 0.5 : 0.0);
+    phase += 2 * pi * dev * audio[n] / rate;
+    x[n] = std::complex<float>(std::polar(0.7, phase));
+  }
+  audio[0] = 0.3 * rate / (2 * pi * dev);  // the first step is from 1 + 0i
+  write_file(dir / "in.cf32", x);
+  int status;
+  const std::string out = run("fm_demod " + (dir / "in.cf32") + " " + (dir / "out.pcm") + " 48000 5000 1.5", &status);
+  ASSERT_EQ(status, 0);
+  const std::vector<unsigned char> bytes = read_file(dir / "out.pcm");
+  ASSERT_EQ(bytes.size(), x.size() * 2);
+  const auto* pcm = reinterpret_cast<const int16_t*>(bytes.data());
+  int lo = 32767, hi = -32768, saturated = 0, exact = 0;
+  double squares = 0;
+  for (size_t n = 0; n < x.size(); ++n) {
+    const double q15 = std::trunc(std::min(std::max(audio[n] * 32768, -32768.0), 32767.0));
+    const double want = std::min(std::max(std::floor(q15 * 6144 / 4096), -32768.0), 32767.0);
+    ASSERT_LE(std::abs(pcm[n] - want), 2.0) << "sample " << n;
+    exact += pcm[n] == want;
+    saturated += pcm[n] == 32767;
+    lo = std::min<int>(lo, pcm[n]);
+    hi = std::max<int>(hi, pcm[n]);
+    squares += double(pcm[n]) * pcm[n];
+  }
+  EXPECT_GT(saturated, 0);
+  EXPECT_GT(exact, 9900);
+  EXPECT_NE(out.find("samples  10000"), std::string::npos) << out;
+  EXPECT_NE(out.find("range    " + std::to_string(lo) + " " + std::to_string(hi)), std::string::npos) << out;
+  char rms[64];
+  snprintf(rms, sizeof rms, "rms      %.3f", std::sqrt(squares / x.size()));
+  EXPECT_NE(out.find(rms), std::string::npos) << out << " wants " << rms;
 }
 
 }  // namespace

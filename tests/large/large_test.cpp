@@ -10,6 +10,8 @@
 
 #include <vector>
 
+#include "qvx/vector.hpp"
+
 #include "support/data.h"
 #include "support/guarded.h"
 
@@ -161,6 +163,73 @@ TEST(Large, ComplexFrom2To30TouchesNothing) {
     EXPECT_EQ(qvx_Vector_Shift_16SC(g.as<Qvx16sc>(), g.as<Qvx16sc>(), len, 2), 0);
     EXPECT_EQ(qvx_Vector_AddShift_16SC(g.as<Qvx16sc>(), g.as<Qvx16sc>(), g.as<Qvx16sc>(), len, 0), 0);
   }
+}
+
+// The C++ interface beyond what one C call takes: the call is made in pieces, and the
+// elements on both sides of every seam between pieces, at both ends, match the C function on
+// those elements alone (or, for the reversal, the source read backwards).
+// The windows of kTail elements checked: the centres, kTail / 2 from each end and at each
+// seam (n leaves the last seam's window clear of the end's).
+std::vector<size_t> seams(size_t n) {
+  std::vector<size_t> v = {kTail / 2};
+  for (size_t b = qvx::detail::kPiece; b < n; b += qvx::detail::kPiece) v.push_back(b);
+  v.push_back(n - kTail + kTail / 2);
+  return v;
+}
+constexpr size_t kBeyond = (size_t{1} << 31) + 3 * kTail;
+
+TEST(Large, CxxPiecesGiveTheCResult) {  // 16S in place: 2^31 + 12297 elements, 4 GiB
+  qvxt::Rng rng(7);
+  const size_t n = kBeyond;
+  Guarded g;
+  Qvx16s* x = huge<Qvx16s>(g, n, rng);
+  std::vector<std::vector<Qvx16s>> want;
+  for (size_t b : seams(n)) {
+    Qvx16s* w = x + b - kTail / 2;
+    qvxt::fill_random(w, kTail, rng);
+    want.emplace_back(kTail);
+    ASSERT_EQ(qvx_Vector_AddShift_16S(w, w, want.back().data(), kTail, -1), 0);
+  }
+  const qvx::span<Qvx16s> all(x, n);
+  qvx::add(all, all, all, -1);
+  size_t k = 0;
+  for (size_t b : seams(n))
+    EXPECT_TRUE(qvxt::same_elements(x + b - kTail / 2, want[k++].data(), kTail, qvxt::Nan::Payload)) << "seam at " << b;
+  EXPECT_TRUE(g.canaries_intact());
+}
+
+TEST(Large, CxxReversalInPieces) {  // 8U, 2^31 + 12297 elements out of place
+  qvxt::Rng rng(8);
+  const size_t n = kBeyond;
+  Guarded s, d;
+  Qvx8u* src = huge<Qvx8u>(s, n, rng);
+  Qvx8u* dst = huge<Qvx8u>(d, n, rng);
+  for (size_t b : seams(n)) qvxt::fill_random(src + (n - b) - kTail / 2, kTail, rng);
+  qvx::flip(qvx::span<const Qvx8u>(src, n), qvx::span<Qvx8u>(dst, n));
+  for (size_t b : seams(n))
+    for (size_t i = b - kTail / 2; i < b - kTail / 2 + kTail; ++i)
+      if (dst[i] != src[n - 1 - i]) {
+        ADD_FAILURE() << "element " << i << " is not the source's element " << n - 1 - i;
+        break;
+      }
+  EXPECT_TRUE(d.canaries_intact());
+}
+
+TEST(Large, CxxOverlappingMoveInPieces) {  // 8U, 2^31 + 12297 elements, 100 bytes forward
+  qvxt::Rng rng(9);
+  const size_t n = kBeyond, shift = 100;
+  Guarded g;
+  Qvx8u* src = huge<Qvx8u>(g, n + shift, rng);
+  std::vector<std::vector<Qvx8u>> want;
+  for (size_t b : seams(n)) {
+    qvxt::fill_random(src + b - kTail / 2, kTail, rng);
+    want.emplace_back(src + b - kTail / 2, src + b - kTail / 2 + kTail);
+  }
+  qvx::move(qvx::span<const Qvx8u>(src, n), qvx::span<Qvx8u>(src + shift, n));
+  size_t k = 0;
+  for (size_t b : seams(n))
+    EXPECT_EQ(memcmp(src + shift + b - kTail / 2, want[k++].data(), kTail), 0) << "seam at " << b;
+  EXPECT_TRUE(g.canaries_intact());
 }
 
 }  // namespace

@@ -6,6 +6,9 @@
 #include <stdio.h>
 #include <stdlib.h>
 
+#include <map>
+#include <set>
+
 #include "qvx_vector.h"
 
 namespace qvxt {
@@ -42,8 +45,27 @@ void* ref_lib() {
   return h;
 }
 
+namespace {
+std::set<const void*>& tables() {
+  static std::set<const void*> t;
+  return t;
+}
+}  // namespace
+
+void* table_lib(const std::map<std::string, void*>* functions) {
+  tables().insert(functions);
+  return const_cast<std::map<std::string, void*>*>(functions);
+}
+
 void* symbol(void* lib, const std::string& name) {
-  void* p = dlsym(lib, name.c_str());
+  void* p = nullptr;
+  if (tables().count(lib)) {
+    const auto* t = static_cast<const std::map<std::string, void*>*>(lib);
+    const auto f = t->find(name);
+    if (f != t->end()) p = f->second;
+  } else {
+    p = dlsym(lib, name.c_str());
+  }
   if (p == nullptr) ADD_FAILURE() << "symbol " << name << " is missing";
   return p;
 }

@@ -5,6 +5,7 @@
 
 #include <stddef.h>
 
+#include <map>
 #include <string>
 #include <vector>
 
@@ -18,6 +19,11 @@ void* ref_lib();
 
 // The file of the library under test.
 std::string library_path();
+
+// A stand-in build made of functions given by address (name with its qvx_ prefix -> function),
+// such as the library called through another interface: its handle serves symbol(), the
+// rows' sweeps and digests like a library's.  The map must outlive the handle's use.
+void* table_lib(const std::map<std::string, void*>* functions);
 
 // The address of `name` in `lib`; fails the test (and returns null) when it is missing.
 void* symbol(void* lib, const std::string& name);
