@@ -157,6 +157,8 @@ TEST(Examples, DemoShowsWhatItSays) {
   }
   EXPECT_NE(out.find("qvx_vector " QVX_VERSION_STRING), std::string::npos) << out;
   EXPECT_NE(out.find("64 bytes: yes"), std::string::npos) << out;
+}
+
 // A tone frequency-modulated onto a carrier at several blocks' length: every output sample is
 // the tone's instantaneous frequency in Q15 at the volume, within two units (the phase is
 // computed in single precision, so its truncation to Q15 may differ by one, which the volume
