@@ -1,14 +1,4 @@
 // The rows of the floating-point arithmetic, in table order.
-#include "support/rows_shapes.h"
-
-namespace qvxt {
-namespace rows_detail {
-
-std::vector<Row> rows_arith() {
-  return {
-#include "arith/arith.def"
-  };
-}
-
-}  // namespace rows_detail
-}  // namespace qvxt
+#define QVX_ROWS_PART rows_arith
+#define QVX_ROWS_DEFS "arith/arith.def"
+#include "support/rows_part.inc"

@@ -1,15 +1,5 @@
 // The rows of the scaled-integer arithmetic and the conversions, in table order.
-#include "support/rows_shapes.h"
-
-namespace qvxt {
-namespace rows_detail {
-
-std::vector<Row> rows_fixed() {
-  return {
-#include "fixed/fixed.def"
-#include "convert/convert.def"
-  };
-}
-
-}  // namespace rows_detail
-}  // namespace qvxt
+#define QVX_ROWS_PART rows_fixed
+#define QVX_ROWS_DEFS "fixed/fixed.def"
+#define QVX_ROWS_DEFS2 "convert/convert.def"
+#include "support/rows_part.inc"
