@@ -1,0 +1,174 @@
+// The fast path of the single-precision elementary functions: the C library's results,
+// proven lane by lane, at vector speed.
+//
+// A 32F member rounds the C library's double result once to single precision.  Another
+// evaluation of the function gives the same float wherever both it and the library's result
+// lie strictly on the same side of every rounding boundary of the float format (the
+// midpoints between adjacent floats).  The fast path evaluates the function in double lanes,
+// with an error far below kMargin, rounds to float and keeps a lane only where the double
+// result lies farther than kMargin (relative) from the nearest midpoint.  kMargin exceeds the
+// fast evaluation's error bound (each kernel documents its own, all below 2^-48) plus the
+// library's (glibc's double sin, cos, tan, exp, log: at most 1 ulp, 2^-52 relative), so the
+// library's result rounds to the same float there.  Every other lane takes the element rule,
+// that is the library call:
+//   - lanes outside the kernel's safe range (NaN, infinities, zeros, tiny arguments where
+//     the library's result is exact or nearly so, huge arguments, arguments whose result
+//     leaves the float range), whose library call may set errno or raise flags of its own;
+//   - lanes whose double result lies within the margin of a midpoint, or outside the float
+//     normal range [2^-126, 2^128) (subnormal results are the library's).
+// Those calls run lane by lane in ascending order, blocks in ascending order: a subsequence
+// of the element loop's calls, in its order, and a call left out is one that sets no errno,
+// so errno ends as in the element loop.  The exception flags: within the safe range the library raises inexact and nothing
+// else (the exhaustive check, tools/verify_math.cpp, confirms it element by element), and so
+// does the fast arithmetic: unsafe lanes are replaced by a harmless safe argument before any
+// arithmetic, a block without a safe lane does no fast arithmetic at all, and the range and
+// boundary tests are integer operations on the bits.  Where a lane is kept, its float is the
+// element loop's own conversion of the same double value.
+//
+// Only in the processor's default mode (simd::default_fp_mode, read once per call): under
+// another rounding mode, flush-to-zero or denormals-are-zero the library and the fast path
+// would round differently, and an unmasked exception would trap at another instruction.
+#ifndef QVX_MATH_FAST_H
+#define QVX_MATH_FAST_H
+
+#include <stdint.h>
+#include <string.h>
+
+#include "core/loops.h"
+#include "core/simd.h"
+
+namespace qvx {
+namespace math {
+namespace fast {
+
+using F = simd::Vec<float>;
+using D = simd::Vec<double>;
+using I = simd::Vec<int32_t>;
+using U = simd::Vec<uint32_t>;
+using L = simd::Vec<int64_t>;
+
+constexpr int kW = kLanes<float>;  // elements per block: one register of floats
+static_assert(kW == 2 * kLanes<double>, "a block is two registers of doubles");
+
+// The kept lanes' distance from a rounding midpoint, relative to the result: more than
+// 2^-40.  In units of the double result's own ulp that is kMarginUlps = 2^-40 * 2^53: a
+// result in [2^e, 2^(e+1)) has ulp 2^(e-52), and the error bounds are relative to values
+// below 2^(e+1).
+constexpr int32_t kMarginUlps = 1 << 13;
+
+// The bits of a float, for range constants.
+constexpr uint32_t bits_of(float f) { return __builtin_bit_cast(uint32_t, f); }
+
+// All ones in the lanes whose |x| bits lie in [lo, hi): an unsigned comparison of integers,
+// which raises no flag.
+inline I in_range(U magnitude, uint32_t lo, uint32_t hi) {
+  return (I)(magnitude - lo < hi - lo);
+}
+inline U magnitude_bits(F x) { return simd::as<uint32_t>(x) & 0x7FFFFFFFu; }
+inline I negative(F x) { return simd::as<int32_t>(x) >> 31; }
+
+// All ones in the lanes (of the block, in element order) whose double result, once rounded
+// to float, provably gives the library's float: normal range and clear of every midpoint.
+// The low 29 bits of a double's significand are what rounding to float drops; a midpoint
+// has them equal to 2^28.  The two halves' 64-bit lanes are split into their low and high
+// words, which puts them in element order in 32-bit lanes.
+inline I clear_of_midpoints(D lo, D hi) {
+  const I low = simd::evens(simd::as<int32_t>(lo), simd::as<int32_t>(hi));
+  const U high = simd::as<uint32_t>(simd::odds(simd::as<int32_t>(lo), simd::as<int32_t>(hi)));
+  const I d = (low & 0x1FFFFFFF) - 0x10000000;
+  const I biased = (I)((high >> 20) & 0x7FFu);
+  // Biased double exponents of [2^-126, 2^128): 1023 - 126 to 1023 + 127.
+  return ((d > kMarginUlps) | (d < -kMarginUlps)) & (biased >= 897) & (biased <= 1150);
+}
+
+// The round-to-nearest integer of a double of magnitude below 2^51, and the same as an
+// integer in the low bits of the 64-bit lane: adding 1.5 * 2^52 leaves the integer in the
+// significand.  Raises inexact at most.
+constexpr double kRoundMagic = 0x1.8p52;
+inline D round_near(D t, L& n) {
+  const D s = t + kRoundMagic;
+  n = simd::as<int64_t>(s) - simd::as<int64_t>(simd::splat(kRoundMagic));
+  return s - kRoundMagic;
+}
+
+// The polynomial c[0] + c[1] t + ... + c[N-1] t^(N-1), Horner's scheme.
+template <size_t N>
+inline D horner(D t, const double (&c)[N]) {
+  D p = simd::splat(c[N - 1]);
+  for (size_t k = N - 1; k-- > 0;) p = p * t + c[k];
+  return p;
+}
+
+// The block of elements [i, i + n) (n <= kW) through kernel K: K::kOut results per element,
+// written to out[0..kOut-1].  K gives
+//   safe(x)       all ones in the lanes of its safe range,
+//   kHarmless     a float in the safe range, put in the other lanes before any arithmetic,
+//   eval(x, y)    the double results of both halves of a block of safe lanes, y[k][0..1],
+//   elem(x, r)    the element rule (the library calls), r[0..kOut-1].
+template <class K>
+inline void block(const float* src, float* const* out, int i, int n) {
+  constexpr int N = K::kOut;
+  float xs[kW];
+  memcpy(xs, src + i, sizeof(float) * static_cast<size_t>(n));
+  for (int k = n; k < kW; ++k) xs[k] = 0;
+  const F x = simd::load(xs);
+  I safe = K::safe(x);
+  if (n < kW) {
+    I lane;
+    for (int k = 0; k < kW; ++k) lane[k] = k;
+    safe &= lane < n;
+  }
+  // Four mask bits per lane, lane 0 lowest.
+  uint64_t library = 4 * n >= 64 ? ~uint64_t(0) : (uint64_t(1) << (4 * n)) - 1;
+  float ys[N][kW];
+  if (simd::byte_signs(safe) != 0) {
+    D y[N][2];
+    K::eval(simd::select(safe, x, simd::splat(K::kHarmless)), y);
+    I keep = safe;
+    for (int k = 0; k < N; ++k) {
+      keep &= clear_of_midpoints(y[k][0], y[k][1]);
+      simd::store(ys[k], simd::to_float(y[k][0], y[k][1]));
+    }
+    library &= ~simd::byte_signs(keep);
+  }
+  // The library's lanes, in ascending order.
+  while (library != 0) {
+    const int lane = __builtin_ctzll(library) / 4;
+    library &= ~(uint64_t(0xF) << (4 * lane));
+    float r[N];
+    K::elem(xs[lane], r);
+    for (int k = 0; k < N; ++k) ys[k][lane] = r[k];
+  }
+  for (int k = 0; k < N; ++k) memcpy(out[k] + i, ys[k], sizeof(float) * static_cast<size_t>(n));
+}
+
+// dst_k[i] for every element through K: blocks where the mode is the default and blocks
+// reproduce the element loop's reading and writing order (see core/loops.h), else the
+// element rule one element at a time.
+template <class K>
+inline void run(const float* src, float* const* out, int len) {
+  if (len < 1) return;
+  bool blocks = kSimd && simd::default_fp_mode();
+  for (int k = 0; k < K::kOut && blocks; ++k) {
+    blocks = blocks_exact({out[k], sizeof(float)}, {src, sizeof(float)}, len, kW);
+    for (int j = 0; j < k && blocks; ++j)
+      blocks = disjoint(out[k], sizeof(float) * size_t(len), out[j], sizeof(float) * size_t(len));
+  }
+  if (!blocks) {
+    for (int i = 0; i < len; ++i) {
+      float r[K::kOut];
+      K::elem(get(src + i), r);
+      for (int k = 0; k < K::kOut; ++k) put(out[k] + i, r[k]);
+    }
+    return;
+  }
+  int i = 0;
+  for (; len - i >= kW; i += kW) block<K>(src, out, i, kW);
+  if (i < len) block<K>(src, out, i, len - i);
+}
+
+}  // namespace fast
+}  // namespace math
+}  // namespace qvx
+
+#endif
