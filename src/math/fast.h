@@ -99,47 +99,61 @@ inline D horner(D t, const double (&c)[N]) {
   return p;
 }
 
-// The block of elements [i, i + n) (n <= kW) through kernel K: K::kOut results per element,
-// written to out[0..kOut-1].  K gives
+// The block of elements [i, i + n) through kernel K (n = kW for a whole block, else fewer):
+// K::kOut results per element, written to out[0..kOut-1].  K gives
 //   safe(x)       all ones in the lanes of its safe range,
 //   kHarmless     a float in the safe range, put in the other lanes before any arithmetic,
 //   eval(x, y)    the double results of both halves of a block of safe lanes, y[k][0..1],
 //   elem(x, r)    the element rule (the library calls), r[0..kOut-1].
-template <class K>
+template <class K, bool Whole>
 inline void block(const float* src, float* const* out, int i, int n) {
   constexpr int N = K::kOut;
   float xs[kW];
-  memcpy(xs, src + i, sizeof(float) * static_cast<size_t>(n));
-  for (int k = n; k < kW; ++k) xs[k] = 0;
-  const F x = simd::load(xs);
-  I safe = K::safe(x);
-  if (n < kW) {
+  [[maybe_unused]] float ys[N][kW];  // the results of a partial block
+  F x;
+  I safe;
+  // Four mask bits per lane, lane 0 lowest.
+  uint64_t library;
+  if constexpr (Whole) {
+    x = simd::load(src + i);
+    safe = K::safe(x);
+    library = simd::byte_signs(I{} == 0);
+  } else {
+    memcpy(xs, src + i, sizeof(float) * static_cast<size_t>(n));
+    for (int k = n; k < kW; ++k) xs[k] = 0;
+    x = simd::load(xs);
     I lane;
     for (int k = 0; k < kW; ++k) lane[k] = k;
-    safe &= lane < n;
+    safe = K::safe(x) & (lane < n);
+    library = (uint64_t(1) << (4 * n)) - 1;
   }
-  // Four mask bits per lane, lane 0 lowest.
-  uint64_t library = 4 * n >= 64 ? ~uint64_t(0) : (uint64_t(1) << (4 * n)) - 1;
-  float ys[N][kW];
   if (simd::byte_signs(safe) != 0) {
     D y[N][2];
     K::eval(simd::select(safe, x, simd::splat(K::kHarmless)), y);
     I keep = safe;
     for (int k = 0; k < N; ++k) {
       keep &= clear_of_midpoints(y[k][0], y[k][1]);
-      simd::store(ys[k], simd::to_float(y[k][0], y[k][1]));
+      const F r = simd::to_float(y[k][0], y[k][1]);
+      if constexpr (Whole) simd::store(out[k] + i, r);
+      else simd::store(ys[k], r);
     }
     library &= ~simd::byte_signs(keep);
   }
-  // The library's lanes, in ascending order.
+  // The library's lanes, in ascending order, from the source block as loaded (in place the
+  // stores above may have overwritten it).
+  if (Whole && library != 0) simd::store(xs, x);
   while (library != 0) {
     const int lane = __builtin_ctzll(library) / 4;
     library &= ~(uint64_t(0xF) << (4 * lane));
     float r[N];
     K::elem(xs[lane], r);
-    for (int k = 0; k < N; ++k) ys[k][lane] = r[k];
+    for (int k = 0; k < N; ++k) {
+      if constexpr (Whole) put(out[k] + i + lane, r[k]);
+      else ys[k][lane] = r[k];
+    }
   }
-  for (int k = 0; k < N; ++k) memcpy(out[k] + i, ys[k], sizeof(float) * static_cast<size_t>(n));
+  if constexpr (!Whole)
+    for (int k = 0; k < N; ++k) memcpy(out[k] + i, ys[k], sizeof(float) * static_cast<size_t>(n));
 }
 
 // dst_k[i] for every element through K: blocks where the mode is the default and blocks
@@ -163,8 +177,8 @@ inline void run(const float* src, float* const* out, int len) {
     return;
   }
   int i = 0;
-  for (; len - i >= kW; i += kW) block<K>(src, out, i, kW);
-  if (i < len) block<K>(src, out, i, len - i);
+  for (; len - i >= kW; i += kW) block<K, true>(src, out, i, kW);
+  if (i < len) block<K, false>(src, out, i, len - i);
 }
 
 }  // namespace fast
