@@ -8,6 +8,22 @@
 
 #include "harness.h"
 
+// SLEEF's header declares its AVX2 functions only where the whole file targets AVX; this file
+// is compiled for the baseline (the AVX2 callers alone carry the AVX2 target), so they are
+// declared here, as the header would.
+extern "C" {
+struct SleefFloat8Pair {
+  __m256 x, y;
+};
+#define QVXB_SLEEF_AVX2(f) __m256 Sleef_##f##f8_u10avx2(__m256);
+QVXB_SLEEF_AVX2(sin)
+QVXB_SLEEF_AVX2(cos)
+QVXB_SLEEF_AVX2(tan)
+QVXB_SLEEF_AVX2(exp)
+QVXB_SLEEF_AVX2(log)
+SleefFloat8Pair Sleef_sincosf8_u10avx2(__m256);
+}
+
 namespace {
 
 #define QVXB_SLEEF(N, f)                                                                       \
@@ -35,7 +51,7 @@ QVXB_SLEEF(Vector_Log_32F, log)
 __attribute__((target("avx2,fma"))) void avx2_sincos(const Qvx32f* s, Qvx32f* ds, Qvx32f* dc, int len) {
   int i = 0;
   for (; i + 8 <= len; i += 8) {
-    const Sleef___m256_2 r = Sleef_sincosf8_u10avx2(_mm256_loadu_ps(s + i));
+    const SleefFloat8Pair r = Sleef_sincosf8_u10avx2(_mm256_loadu_ps(s + i));
     _mm256_storeu_ps(ds + i, r.x);
     _mm256_storeu_ps(dc + i, r.y);
   }

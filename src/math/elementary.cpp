@@ -77,31 +77,37 @@ using fast::U;
 // (P1 and P2 of 33 significant bits, P3 a full double).  For |x| < 2^17, |k| < 2^17: k P1
 // and k P2 are exact, x - k P1 is exact (Sterbenz), and the two remaining subtractions round
 // once each: the error of r is at most 2^-52 |r| + 2^-100, a relative error below 2^-51 for
-// every float in the range, whose distance from a multiple of pi/2 exceeds 2^-40 (the
-// nearest is 2^-30.4 away; see tools/verify_math.cpp, which checks it).
+// every float in the range, whose distance from a nonzero multiple of pi/2 exceeds 2^-28
+// (the nearest is 0x1.f9cbe2p+7, 2^-27.8 away, as tools/verify_math.cpp reports).
 constexpr double kTwoOverPi = 0x1.45f306dc9c883p-1;
 constexpr double kPio2a = 0x1.921fb544p0, kPio2b = 0x1.0b4611a6p-34, kPio2c = 0x1.3198a2e037073p-69;
 struct Quadrant {
   D r, r2;
   L q;  // k in the low bits
 };
+constexpr double kReduceValues[] = {kTwoOverPi, fast::kRoundMagic, kPio2a, kPio2b, kPio2c, 1.0, 0.5};
+constexpr auto kReduce = fast::coefs(kReduceValues);
 inline Quadrant reduce(D x) {
+  const D* c = fast::from_memory(kReduce);
   L q;
-  const D k = fast::round_near(x * kTwoOverPi, q);
-  const D r = ((x - k * kPio2a) - k * kPio2b) - k * kPio2c;
+  const D k = fast::round_near(x * c[0], q, c[1]);
+  const D r = ((x - k * c[2]) - k * c[3]) - k * c[4];
   return {r, r * r, q};
 }
 // sin r = r + r^3 (-1/3! + r^2/5! - ... - r^12/15!): the first omitted term, r^17/17!, is below
 // 2^-54 |r| for |r| <= 0.79; Horner in r^2 adds below 2^-52 relative.
 constexpr double kSinTaylor[] = {-1.0 / 6, 1.0 / 120, -1.0 / 5040, 1.0 / 362880, -1.0 / 39916800,
                                  1.0 / 6227020800, -1.0 / 1307674368000};
-inline D sin_r(const Quadrant& a) { return a.r + a.r * a.r2 * fast::horner(a.r2, kSinTaylor); }
+constexpr auto kSin = fast::coefs(kSinTaylor);
+inline D sin_r(const Quadrant& a) { return a.r + a.r * a.r2 * fast::horner(a.r2, kSin); }
 // cos r = 1 - r^2/2 + r^4 (1/4! - r^2/6! + ... + r^12/16!): the first omitted term, r^18/18!,
 // is below 2^-58 (cos r >= 0.7); the sum adds below 2^-51.
 constexpr double kCosTaylor[] = {1.0 / 24, -1.0 / 720, 1.0 / 40320, -1.0 / 3628800, 1.0 / 479001600,
                                  -1.0 / 87178291200, 1.0 / 20922789888000};
+constexpr auto kCos = fast::coefs(kCosTaylor);
 inline D cos_r(const Quadrant& a) {
-  return 1.0 - 0.5 * a.r2 + a.r2 * a.r2 * fast::horner(a.r2, kCosTaylor);
+  const D* c = fast::from_memory(kReduce);
+  return c[5] - c[6] * a.r2 + a.r2 * a.r2 * fast::horner(a.r2, kCos);
 }
 // The quadrant's choice of function and sign: sin x = (s, c, -s, -c)[k mod 4] and
 // cos x = (c, -s, -c, s)[k mod 4].
@@ -111,9 +117,8 @@ inline D flip(D v, L sign) { return simd::as<double>(simd::as<int64_t>(v) ^ sign
 // Arguments with 2^-12 <= |x| < 2^17: below, sine, cosine and tangent are within a float's
 // rounding of x or 1 and the library's double result may be exact; above, the reduction
 // needs more than three parts.
-inline I trig_safe(F x) {
-  return fast::in_range(fast::magnitude_bits(x), fast::bits_of(0x1p-12f), fast::bits_of(0x1p17f));
-}
+constexpr auto kTrigRange = fast::range(fast::bits_of(0x1p-12f), fast::bits_of(0x1p17f));
+inline I trig_safe(F x) { return fast::in_range(fast::magnitude_bits(x), kTrigRange); }
 
 // The kernels: the safe range, a harmless argument, the evaluation in both halves of a
 // block, and the element rule.
@@ -187,20 +192,24 @@ constexpr double kLn2a = 0x1.62e42feep-1, kLn2b = 0x1.a39ef35793c76p-33;
 constexpr double kExpTaylor[] = {1.0, 1.0, 1.0 / 2, 1.0 / 6, 1.0 / 24, 1.0 / 120, 1.0 / 720,
                                  1.0 / 5040, 1.0 / 40320, 1.0 / 362880, 1.0 / 3628800,
                                  1.0 / 39916800, 1.0 / 479001600, 1.0 / 6227020800};
+constexpr auto kExp = fast::coefs(kExpTaylor);
+constexpr double kExpReduceValues[] = {kInvLn2, fast::kRoundMagic, kLn2a, kLn2b};
+constexpr auto kExpReduce = fast::coefs(kExpReduceValues);
 struct Exp : Kernel<1> {
+  static constexpr auto kBelow = fast::range(fast::bits_of(0x1p-24f), fast::bits_of(88.0f));
+  static constexpr auto kAbove = fast::range(fast::bits_of(0x1p-24f), fast::bits_of(89.0f));
   static I safe(F x) {
     const U a = fast::magnitude_bits(x);
-    const uint32_t lo = fast::bits_of(0x1p-24f);
-    return simd::select(fast::negative(x), fast::in_range(a, lo, fast::bits_of(88.0f)),
-                        fast::in_range(a, lo, fast::bits_of(89.0f)));
+    return simd::select(fast::negative(x), fast::in_range(a, kBelow), fast::in_range(a, kAbove));
   }
   static void eval(F x, D (&y)[1][2]) {
     for (int h = 0; h < 2; ++h) {
       const D v = h ? simd::to_double_hi(x) : simd::to_double_lo(x);
+      const D* c = fast::from_memory(kExpReduce);
       L n;
-      const D k = fast::round_near(v * kInvLn2, n);
-      const D r = (v - k * kLn2a) - k * kLn2b;
-      y[0][h] = fast::horner(r, kExpTaylor) * simd::as<double>((n + 1023) << 52);
+      const D k = fast::round_near(v * c[0], n, c[1]);
+      const D r = (v - k * c[2]) - k * c[3];
+      y[0][h] = fast::horner(r, kExp) * simd::as<double>((n + 1023) << 52);
     }
   }
   static void elem(float x, float* r) { r[0] = element<Domain::All, exp>(x); }
@@ -214,11 +223,15 @@ struct Exp : Kernel<1> {
 // positive normal floats except 1 (whose logarithm is exactly 0).
 constexpr double kAtanhTaylor[] = {1.0 / 3, 1.0 / 5, 1.0 / 7, 1.0 / 9, 1.0 / 11,
                                    1.0 / 13, 1.0 / 15, 1.0 / 17, 1.0 / 19};
+constexpr auto kAtanh = fast::coefs(kAtanhTaylor);
+constexpr double kLogValues[] = {1.0, kLn2a, kLn2b};
+constexpr auto kLogConstants = fast::coefs(kLogValues);
 struct Log : Kernel<1> {
   static constexpr float kHarmless = 2.0f;
+  static constexpr auto kPositive = fast::range(fast::bits_of(0x1p-126f), 0x7F800000u);
   static I safe(F x) {
     const U b = simd::as<uint32_t>(x);
-    return fast::in_range(b, fast::bits_of(0x1p-126f), 0x7F800000u) & (I)(b != fast::bits_of(1.0f));
+    return fast::in_range(b, kPositive) & (I)(b != fast::bits_of(1.0f));
   }
   static void eval(F x, D (&y)[1][2]) {
     const U b = simd::as<uint32_t>(x);
@@ -228,9 +241,10 @@ struct Log : Kernel<1> {
     for (int h = 0; h < 2; ++h) {
       const D mh = h ? simd::to_double_hi(m) : simd::to_double_lo(m);
       const D eh = h ? simd::to_double_hi(e) : simd::to_double_lo(e);
-      const D s = (mh - 1.0) / (mh + 1.0), s2 = s * s;
-      const D tail = (s + s) * s2 * fast::horner(s2, kAtanhTaylor);
-      y[0][h] = eh * kLn2a + ((s + s) + (eh * kLn2b + tail));
+      const D* c = fast::from_memory(kLogConstants);
+      const D s = (mh - c[0]) / (mh + c[0]), s2 = s * s;
+      const D tail = (s + s) * s2 * fast::horner(s2, kAtanh);
+      y[0][h] = eh * c[1] + ((s + s) + (eh * c[2] + tail));
     }
   }
   static void elem(float x, float* r) { r[0] = element<Domain::NonNegative, log>(x); }

@@ -34,6 +34,8 @@
 #include <stdint.h>
 #include <string.h>
 
+#include <utility>
+
 #include "core/loops.h"
 #include "core/simd.h"
 
@@ -56,15 +58,57 @@ static_assert(kW == 2 * kLanes<double>, "a block is two registers of doubles");
 // below 2^(e+1).
 constexpr int32_t kMarginUlps = 1 << 13;
 
+// Constants as whole registers, built at compile time, and read through from_memory: the
+// compiler must then take each from memory (an operand of the instruction that uses it),
+// where with their values known it would rebuild each from a scalar every block.
+template <class V, size_t N>
+struct Table {
+  V c[N];
+};
+namespace detail {
+template <class V, size_t... L>
+constexpr V splat(simd::lane_t<V> c, std::index_sequence<L...>) {
+  return V{(static_cast<void>(L), c)...};
+}
+template <class V, size_t N, size_t... I>
+constexpr Table<V, N> table(const simd::lane_t<V> (&c)[N], std::index_sequence<I...>) {
+  return {{splat<V>(c[I], std::make_index_sequence<kLanes<simd::lane_t<V>>>())...}};
+}
+}  // namespace detail
+template <class V, size_t N>
+constexpr Table<V, N> table(const simd::lane_t<V> (&c)[N]) {
+  return detail::table<V>(c, std::make_index_sequence<N>());
+}
+template <class V, size_t N>
+inline const V* from_memory(const Table<V, N>& k) {
+  const V* p = k.c;
+  __asm__("" : "+r"(p));
+  return p;
+}
+template <size_t N>
+using Coefs = Table<D, N>;
+template <size_t N>
+constexpr Coefs<N> coefs(const double (&c)[N]) {
+  return table<D>(c);
+}
+
 // The bits of a float, for range constants.
 constexpr uint32_t bits_of(float f) { return __builtin_bit_cast(uint32_t, f); }
 
-// All ones in the lanes whose |x| bits lie in [lo, hi): an unsigned comparison of integers,
-// which raises no flag.
-inline I in_range(U magnitude, uint32_t lo, uint32_t hi) {
-  return (I)(magnitude - lo < hi - lo);
+// A range [lo, hi) of float bits as two registers: lo and hi - lo.
+constexpr Table<U, 2> range(uint32_t lo, uint32_t hi) {
+  const uint32_t v[] = {lo, hi - lo};
+  return table<U>(v);
 }
-inline U magnitude_bits(F x) { return simd::as<uint32_t>(x) & 0x7FFFFFFFu; }
+// All ones in the lanes whose bits lie in the range: an unsigned comparison of integers,
+// which raises no flag.
+inline I in_range(U bits, const Table<U, 2>& range) {
+  const U* r = from_memory(range);
+  return (I)(bits - r[0] < r[1]);
+}
+constexpr uint32_t kMagnitudeValues[] = {0x7FFFFFFFu};
+constexpr Table<U, 1> kMagnitude = table<U>(kMagnitudeValues);
+inline U magnitude_bits(F x) { return simd::as<uint32_t>(x) & *from_memory(kMagnitude); }
 inline I negative(F x) { return simd::as<int32_t>(x) >> 31; }
 
 // All ones in the lanes (of the block, in element order) whose double result, once rounded
@@ -72,30 +116,36 @@ inline I negative(F x) { return simd::as<int32_t>(x) >> 31; }
 // The low 29 bits of a double's significand are what rounding to float drops; a midpoint
 // has them equal to 2^28.  The two halves' 64-bit lanes are split into their low and high
 // words, which puts them in element order in 32-bit lanes.
+// A lane is kept where its low 29 bits t lie outside [2^28 - K, 2^28 + K] and its exponent
+// field e (bits 20-30 of the high word, left in place) within the biased exponents
+// 1023 - 126 to 1023 + 127: unsigned comparisons of t - (2^28 - K) with 2K and of
+// e - (1023 - 126) with 254.
+constexpr uint32_t kMidpointValues[] = {0x1FFFFFFFu, (1u << 28) - kMarginUlps, 2 * kMarginUlps,
+                                        0x7FF00000u, (1023u - 126) << 20, 254u << 20};
+constexpr Table<U, 6> kMidpoint = table<U>(kMidpointValues);
 inline I clear_of_midpoints(D lo, D hi) {
-  const I low = simd::evens(simd::as<int32_t>(lo), simd::as<int32_t>(hi));
+  const U* c = from_memory(kMidpoint);
+  const U low = simd::as<uint32_t>(simd::evens(simd::as<int32_t>(lo), simd::as<int32_t>(hi)));
   const U high = simd::as<uint32_t>(simd::odds(simd::as<int32_t>(lo), simd::as<int32_t>(hi)));
-  const I d = (low & 0x1FFFFFFF) - 0x10000000;
-  const I biased = (I)((high >> 20) & 0x7FFu);
-  // Biased double exponents of [2^-126, 2^128): 1023 - 126 to 1023 + 127.
-  return ((d > kMarginUlps) | (d < -kMarginUlps)) & (biased >= 897) & (biased <= 1150);
+  return (I)(((low & c[0]) - c[1] > c[2]) & ((high & c[3]) - c[4] < c[5]));
 }
 
 // The round-to-nearest integer of a double of magnitude below 2^51, and the same as an
 // integer in the low bits of the 64-bit lane: adding 1.5 * 2^52 leaves the integer in the
 // significand.  Raises inexact at most.
 constexpr double kRoundMagic = 0x1.8p52;
-inline D round_near(D t, L& n) {
-  const D s = t + kRoundMagic;
-  n = simd::as<int64_t>(s) - simd::as<int64_t>(simd::splat(kRoundMagic));
-  return s - kRoundMagic;
+inline D round_near(D t, L& n, D magic) {
+  const D s = t + magic;
+  n = simd::as<int64_t>(s) - simd::as<int64_t>(magic);
+  return s - magic;
 }
 
 // The polynomial c[0] + c[1] t + ... + c[N-1] t^(N-1), Horner's scheme.
 template <size_t N>
-inline D horner(D t, const double (&c)[N]) {
-  D p = simd::splat(c[N - 1]);
-  for (size_t k = N - 1; k-- > 0;) p = p * t + c[k];
+inline D horner(D t, const Coefs<N>& k) {
+  const D* c = from_memory(k);
+  D p = c[N - 1];
+  for (size_t i = N - 1; i-- > 0;) p = p * t + c[i];
   return p;
 }
 
