@@ -26,19 +26,20 @@ SleefFloat8Pair Sleef_sincosf8_u10avx2(__m256);
 
 namespace {
 
-#define QVXB_SLEEF(N, f)                                                                       \
-  __attribute__((target("avx2,fma"))) void avx2_##N(const Qvx32f* s, Qvx32f* d, int len) {    \
-    int i = 0;                                                                                 \
-    for (; i + 8 <= len; i += 8) _mm256_storeu_ps(d + i, Sleef_##f##f8_u10avx2(_mm256_loadu_ps(s + i))); \
-    for (; i < len; ++i) d[i] = Sleef_##f##f1_u10purec(s[i]);                                  \
-  }                                                                                            \
-  void sse2_##N(const Qvx32f* s, Qvx32f* d, int len) {                                        \
-    int i = 0;                                                                                 \
+#define QVXB_SLEEF(N, f)                                                                           \
+  __attribute__((target("avx2,fma"))) void avx2_##N(const Qvx32f* s, Qvx32f* d, int len) {         \
+    int i = 0;                                                                                     \
+    for (; i + 8 <= len; i += 8)                                                                   \
+      _mm256_storeu_ps(d + i, Sleef_##f##f8_u10avx2(_mm256_loadu_ps(s + i)));                      \
+    for (; i < len; ++i) d[i] = Sleef_##f##f1_u10purec(s[i]);                                      \
+  }                                                                                                \
+  void sse2_##N(const Qvx32f* s, Qvx32f* d, int len) {                                             \
+    int i = 0;                                                                                     \
     for (; i + 4 <= len; i += 4) _mm_storeu_ps(d + i, Sleef_##f##f4_u10sse2(_mm_loadu_ps(s + i))); \
-    for (; i < len; ++i) d[i] = Sleef_##f##f1_u10purec(s[i]);                                  \
-  }                                                                                            \
-  const bool r1_##N = __builtin_cpu_supports("avx2") && __builtin_cpu_supports("fma") &&      \
-                      qvxb::add_baseline("sleef", #N, reinterpret_cast<void*>(&avx2_##N));    \
+    for (; i < len; ++i) d[i] = Sleef_##f##f1_u10purec(s[i]);                                      \
+  }                                                                                                \
+  const bool r1_##N = __builtin_cpu_supports("avx2") && __builtin_cpu_supports("fma") &&           \
+                      qvxb::add_baseline("sleef", #N, reinterpret_cast<void*>(&avx2_##N));         \
   const bool r2_##N = qvxb::add_baseline("sleef_sse", #N, reinterpret_cast<void*>(&sse2_##N));
 
 QVXB_SLEEF(Vector_Sin_32F, sin)
@@ -48,7 +49,8 @@ QVXB_SLEEF(Vector_Exp_32F, exp)
 QVXB_SLEEF(Vector_Log_32F, log)
 
 // sincos: both results of each register.
-__attribute__((target("avx2,fma"))) void avx2_sincos(const Qvx32f* s, Qvx32f* ds, Qvx32f* dc, int len) {
+__attribute__((target("avx2,fma"))) void avx2_sincos(const Qvx32f* s, Qvx32f* ds, Qvx32f* dc,
+                                                     int len) {
   int i = 0;
   for (; i + 8 <= len; i += 8) {
     const SleefFloat8Pair r = Sleef_sincosf8_u10avx2(_mm256_loadu_ps(s + i));
@@ -72,8 +74,10 @@ void sse2_sincos(const Qvx32f* s, Qvx32f* ds, Qvx32f* dc, int len) {
     dc[i] = Sleef_cosf1_u10purec(s[i]);
   }
 }
-const bool r1_sincos = __builtin_cpu_supports("avx2") && __builtin_cpu_supports("fma") &&
-                       qvxb::add_baseline("sleef", "Vector_SinCos_32F", reinterpret_cast<void*>(&avx2_sincos));
-const bool r2_sincos = qvxb::add_baseline("sleef_sse", "Vector_SinCos_32F", reinterpret_cast<void*>(&sse2_sincos));
+const bool r1_sincos =
+    __builtin_cpu_supports("avx2") && __builtin_cpu_supports("fma") &&
+    qvxb::add_baseline("sleef", "Vector_SinCos_32F", reinterpret_cast<void*>(&avx2_sincos));
+const bool r2_sincos =
+    qvxb::add_baseline("sleef_sse", "Vector_SinCos_32F", reinterpret_cast<void*>(&sse2_sincos));
 
 }  // namespace

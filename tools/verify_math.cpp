@@ -2,7 +2,8 @@
 // (the C math library's double function, called element by element, rounded once to float),
 // on every one of the 2^32 float inputs or on a stratified sample of them.
 //
-//   qvx_verify_math [--stratified] [--elements|--no-elements] [--only=Sin_32F,Exp_32F] [--threads=N]
+//   qvx_verify_math [--stratified] [--elements|--no-elements] [--only=Sin_32F,Exp_32F]
+//   [--threads=N]
 //
 // The inputs go through in chunks, one chunk at a time per thread, checked against the rule
 // computed here:
@@ -22,6 +23,8 @@
 // The trigonometric kernels rest on one more fact, checked here too: no float argument in
 // their safe range lies within 2^-48 of a nonzero multiple of pi/2 (the reduction's error is then
 // below 2^-51 relative).
+#include "verify_math.h"
+
 #include <dlfcn.h>
 #include <errno.h>
 #include <fenv.h>
@@ -40,7 +43,6 @@
 #include <vector>
 
 #include "qvx_vector.h"
-#include "verify_math.h"
 
 namespace {
 
@@ -71,28 +73,56 @@ struct Function {
   float lo, hi;              // ordinary arguments: uniform in [lo, hi], or log-uniform if lo > 0
 };
 
-#define UNARY_LIB(N) [](const float* s, float* const* d, int n) { qvx_Vector_##N##_32F(s, d[0], n); }
+#define UNARY_LIB(N) \
+  [](const float* s, float* const* d, int n) { qvx_Vector_##N##_32F(s, d[0], n); }
 
 const std::vector<Function>& functions() {
   static const std::vector<Function> fs = {
-      {"Sin_32F", 1, UNARY_LIB(Sin), [](float x, float* r) { r[0] = (float)sin((double)x); },
-       {0x1p-12f, 0x1p17f, 1.5707964f, 3.1415927f, 1e4f, 1e5f}, -100, 100},
-      {"Cos_32F", 1, UNARY_LIB(Cos), [](float x, float* r) { r[0] = (float)cos((double)x); },
-       {0x1p-12f, 0x1p17f, 1.5707964f, 3.1415927f, 1e4f, 1e5f}, -100, 100},
-      {"SinCos_32F", 2,
+      {"Sin_32F",
+       1,
+       UNARY_LIB(Sin),
+       [](float x, float* r) { r[0] = (float)sin((double)x); },
+       {0x1p-12f, 0x1p17f, 1.5707964f, 3.1415927f, 1e4f, 1e5f},
+       -100,
+       100},
+      {"Cos_32F",
+       1,
+       UNARY_LIB(Cos),
+       [](float x, float* r) { r[0] = (float)cos((double)x); },
+       {0x1p-12f, 0x1p17f, 1.5707964f, 3.1415927f, 1e4f, 1e5f},
+       -100,
+       100},
+      {"SinCos_32F",
+       2,
        [](const float* s, float* const* d, int n) { qvx_Vector_SinCos_32F(s, d[0], d[1], n); },
        [](float x, float* r) {
          r[0] = (float)sin((double)x);
          r[1] = (float)cos((double)x);
        },
-       {0x1p-12f, 0x1p17f, 1.5707964f, 3.1415927f}, -100, 100},
-      {"Tan_32F", 1, UNARY_LIB(Tan), [](float x, float* r) { r[0] = (float)tan((double)x); },
-       {0x1p-12f, 0x1p17f, 1.5707964f, 0.7853982f}, -100, 100},
-      {"Exp_32F", 1, UNARY_LIB(Exp), [](float x, float* r) { r[0] = (float)exp((double)x); },
-       {0x1p-24f, 88.0f, 89.0f, 88.72284f, -87.33655f, -103.97208f, 0.6931472f}, -80, 80},
-      {"Log_32F", 1, UNARY_LIB(Log),
+       {0x1p-12f, 0x1p17f, 1.5707964f, 3.1415927f},
+       -100,
+       100},
+      {"Tan_32F",
+       1,
+       UNARY_LIB(Tan),
+       [](float x, float* r) { r[0] = (float)tan((double)x); },
+       {0x1p-12f, 0x1p17f, 1.5707964f, 0.7853982f},
+       -100,
+       100},
+      {"Exp_32F",
+       1,
+       UNARY_LIB(Exp),
+       [](float x, float* r) { r[0] = (float)exp((double)x); },
+       {0x1p-24f, 88.0f, 89.0f, 88.72284f, -87.33655f, -103.97208f, 0.6931472f},
+       -80,
+       80},
+      {"Log_32F",
+       1,
+       UNARY_LIB(Log),
        [](float x, float* r) { r[0] = x < 0 ? default_nan() : (float)log((double)x); },
-       {0x1p-126f, 1.0f, FLT_MAX, 2.0f, 0.5f, 1.4142135f, 0.70710677f}, 1e-30f, 1e30f},
+       {0x1p-126f, 1.0f, FLT_MAX, 2.0f, 0.5f, 1.4142135f, 0.70710677f},
+       1e-30f,
+       1e30f},
   };
   return fs;
 }
@@ -212,7 +242,8 @@ struct Inputs {
   }
   uint32_t at(long long k) const {
     if (!stratified) return static_cast<uint32_t>(k);
-    if (k < (1LL << 22)) return static_cast<uint32_t>(k << 10) | ((static_cast<uint32_t>(k) * 613u) & 1023u);
+    if (k < (1LL << 22))
+      return static_cast<uint32_t>(k << 10) | ((static_cast<uint32_t>(k) * 613u) & 1023u);
     return extra[static_cast<size_t>(k - (1LL << 22))];
   }
 };
@@ -274,9 +305,10 @@ void nearest_multiple_of_half_pi() {
       at = from_bits(b);
     }
   }
-  printf("Trigonometric reduction: the float nearest a multiple of pi/2 in [2^-12, 2^17) is %a,"
-         " at distance 2^%.1f (the kernels need more than 2^-48).\n\n",
-         at, static_cast<double>(log2l(best)));
+  printf(
+      "Trigonometric reduction: the float nearest a multiple of pi/2 in [2^-12, 2^17) is %a,"
+      " at distance 2^%.1f (the kernels need more than 2^-48).\n\n",
+      at, static_cast<double>(log2l(best)));
 }
 
 // The share of ordinary arguments (uniform over a range a signal's values might take) that
@@ -309,13 +341,21 @@ int main(int argc, char** argv) {
   std::string only;
   for (int i = 1; i < argc; ++i) {
     const std::string a = argv[i];
-    if (a == "--stratified") stratified = true;
-    else if (a == "--no-elements") elements = 0;
-    else if (a == "--elements") elements = 1;
-    else if (a.rfind("--only=", 0) == 0) only = "," + a.substr(7) + ",";
-    else if (a.rfind("--threads=", 0) == 0) threads = atoi(a.c_str() + 10);
+    if (a == "--stratified")
+      stratified = true;
+    else if (a == "--no-elements")
+      elements = 0;
+    else if (a == "--elements")
+      elements = 1;
+    else if (a.rfind("--only=", 0) == 0)
+      only = "," + a.substr(7) + ",";
+    else if (a.rfind("--threads=", 0) == 0)
+      threads = atoi(a.c_str() + 10);
     else {
-      fprintf(stderr, "usage: %s [--stratified] [--elements|--no-elements] [--only=Sin_32F,...] [--threads=N]\n", argv[0]);
+      fprintf(stderr,
+              "usage: %s [--stratified] [--elements|--no-elements] [--only=Sin_32F,...] "
+              "[--threads=N]\n",
+              argv[0]);
       return 2;
     }
   }
@@ -324,9 +364,10 @@ int main(int argc, char** argv) {
   verify::resolve();
   Dl_info lib;
   if (dladdr(reinterpret_cast<void*>(&qvx_Vector_Sin_32F), &lib) == 0) return 2;
-  printf("%s check of the single-precision elementary functions, %d threads, blocks of %d%s, %s\n\n",
-         stratified ? "Stratified" : "Exhaustive", threads, kBlock,
-         elements ? " and every element alone" : "", lib.dli_fname);
+  printf(
+      "%s check of the single-precision elementary functions, %d threads, blocks of %d%s, %s\n\n",
+      stratified ? "Stratified" : "Exhaustive", threads, kBlock,
+      elements ? " and every element alone" : "", lib.dli_fname);
   bool trig = false;
   long long failed = 0;
   printf("| function | inputs | mismatches | fallbacks | fallback rate | seconds |\n");

@@ -25,10 +25,10 @@ void resolve() {
 }
 }  // namespace verify
 
-#define VERIFY_PASS_ON(name, k)                                                \
-  extern "C" __attribute__((visibility("default"))) double name(double x) {    \
-    if (verify::t_counting) ++verify::t_calls;                                 \
-    return g_next[k](x);                                                       \
+#define VERIFY_PASS_ON(name, k)                                             \
+  extern "C" __attribute__((visibility("default"))) double name(double x) { \
+    if (verify::t_counting) ++verify::t_calls;                              \
+    return g_next[k](x);                                                    \
   }
 VERIFY_PASS_ON(sin, 0)
 VERIFY_PASS_ON(cos, 1)

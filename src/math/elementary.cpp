@@ -85,7 +85,9 @@ struct Quadrant {
   D r, r2;
   L q;  // k in the low bits
 };
-constexpr double kReduceValues[] = {kTwoOverPi, fast::kRoundMagic, kPio2a, kPio2b, kPio2c, 1.0, 0.5};
+// The reduction's constants, and the cosine's 1 and 1/2.
+constexpr double kReduceValues[] = {kTwoOverPi, fast::kRoundMagic, kPio2a, kPio2b, kPio2c,
+                                    1.0, 0.5};
 constexpr auto kReduce = fast::coefs(kReduceValues);
 inline Quadrant reduce(D x) {
   const D* c = fast::from_memory(kReduce);
@@ -94,8 +96,8 @@ inline Quadrant reduce(D x) {
   const D r = ((x - k * c[2]) - k * c[3]) - k * c[4];
   return {r, r * r, q};
 }
-// sin r = r + r^3 (-1/3! + r^2/5! - ... - r^12/15!): the first omitted term, r^17/17!, is below
-// 2^-54 |r| for |r| <= 0.79; Horner in r^2 adds below 2^-52 relative.
+// sin r = r + r^3 (-1/3! + r^2/5! - ... - r^12/15!): the first omitted term, r^17/17!, is
+// below 2^-53 |r| for |r| <= 0.79; Horner in r^2 adds below 2^-52 relative.
 constexpr double kSinTaylor[] = {-1.0 / 6, 1.0 / 120, -1.0 / 5040, 1.0 / 362880, -1.0 / 39916800,
                                  1.0 / 6227020800, -1.0 / 1307674368000};
 constexpr auto kSin = fast::coefs(kSinTaylor);
@@ -237,7 +239,8 @@ struct Log : Kernel<1> {
     const U b = simd::as<uint32_t>(x);
     const I big = (I)((b & 0x7FFFFFu) > 0x3504F3u);  // significand above sqrt 2
     const I e = (I)(b >> 23) - 127 - big;
-    const F m = simd::as<float>(((b & 0x7FFFFFu) | 0x3F800000u) - (simd::as<uint32_t>(big) & 0x800000u));
+    const U halved = simd::as<uint32_t>(big) & 0x800000u;
+    const F m = simd::as<float>(((b & 0x7FFFFFu) | 0x3F800000u) - halved);
     for (int h = 0; h < 2; ++h) {
       const D mh = h ? simd::to_double_hi(m) : simd::to_double_lo(m);
       const D eh = h ? simd::to_double_hi(e) : simd::to_double_lo(e);

@@ -5,12 +5,12 @@
 // evaluation of the function gives the same float wherever both it and the library's result
 // lie strictly on the same side of every rounding boundary of the float format (the
 // midpoints between adjacent floats).  The fast path evaluates the function in double lanes,
-// with an error far below kMargin, rounds to float and keeps a lane only where the double
-// result lies farther than kMargin (relative) from the nearest midpoint.  kMargin exceeds the
-// fast evaluation's error bound (each kernel documents its own, all below 2^-48) plus the
-// library's (glibc's double sin, cos, tan, exp, log: at most 1 ulp, 2^-52 relative), so the
-// library's result rounds to the same float there.  Every other lane takes the element rule,
-// that is the library call:
+// rounds to float and keeps a lane only where the double result lies farther than a margin
+// of 2^-40 (relative) from the nearest midpoint.  The margin exceeds the fast evaluation's
+// error bound (each kernel documents its own, all below 2^-48) plus the library's (glibc's
+// double sin, cos, tan, exp, log: at most 1 ulp, 2^-52 relative), so the library's result
+// rounds to the same float there.  Every other lane takes the element rule, that is the
+// library call:
 //   - lanes outside the kernel's safe range (NaN, infinities, zeros, tiny arguments where
 //     the library's result is exact or nearly so, huge arguments, arguments whose result
 //     leaves the float range), whose library call may set errno or raise flags of its own;
@@ -18,12 +18,13 @@
 //     normal range [2^-126, 2^128) (subnormal results are the library's).
 // Those calls run lane by lane in ascending order, blocks in ascending order: a subsequence
 // of the element loop's calls, in its order, and a call left out is one that sets no errno,
-// so errno ends as in the element loop.  The exception flags: within the safe range the library raises inexact and nothing
-// else (the exhaustive check, tools/verify_math.cpp, confirms it element by element), and so
-// does the fast arithmetic: unsafe lanes are replaced by a harmless safe argument before any
-// arithmetic, a block without a safe lane does no fast arithmetic at all, and the range and
-// boundary tests are integer operations on the bits.  Where a lane is kept, its float is the
-// element loop's own conversion of the same double value.
+// so errno ends as in the element loop.  The exception flags: within the safe range the
+// library raises inexact and nothing else (tools/verify_math.cpp checks it on all inputs in
+// blocks of 1024 neighbouring ones, and element by element on its stratified sample), and
+// so does the fast arithmetic: unsafe lanes are replaced by a harmless safe argument before
+// any arithmetic, a block without a safe lane does no fast arithmetic at all, and the range
+// and boundary tests are integer operations on the bits.  Where a lane is kept, its float is
+// the element loop's own conversion of the same double value.
 //
 // Only in the processor's default mode (simd::default_fp_mode, read once per call): under
 // another rounding mode, flush-to-zero or denormals-are-zero the library and the fast path
@@ -113,15 +114,14 @@ inline I negative(F x) { return simd::as<int32_t>(x) >> 31; }
 
 // All ones in the lanes (of the block, in element order) whose double result, once rounded
 // to float, provably gives the library's float: normal range and clear of every midpoint.
-// The low 29 bits of a double's significand are what rounding to float drops; a midpoint
-// has them equal to 2^28.  The two halves' 64-bit lanes are split into their low and high
-// words, which puts them in element order in 32-bit lanes.
-// A lane is kept where its low 29 bits t lie outside [2^28 - K, 2^28 + K] and its exponent
-// field e (bits 20-30 of the high word, left in place) within the biased exponents
-// 1023 - 126 to 1023 + 127: unsigned comparisons of t - (2^28 - K) with 2K and of
-// e - (1023 - 126) with 254.
+// The low 29 bits t of a double's significand are what rounding to float drops; a midpoint
+// has t = 2^28.  A lane is kept where t lies outside [2^28 - K, 2^28 + K] (K = kMarginUlps)
+// and its exponent field (bits 20-30 of the high word, left in place) within the biased
+// exponents 1023 - 126 to 1023 + 127: unsigned comparisons of t - (2^28 - K) with 2K and of
+// the field minus 1023 - 126 with 254.  The two halves' 64-bit lanes are split into their
+// low and high words, which puts them in element order in 32-bit lanes.
 constexpr uint32_t kMidpointValues[] = {0x1FFFFFFFu, (1u << 28) - kMarginUlps, 2 * kMarginUlps,
-                                        0x7FF00000u, (1023u - 126) << 20, 254u << 20};
+                                        0x7FF00000u, (1023u - 126) << 20,      254u << 20};
 constexpr Table<U, 6> kMidpoint = table<U>(kMidpointValues);
 inline I clear_of_midpoints(D lo, D hi) {
   const U* c = from_memory(kMidpoint);
@@ -184,8 +184,10 @@ inline void block(const float* src, float* const* out, int i, int n) {
     for (int k = 0; k < N; ++k) {
       keep &= clear_of_midpoints(y[k][0], y[k][1]);
       const F r = simd::to_float(y[k][0], y[k][1]);
-      if constexpr (Whole) simd::store(out[k] + i, r);
-      else simd::store(ys[k], r);
+      if constexpr (Whole)
+        simd::store(out[k] + i, r);
+      else
+        simd::store(ys[k], r);
     }
     library &= ~simd::byte_signs(keep);
   }
@@ -198,8 +200,10 @@ inline void block(const float* src, float* const* out, int i, int n) {
     float r[N];
     K::elem(xs[lane], r);
     for (int k = 0; k < N; ++k) {
-      if constexpr (Whole) put(out[k] + i + lane, r[k]);
-      else ys[k][lane] = r[k];
+      if constexpr (Whole)
+        put(out[k] + i + lane, r[k]);
+      else
+        ys[k][lane] = r[k];
     }
   }
   if constexpr (!Whole)

@@ -6,8 +6,9 @@
 // library's float, errno and flags.  Under a rounding mode other than the default (and with
 // flush-to-zero or denormals-are-zero) the element loop must run: directed rounding shows
 // whether it did.  tools/verify_math runs the same rule over all 2^32 inputs.
-#include <algorithm>
 #include <xmmintrin.h>
+
+#include <algorithm>
 
 #include "elementary_check.h"
 
@@ -22,9 +23,9 @@ struct Member {
   int outs;
   Call call;
   Model model;
-  double (*f)(double);           // for the search of results near a midpoint
+  double (*f)(double);             // for the search of results near a midpoint
   float ordinary_lo, ordinary_hi;  // ordinary arguments: kept by the fast path
-  std::vector<float> edges;      // the safe range's bounds and the function's telling values
+  std::vector<float> edges;        // the safe range's bounds and the function's telling values
 };
 
 #define UNARY(N) [](const float* s, float* const* d, int n) { qvx_Vector_##N##_32F(s, d[0], n); }
@@ -41,20 +42,37 @@ const std::vector<Member>& members() {
       {"Sin_32F", 1, UNARY(Sin), MODEL(sin), c_sin_d, -100, 100, {0x1p-12f, 0x1p17f, 3.1415927f}},
       {"Cos_32F", 1, UNARY(Cos), MODEL(cos), c_cos_d, -100, 100, {0x1p-12f, 0x1p17f, 1.5707964f}},
       {"Tan_32F", 1, UNARY(Tan), MODEL(tan), c_tan_d, -100, 100, {0x1p-12f, 0x1p17f, 1.5707964f}},
-      {"SinCos_32F", 2,
+      {"SinCos_32F",
+       2,
        [](const float* s, float* const* d, int n) { qvx_Vector_SinCos_32F(s, d[0], d[1], n); },
        [](float x, float* r) {
          r[0] = static_cast<float>(sin(static_cast<double>(x)));
          r[1] = static_cast<float>(cos(static_cast<double>(x)));
        },
-       c_sin_d, -100, 100, {0x1p-12f, 0x1p17f, 3.1415927f}},
+       c_sin_d,
+       -100,
+       100,
+       {0x1p-12f, 0x1p17f, 3.1415927f}},
       // exp: 88 and 89 bound the safe range; 88.72284 overflows the float range, below
       // -87.33655 the result is a float denormal, below -103.97 it is zero.
-      {"Exp_32F", 1, UNARY(Exp), MODEL(exp), c_exp_d, -80, 80,
+      {"Exp_32F",
+       1,
+       UNARY(Exp),
+       MODEL(exp),
+       c_exp_d,
+       -80,
+       80,
        {0x1p-24f, 88.0f, 89.0f, 88.72284f, -87.33655f, -103.97208f, 1e-30f}},
-      {"Log_32F", 1, UNARY(Log),
-       [](float x, float* r) { r[0] = x < 0 ? kNanF : static_cast<float>(log(static_cast<double>(x))); },
-       c_log_d, 1e-30f, 1e30f, {0x1p-126f, 1.0f, FLT_MAX, 0x1p-149f}},
+      {"Log_32F",
+       1,
+       UNARY(Log),
+       [](float x, float* r) {
+         r[0] = x < 0 ? kNanF : static_cast<float>(log(static_cast<double>(x)));
+       },
+       c_log_d,
+       1e-30f,
+       1e30f,
+       {0x1p-126f, 1.0f, FLT_MAX, 0x1p-149f}},
   };
   return m;
 }
@@ -87,8 +105,18 @@ std::vector<float> inputs(const Member& m, Rng& rng) {
       }
     }
   }
-  const float special[] = {0.0f, -0.0f, kInfF, -kInfF, kNanF, qvxt::f32_bits(0x7FA00001u),
-                           qvxt::f32_bits(0xFFC00123u), FLT_MIN, -FLT_MIN, 0x1p-149f, 1e38f, -3e38f};
+  const float special[] = {0.0f,
+                           -0.0f,
+                           kInfF,
+                           -kInfF,
+                           kNanF,
+                           qvxt::f32_bits(0x7FA00001u),
+                           qvxt::f32_bits(0xFFC00123u),
+                           FLT_MIN,
+                           -FLT_MIN,
+                           0x1p-149f,
+                           1e38f,
+                           -3e38f};
   v.insert(v.end(), special, special + sizeof special / sizeof special[0]);
   const std::vector<float> mid = near_midpoints(m, m.ordinary_lo > 0 ? 1.5f : 0.75f, 12);
   EXPECT_GE(mid.size(), 4u) << m.name << ": few results near a midpoint found";
@@ -97,8 +125,9 @@ std::vector<float> inputs(const Member& m, Rng& rng) {
   const size_t n = 3 * v.size();
   for (size_t k = 0; k < n; ++k) {
     const double u = static_cast<double>(rng() >> 11) * 0x1p-53;
-    v.push_back(m.ordinary_lo > 0 ? static_cast<float>(m.ordinary_lo * pow(m.ordinary_hi / m.ordinary_lo, u))
-                                  : static_cast<float>(m.ordinary_lo + (m.ordinary_hi - m.ordinary_lo) * u));
+    v.push_back(m.ordinary_lo > 0
+                    ? static_cast<float>(m.ordinary_lo * pow(m.ordinary_hi / m.ordinary_lo, u))
+                    : static_cast<float>(m.ordinary_lo + (m.ordinary_hi - m.ordinary_lo) * u));
   }
   std::shuffle(v.begin(), v.end(), rng);
   return v;
@@ -128,7 +157,8 @@ void check_member(const Member& m, const std::vector<float>& src) {
         ::testing::AssertionResult r = ::testing::AssertionSuccess();
         for (int k = 0; k < o && r; ++k) {
           r = qvxt::same_elements(&got[k * n + i], &want[k * n + i], 1);
-          for (int j = 0; j < kRepeat && r; ++j) r = qvxt::same_elements(&rep[k * kRepeat + j], &want[k * n + i], 1);
+          for (int j = 0; j < kRepeat && r; ++j)
+            r = qvxt::same_elements(&rep[k * kRepeat + j], &want[k * n + i], 1);
         }
         return r;
       },
@@ -166,9 +196,11 @@ TEST(FastPath, InPlaceLengthsAndOffsets) {
           float r[2];
           m.model(src[start + i], r);
           const float* first = m.outs == 2 ? other.data() : inout.data();
-          ASSERT_EQ(qvxt::bits_of(first[i]), qvxt::bits_of(r[0])) << m.name << " len " << len << " at " << i;
+          ASSERT_EQ(qvxt::bits_of(first[i]), qvxt::bits_of(r[0]))
+              << m.name << " len " << len << " at " << i;
           if (m.outs == 2) {
-            ASSERT_EQ(qvxt::bits_of(inout[i]), qvxt::bits_of(r[1])) << m.name << " cos, len " << len;
+            ASSERT_EQ(qvxt::bits_of(inout[i]), qvxt::bits_of(r[1]))
+                << m.name << " cos, len " << len;
           }
         }
       }
@@ -205,7 +237,8 @@ TEST(FastPath, OtherModesRunTheElementLoop) {
       }
       _mm_setcsr(saved);
       for (int k = 0; k < m.outs; ++k)
-        EXPECT_TRUE(qvxt::same_elements(&got[k * n], &want[k * n], n)) << m.name << ", " << mode.name;
+        EXPECT_TRUE(qvxt::same_elements(&got[k * n], &want[k * n], n))
+            << m.name << ", " << mode.name;
     }
   }
 }
