@@ -1207,7 +1207,8 @@ QVX_API QvxStatus qvx_Vector_AbsDiff_64F(const Qvx64f* src1, const Qvx64f* src2,
  * error bound and a result is kept only where it lies provably clear of every float
  * rounding boundary; every other element (near a boundary, outside the function's safe
  * range, or under a rounding mode other than the default or flush-to-zero) is the C
- * library call, in element order.  `make verify-math` checks all 2^32 inputs of each.
+ * library call, in element order (Exp_32F and Log_32F: in the x86-64-v3 and v4 builds).
+ * `make verify-math` checks all 2^32 inputs of each.
  * The 64F members, and the other 32F and 32FC members, call the library for every element.
  *
  * Complex exponential of a + bi (Exp_32FC, Exp_64FC): m = exp(a); the sine and cosine of b

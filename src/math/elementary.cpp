@@ -128,7 +128,12 @@ template <int Out>
 struct Kernel {
   static constexpr int kOut = Out;
   static constexpr float kHarmless = 1.0f;
+  static constexpr bool kFaster = true;
 };
+// The exponential's and the logarithm's kernels are slower than the C library's own exp and
+// log on two double lanes (measured on the SSE2 baseline: 0.7 and 0.9 times their speed), so
+// that build keeps the element loop for them.
+constexpr bool kWideDoubles = simd::kLanes<double> >= 4;
 
 struct Sin : Kernel<1> {
   static I safe(F x) { return trig_safe(x); }
@@ -198,6 +203,7 @@ constexpr auto kExp = fast::coefs(kExpTaylor);
 constexpr double kExpReduceValues[] = {kInvLn2, fast::kRoundMagic, kLn2a, kLn2b};
 constexpr auto kExpReduce = fast::coefs(kExpReduceValues);
 struct Exp : Kernel<1> {
+  static constexpr bool kFaster = kWideDoubles;
   static constexpr auto kBelow = fast::range(fast::bits_of(0x1p-24f), fast::bits_of(88.0f));
   static constexpr auto kAbove = fast::range(fast::bits_of(0x1p-24f), fast::bits_of(89.0f));
   static I safe(F x) {
@@ -230,6 +236,7 @@ constexpr double kLogValues[] = {1.0, kLn2a, kLn2b};
 constexpr auto kLogConstants = fast::coefs(kLogValues);
 struct Log : Kernel<1> {
   static constexpr float kHarmless = 2.0f;
+  static constexpr bool kFaster = kWideDoubles;
   static constexpr auto kPositive = fast::range(fast::bits_of(0x1p-126f), 0x7F800000u);
   static I safe(F x) {
     const U b = simd::as<uint32_t>(x);

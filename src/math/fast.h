@@ -153,6 +153,7 @@ inline D horner(D t, const Coefs<N>& k) {
 // K::kOut results per element, written to out[0..kOut-1].  K gives
 //   safe(x)       all ones in the lanes of its safe range,
 //   kHarmless     a float in the safe range, put in the other lanes before any arithmetic,
+//   kFaster       whether blocks beat the library's calls at this register width,
 //   eval(x, y)    the double results of both halves of a block of safe lanes, y[k][0..1],
 //   elem(x, r)    the element rule (the library calls), r[0..kOut-1].
 template <class K, bool Whole>
@@ -210,13 +211,13 @@ inline void block(const float* src, float* const* out, int i, int n) {
     for (int k = 0; k < N; ++k) memcpy(out[k] + i, ys[k], sizeof(float) * static_cast<size_t>(n));
 }
 
-// dst_k[i] for every element through K: blocks where the mode is the default and blocks
-// reproduce the element loop's reading and writing order (see core/loops.h), else the
-// element rule one element at a time.
+// dst_k[i] for every element through K: blocks where the kernel is faster than the library
+// at this register width, the mode is the default and blocks reproduce the element loop's
+// reading and writing order (see core/loops.h), else the element rule one element at a time.
 template <class K>
 inline void run(const float* src, float* const* out, int len) {
   if (len < 1) return;
-  bool blocks = kSimd && simd::default_fp_mode();
+  bool blocks = kSimd && K::kFaster && simd::default_fp_mode();
   for (int k = 0; k < K::kOut && blocks; ++k) {
     blocks = blocks_exact({out[k], sizeof(float)}, {src, sizeof(float)}, len, kW);
     for (int j = 0; j < k && blocks; ++j)
