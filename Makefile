@@ -56,10 +56,10 @@ test-large: configure
 # library and then on the flavour the loader picks for this processor (both cores each).
 verify-math: configure
 	$(CMAKE) --build $(BUILD) -j $(JOBS) --target qvx_verify_math qvx_flavours
-	./$(BUILD)/qvx_verify_math $(VERIFY_ARGS)
+	$(BUILD)/qvx_verify_math $(VERIFY_ARGS)
 	for f in x86-64-v4 x86-64-v3; do \
 	  if [ -d $(BUILD)/flavours/$$f ] && /lib64/ld-linux-x86-64.so.2 --help 2>/dev/null | grep -q "$$f (supported"; then \
-	    LD_LIBRARY_PATH=$(BUILD)/flavours/$$f ./$(BUILD)/qvx_verify_math $(VERIFY_ARGS); break; fi; done
+	    LD_LIBRARY_PATH=$(BUILD)/flavours/$$f $(BUILD)/qvx_verify_math $(VERIFY_ARGS); break; fi; done
 
 # The thread stress test under ThreadSanitizer, on the baseline library alone.
 tsan:
