@@ -5,6 +5,9 @@
 # header and packages; `make package` builds a .deb and a .tar.gz.
 # Reliability runs: `make fuzz FUZZ_SECONDS=N` (differential fuzzing, Clang), `make tsan`
 # (threads under ThreadSanitizer), `make test-large` (arrays beyond 2^31 and 2^32 bytes).
+# `make verify-math` checks the single-precision elementary functions against the C library
+# on all 2^32 inputs (minutes per function; VERIFY_ARGS=--stratified for the sample that CI
+# runs, VERIFY_ARGS=--only=Sin_32F for one function).
 BUILD     ?= build
 ASAN      ?= build-sanitize
 FUZZDIR   ?= build-fuzz
@@ -15,7 +18,7 @@ PREFIX    ?= /usr/local
 JOBS      ?= $(shell nproc 2>/dev/null || echo 2)
 CMAKE     ?= cmake
 
-.PHONY: all configure test test-all sanitize bench bench-cxx bench-full bench-report bench-build docs package install clean digests cxx-rows fuzz tsan test-large abi-build abi-check abi-dump
+.PHONY: all configure test test-all sanitize bench bench-cxx bench-full bench-report bench-build docs package install clean digests cxx-rows fuzz tsan test-large abi-build abi-check abi-dump verify-math
 
 all: configure
 	$(CMAKE) --build $(BUILD) -j $(JOBS) --target qvx_vector demo
@@ -58,6 +61,15 @@ test-large: configure
 	for f in x86-64-v4 x86-64-v3; do \
 	  if QVX_FLAVOUR=$$f LD_LIBRARY_PATH=$(BUILD)/flavours/$$f ./$(BUILD)/tests/test_large; then break; \
 	  elif [ $$? -ne 77 ]; then exit 1; fi; done
+
+# The single-precision elementary functions against their element rule, on the baseline
+# library and then on the flavour the loader picks for this processor (both cores each).
+verify-math: configure
+	$(CMAKE) --build $(BUILD) -j $(JOBS) --target qvx_verify_math qvx_flavours
+	$(BUILD)/qvx_verify_math $(VERIFY_ARGS)
+	for f in x86-64-v4 x86-64-v3; do \
+	  if [ -d $(BUILD)/flavours/$$f ] && /lib64/ld-linux-x86-64.so.2 --help 2>/dev/null | grep -q "$$f (supported"; then \
+	    LD_LIBRARY_PATH=$(BUILD)/flavours/$$f $(BUILD)/qvx_verify_math $(VERIFY_ARGS); break; fi; done
 
 # The thread stress test under ThreadSanitizer, on the baseline library alone.
 tsan:

@@ -53,7 +53,8 @@ bool add_baseline(const char* kind, const char* name, void* fn) {
 
 namespace {
 
-const char* const kKinds[] = {"user", "plain", "volk", "volk_sse"};
+const char* const kKinds[] = {"user", "plain", "volk", "volk_sse", "sleef", "sleef_sse"};
+constexpr int kNumKinds = sizeof kKinds / sizeof kKinds[0];
 
 // ---- arguments ---------------------------------------------------------------------------------
 
@@ -239,9 +240,9 @@ struct Shape {
     std::apply([&](auto&... a) { (a.init(c), ...); }, args);
     // A baseline registered as "<kind>_ip" works in place: it is compared with the library's
     // in-place call.
-    B base[4];
-    bool base_ip[4];
-    for (int k = 0; k < 4; ++k) {
+    B base[kNumKinds];
+    bool base_ip[kNumKinds];
+    for (int k = 0; k < kNumKinds; ++k) {
       base[k] = reinterpret_cast<B>(baseline(kKinds[k], row.name));
       base_ip[k] = base[k] == nullptr && baseline(std::string(kKinds[k]) + "_ip", row.name);
       if (base_ip[k]) base[k] = reinterpret_cast<B>(baseline(std::string(kKinds[k]) + "_ip", row.name));
@@ -256,14 +257,15 @@ struct Shape {
     // Short calls are timed many at a time, above the clock's resolution.
     const int reps = std::max(1, 1 << 16 >> std::min(16, 31 - __builtin_clz(std::max(1, len))));
     const auto times = [&](auto fn) { return seconds([&] { for (int r = 0; r < reps; ++r) fn(); }); };
-    double best = 1e30, best_ip = 1e30, best_copy = 1e30, best_base[4] = {1e30, 1e30, 1e30, 1e30};
+    double best = 1e30, best_ip = 1e30, best_copy = 1e30, best_base[kNumKinds];
+    for (double& b : best_base) b = 1e30;
     for (auto _ : state) {
       best = std::min(best, times([&] { std::apply([&](auto&... a) { f(a.get(c, false)...); }, args); }));
       if (in_place) {
         memcpy(c.scratch.p, c.first_in, c.first_in_bytes);
         best_ip = std::min(best_ip, times([&] { std::apply([&](auto&... a) { f(a.get(c, true)...); }, args); }));
       }
-      for (int k = 0; k < 4; ++k)
+      for (int k = 0; k < kNumKinds; ++k)
         if (base[k] != nullptr)
           best_base[k] = std::min(best_base[k], times([&] {
             std::apply([&](auto&... a) { base[k](a.get(c, false)...); }, args);
@@ -271,7 +273,7 @@ struct Shape {
       best_copy = std::min(best_copy, times([&] { memcpy(copy_dst.p, copy_src.p, half); }));
     }
     state.counters["ns/elem"] = best * 1e9 / reps / std::max(1, len);
-    for (int k = 0; k < 4; ++k)
+    for (int k = 0; k < kNumKinds; ++k)
       if (base[k] != nullptr) state.counters[kKinds[k]] = (base_ip[k] ? best_ip : best) / best_base[k];
     if (in_place) state.counters["in_place"] = best_ip / best;
     if (half > 0) {
@@ -358,10 +360,12 @@ class Summary : public benchmark::BenchmarkReporter {
   void Finalize() override {
     fputc('\n', stderr);
     struct Col { const char* counter; const char* title; };
-    std::vector<Col> cols = {{"ns/elem", "ns/elem"}, {"user", "vs -O3 loop"}, {"memcpy", "vs memcpy"}, {"volk", "vs VOLK"}};
+    std::vector<Col> cols = {{"ns/elem", "ns/elem"}, {"user", "vs -O3 loop"}, {"memcpy", "vs memcpy"}, {"volk", "vs VOLK"},
+                             {"sleef", "vs SLEEF"}};
     if (full_) {
       cols.push_back({"plain", "vs -O2 loop"});
       cols.push_back({"volk_sse", "vs VOLK SSE"});
+      cols.push_back({"sleef_sse", "vs SLEEF SSE"});
       cols.push_back({"in_place", "in place"});
     }
     printf("\nLibrary flavour %s. Ratios are library time / baseline time: below 1 the library is faster.\n",

@@ -6,7 +6,9 @@
 //          for the flavour's instruction set: the compiler vectorises it where it can);
 //   plain  the same loop compiled with -O2 -fno-tree-vectorize (one element at a time);
 //   volk   VOLK's nearest kernel, dispatched for this processor (where VOLK is installed);
-//   volk_sse  VOLK's best SSE-level implementation of that kernel (for the baseline flavour).
+//   volk_sse  VOLK's best SSE-level implementation of that kernel (for the baseline flavour);
+//   sleef, sleef_sse  SLEEF's 1-ulp single-precision functions, AVX2 and SSE2 forms (where
+//          SLEEF is installed; bench/sleef.cpp).
 // memcpy of the same bytes (everything the call reads plus everything it writes, half of it
 // copied) is the baseline of every function.
 //

@@ -8,6 +8,24 @@
 QVXB_LOOP(Vector_Sin_32F, (const Qvx32f* s, Qvx32f* d, int len)) {
   for (int i = 0; i < len; ++i) d[i] = static_cast<float>(sin(static_cast<double>(s[i])));
 }
+QVXB_LOOP(Vector_Cos_32F, (const Qvx32f* s, Qvx32f* d, int len)) {
+  for (int i = 0; i < len; ++i) d[i] = static_cast<float>(cos(static_cast<double>(s[i])));
+}
+QVXB_LOOP(Vector_Tan_32F, (const Qvx32f* s, Qvx32f* d, int len)) {
+  for (int i = 0; i < len; ++i) d[i] = static_cast<float>(tan(static_cast<double>(s[i])));
+}
+QVXB_LOOP(Vector_SinCos_32F, (const Qvx32f* s, Qvx32f* ds, Qvx32f* dc, int len)) {
+  for (int i = 0; i < len; ++i) {
+    ds[i] = static_cast<float>(sin(static_cast<double>(s[i])));
+    dc[i] = static_cast<float>(cos(static_cast<double>(s[i])));
+  }
+}
+QVXB_LOOP(Vector_Exp_32F, (const Qvx32f* s, Qvx32f* d, int len)) {
+  for (int i = 0; i < len; ++i) d[i] = static_cast<float>(exp(static_cast<double>(s[i])));
+}
+QVXB_LOOP(Vector_Log_32F, (const Qvx32f* s, Qvx32f* d, int len)) {
+  for (int i = 0; i < len; ++i) d[i] = static_cast<float>(log(static_cast<double>(s[i])));
+}
 QVXB_LOOP(Vector_Exp_64F, (const Qvx64f* s, Qvx64f* d, int len)) {
   for (int i = 0; i < len; ++i) d[i] = exp(s[i]);
 }

@@ -368,6 +368,13 @@ inline V swap_bytes(V v) {
   if constexpr (b == 8) return from_raw<lane_t<V>>(isa::swap_bytes64(raw(v)));
 }
 
+// ---- the floating-point environment ------------------------------------------------------
+
+// True when the SSE unit runs in its default mode: rounding to nearest, flush-to-zero and
+// denormals-are-zero off, every exception masked (the flags, bits 0-5, may be set).  A path
+// that computes a result differently from the C library may stand in for it only there.
+inline bool default_fp_mode() { return (isa::control_status() & ~0x3Fu) == 0x1F80u; }
+
 // ---- horizontal steps --------------------------------------------------------------------
 
 // Folds the lanes of v with op, halving the register each step; the order of the fold is

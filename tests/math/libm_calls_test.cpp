@@ -49,12 +49,16 @@ std::string counted(F f) {
 
 TEST(LibmCalls, SineAndCosineAsTheRulesCallThem) {
   const float f[6] = {0.5f, 1, 2, 3, 4, 5};
+  // Beyond the single-precision fast path's range: elements the library call computes.
+  const float big[6] = {3e5f, 1e6f, 2e7f, -4e8f, 5e9f, -6e10f};
   const double d[6] = {0.5, 1, 2, 3, 4, 5};
   float fo[6], fo2[6];
   double dout[6], dout2[6];
   Qvx16s s16[6];
-  // Two separate calls per element.
-  EXPECT_EQ(counted([&] { qvx_Vector_SinCos_32F(f, fo, fo2, 3); }), "sin 3 cos 3 sincos 0");
+  // Two separate calls per element (the single-precision members for the elements their
+  // fast path leaves to the library, and none for the others).
+  EXPECT_EQ(counted([&] { qvx_Vector_SinCos_32F(big, fo, fo2, 3); }), "sin 3 cos 3 sincos 0");
+  EXPECT_EQ(counted([&] { qvx_Vector_SinCos_32F(f, fo, fo2, 3); }), "sin 0 cos 0 sincos 0");
   EXPECT_EQ(counted([&] { qvx_Vector_PolarToDescart_64F(d, d + 3, dout, 3); }),
             "sin 3 cos 3 sincos 0");
   EXPECT_EQ(counted([&] { qvx_Vector_PolarToDescart_32F(f, f + 3, fo, 3); }),
@@ -69,7 +73,8 @@ TEST(LibmCalls, SineAndCosineAsTheRulesCallThem) {
             "sin 0 cos 0 sincos 3");
   // The real members call their one function.
   EXPECT_EQ(counted([&] { qvx_Vector_Sin_64F(d, dout, 6); }), "sin 6 cos 0 sincos 0");
-  EXPECT_EQ(counted([&] { qvx_Vector_Cos_32F(f, fo, 6); }), "sin 0 cos 6 sincos 0");
+  EXPECT_EQ(counted([&] { qvx_Vector_Cos_32F(big, fo, 6); }), "sin 0 cos 6 sincos 0");
+  EXPECT_EQ(counted([&] { qvx_Vector_Sin_32F(f, fo, 6); }), "sin 0 cos 0 sincos 0");
 }
 
 }  // namespace

@@ -105,6 +105,10 @@ inline Int f64_trunc_i32(F64 a, F64 b) {
 inline void stream(void* p, Int v) { _mm256_stream_si256(static_cast<Int*>(p), v); }
 inline void stream_fence() { _mm_sfence(); }
 
+// The SSE control and status register (rounding mode, flush-to-zero, denormals-are-zero,
+// exception masks and flags), read without changing it.
+inline unsigned control_status() { return _mm_getcsr(); }
+
 inline uint64_t byte_signs(Int v) { return static_cast<uint32_t>(_mm256_movemask_epi8(v)); }
 
 // ---- the first n bytes (n < 32) of a register, loaded or stored with a byte mask: the

@@ -113,6 +113,10 @@ inline Int f64_trunc_i32(F64 a, F64 b) {
 inline void stream(void* p, Int v) { _mm512_stream_si512(static_cast<Int*>(p), v); }
 inline void stream_fence() { _mm_sfence(); }
 
+// The SSE control and status register (rounding mode, flush-to-zero, denormals-are-zero,
+// exception masks and flags), read without changing it.
+inline unsigned control_status() { return _mm_getcsr(); }
+
 inline uint64_t byte_signs(Int v) { return _mm512_movepi8_mask(v); }
 
 // ---- the first n bytes (n < 64) of a register, loaded or stored with a byte mask: the

@@ -1,0 +1,243 @@
+// The fast path of the single-precision elementary functions: the C library's results,
+// proven lane by lane, at vector speed.
+//
+// A 32F member rounds the C library's double result once to single precision.  Another
+// evaluation of the function gives the same float wherever both it and the library's result
+// lie strictly on the same side of every rounding boundary of the float format (the
+// midpoints between adjacent floats).  The fast path evaluates the function in double lanes,
+// rounds to float and keeps a lane only where the double result lies farther than a margin
+// of 2^-40 (relative) from the nearest midpoint.  The margin exceeds the fast evaluation's
+// error bound (each kernel documents its own, all below 2^-48) plus the library's (glibc's
+// double sin, cos, tan, exp, log: at most 1 ulp, 2^-52 relative), so the library's result
+// rounds to the same float there.  Every other lane takes the element rule, that is the
+// library call:
+//   - lanes outside the kernel's safe range (NaN, infinities, zeros, tiny arguments where
+//     the library's result is exact or nearly so, huge arguments, arguments whose result
+//     leaves the float range), whose library call may set errno or raise flags of its own;
+//   - lanes whose double result lies within the margin of a midpoint, or outside the float
+//     normal range [2^-126, 2^128) (subnormal results are the library's).
+// Those calls run lane by lane in ascending order, blocks in ascending order: a subsequence
+// of the element loop's calls, in its order, and a call left out is one that sets no errno,
+// so errno ends as in the element loop.  The exception flags: within the safe range the
+// library raises inexact and nothing else (tools/verify_math.cpp checks it on all inputs in
+// blocks of 1024 neighbouring ones, and element by element on its stratified sample), and
+// so does the fast arithmetic: unsafe lanes are replaced by a harmless safe argument before
+// any arithmetic, a block without a safe lane does no fast arithmetic at all, and the range
+// and boundary tests are integer operations on the bits.  Where a lane is kept, its float is
+// the element loop's own conversion of the same double value.
+//
+// Only in the processor's default mode (simd::default_fp_mode, read once per call): under
+// another rounding mode, flush-to-zero or denormals-are-zero the library and the fast path
+// would round differently, and an unmasked exception would trap at another instruction.
+#ifndef QVX_MATH_FAST_H
+#define QVX_MATH_FAST_H
+
+#include <stdint.h>
+#include <string.h>
+
+#include <utility>
+
+#include "core/loops.h"
+#include "core/simd.h"
+
+namespace qvx {
+namespace math {
+namespace fast {
+
+using F = simd::Vec<float>;
+using D = simd::Vec<double>;
+using I = simd::Vec<int32_t>;
+using U = simd::Vec<uint32_t>;
+using L = simd::Vec<int64_t>;
+
+constexpr int kW = kLanes<float>;  // elements per block: one register of floats
+static_assert(kW == 2 * kLanes<double>, "a block is two registers of doubles");
+
+// The kept lanes' distance from a rounding midpoint, relative to the result: more than
+// 2^-40.  In units of the double result's own ulp that is kMarginUlps = 2^-40 * 2^53: a
+// result in [2^e, 2^(e+1)) has ulp 2^(e-52), and the error bounds are relative to values
+// below 2^(e+1).
+constexpr int32_t kMarginUlps = 1 << 13;
+
+// Constants as whole registers, built at compile time, and read through from_memory: the
+// compiler must then take each from memory (an operand of the instruction that uses it),
+// where with their values known it would rebuild each from a scalar every block.
+template <class V, size_t N>
+struct Table {
+  V c[N];
+};
+namespace detail {
+template <class V, size_t... L>
+constexpr V splat(simd::lane_t<V> c, std::index_sequence<L...>) {
+  return V{(static_cast<void>(L), c)...};
+}
+template <class V, size_t N, size_t... I>
+constexpr Table<V, N> table(const simd::lane_t<V> (&c)[N], std::index_sequence<I...>) {
+  return {{splat<V>(c[I], std::make_index_sequence<kLanes<simd::lane_t<V>>>())...}};
+}
+}  // namespace detail
+template <class V, size_t N>
+constexpr Table<V, N> table(const simd::lane_t<V> (&c)[N]) {
+  return detail::table<V>(c, std::make_index_sequence<N>());
+}
+template <class V, size_t N>
+inline const V* from_memory(const Table<V, N>& k) {
+  const V* p = k.c;
+  __asm__("" : "+r"(p));
+  return p;
+}
+template <size_t N>
+using Coefs = Table<D, N>;
+template <size_t N>
+constexpr Coefs<N> coefs(const double (&c)[N]) {
+  return table<D>(c);
+}
+
+// The bits of a float, for range constants.
+constexpr uint32_t bits_of(float f) { return __builtin_bit_cast(uint32_t, f); }
+
+// A range [lo, hi) of float bits as two registers: lo and hi - lo.
+constexpr Table<U, 2> range(uint32_t lo, uint32_t hi) {
+  const uint32_t v[] = {lo, hi - lo};
+  return table<U>(v);
+}
+// All ones in the lanes whose bits lie in the range: an unsigned comparison of integers,
+// which raises no flag.
+inline I in_range(U bits, const Table<U, 2>& range) {
+  const U* r = from_memory(range);
+  return (I)(bits - r[0] < r[1]);
+}
+constexpr uint32_t kMagnitudeValues[] = {0x7FFFFFFFu};
+constexpr Table<U, 1> kMagnitude = table<U>(kMagnitudeValues);
+inline U magnitude_bits(F x) { return simd::as<uint32_t>(x) & *from_memory(kMagnitude); }
+inline I negative(F x) { return simd::as<int32_t>(x) >> 31; }
+
+// All ones in the lanes (of the block, in element order) whose double result, once rounded
+// to float, provably gives the library's float: normal range and clear of every midpoint.
+// The low 29 bits t of a double's significand are what rounding to float drops; a midpoint
+// has t = 2^28.  A lane is kept where t lies outside [2^28 - K, 2^28 + K] (K = kMarginUlps)
+// and its exponent field (bits 20-30 of the high word, left in place) within the biased
+// exponents 1023 - 126 to 1023 + 127: unsigned comparisons of t - (2^28 - K) with 2K and of
+// the field minus 1023 - 126 with 254.  The two halves' 64-bit lanes are split into their
+// low and high words, which puts them in element order in 32-bit lanes.
+constexpr uint32_t kMidpointValues[] = {0x1FFFFFFFu, (1u << 28) - kMarginUlps, 2 * kMarginUlps,
+                                        0x7FF00000u, (1023u - 126) << 20,      254u << 20};
+constexpr Table<U, 6> kMidpoint = table<U>(kMidpointValues);
+inline I clear_of_midpoints(D lo, D hi) {
+  const U* c = from_memory(kMidpoint);
+  const U low = simd::as<uint32_t>(simd::evens(simd::as<int32_t>(lo), simd::as<int32_t>(hi)));
+  const U high = simd::as<uint32_t>(simd::odds(simd::as<int32_t>(lo), simd::as<int32_t>(hi)));
+  return (I)(((low & c[0]) - c[1] > c[2]) & ((high & c[3]) - c[4] < c[5]));
+}
+
+// The round-to-nearest integer of a double of magnitude below 2^51, and the same as an
+// integer in the low bits of the 64-bit lane: adding 1.5 * 2^52 leaves the integer in the
+// significand.  Raises inexact at most.
+constexpr double kRoundMagic = 0x1.8p52;
+inline D round_near(D t, L& n, D magic) {
+  const D s = t + magic;
+  n = simd::as<int64_t>(s) - simd::as<int64_t>(magic);
+  return s - magic;
+}
+
+// The polynomial c[0] + c[1] t + ... + c[N-1] t^(N-1), Horner's scheme.
+template <size_t N>
+inline D horner(D t, const Coefs<N>& k) {
+  const D* c = from_memory(k);
+  D p = c[N - 1];
+  for (size_t i = N - 1; i-- > 0;) p = p * t + c[i];
+  return p;
+}
+
+// The block of elements [i, i + n) through kernel K (n = kW for a whole block, else fewer):
+// K::kOut results per element, written to out[0..kOut-1].  K gives
+//   safe(x)       all ones in the lanes of its safe range,
+//   kHarmless     a float in the safe range, put in the other lanes before any arithmetic,
+//   kFaster       whether blocks beat the library's calls at this register width,
+//   eval(x, y)    the double results of both halves of a block of safe lanes, y[k][0..1],
+//   elem(x, r)    the element rule (the library calls), r[0..kOut-1].
+template <class K, bool Whole>
+inline void block(const float* src, float* const* out, int i, int n) {
+  constexpr int N = K::kOut;
+  float xs[kW];
+  [[maybe_unused]] float ys[N][kW];  // the results of a partial block
+  F x;
+  I safe;
+  // Four mask bits per lane, lane 0 lowest.
+  uint64_t library;
+  if constexpr (Whole) {
+    x = simd::load(src + i);
+    safe = K::safe(x);
+    library = simd::byte_signs(I{} == 0);
+  } else {
+    memcpy(xs, src + i, sizeof(float) * static_cast<size_t>(n));
+    for (int k = n; k < kW; ++k) xs[k] = 0;
+    x = simd::load(xs);
+    I lane;
+    for (int k = 0; k < kW; ++k) lane[k] = k;
+    safe = K::safe(x) & (lane < n);
+    library = (uint64_t(1) << (4 * n)) - 1;
+  }
+  if (simd::byte_signs(safe) != 0) {
+    D y[N][2];
+    K::eval(simd::select(safe, x, simd::splat(K::kHarmless)), y);
+    I keep = safe;
+    for (int k = 0; k < N; ++k) {
+      keep &= clear_of_midpoints(y[k][0], y[k][1]);
+      const F r = simd::to_float(y[k][0], y[k][1]);
+      if constexpr (Whole)
+        simd::store(out[k] + i, r);
+      else
+        simd::store(ys[k], r);
+    }
+    library &= ~simd::byte_signs(keep);
+  }
+  // The library's lanes, in ascending order, from the source block as loaded (in place the
+  // stores above may have overwritten it).
+  if (Whole && library != 0) simd::store(xs, x);
+  while (library != 0) {
+    const int lane = __builtin_ctzll(library) / 4;
+    library &= ~(uint64_t(0xF) << (4 * lane));
+    float r[N];
+    K::elem(xs[lane], r);
+    for (int k = 0; k < N; ++k) {
+      if constexpr (Whole)
+        put(out[k] + i + lane, r[k]);
+      else
+        ys[k][lane] = r[k];
+    }
+  }
+  if constexpr (!Whole)
+    for (int k = 0; k < N; ++k) memcpy(out[k] + i, ys[k], sizeof(float) * static_cast<size_t>(n));
+}
+
+// dst_k[i] for every element through K: blocks where the kernel is faster than the library
+// at this register width, the mode is the default and blocks reproduce the element loop's
+// reading and writing order (see core/loops.h), else the element rule one element at a time.
+template <class K>
+inline void run(const float* src, float* const* out, int len) {
+  if (len < 1) return;
+  bool blocks = kSimd && K::kFaster && simd::default_fp_mode();
+  for (int k = 0; k < K::kOut && blocks; ++k) {
+    blocks = blocks_exact({out[k], sizeof(float)}, {src, sizeof(float)}, len, kW);
+    for (int j = 0; j < k && blocks; ++j)
+      blocks = disjoint(out[k], sizeof(float) * size_t(len), out[j], sizeof(float) * size_t(len));
+  }
+  if (!blocks) {
+    for (int i = 0; i < len; ++i) {
+      float r[K::kOut];
+      K::elem(get(src + i), r);
+      for (int k = 0; k < K::kOut; ++k) put(out[k] + i, r[k]);
+    }
+    return;
+  }
+  int i = 0;
+  for (; len - i >= kW; i += kW) block<K, true>(src, out, i, kW);
+  if (i < len) block<K, false>(src, out, i, len - i);
+}
+
+}  // namespace fast
+}  // namespace math
+}  // namespace qvx
+
+#endif
