@@ -1,12 +1,10 @@
-// The two checks of the floating-point arithmetic, both read off the primitive's signature
-// (`const T*` a source, `T*` a destination, any other type before len a constant):
-// - gives(fn, v...): one value per parameter; sources are filled with theirs, and every
-//   destination must come out equal to its value at every position.
-// - model_sweep(name, fn, model): random data with special values and new constants at every
-//   call; model(args...) gets element i of each source, the constants and a reference to
-//   element i of each expected destination, and writes the rule's result there.
-// The models are one rounded IEEE operation per operator: the tests build with
-// -ffp-contract=off and float and double are evaluated in their own type.
+// The check of the floating-point arithmetic, read off the primitive's signature (`const T*`
+// a source, `T*` a destination, any other type before len a constant): model_sweep(name, fn,
+// model) draws random data with special values and new constants at every call;
+// model(args...) gets element i of each source, the constants and a reference to element i
+// of each expected destination, and writes the rule's result there.  The models are one
+// rounded IEEE operation per operator: the tests build with -ffp-contract=off and float and
+// double are evaluated in their own type.
 #ifndef QVX_TEST_ARITH_CHECK_H
 #define QVX_TEST_ARITH_CHECK_H
 
@@ -43,7 +41,6 @@ Result check(const X&, size_t) { return ::testing::AssertionSuccess(); }
 template <class P>  // a constant
 struct Arg {
   P v{};
-  template <class V> void set(V x, size_t) { v = static_cast<P>(x); }
   void draw(qvxt::Rng& r, size_t) { v = qvxt::random_value<P>(r); }
   P pass() const { return v; }
   P at(size_t) const { return v; }
@@ -51,7 +48,6 @@ struct Arg {
 template <class T>  // a source
 struct Arg<const T*> {
   std::vector<T> v;
-  template <class V> void set(V x, size_t n) { v.assign(n, static_cast<T>(x)); }
   void draw(qvxt::Rng& r, size_t n) { v.resize(n), qvxt::fill_random(v.data(), n, r); }
   const T* pass() const { return v.data(); }
   T at(size_t i) const { return v[i]; }
@@ -59,10 +55,8 @@ struct Arg<const T*> {
 template <class T>  // a destination: what the primitive wrote, and what it should have
 struct Arg<T*> {
   std::vector<T> got, want;
-  template <class V> void set(V x, size_t n) { want.assign(n, static_cast<T>(x)), clear(n); }
-  void draw(qvxt::Rng&, size_t n) { want.assign(n, T{}), clear(n); }
-  void clear(size_t n) {  // to a pattern no case expects
-    got.resize(n);
+  void draw(qvxt::Rng&, size_t n) {  // got: a pattern no rule gives
+    want.assign(n, T{}), got.resize(n);
     if (n) memset(static_cast<void*>(got.data()), 0x5A, n * sizeof(T));
   }
   T* pass() { return got.data(); }
@@ -85,21 +79,6 @@ struct Call {
     return r;
   }
 };
-
-// 11 elements: whole register blocks and an element tail, for singles and doubles alike.
-constexpr int kCaseLen = 11;
-
-template <class... A, size_t... I, class... V>
-Result gives_(QvxStatus (*fn)(A...), std::index_sequence<I...> p, V... v) {
-  Call<A...> c;
-  (std::get<I>(c.a).set(v, kCaseLen), ...);
-  return c.run(fn, kCaseLen, p);
-}
-template <class... A, class... V>
-Result gives(QvxStatus (*fn)(A...), V... v) {
-  static_assert(sizeof...(V) + 1 == sizeof...(A), "one value per parameter before len");
-  return gives_(fn, std::index_sequence_for<V...>(), v...);
-}
 
 template <class... A, class F, size_t... I>
 void sweep_(const std::string& name, QvxStatus (*fn)(A...), F model, std::index_sequence<I...> p) {
@@ -146,16 +125,6 @@ inline const auto split_cmul = [](auto ar, auto ai, auto br, auto bi, auto& dr, 
   const C d = cmul(C{ar, ai}, C{br, bi});
   dr = d.re, di = d.im;
 };
-
-// p*p is exactly 1 + 2^-11 + 2^-24 (single) or 1 + 2^-26 + 2^-54 (double); rounded it loses
-// the last term, so p*p - p*p is 0 with each product rounded and +-2^-24 (2^-54) when one
-// of them is fused into the subtraction.
-constexpr float kP32 = 1.0f + 0x1p-12f;
-constexpr float kP32Sq = 1.0f + 0x1p-11f;  // p*p rounded
-constexpr double kP64 = 1.0 + 0x1p-27;
-constexpr double kP64Sq = 1.0 + 0x1p-26;
-
-using qvxt::kInf, qvxt::kInfF, qvxt::kNan, qvxt::kNanF;
 
 }  // namespace arith_test
 

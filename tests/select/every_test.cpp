@@ -4,11 +4,8 @@
 // elements copied; every member and its in-place form against the rule with ties made
 // frequent.
 #include <gtest/gtest.h>
-#include <limits.h>
 
 #include <algorithm>
-#include <cmath>
-#include <limits>
 
 #include "select_check.h"
 
@@ -36,46 +33,10 @@ void expect(const char* name, Fn<T> fn, FnI<T> fn_i, std::vector<T> a, std::vect
 }
 #define EXPECT_EVERY(N, ...) expect(#N, qvx_Vector_##N, qvx_Vector_##N##_I, __VA_ARGS__)
 
-
-TEST(MaxMinEvery, IntegerComparisons) {
-  EXPECT_EVERY(MaxEvery_16S, {-32768, 5, 32767}, {0, 5, -1}, {0, 5, 32767});
-  EXPECT_EVERY(MinEvery_16S, {-32768, 5, 32767}, {0, 5, -1}, {-32768, 5, -1});
-  EXPECT_EVERY(MinEvery_16U, {65535, 32768, 7}, {1, 32767, 7}, {1, 32767, 7});
-  EXPECT_EVERY(MaxEvery_16U, {40000, 1}, {1, 40000}, {40000, 40000});
-  EXPECT_EVERY(MaxEvery_8U, {200, 3, 128}, {100, 4, 127}, {200, 4, 128});
-  EXPECT_EVERY(MinEvery_8U, {255, 0}, {0, 255}, {0, 0});
-  EXPECT_EVERY(MaxEvery_32S, {INT_MIN, INT_MAX, -1}, {INT_MAX, INT_MIN, 0}, {INT_MAX, INT_MAX, 0});
-  EXPECT_EVERY(MinEvery_32S, {INT_MIN, INT_MAX, -1}, {INT_MAX, INT_MIN, 0}, {INT_MIN, INT_MIN, -1});
-}
-
-TEST(MaxMinEvery, NanAndSignedZerosKeepTheSecondArgument) {
-  const float nan_p = f32_bits(0xFFA12345u), snan = f32_bits(0x7F800042u);
-  const double nan_d = f64_bits(0xFFF8000000000123ull);
-  EXPECT_EVERY(MaxEvery_32F, {kNanF, 1.0f, snan, 2.0f}, {2.0f, nan_p, 1.0f, snan},
-               {2.0f, nan_p, 1.0f, snan});
-  EXPECT_EVERY(MinEvery_32F, {kNanF, 1.0f, -kInfF}, {2.0f, nan_p, -kInfF}, {2.0f, nan_p, -kInfF});
-  EXPECT_EVERY(MaxEvery_64F, {nan_d, 3.0}, {-1.0, nan_d}, {-1.0, nan_d});
-  EXPECT_EVERY(MinEvery_64F, {-0.0, 0.0, -1e-300}, {0.0, -0.0, -0.0}, {0.0, -0.0, -1e-300});
-  EXPECT_EVERY(MaxEvery_32F, {0.0f, -0.0f, 1e-45f}, {-0.0f, 0.0f, 0.0f}, {-0.0f, 0.0f, 1e-45f});
-}
-
-TEST(MaxMinEvery, ComplexByRoundedSquaredMagnitudeWholeElements) {
-  // 3+4i and -5 tie at 25: the second stays, both parts.
-  EXPECT_EVERY(MaxEvery_32FC, {C32{3, 4}, C32{3, 4.5f}}, {C32{-5, 0}, C32{-5, 0}},
-               {C32{-5, 0}, C32{3, 4.5f}});
-  EXPECT_EVERY(MinEvery_32FC, {C32{3, 4}, C32{3, 4.5f}}, {C32{-5, 0}, C32{-5, 0}},
-               {C32{-5, 0}, C32{-5, 0}});
-  EXPECT_EVERY(MinEvery_32FC, {C32{0, 1}, C32{kNanF, 0}, C32{1, 0}},
-               {C32{2, 0}, C32{2, 0}, C32{0, 1}}, {C32{0, 1}, C32{2, 0}, C32{0, 1}});
-  EXPECT_EVERY(MaxEvery_64FC, {C64{1, 0}, C64{-0.0, 0}}, {C64{0, -1}, C64{0, -0.0}},
-               {C64{0, -1}, C64{0, -0.0}});
-  // Keys that overflow to infinity tie; a NaN part makes a NaN key.
-  EXPECT_EVERY(MaxEvery_32FC, {C32{1e20f, 0}, C32{3e38f, 3e38f}}, {C32{0, 2e19f}, C32{kInfF, 0}},
-               {C32{0, 2e19f}, C32{kInfF, 0}});
-  EXPECT_EVERY(MinEvery_64FC, {C64{1e200, 1}, C64{0, 0}}, {C64{0, 1e300}, C64{1, -kInfF}},
-               {C64{0, 1e300}, C64{0, 0}});
-  // Keys in the element's precision: 1 + 2^-24 rounds to 1 in single precision (a tie),
-  // 1 + 2^-54 to 1 in double; the double key of the single-precision pair would differ.
+// Keys in the element's precision, which random data seldom tell apart: 1 + 2^-24 rounds
+// to 1 in single precision (a tie), 1 + 2^-54 to 1 in double; the double key of the
+// single-precision pair would differ.
+TEST(MaxMinEvery, ComplexKeysInTheElementsPrecision) {
   EXPECT_EVERY(MaxEvery_32FC, {C32{1, 0x1p-12f}}, {C32{-1, 0}}, {C32{-1, 0}});
   EXPECT_EVERY(MinEvery_32FC, {C32{0, -1}}, {C32{0x1p-12f, 1}}, {C32{0x1p-12f, 1}});
   EXPECT_EVERY(MaxEvery_64FC, {C64{0x1p-27, 1}}, {C64{1, 0}}, {C64{1, 0}});

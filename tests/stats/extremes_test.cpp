@@ -1,8 +1,8 @@
 // Extremes and their indexes: every member against the running extremes written out (start
 // values, strict ordered comparisons, first occurrence), on data made of ties, zeros of
 // both signs, NaNs, infinities and the finite start values, with the deciding elements
-// planted at every position of vectors longer than a few blocks; the per-member differences
-// of MinMaxDiff; and the literal cases.
+// planted at every position of vectors longer than a few blocks; and the per-member
+// differences of MinMaxDiff.
 #include <gtest/gtest.h>
 #include <limits.h>
 #include <stdint.h>
@@ -154,57 +154,6 @@ TEST(Extremes, MinMaxDiffOfEachMember) {
   });
   check_diff(qvx_Vector_MinMaxDiff_32F, "MinMaxDiff_32F", [](float a, float b) { return a - b; });
   check_diff(qvx_Vector_MinMaxDiff_64F, "MinMaxDiff_64F", [](double a, double b) { return a - b; });
-}
-
-// ---- literal cases ---------------------------------------------------------------------------
-
-// One call; its result cell, or its two cells as a pair.
-template <class T, class R>
-R one(QvxStatus (*fn)(const T*, int, R*), std::vector<T> v) {
-  R r = garbage<R>();
-  EXPECT_EQ(fn(v.data(), static_cast<int>(v.size()), &r), 0);
-  return r;
-}
-template <class T, class R>
-std::pair<R, R> two(QvxStatus (*fn)(const T*, int, R*, R*), std::vector<T> v) {
-  R r = garbage<R>(), q = garbage<R>();
-  EXPECT_EQ(fn(v.data(), static_cast<int>(v.size()), &r, &q), 0);
-  return {r, q};
-}
-template <class T, class R>
-std::pair<R, R> diff(QvxStatus (*fn)(const T*, const T*, int, R*, R*), std::vector<T> a,
-                     std::vector<T> b) {
-  R r = garbage<R>(), q = garbage<R>();
-  EXPECT_EQ(fn(a.data(), b.data(), static_cast<int>(a.size()), &r, &q), 0);
-  return {r, q};
-}
-
-TEST(Extremes, LiteralCases) {
-  const float fnan = std::numeric_limits<float>::quiet_NaN();
-  const float finf = std::numeric_limits<float>::infinity();
-  using P = std::pair<int, int>;
-  EXPECT_EQ(one<Qvx8u>(qvx_Vector_MaxIndex_8U, {3, 7, 7, 1}), 1);  // the first of equals
-  EXPECT_EQ(one<Qvx16s>(qvx_Vector_MinIndex_16S, {5, -2, -2}), 1);
-  EXPECT_EQ(two<Qvx32s>(qvx_Vector_MinMaxIndex_32S, {4, 4, 4}), P(0, 0));
-  // NaNs are never selected; of two zeros the first stays.
-  EXPECT_EQ(one<Qvx32f>(qvx_Vector_Max_32F, {fnan, 1.0f, fnan}), 1.0f);
-  EXPECT_EQ(one<Qvx32f>(qvx_Vector_MaxIndex_32F, {fnan, 1.0f, fnan}), 1);
-  EXPECT_TRUE(agree(one<Qvx64f>(qvx_Vector_Max_64F, {-0.0, 0.0}), -0.0));
-  EXPECT_TRUE(agree(one<Qvx64f>(qvx_Vector_Max_64F, {0.0, -0.0}), 0.0));
-  EXPECT_TRUE(agree(one<Qvx64f>(qvx_Vector_Min_64F, {-0.0, 0.0}), -0.0));
-  // Only -inf: the finite start value stays; +inf is selected by a maximum.
-  EXPECT_EQ(one<Qvx32f>(qvx_Vector_Max_32F, {-finf}), -3.4028234663852886e38f);
-  EXPECT_EQ(one<Qvx32f>(qvx_Vector_MaxIndex_32F, {-finf, -finf}), 0);
-  EXPECT_EQ(one<Qvx32f>(qvx_Vector_Max_32F, {1.0f, finf}), finf);
-  // Differences: 16U read as signed, 32S modulo 2^32, 32F in single precision.
-  using D = std::pair<Qvx32s, Qvx32s>;
-  EXPECT_EQ(diff<Qvx16u>(qvx_Vector_MinMaxDiff_16U, {65535}, {0}), D(-1, -1));
-  EXPECT_EQ(diff<Qvx16u>(qvx_Vector_MinMaxDiff_16U, {40000}, {0}), D(-25536, -25536));
-  EXPECT_EQ(diff<Qvx32s>(qvx_Vector_MinMaxDiff_32S, {2147483647, 0}, {-1, 0}), D(INT32_MIN, 0));
-  EXPECT_EQ(diff<Qvx8u>(qvx_Vector_MinMaxDiff_8U, {0, 255}, {255, 0}), D(-255, 255));
-  EXPECT_EQ(diff<Qvx16s>(qvx_Vector_MinMaxDiff_16S, {-32768}, {32767}), D(-65535, -65535));
-  EXPECT_EQ(diff<Qvx32f>(qvx_Vector_MinMaxDiff_32F, {1.0e8f}, {1.0f}),
-            std::make_pair(1.0e8f, 1.0e8f));  // the 1 is lost
 }
 
 }  // namespace

@@ -1,7 +1,8 @@
 // Sums, dot products and norms: every member against the plain sequential loop over data
 // on which reassociated, pairwise, compensated, fused or single-precision accumulation
-// gives other bits, the literal cases, and the exact integer range up to 2^53 with partial
-// sums just below and just above it.
+// gives other bits, and the exact integer range up to 2^53 with partial sums just below and
+// just above it (runs of the largest 16-bit products among them, whose pairs overflow a
+// 32-bit lane).
 #include <gtest/gtest.h>
 #include <limits.h>
 #include <stdint.h>
@@ -127,87 +128,6 @@ TEST(Norms, EveryMemberIsTheRootOfTheSequentialLoop) {
   TWO(NormDiff_8U, square_diff, true), TWO(NormDiff_16U, square_diff, true);
   TWO(NormDiff_16S, square_diff, true), TWO(NormDiff_32S, square_diff, true);
   TWO(NormDiff_32F, square_diff, true), TWO(NormDiff_64F, square_diff, true);
-}
-
-// ---- literal cases ---------------------------------------------------------------------------
-
-template <class T>
-double call1(Fn1<T> fn, std::vector<T> v) {
-  double r = kNan;
-  EXPECT_EQ(fn(v.data(), static_cast<int>(v.size()), &r), 0);
-  return r;
-}
-template <class T>
-double call2(Fn2<T> fn, std::vector<T> a, std::vector<T> b) {
-  double r = kNan;
-  EXPECT_EQ(fn(a.data(), b.data(), static_cast<int>(a.size()), &r), 0);
-  return r;
-}
-
-TEST(Sums, LiteralCases) {
-  const float fnan = std::numeric_limits<float>::quiet_NaN();
-  const struct {
-    double got, want;
-    const char* what;
-  } cases[] = {
-      {call1<Qvx32f>(qvx_Vector_Sum_32F, {16777216.0f, 1, 1}), 16777218.0, "adds in double"},
-      {call1<Qvx64f>(qvx_Vector_Sum_64F, {1e16, 1.0, -1e16}), 0.0, "index order"},
-      {call1<Qvx64f>(qvx_Vector_Sum_64F, {1e16, -1e16, 1.0}), 1.0, "index order"},
-      {call1<Qvx64f>(qvx_Vector_Sum_64F, {-0.0}), 0.0, "+0.0 + -0.0 is +0.0"},
-      {call1<Qvx32f>(qvx_Vector_Sum_32F, {-0.0f, -0.0f}), 0.0, "from +0.0"},
-      {call1<Qvx64f>(qvx_Vector_SumAbs_64F, {-0.0}), 0.0, "|-0.0|"},
-      {call1<Qvx16s>(qvx_Vector_SumAbs_16S, {-32768}), 32768.0, "no 16-bit overflow"},
-      {call1<Qvx32s>(qvx_Vector_SumAbs_32S, {INT32_MIN}), 2147483648.0, "no 32-bit overflow"},
-      {call1<Qvx32s>(qvx_Vector_Sum_32S, {INT32_MIN, INT32_MIN}), -4294967296.0, "in double"},
-      {call1<Qvx16s>(qvx_Vector_Sum_16S, {32767, 1}), 32768.0, "in double"},
-      {call2<Qvx32s>(qvx_Vector_DotProd_32S, {2147483647}, {2147483647}), 4611686014132420608.0,
-       "product rounded to double"},
-      {call2<Qvx8u>(qvx_Vector_SumAbsDiff_8U, {0, 255}, {255, 0}), 510.0, "no wrap"},
-      {call2<Qvx16u>(qvx_Vector_SumAbsDiff_16U, {0}, {65535}), 65535.0, "no wrap"},
-      {call2<Qvx32s>(qvx_Vector_SumAbsDiff_32S, {INT32_MAX}, {INT32_MIN}), 4294967295.0, "exact"},
-      // The single difference would round to 16777216.
-      {call2<Qvx32f>(qvx_Vector_SumAbsDiff_32F, {16777216.0f}, {-1.0f}), 16777217.0,
-       "difference in double"},
-      {call2<Qvx32f>(qvx_Vector_DotProd_32F, {16777217.0f / 2}, {3.0f}),
-       3.0 * double(16777217.0f / 2), "product in double"},
-      {call2<Qvx16s>(qvx_Vector_DotProd_16S, {-32768, -32768}, {-32768, -32768}), 2147483648.0,
-       "two 2^30 products"},
-      {call1<Qvx64f>(qvx_Vector_Sum_64F, {kInf, -kInf}), kNan, "inf - inf"},
-      {call1<Qvx32f>(qvx_Vector_Sum_32F, {1.0f, fnan, 2.0f}), kNan, "NaN propagates"},
-      {call2<Qvx64f>(qvx_Vector_DotProd_64F, {0.0, 1.0}, {kInf, 1.0}), kNan, "0 * inf"},
-      {call1<Qvx8u>(qvx_Vector_Norm_8U, {3, 4}), 5.0, "norm"},
-      {call1<Qvx16s>(qvx_Vector_Norm_16S, {-32768}), 32768.0, "norm"},
-      {call2<Qvx16u>(qvx_Vector_NormDiff_16U, {0}, {65535}), 65535.0, "difference in double"},
-      {call1<Qvx64f>(qvx_Vector_Norm_64F, {1e200, 1e200}), kInf, "no rescaling"},
-      {call2<Qvx32f>(qvx_Vector_NormDiff_32F, {1.5f, -2.0f}, {1.5f, -2.0f}), 0.0, "+0.0"},
-      {call1<Qvx32f>(qvx_Vector_Norm_32F, {3e38f, 3e38f}),
-       std::sqrt(2 * (double(3e38f) * double(3e38f))), "square in double"},
-  };
-  for (const auto& c : cases) EXPECT_TRUE(agree(c.got, c.want)) << c.what;
-}
-
-// madd sums the products of two 16-bit lanes; (-32768)^2 twice is 2^31, one past the
-// 32-bit range.  Such pairs everywhere, at both pair alignments, amid other values.
-TEST(Sums, TwoLargest16BitProductsInOnePair) {
-  Rng rng(32768);
-  for (int pattern = 0; pattern < 3; ++pattern) {
-    std::vector<Qvx16s> a(301, -32768), b(301, -32768);
-    for (size_t i = 0; i < a.size(); ++i) {
-      if (pattern == 1 && i % 3 == 2) a[i] = static_cast<Qvx16s>(rng());
-      if (pattern == 2 && rng() % 4 == 0) b[i] = 32767;
-    }
-    for (int start : {0, 1}) {
-      const Qvx16s *p = a.data() + start, *q = b.data() + start;
-      const int len = 300;
-      double dot = kNan, norm = kNan;
-      qvx_Vector_DotProd_16S(p, q, len, &dot);
-      qvx_Vector_Norm_16S(q, len, &norm);
-      EXPECT_TRUE(agree(dot, sequential<double>(len, [&](int i) { return product(p[i], q[i]); })))
-          << "DotProd_16S pattern " << pattern << " start " << start;
-      EXPECT_TRUE(agree(norm, std::sqrt(sequential<double>(len, [&](int i) { return square(q[i]); }))))
-          << "Norm_16S pattern " << pattern << " start " << start;
-    }
-  }
 }
 
 // ---- the exact integer range -----------------------------------------------------------------
