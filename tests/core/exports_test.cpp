@@ -2,7 +2,7 @@
 // exported, each public name and its __qvx_ twin (and second names) on one address, the data
 // objects with their sizes, nothing else; no fused multiply-add; and the shared object needs
 // libc and libm only, and runs no code at load.  (That the static buffer is per thread:
-// services_test.)
+// the threads test.)
 #include <ctype.h>
 #include <gtest/gtest.h>
 #include <stdio.h>

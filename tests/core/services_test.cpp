@@ -10,7 +10,6 @@
 #include <string.h>
 
 #include <string>
-#include <thread>
 
 #include "qvx_vector.h"
 
@@ -97,30 +96,6 @@ TEST(Objects, ZeroConstants) {
   EXPECT_FALSE(std::signbit(dzero));
   EXPECT_EQ(fzero, 0.0f);
   EXPECT_FALSE(std::signbit(fzero));
-}
-
-TEST(Objects, StaticBufferIsPerThreadZeroAndAligned) {
-  EXPECT_EQ(sizeof(qvx_static_buf), 4194304u);
-  EXPECT_EQ(reinterpret_cast<uintptr_t>(qvx_static_buf) % 64, 0u);
-  EXPECT_EQ(qvx_static_buf[0], 0);
-  EXPECT_EQ(qvx_static_buf[4194303], 0);
-  qvx_static_buf[0] = 7;
-  qvx_static_buf[4194303] = 9;
-  const uint8_t* mine = qvx_static_buf;
-  const uint8_t* theirs = nullptr;
-  int first = -1, last = -1;
-  std::thread t([&] {
-    theirs = qvx_static_buf;
-    first = qvx_static_buf[0];
-    last = qvx_static_buf[4194303];
-  });
-  t.join();
-  EXPECT_NE(mine, theirs);
-  EXPECT_EQ(reinterpret_cast<uintptr_t>(theirs) % 64, 0u);
-  EXPECT_EQ(first, 0);
-  EXPECT_EQ(last, 0);
-  qvx_static_buf[0] = 0;
-  qvx_static_buf[4194303] = 0;
 }
 
 }  // namespace

@@ -1,5 +1,5 @@
 // The constant tables, entry by entry against their rules (computed here independently, in
-// exact integer arithmetic or by correctly rounded division), and their telling rows.
+// exact integer arithmetic or by correctly rounded division).
 #include <gtest/gtest.h>
 #include <stdint.h>
 #include <string.h>
@@ -20,11 +20,6 @@ TEST(Tables, IntegerQuotientsTruncate) {
     EXPECT_LE(q23 * i, int64_t(1) << 23) << i;
     EXPECT_GT((q23 + 1) * i, int64_t(1) << 23) << i;
   }
-  const int32_t rows16[][2] = {{1, 65536}, {2, 32768}, {3, 21845}, {6, 10922}, {7, 9362}, {255, 257}};
-  for (auto& r : rows16) EXPECT_EQ(qvx_2In16Div8U_32S[r[0]], r[1]);
-  const int32_t rows23[][2] = {{1, 8388608}, {3, 2796202}, {6, 1398101}, {7, 1198372},
-                               {254, 33026}, {255, 32896}};
-  for (auto& r : rows23) EXPECT_EQ(qvx_2In23Div8U_32S[r[0]], r[1]);
 }
 
 TEST(Tables, ReciprocalsRoundToNearestSingle) {
@@ -37,11 +32,6 @@ TEST(Tables, ReciprocalsRoundToNearestSingle) {
     EXPECT_LE(err, fabsl(static_cast<long double>(nextafterf(r, 0.0f)) - exact)) << i;
     EXPECT_LE(err, fabsl(static_cast<long double>(nextafterf(r, 2.0f)) - exact)) << i;
   }
-  EXPECT_EQ(qvx_1Div8U_32F[1], 1.0f);
-  EXPECT_EQ(qvx_1Div8U_32F[2], 0.5f);
-  EXPECT_EQ(static_cast<double>(qvx_1Div8U_32F[3]), 0.3333333432674408);
-  EXPECT_EQ(static_cast<double>(qvx_1Div8U_32F[10]), 0.10000000149011612);
-  EXPECT_EQ(static_cast<double>(qvx_1Div8U_32F[255]), 0.003921568859368563);
 }
 
 TEST(Tables, SignedByteMagnitudes) {
@@ -49,10 +39,6 @@ TEST(Tables, SignedByteMagnitudes) {
     const int v = static_cast<int8_t>(static_cast<uint8_t>(i));
     EXPECT_EQ(qvx_8S_to_64F[i], static_cast<double>(v < 0 ? -v : v)) << i;
   }
-  EXPECT_EQ(qvx_8S_to_64F[127], 127.0);
-  EXPECT_EQ(qvx_8S_to_64F[128], 128.0);
-  EXPECT_EQ(qvx_8S_to_64F[129], 127.0);
-  EXPECT_EQ(qvx_8S_to_64F[255], 1.0);
 }
 
 TEST(Tables, ByteValuesIndexableFromEntry128) {
@@ -70,8 +56,6 @@ TEST(Tables, ByteValuesIndexableFromEntry128) {
     EXPECT_EQ(f[s], static_cast<float>(s));
     EXPECT_EQ(f[u], static_cast<float>(u));
   }
-  EXPECT_EQ(qvx_8SU_to_64F[0], -128.0);
-  EXPECT_EQ(qvx_8SU_to_64F[383], 255.0);
 }
 
 }  // namespace
