@@ -1,8 +1,8 @@
 // The scale-and-saturate rule of every scaled primitive of the folder (shifts, sums and
-// differences, products, multiply-accumulate, quotients): telling literal cases of every
-// special path, every scale factor from -70 to 70 (every band edge one step either side)
-// and the extreme ones on the values that tell, and random data, against the models of
-// model.h.
+// differences, products, multiply-accumulate, quotients): every scale factor from -70 to 70
+// (every band edge one step either side) and the extreme ones on the values that tell, and
+// random data, against the models of model.h; and a literal case of each special path,
+// which checks the models too.
 #include <gtest/gtest.h>
 #include <limits.h>
 
@@ -50,188 +50,55 @@ struct Case {
 };
 
 const Case kCases[] = {
-    // Right shifts round toward minus infinity, not toward zero.
+    // Right shifts round toward minus infinity; the lowest computed scale factor keeps -1.
     {"Shift_16S", -1, {3, 5, -3, -5, -1}, {}, {}, {1, 2, -2, -3, -1}},
-    {"Shift_16S", -2, {7, -7}, {}, {}, {1, -2}},
-    {"Shift_32S", -2, {7, -7, -1, INT_MIN}, {}, {}, {1, -2, -1, INT_MIN / 4}},
-    {"AddShift_16S", -1, {1, -1}, {2, -2}, {}, {1, -2}},
-    // The lowest computed scale factor keeps -1; one below, everything is 0.
     {"Shift_16S", -15, {-1, -32768, 32767, 1}, {}, {}, {-1, -1, 0, 0}},
     {"Shift_16S", -16, {-1, -32768, 32767, 1}, {}, {}, {0, 0, 0, 0}},
-    {"Shift_8U", -7, {255, 127, 128}, {}, {}, {1, 0, 1}},
-    {"Shift_8U", -8, {255, 127, 128}, {}, {}, {0, 0, 0}},
-    {"Shift_16U", -15, {65535, 32767}, {}, {}, {1, 0}},
-    {"Shift_32S", -31, {INT_MIN, INT_MAX}, {}, {}, {-1, 0}},
-    {"Shift_32S", -32, {INT_MIN, INT_MAX, -1}, {}, {}, {0, 0, 0}},
-    {"AddShift_16S", -16, {-32768, 32767}, {-32768, 32767}, {}, {-1, 0}},
-    {"AddShift_16S", -17, {-32768, 32767}, {-32768, 32767}, {}, {0, 0}},
-    {"SubShift_16S", -16, {-32768, 32767}, {32767, -32768}, {}, {-1, 0}},
-    {"AddShift_8U", -8, {255, 128}, {255, 127}, {}, {1, 0}},
-    {"AddShift_8U", -9, {255, 128}, {255, 127}, {}, {0, 0}},
-    {"SubShift_8U", -7, {255, 0}, {0, 255}, {}, {1, 0}},
-    {"SubShift_8U", -8, {255, 0}, {0, 255}, {}, {0, 0}},
-    {"AddShift_16U", -16, {65535, 32768}, {65535, 32767}, {}, {1, 0}},
-    {"AddShift_32S", -32, {INT_MIN, INT_MAX}, {INT_MIN, INT_MAX}, {}, {-1, 0}},
-    {"AddShift_32S", -33, {INT_MIN, INT_MAX}, {INT_MIN, INT_MAX}, {}, {0, 0}},
-    // Saturation below the sign-fill threshold, and the bound of R's sign from it.
+    // Sign fill from H; unsigned differences below 0 give 0; complex parts on their own, a
+    // constant's real part meeting every real part.
     {"Shift_16S", 14, {2, -2, 1, -1, 0}, {}, {}, {32767, -32768, 16384, -16384, 0}},
     {"Shift_16S", 15, {1, -1, 0, 32767, -32768}, {}, {}, {32767, -32768, 0, 32767, -32768}},
-    {"Shift_8U", 8, {0, 1, 128, 255}, {}, {}, {0, 255, 255, 255}},
-    {"Shift_16U", 16, {0, 1, 65535}, {}, {}, {0, 65535, 65535}},
-    {"Shift_32S", 30, {1, 2, -2}, {}, {}, {1073741824, INT_MAX, INT_MIN}},
-    {"SubShift_8U", 8, {11, 10}, {10, 11}, {}, {255, 0}},
-    {"AddShift_16U", 15, {65535, 1}, {65535, 0}, {}, {65535, 32768}},
-    {"SubCShift_16U", 16, {5, 7}, {6}, {}, {0, 65535}},
-    {"AddCShift_8U", 2, {0, 1, 63}, {1}, {}, {4, 8, 255}},
-    // The exact sum or difference, saturated; unsigned differences below 0 give 0.
-    {"AddShift_16S", 0, {30000, -32768}, {30000, -32768}, {}, {32767, -32768}},
-    {"AddShift_16S", -1, {30000, -32768}, {30000, -32768}, {}, {30000, -32768}},
     {"SubShift_8U", 0, {10, 20}, {20, 10}, {}, {0, 10}},
-    {"SubCRevShift_8U", -1, {3, 200}, {100}, {}, {48, 0}},
-    {"SubCRevShift_16S", 0, {-32768, 5}, {0}, {}, {32767, -5}},
-    {"SubCShift_16S", 0, {-32768, 5}, {1}, {}, {-32768, 4}},
-    {"AddShift_32S", 0, {INT_MAX, INT_MIN}, {1, -1}, {}, {INT_MAX, INT_MIN}},
-    {"AddShift_32S", -1, {INT_MAX, INT_MIN}, {1, INT_MIN}, {}, {1073741824, INT_MIN}},
-    {"SubShift_32S", -1, {INT_MIN, INT_MAX, -3}, {INT_MAX, INT_MIN, 0}, {}, {INT_MIN, INT_MAX, -2}},
-    {"SubCRevShift_32S", 0, {INT_MIN, 1}, {-1}, {}, {INT_MAX, -2}},
-    // Complex: len 3 is six parts, len 2 four; each part scales and saturates on its own, and
-    // a constant's real part meets every real part, its imaginary part every imaginary part.
-    {"Shift_16SC", 1, {1, -1, 32767, 3, -32768, -5}, {}, {}, {2, -2, 32767, 6, -32768, -10}},
-    {"Shift_16SC", -1, {1, -1, 32767, 3, -32768, -5}, {}, {}, {0, -1, 16383, 1, -16384, -3}},
-    {"SubShift_16SC", -1, {10, 20, 30, 40}, {1, 2, 3, 4}, {}, {4, 9, 13, 18}},
     {"AddCShift_16SC", 0, {0, 0, 32767, -32768, -32768, 32767}, {1, -1}, {}, {1, -1, 32767, -32768, -32767, 32766}},
-    {"SubCRevShift_16SC", 0, {0, 0, 32767, -32768, -32768, 32767}, {1, -1}, {}, {1, -1, -32766, 32767, 32767, -32768}},
-    // Products: 64-bit exact, the 16SC imaginary part +2^31 included, saturated.
-    {"MulShift_16S", 0, {-32768, -32768}, {-32768, 32767}, {}, {32767, -32768}},
-    {"MulShift_16S", -15, {-32768}, {-32768}, {}, {32767}},
-    {"MulShift_16S", -16, {-32768}, {-32768}, {}, {16384}},
-    {"MulShift_16S", -30, {-32768, -32768}, {-32768, 32767}, {}, {1, -1}},
-    {"MulShift_16S", -31, {-32768, -32768}, {-32768, 32767}, {}, {0, 0}},
-    {"MulShift_8U", -8, {255}, {255}, {}, {254}},
-    {"MulShift_8U", -15, {255}, {255}, {}, {1}},
-    {"MulShift_8U", -16, {255}, {255}, {}, {0}},
-    {"MulShift_8U", 0, {16}, {16}, {}, {255}},
-    {"MulShift_16SC", -16, {-32768, -32768}, {-32768, -32768}, {}, {0, 32767}},
-    {"MulShift_16SC", -17, {-32768, -32768}, {-32768, -32768}, {}, {0, 16384}},
+    // Products: 64-bit exact, the 16SC imaginary part +2^31 included.
     {"MulShift_16SC", 15, {-32768, -32768}, {-32768, -32768}, {}, {0, 32767}},
-    {"MulShift_16SC", 0, {-32768, -32768}, {-32768, -32768}, {}, {0, 32767}},
-    {"MulShift_16SC", -30, {-32768, -32768}, {-32768, -32768}, {}, {0, 2}},
-    {"MulShift_32S", -1, {65536}, {65536}, {}, {2147483647}},
-    {"MulShift_32S", -32, {65536}, {65536}, {}, {1}},
     {"MulShift_32S", -62, {INT_MIN, INT_MIN}, {INT_MIN, INT_MAX}, {}, {1, -1}},
-    {"MulShift_16U", -31, {65535, 65535}, {65535, 32767}, {}, {1, 0}},
-    // MulCShift: zero constants fill, positive powers of two are Shift (its thresholds),
-    // negative constants multiply.
+    // MulCShift: positive powers of two are Shift (its thresholds); (-32768, -32768) truncated
+    // toward zero below -15, the rule above.
     {"MulCShift_16S", -2, {-1, 5, -32768}, {4}, {}, {-1, 5, -32768}},
     {"MulCShift_16S", -20, {-5, -1}, {1}, {}, {0, 0}},
     {"MulCShift_16S", -20, {-5, -1}, {3}, {}, {-1, -1}},
-    {"MulCShift_16S", -30, {-5}, {3}, {}, {-1}},
-    {"MulCShift_32S", 0, {1, -1, 0}, {INT_MIN}, {}, {INT_MIN, INT_MAX, 0}},
-    {"MulCShift_8U", 0, {255, 1}, {0}, {}, {0, 0}},
-    {"MulCShift_8U", 100, {255, 1}, {0}, {}, {0, 0}},
-    {"MulCShift_8U", 7, {1, 2}, {1}, {}, {128, 255}},
-    {"MulCShift_8U", 2, {63, 64}, {1}, {}, {252, 255}},
-    {"MulCShift_16SC", 0, {3, 4}, {0, 1}, {}, {-4, 3}},
-    {"MulCShift_16SC", 0, {3, 4}, {0, 0}, {}, {0, 0}},
-    // (-32768, -32768): truncated toward zero below -15, the rule above.
     {"MulCShift_16SC", -16, {1, 0, 3, 0}, {-32768, -32768}, {}, {0, 0, -1, -1}},
     {"MulCShift_16SC", -15, {1, 0, -32768, -32768}, {-32768, -32768}, {}, {-1, -1, 0, 32767}},
-    {"MulCShift_16SC", -30, {-32768, 32767}, {-32768, -32768}, {}, {1, 0}},
-    {"MulCShift_16SC", 14, {1, 0, 0, 0}, {-32768, -32768}, {}, {-32768, -32768, 0, 0}},
     {"MulCShift_16SC", 15, {1, -1, -32768, -32768}, {-32768, -32768}, {}, {-32768, 0, 0, 32767}},
-    // Multiply-accumulate: one exact sum, one rounding.
-    {"MulAddShift_16S", 0, {-32768}, {-32768}, {32767}, {32767}},
-    {"MulAddShift_16S", -16, {-32768}, {-32768}, {32767}, {16384}},
-    {"MulAddShift_16S", -30, {-32768}, {-32768}, {32767}, {1}},
-    {"MulAddShift_16S", -31, {-32768}, {-32768}, {32767}, {0}},
-    {"MulAddShift_16S", 12, {2, -2}, {3, 3}, {1, -1}, {28672, -28672}},
-    {"MulAddShift_16S", 13, {2, -2}, {3, 3}, {1, -1}, {32767, -32768}},
-    {"MulAddShift_8U", -8, {255}, {255}, {255}, {255}},
-    {"MulAddShift_8U", -9, {255, 31}, {255, 33}, {255, 1}, {127, 2}},
+    // Multiply-accumulate: the addend dropped; the double band of 32S, where 2^62 - 2^32 + 1
+    // rounds to 2^62 - 2^32 before the shift (-31: toward zero, not to the nearest).
     {"MulAddShift_8U", -10, {31}, {33}, {1}, {0}},  // addend dropped
-    {"MulAddShift_16SC", -16, {-32768, -32768}, {-32768, -32768}, {0, 32767}, {0, 32767}},
-    {"MulAddShift_16SC", -17, {-32768, -32768}, {-32768, -32768}, {0, 32767}, {0, 16384}},
-    {"MulAddShift_16SC", 0, {-32768, -32768}, {-32768, -32768}, {-1, -32768}, {-1, 32767}},
-    {"MulAddShift_16SC", 16, {-32768, -32768}, {-32768, -32768}, {0, -32768}, {0, 32767}},
-    {"MulCAddCShift_16S", -2, {0, -32768, 32767}, {0}, {100}, {25, 25, 25}},
     {"MulAddShift_32S", -1, {1}, {-4}, {1}, {-1}},  // double band: toward zero
-    {"MulAddShift_32S", 0, {1, INT_MIN}, {-4, INT_MIN}, {1, INT_MAX}, {-3, INT_MAX}},
-    {"MulAddShift_32S", -32, {1}, {-4}, {1}, {-1}},  // exact, rounded down
     {"MulAddShift_32S", -41, {INT_MIN}, {INT_MIN}, {INT_MAX}, {2097152}},  // addend dropped
-    {"MulAddShift_32S", -40, {INT_MIN}, {INT_MIN}, {INT_MAX}, {4194304}},
-    // 2^62 - 2^32 + 1 rounds to 2^62 - 2^32 in double precision: the +1 is lost before the
-    // shift (-31: toward zero, not to the nearest).
     {"MulAddShift_32S", -31, {2147483647, -3}, {-2147483647, 1}, {0, 0}, {-2147483646, 0}},
-    {"MulAddShift_32S", 30, {1, -1, 2}, {1, 1, 1}, {0, 0, 0}, {1073741824, -1073741824, INT_MAX}},
-    {"MulCAddShift_32S", -1, {1}, {-4}, {1}, {-2}},
-    // Addend dropped: the exact rule would give 32768 for the second element.
     {"MulCAddShift_16U", -17, {65535, 65535}, {65535}, {0, 65535}, {32767, 32767}},
     {"MulCAddShift_16U", -16, {65535, 65535}, {65535}, {0, 65535}, {65534, 65535}},
-    {"MulCAddCShift_32S", -1, {1}, {-4}, {1}, {-2}},
     {"MulCAddShift_16SC", -17, {0, 4}, {-32768, -32768}, {-1, -1}, {1, -1}},
     {"MulCAddShift_16SC", -16, {0, 4}, {-32768, -32768}, {-1, -1}, {1, -3}},
-    {"MulCAddCShift_16SC", -17, {0, 4}, {-32768, -32768}, {-1, -1}, {1, -1}},
-    {"MulCAddCShift_16SC", -16, {0, 4}, {-32768, -32768}, {-1, -1}, {1, -3}},
-    {"MulCAddCShift_16SC", -1, {-32768, -32768}, {-32768, -32768}, {5, -32768}, {2, 32767}},
-    // Division through the 8-bit reciprocal table: no correction step.
+    // Division: the 8-bit reciprocal table without a correction step; double precision
+    // truncating toward zero; a zero divisor saturating, finite at very negative scale factors.
     {"DivShift_8U", 0, {255, 10, 3, 9, 5, 0, 8}, {1, 4, 3, 3, 0, 0, 8}, {}, {255, 2, 0, 2, 255, 0, 1}},
-    {"DivShift_8U", 3, {10, 1}, {4, 0}, {}, {20, 255}},
-    {"DivShift_8U", 15, {255, 1}, {255, 255}, {}, {255, 128}},
-    {"DivShift_8U", 16, {1, 0}, {255, 0}, {}, {255, 0}},
-    {"DivShift_8U", -7, {255, 127, 5}, {1, 1, 0}, {}, {1, 0, 255}},
-    {"DivShift_8U", -8, {5, 255, 0}, {0, 1, 0}, {}, {255, 0, 0}},
-    // Double precision truncates toward zero; a zero divisor saturates; integer division
-    // below 0 truncates, then rounds down in the shift.
     {"DivShift_16S", 0, {7, -7, 1, -1, 0, -32768, -1, -3}, {2, 2, 0, 0, 0, -1, 2, 2}, {},
      {3, -3, 32767, -32768, 0, 32767, 0, -1}},
-    {"DivShift_16S", -1, {-7, 7, -32768, 5}, {2, 2, -1, 0}, {}, {-2, 1, 16384, 32767}},
-    {"DivShift_16S", -15, {-32768, -1, -1}, {1, 2, 1}, {}, {-1, 0, -1}},
     {"DivShift_16S", -16, {-32768, -1, -1}, {1, 2, 0}, {}, {0, 0, -32768}},
-    {"DivShift_16S", 29, {1, 1}, {-32768, 32767}, {}, {-16384, 16384}},
-    {"DivShift_16S", 30, {1, 0, -1}, {-32768, 5, 0}, {}, {-32768, 0, -32768}},
-    {"DivShift_16U", -1, {7, 65535, 3}, {2, 1, 0}, {}, {1, 32767, 65535}},
-    {"DivShift_16U", 31, {1, 1, 1}, {65535, 32769, 32768}, {}, {32768, 65534, 65535}},
-    {"DivShift_16U", 32, {1, 0}, {65535, 0}, {}, {65535, 0}},
-    {"DivShift_32S", -1, {-3, INT_MIN}, {1, -1}, {}, {-1, 1073741824}},
-    {"DivShift_32S", 0, {INT_MIN, 0, 7}, {-1, 0, 0}, {}, {INT_MAX, 0, INT_MAX}},
-    // The formula with a zero divisor at very negative scale factors: finite.
     {"DivShift_32S", -31, {1, -1, INT_MAX}, {0, 0, 0}, {}, {4656612, -4656612, INT_MAX}},
-    {"DivShift_32S", -32, {1, 0}, {0, 0}, {}, {INT_MAX, 0}},
-    {"DivShift_32S", 61, {1, -1}, {INT_MIN, INT_MIN}, {}, {-1073741824, 1073741824}},
-    {"DivShift_32S", 62, {1, -1, 0}, {INT_MIN, 0, 0}, {}, {INT_MIN, INT_MIN, 0}},
-    {"DivShift_16SC", 0, {1, 0, 1, 0}, {0, 1, 0, 0}, {}, {0, -1, 0, 0}},
     {"DivShift_16SC", 46, {1, 0, 0, 0}, {0, 1, 0, 0}, {}, {0, -32768, 0, 0}},
-    {"DivShift_16SC", -31, {-32768, -32768}, {0, 1}, {}, {0, 0}},
-    {"DivShift_16SC", 45, {1, 0}, {-32768, -32768}, {}, {-32768, 32767}},
-    // Division by a constant: zero (sign fill), powers of two (Shift), reciprocals.
+    // By a constant: powers of two (Shift), reciprocals, sign fill; a constant by a vector.
     {"DivCShift_16S", 0, {-1, 5, -8}, {4}, {}, {-1, 1, -2}},
-    {"DivCShift_16S", 0, {1, -1, 0}, {0}, {}, {32767, -32768, 0}},
-    {"DivCShift_16S", -100, {1, -1, 0}, {0}, {}, {32767, -32768, 0}},
     {"DivCShift_16S", 0, {1, 3, 6, -3}, {-3}, {}, {-1, -1, -2, 0}},
-    {"DivCShift_16S", 0, {-32768, 32767, 7}, {-1}, {}, {32767, -32767, -7}},
     {"DivCShift_8U", 0, {255, 3, 2, 0}, {3}, {}, {85, 1, 0, 0}},
-    {"DivCShift_8U", 0, {1, 0}, {0}, {}, {255, 0}},
     {"DivCShift_32S", 1, {3, -3, INT_MAX}, {3}, {}, {2, -2, 1431655764}},
-    {"DivCShift_32S", 0, {INT_MIN, INT_MAX}, {-1}, {}, {INT_MAX, -INT_MAX}},
-    {"DivCShift_16SC", 0, {2, 4, 0, 0}, {0, 2}, {}, {2, -1, 0, 0}},
-    {"DivCShift_16SC", 0, {2, 4}, {0, 0}, {}, {0, 0}},
     {"DivCShift_16SC", 46, {2, 4, 0, 0}, {0, 2}, {}, {32767, -32768, 0, 0}},
-    // Constant by a vector.
-    {"DivCRevShift_8U", 0, {0, 2, 3}, {0}, {}, {0, 0, 0}},
     {"DivCRevShift_8U", 16, {0, 2, 3}, {7}, {}, {255, 255, 255}},
     {"DivCRevShift_8U", 0, {0, 2, 3, 6}, {6}, {}, {255, 3, 1, 0}},
-    {"DivCRevShift_8U", -8, {0, 2}, {6}, {}, {255, 0}},
-    {"DivCRevShift_16S", 0, {0, 2, -3}, {0}, {}, {0, 0, 0}},
     {"DivCRevShift_16S", INT_MAX, {0, 2, -3}, {0}, {}, {0, 0, 0}},
-    {"DivCRevShift_16S", INT_MIN, {0, 2, -3}, {0}, {}, {0, 0, 0}},
-    {"DivCRevShift_16S", 0, {0, 2, -3}, {-7}, {}, {-32768, -3, 2}},
-    {"DivCRevShift_16S", -16, {0, 1}, {-7}, {}, {-32768, 0}},
-    {"DivCRevShift_16S", 30, {0, 1, -1}, {-7}, {}, {-32768, -32768, 32767}},
-    {"DivCRevShift_16U", 32, {0, 65535}, {1}, {}, {65535, 65535}},
     {"DivCRevShift_16U", -15, {0, 1, 2}, {65535}, {}, {65535, 1, 0}},
-    {"DivCRevShift_32S", -31, {0, 1}, {1}, {}, {4656612, 0}},
-    {"DivCRevShift_16SC", 0, {0, 1, 0, 0}, {1, 0}, {}, {0, -1, 0, 0}},
-    {"DivCRevShift_16SC", 0, {0, 1}, {0, 0}, {}, {0, 0}},
 };
 
 TEST(ScaledRule, LiteralCases) {
