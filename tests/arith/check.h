@@ -82,17 +82,12 @@ struct Call {
 
 template <class... A, class F, size_t... I>
 void sweep_(const std::string& name, QvxStatus (*fn)(A...), F model, std::index_sequence<I...> p) {
-  qvxt::Rng rng(std::hash<std::string>()(name));
-  int failures = 0;
-  for (int round = 0; round < 8 && failures < 3; ++round) {
-    for (int len : qvxt::sweep_lengths()) {
-      Call<A...> c;
-      (std::get<I>(c.a).draw(rng, static_cast<size_t>(len)), ...);
-      for (int i = 0; i < len; ++i) model(std::get<I>(c.a).at(i)...);
-      const Result r = c.run(fn, len, p);
-      if (!r && ++failures <= 3) ADD_FAILURE() << name << " len " << len << ": " << r.message();
-    }
-  }
+  qvxt::model_rounds(name, 8, [&](int len, qvxt::Rng& rng) {
+    Call<A...> c;
+    (std::get<I>(c.a).draw(rng, static_cast<size_t>(len)), ...);
+    for (int i = 0; i < len; ++i) model(std::get<I>(c.a).at(i)...);
+    return c.run(fn, len, p);
+  });
 }
 template <class... A, class F>
 void model_sweep(const std::string& name, QvxStatus (*fn)(A...), F model) {

@@ -9,12 +9,12 @@
 #include <string>
 #include <vector>
 
-#include "select_check.h"
+#include "support/data.h"
+#include "support/sweep.h"
 
 namespace {
 
 using namespace qvxt;
-using namespace select_test;
 
 // A member with its levels and values in one array p, in parameter order.
 template <class T>
@@ -77,26 +77,18 @@ T draw_param(Rng& rng, const std::vector<T>& src, const T* partner) {
 
 template <class T, class Rule>
 void model_sweep(const Member<T>& m, Rule rule) {
-  Rng rng(std::hash<std::string>()(m.name));
   // The partner of each parameter: hi's is lo; a value's is its level.
   const int partner[3][4] = {{-1, 0}, {-1, 0, 0, 1}, {}};
   const int* pt = partner[m.params == 2 ? 0 : 1];
-  int failures = 0;
-  for (int round = 0; round < 6 && failures < 3; ++round) {
-    for (int len : sweep_lengths()) {
-      std::vector<T> src(len), want(len), p(4);
-      fill_random(src.data(), src.size(), rng);
-      for (int k = 0; k < m.params; ++k)
-        p[k] = draw_param(rng, src, m.params > 1 && pt[k] >= 0 ? &p[pt[k]] : nullptr);
-      for (int i = 0; i < len; ++i) want[i] = rule(src[i], p.data());
-      const auto r = run(m, p, src, want);
-      if (!r && ++failures <= 3) {
-        ADD_FAILURE() << m.name << " len " << len << " params " << show_scalar(p[0]) << " "
-                      << show_scalar(p[1]) << " " << show_scalar(p[2]) << " " << show_scalar(p[3])
-                      << ": " << r.message();
-      }
-    }
-  }
+  model_rounds(m.name, 6, [&](int len, Rng& rng) {
+    std::vector<T> src(len), want(len), p(4);
+    fill_random(src.data(), src.size(), rng);
+    for (int k = 0; k < m.params; ++k)
+      p[k] = draw_param(rng, src, m.params > 1 && pt[k] >= 0 ? &p[pt[k]] : nullptr);
+    for (int i = 0; i < len; ++i) want[i] = rule(src[i], p.data());
+    return run(m, p, src, want) << " params " << show_scalar(p[0]) << " " << show_scalar(p[1])
+                                << " " << show_scalar(p[2]) << " " << show_scalar(p[3]);
+  });
 }
 
 #define EVERY_TYPE(F, rule)                                                                   \

@@ -3,11 +3,14 @@
 #ifndef QVX_TEST_SWEEP_H
 #define QVX_TEST_SWEEP_H
 
+#include <gtest/gtest.h>
 #include <stddef.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
+#include "support/data.h"
 #include "support/guarded.h"
 
 namespace qvxt {
@@ -30,6 +33,20 @@ template <class Fn>
 void sweep(size_t align, Fn fn) {
   for (int len : sweep_lengths())
     for (const Layout& lay : sweep_layouts(align, len)) fn(len, lay);
+}
+
+// A model check: check(len, rng) makes one call of `len` elements on fresh data drawn from
+// rng and compares it with the model, for every length, `rounds` times over, with rng seeded
+// by `name`; the first three failures are reported with the name and the length.
+template <class Check>
+void model_rounds(const std::string& name, int rounds, Check check) {
+  Rng rng(std::hash<std::string>()(name));
+  int failures = 0;
+  for (int round = 0; round < rounds && failures < 3; ++round)
+    for (int len : sweep_lengths()) {
+      const ::testing::AssertionResult r = check(len, rng);
+      if (!r && ++failures <= 3) ADD_FAILURE() << name << " len " << len << ": " << r.message();
+    }
 }
 
 // A guarded array of n elements of T placed by `lay`.
