@@ -20,17 +20,16 @@ using namespace qvxt;
 // the function.
 template <class T, class Model, class Call>
 void model_sweep(const char* name, bool vector_y, Model model, Call call) {
-  Rng rng(11);
-  for (int len : sweep_lengths()) {
+  model_rounds(name, 1, [&](int len, Rng& rng) {
     const int vals[] = {static_cast<int>(rng()), INT_MIN, INT_MAX, -1, 0x1F0, 0x12345};
     const int val = vals[len % 6];
     std::vector<T> x(len), y(len, static_cast<T>(val)), want(len), d(len);
     fill_random(x.data(), len, rng);
     if (vector_y) fill_random(y.data(), len, rng);
     for (int i = 0; i < len; ++i) want[i] = model(x[i], y[i]);
-    ASSERT_EQ(call(x.data(), y.data(), val, d.data(), len), 0);
-    ASSERT_TRUE(same_elements(d.data(), want.data(), len)) << name << " val " << val << " len " << len;
-  }
+    if (call(x.data(), y.data(), val, d.data(), len) != 0) return ::testing::AssertionFailure() << "status";
+    return same_elements(d.data(), want.data(), len) << " val " << val;
+  });
 }
 
 // The logical operations on the bits as unsigned integers.

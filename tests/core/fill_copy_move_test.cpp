@@ -57,26 +57,14 @@ void check_overlaps(bool is_move, uint64_t seed) {
   }
 }
 
-TEST(Copy, FrontToBackOnEveryOverlap) {
-  check_overlaps<Qvx8u, qvx_Vector_Copy_8U>(false, 11);
-  check_overlaps<Qvx16s, qvx_Vector_Copy_16S>(false, 12);
-  check_overlaps<Qvx32s, qvx_Vector_Copy_32S>(false, 13);
-  check_overlaps<Qvx32f, qvx_Vector_Copy_32F>(false, 14);
-  check_overlaps<Qvx64f, qvx_Vector_Copy_64F>(false, 15);
-  check_overlaps<Qvx16sc, qvx_Vector_Copy_16SC>(false, 16);
-  check_overlaps<Qvx32fc, qvx_Vector_Copy_32FC>(false, 17);
-  check_overlaps<Qvx64fc, qvx_Vector_Copy_64FC>(false, 18);
-}
+// Copy front to back, Move equal to the source as it was.
+#define BOTH(S, T, seed)                                       \
+  check_overlaps<T, qvx_Vector_Copy_##S>(false, seed + 10), \
+      check_overlaps<T, qvx_Vector_Move_##S>(true, seed + 20)
 
-TEST(Move, SourceAsItWasOnEveryOverlap) {
-  check_overlaps<Qvx8u, qvx_Vector_Move_8U>(true, 21);
-  check_overlaps<Qvx16s, qvx_Vector_Move_16S>(true, 22);
-  check_overlaps<Qvx32s, qvx_Vector_Move_32S>(true, 23);
-  check_overlaps<Qvx32f, qvx_Vector_Move_32F>(true, 24);
-  check_overlaps<Qvx64f, qvx_Vector_Move_64F>(true, 25);
-  check_overlaps<Qvx16sc, qvx_Vector_Move_16SC>(true, 26);
-  check_overlaps<Qvx32fc, qvx_Vector_Move_32FC>(true, 27);
-  check_overlaps<Qvx64fc, qvx_Vector_Move_64FC>(true, 28);
+TEST(CopyAndMove, EveryOverlap) {
+  BOTH(8U, Qvx8u, 1), BOTH(16S, Qvx16s, 2), BOTH(32S, Qvx32s, 3), BOTH(32F, Qvx32f, 4);
+  BOTH(64F, Qvx64f, 5), BOTH(16SC, Qvx16sc, 6), BOTH(32FC, Qvx32fc, 7), BOTH(64FC, Qvx64fc, 8);
 }
 
 // A complex count whose scalar count 2*len leaves the int range wraps to a negative (or

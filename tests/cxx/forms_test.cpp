@@ -7,9 +7,7 @@
 #include <stdlib.h>
 #include <string.h>
 
-#include <fstream>
 #include <map>
-#include <sstream>
 #include <string>
 
 #include "qvx/vector.hpp"
@@ -257,20 +255,6 @@ SERVICE_(AlignPointer)
 SERVICE_(GetNumThreads)
 SERVICE_(SetNumThreads)
 
-const std::map<std::string, std::string>& recorded() {
-  static const std::map<std::string, std::string> m = [] {
-    std::map<std::string, std::string> r;
-    std::ifstream in(QVX_SOURCE_DIR "/tests/golden/digests.txt");
-    for (std::string line; std::getline(in, line);) {
-      std::istringstream f(line);
-      std::string name, hex;
-      if (line[0] != '#' && f >> name >> hex) r[name] = hex;
-    }
-    return r;
-  }();
-  return m;
-}
-
 class CxxForm : public ::testing::TestWithParam<qvxt::Row> {};
 
 // The sweep's calls (every length to 64 and longer ones, offsets, in-place uses, scale
@@ -282,8 +266,8 @@ TEST_P(CxxForm, GivesTheBitsOfTheCFunction) {
   const char* flavour = getenv("QVX_FLAVOUR");
   if (flavour != nullptr && strncmp(flavour, "x86-64-v", 8) == 0) GTEST_SKIP() << "baseline only";
   ASSERT_TRUE(forms().count(r.name)) << r.name << " has no C++ form (make cxx-rows)";
-  ASSERT_TRUE(recorded().count(r.name)) << r.name << " has no recorded digest";
-  EXPECT_EQ(r.digest(r, qvxt::table_lib(&thunks())), recorded().at(r.name)) << r.name;
+  ASSERT_TRUE(qvxt::recorded_digests().count(r.name)) << r.name << " has no recorded digest";
+  EXPECT_EQ(r.digest(r, qvxt::table_lib(&thunks())), qvxt::recorded_digests().at(r.name)) << r.name;
 }
 
 // Arrays of unequal sizes throw std::length_error naming the call, before anything is touched.

@@ -36,24 +36,6 @@ std::string record_hash(std::istream& in) {
   return h.hex();
 }
 
-// name -> digest, from the file.
-const std::map<std::string, std::string>& recorded() {
-  static const std::map<std::string, std::string> m = [] {
-    std::map<std::string, std::string> r;
-    std::ifstream in(kFile);
-    std::string line;
-    while (std::getline(in, line)) {
-      if (line.empty() || line[0] == '#') continue;
-      std::istringstream f(line);
-      std::string name, hex;
-      f >> name >> hex;
-      r[name] = hex;
-    }
-    return r;
-  }();
-  return m;
-}
-
 bool updating() {
   const char* u = getenv("QVX_UPDATE_DIGESTS");
   return u != nullptr && *u != '\0' && *u != '0';
@@ -64,8 +46,8 @@ class Digest : public ::testing::TestWithParam<qvxt::Row> {};
 TEST_P(Digest, MatchesTheRecord) {
   if (updating()) GTEST_SKIP() << "rewriting the record";
   const qvxt::Row& r = GetParam();
-  const auto it = recorded().find(r.name);
-  ASSERT_NE(it, recorded().end()) << r.name << " has no recorded digest (make digests)";
+  const auto it = qvxt::recorded_digests().find(r.name);
+  ASSERT_NE(it, qvxt::recorded_digests().end()) << r.name << " has no recorded digest (make digests)";
   EXPECT_EQ(r.digest(r, qvxt::main_lib()), it->second)
       << r.name << " gives other results than recorded in tests/golden/digests.txt";
 }
@@ -78,7 +60,7 @@ INSTANTIATE_TEST_SUITE_P(EveryFunction, Digest, ::testing::ValuesIn(qvxt::functi
 TEST(Digests, RecordNamesOnlyFunctionsOfTheTable) {
   std::set<std::string> names;
   for (const auto& r : qvxt::function_rows()) names.insert(r.name);
-  for (const auto& e : recorded()) EXPECT_TRUE(names.count(e.first)) << e.first << " is not in the table";
+  for (const auto& e : qvxt::recorded_digests()) EXPECT_TRUE(names.count(e.first)) << e.first << " is not in the table";
 }
 
 // Every version names the record of results it was released with (versions.txt: "version

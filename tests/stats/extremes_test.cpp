@@ -105,22 +105,19 @@ void planted(const Members<T>& m) {
       }
 }
 
-TEST(Extremes, EveryValueAndIndexFormFollowsTheRunningExtremes) {
-  random_vectors(MEMBERS(8U, Qvx8u));
-  random_vectors(MEMBERS(16U, Qvx16u));
-  random_vectors(MEMBERS(16S, Qvx16s));
-  random_vectors(MEMBERS(32S, Qvx32s));
-  random_vectors(MEMBERS(32F, Qvx32f));
-  random_vectors(MEMBERS(64F, Qvx64f));
+template <class T>
+void check(const Members<T>& m) {
+  random_vectors(m);
+  planted(m);
 }
 
-TEST(Extremes, DecidingElementsAtEveryPosition) {
-  planted(MEMBERS(8U, Qvx8u));
-  planted(MEMBERS(16U, Qvx16u));
-  planted(MEMBERS(16S, Qvx16s));
-  planted(MEMBERS(32S, Qvx32s));
-  planted(MEMBERS(32F, Qvx32f));
-  planted(MEMBERS(64F, Qvx64f));
+TEST(Extremes, EveryValueAndIndexFormFollowsTheRunningExtremes) {
+  check(MEMBERS(8U, Qvx8u));
+  check(MEMBERS(16U, Qvx16u));
+  check(MEMBERS(16S, Qvx16s));
+  check(MEMBERS(32S, Qvx32s));
+  check(MEMBERS(32F, Qvx32f));
+  check(MEMBERS(64F, Qvx64f));
 }
 
 // ---- MinMaxDiff ------------------------------------------------------------------------------

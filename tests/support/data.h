@@ -13,6 +13,7 @@
 #include <sstream>
 #include <string>
 #include <type_traits>
+#include <vector>
 
 #include "qvx_vector.h"
 
@@ -136,16 +137,17 @@ std::string show_scalar(P v) {
   return os.str();
 }
 
-// Element-by-element comparison of n elements; on a mismatch, the first differing element
-// with both values.
+// Element-by-element comparison of n elements (`free`: one flag per scalar, where set any
+// NaN matches any NaN); on a mismatch, the first differing element with both values.
 template <class T>
 ::testing::AssertionResult same_elements(const T* got, const T* want, size_t n,
-                                         Nan nan = Nan::Payload) {
+                                         Nan nan = Nan::Payload,
+                                         const std::vector<char>* free = nullptr) {
   using P = part_t<T>;
   const P* g = reinterpret_cast<const P*>(got);
   const P* w = reinterpret_cast<const P*>(want);
   for (size_t i = 0; i < n * parts<T>(); ++i) {
-    if (!same_scalar(g[i], w[i], nan)) {
+    if (!same_scalar(g[i], w[i], free != nullptr && (*free)[i] ? Nan::Any : nan)) {
       return ::testing::AssertionFailure()
              << "element " << i / parts<T>() << (parts<T>() > 1 ? (i % 2 ? " (im)" : " (re)") : "")
              << ": got " << show_scalar(g[i]) << ", want " << show_scalar(w[i]);

@@ -17,6 +17,7 @@
 #include <stdint.h>
 
 #include <functional>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -68,6 +69,9 @@ struct Row {
 
 // One row per exported function of the table (second names excluded), in table order.
 const std::vector<Row>& function_rows();
+
+// The digests recorded in tests/golden/digests.txt, by function name.
+const std::map<std::string, std::string>& recorded_digests();
 
 }  // namespace qvxt
 

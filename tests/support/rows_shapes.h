@@ -140,16 +140,8 @@ struct Array {
 template <class T>
 ::testing::AssertionResult same_as(const uint8_t* a, const uint8_t* b, size_t bytes,
                                    const std::vector<char>* free) {
-  using P = part_t<T>;
-  const P* x = reinterpret_cast<const P*>(a);
-  const P* y = reinterpret_cast<const P*>(b);
-  for (size_t k = 0; k < bytes / sizeof(P); ++k) {
-    if (same_scalar(x[k], y[k], free != nullptr && (*free)[k] ? Nan::Any : Nan::Payload)) continue;
-    return ::testing::AssertionFailure()
-           << "element " << k / parts<T>() << (parts<T>() > 1 ? (k % 2 ? " (im)" : " (re)") : "")
-           << ": got " << show_scalar(x[k]) << ", want " << show_scalar(y[k]);
-  }
-  return ::testing::AssertionSuccess();
+  return same_elements(reinterpret_cast<const T*>(a), reinterpret_cast<const T*>(b),
+                       bytes / sizeof(T), Nan::Payload, free);
 }
 
 // Overlap calls: the first destination lies `delta` bytes from the first source, inside one
