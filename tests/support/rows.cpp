@@ -2,9 +2,6 @@
 // that rows_*.cpp instantiate.
 #include "support/rows.h"
 
-#include <fstream>
-#include <sstream>
-
 namespace qvxt {
 namespace rows_detail {
 
@@ -26,20 +23,6 @@ const std::vector<Row>& function_rows() {
     return all;
   }();
   return rows;
-}
-
-const std::map<std::string, std::string>& recorded_digests() {
-  static const std::map<std::string, std::string> m = [] {
-    std::map<std::string, std::string> r;
-    std::ifstream in(QVX_SOURCE_DIR "/tests/golden/digests.txt");
-    for (std::string line; std::getline(in, line);) {
-      std::istringstream f(line);
-      std::string name, hex;
-      if (!line.empty() && line[0] != '#' && f >> name >> hex) r[name] = hex;
-    }
-    return r;
-  }();
-  return m;
 }
 
 }  // namespace qvxt
