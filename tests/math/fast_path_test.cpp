@@ -77,7 +77,7 @@ const std::vector<Member>& members() {
   return m;
 }
 
-// Arguments whose double result lies within 2^-40 (relative) of the midpoint between two
+// Arguments whose double result lies within 2^-36 (relative) of the midpoint between two
 // floats: the fast path cannot decide them and must hand them to the library.
 std::vector<float> near_midpoints(const Member& m, float from, int want) {
   std::vector<float> out;
@@ -86,7 +86,7 @@ std::vector<float> near_midpoints(const Member& m, float from, int want) {
     x = nextafterf(x, INFINITY);
     const uint64_t b = qvxt::bits_of(fabs(m.f(x)));
     const int64_t d = static_cast<int64_t>(b & 0x1FFFFFFF) - 0x10000000;
-    if (d >= -(1 << 13) && d <= (1 << 13)) out.push_back(x);
+    if (d >= -(1 << 17) && d <= (1 << 17)) out.push_back(x);
   }
   return out;
 }
