@@ -76,3 +76,23 @@ fit("exp r, |r| <= ln(2)/2", mp.exp, -half_ln2, half_ln2, 9, horner, mp.exp, -ha
 s_max = (mp.sqrt(2) - 1) / (mp.sqrt(2) + 1) * HAIR
 fit("atanh s, |s| <= (sqrt 2 - 1)/(sqrt 2 + 1)", quotient(atanh_q, mp.mpf(1) / 3), 0, s_max**2,
     5, odd, mp.atanh, -s_max, s_max)
+quarter_turn = mp.tan(mp.pi / 8) * HAIR
+
+
+def atan_q(u):
+    t = mp.sqrt(u)
+    return (mp.atan(t) - t) / (u * t)
+
+
+fit("atan t, |t| <= tan(pi/8)", quotient(atan_q, -mp.mpf(1) / 3), 0, quarter_turn**2, 8, odd,
+    mp.atan, -quarter_turn, quarter_turn)
+half = mp.mpf(1) / 2 * HAIR
+
+
+def asin_q(u):
+    t = mp.sqrt(u)
+    return (mp.asin(t) - t) / (u * t)
+
+
+fit("asin t, |t| <= 1/2", quotient(asin_q, mp.mpf(1) / 6), 0, half**2, 9, odd, mp.asin, -half,
+    half)

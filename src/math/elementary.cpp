@@ -92,7 +92,7 @@ constexpr double kPio2a = 0x1.921fb544p0, kPio2b = 0x1.0b4611a6p-34, kPio2c = 0x
 // The reduction's constants: 1/pi and 2/pi, the rounding constant, the parts of pi/2, and
 // 1/2 and 1.
 constexpr double kReduceValues[] = {kInvPi, kTwoOverPi, fast::kRoundMagic, kPio2a, kPio2b, kPio2c,
-                                    0.5, 1.0};
+                                    0.5,    1.0};
 constexpr auto kReduce = fast::coefs(kReduceValues);
 // v with its sign flipped where the sign bit of the lane of sign is set; all ones where q is
 // odd.
@@ -116,8 +116,9 @@ inline D odd_series(D r, const fast::Coefs<N>& q) {
 // sin x = (-1)^k sin r with x = 2k pi/2 + r, |r| <= pi/2, and cos x = (-1)^(k+1) sin r with
 // x = (2k + 1) pi/2 + r: one polynomial for both.  On |r| <= pi/2 its approximation error is
 // below 2^-41.5; with the reduction and evaluation, below 2^-41.
-constexpr double kSinWide[] = {-0x1.55555555549cbp-3, 0x1.1111110fc0488p-7, -0x1.a01a0011bc7d8p-13,
-                               0x1.71dd8de2b99adp-19, -0x1.ae20c4ceb0f9ep-26, 0x1.54e75c89c6fa0p-33};
+constexpr double kSinWide[] = {-0x1.55555555549cbp-3,  0x1.1111110fc0488p-7,
+                               -0x1.a01a0011bc7d8p-13, 0x1.71dd8de2b99adp-19,
+                               -0x1.ae20c4ceb0f9ep-26, 0x1.54e75c89c6fa0p-33};
 constexpr auto kSinHalfPi = fast::coefs(kSinWide);
 template <bool Cosine>
 inline D sin_or_cos(D x) {
@@ -140,11 +141,12 @@ inline D sin_or_cos(D x) {
 // (s, c, -s, -c)[k mod 4] and cos x = (c, -s, -c, s)[k mod 4] for s = sin r and c = cos r.
 // On |r| <= pi/4 the sine's polynomial errs below 2^-45.6, the cosine's below 2^-39.5; with
 // the reduction and evaluation, s below 2^-45 and c below 2^-39.4.
-constexpr double kSinNarrow[] = {-0x1.555555555516bp-3, 0x1.1111110fd3d39p-7, -0x1.a019fd9b346d6p-13,
-                                 0x1.71d9a9f2f92d5p-19, -0x1.aa285701d01b8p-26};
+constexpr double kSinNarrow[] = {-0x1.555555555516bp-3, 0x1.1111110fd3d39p-7,
+                                 -0x1.a019fd9b346d6p-13, 0x1.71d9a9f2f92d5p-19,
+                                 -0x1.aa285701d01b8p-26};
 constexpr auto kSinQuarterPi = fast::coefs(kSinNarrow);
-constexpr double kCosNarrow[] = {0x1.5555555502cf2p-5, -0x1.6c16bf54e65aep-10, 0x1.a015c47c8395cp-16,
-                                 -0x1.25244dcc3a26dp-22};
+constexpr double kCosNarrow[] = {0x1.5555555502cf2p-5, -0x1.6c16bf54e65aep-10,
+                                 0x1.a015c47c8395cp-16, -0x1.25244dcc3a26dp-22};
 constexpr auto kCosQuarterPi = fast::coefs(kCosNarrow);
 struct Quadrant {
   D s, c;
@@ -157,8 +159,8 @@ inline Quadrant quadrant(D x) {
   const D r = reduce_by(x, h), u = r * r;
   // cos r = 1 - u/2 + u^2 q(u): 1 - u/2 rounds once (u/2 is exact) to at least 0.69, and
   // u^2 q(u) is below 2^-5.9; the sum adds below 2^-52.
-  return {odd_series(r, kSinQuarterPi), (c[7] - c[6] * u) + u * u * fast::polynomial(u, kCosQuarterPi),
-          k};
+  return {odd_series(r, kSinQuarterPi),
+          (c[7] - c[6] * u) + u * u * fast::polynomial(u, kCosQuarterPi), k};
 }
 
 // Arguments with 2^-12 <= |x| < 2^17: below, sine, cosine and tangent are within a float's
@@ -234,8 +236,8 @@ struct Tan : Kernel<1> {
 // the rounding test and go to the library).
 constexpr double kInvLn2 = 0x1.71547652b82fep0;
 constexpr double kLn2a = 0x1.62e42feep-1, kLn2b = 0x1.a39ef35793c76p-33;
-constexpr double kExpPoly[] = {0x1.0000000000000p+0, 0x1.ffffffffd38c0p-1, 0x1.fffffffff71cfp-2,
-                               0x1.555555a26e0aap-3, 0x1.5555557428e4ap-5, 0x1.111080ade1e5dp-7,
+constexpr double kExpPoly[] = {0x1.0000000000000p+0,  0x1.ffffffffd38c0p-1,  0x1.fffffffff71cfp-2,
+                               0x1.555555a26e0aap-3,  0x1.5555557428e4ap-5,  0x1.111080ade1e5dp-7,
                                0x1.6c164df426e43p-10, 0x1.a1aa7f4661101p-13, 0x1.a15a4fc103094p-16};
 constexpr auto kExp = fast::coefs(kExpPoly);
 constexpr double kExpReduceValues[] = {kInvLn2, fast::kRoundMagic, kLn2a, kLn2b};
@@ -298,6 +300,110 @@ struct Log : Kernel<1> {
   static void elem(float x, float* r) { r[0] = element<Domain::NonNegative, log>(x); }
 };
 
+// ---- the inverse trigonometric functions -----------------------------------------------
+//
+// Their reductions need comparisons of the argument's magnitude; on the safe lanes (no NaN)
+// an ordered comparison of doubles raises nothing.  The sign is the argument's (odd
+// functions), put back on the result of |x|.
+constexpr int64_t kSignBit = INT64_MIN;
+inline L sign_of(D v) { return simd::as<int64_t>(v) & kSignBit; }
+inline D magnitude(D v) { return simd::as<double>(simd::as<int64_t>(v) & ~kSignBit); }
+
+// atan a = off + atan t for a >= 0, t of magnitude at most tan(pi/8) (a hair more where the
+// float thresholds round):
+//   a <= tan(pi/8):            t = a,                off = 0
+//   a <= tan(3 pi/8):          t = (a - 1)/(a + 1),  off = pi/4
+//   beyond:                    t = -1/a,             off = pi/2.
+// a - 1 and a + 1 are exact (a float), the quotient rounds once: t within 2^-53 relative,
+// which moves atan t by less.  The polynomial errs below 2^-43.1 relative on that interval,
+// its evaluation adds below 2^-51.  Where off is nonzero the result is at least pi/8 and
+// atan t at most as large, so the sum's rounding and off's own (2^-54 relative) stay below
+// 2^-51 of the result: below 2^-43 in all.  Safe: 2^-12 <= |x| < 2^64 (below, the result is
+// within a float's rounding of x; above, every intermediate is still normal but the result
+// is pi/2 rounded, which the library returns anyway).
+constexpr double kAtanPoly[] = {-0x1.5555555552617p-2, 0x1.999999885eba1p-3,  -0x1.249240dab6c36p-3,
+                                0x1.c7196390b8f13p-4,  -0x1.7415b6398c9aep-4, 0x1.377e1a8d965c1p-4,
+                                -0x1.edc1c2341db5ap-5, 0x1.0dfb56562ec47p-5};
+constexpr auto kAtan = fast::coefs(kAtanPoly);
+// tan(pi/8) and tan(3 pi/8), 1, pi/4 and pi/2.
+constexpr double kAtanValues[] = {0x1.a827999fcef32p-2, 0x1.3504f333f9de6p+1, 1.0,
+                                  0x1.921fb54442d18p-1, 0x1.921fb54442d18p+0};
+constexpr auto kAtanConstants = fast::coefs(kAtanValues);
+struct Atan : Kernel<1> {
+  static constexpr auto kRange = fast::range(fast::bits_of(0x1p-12f), fast::bits_of(0x1p64f));
+  static I safe(F x) { return fast::in_range(fast::magnitude_bits(x), kRange); }
+  static void eval(F x, D (&y)[1][2]) {
+    for (int h = 0; h < 2; ++h) {
+      const D v = h ? simd::to_double_hi(x) : simd::to_double_lo(x), a = magnitude(v);
+      const D* c = fast::from_memory(kAtanConstants);
+      const L mid = a > c[0], big = a > c[1];
+      const D zero{};
+      const D num = simd::select(big, -c[2], simd::select(mid, a - c[2], a));
+      const D den = simd::select(big, a, simd::select(mid, a + c[2], c[2]));
+      const D off = simd::select(big, c[4], simd::select(mid, c[3], zero));
+      y[0][h] = flip(off + odd_series(num / den, kAtan), sign_of(v));
+    }
+  }
+  static void elem(float x, float* r) { r[0] = element<Domain::All, atan>(x); }
+};
+
+// asin a for 0 <= a < 1: a <= 1/2 by the odd polynomial in a; above, asin a = pi/2 - 2 asin s
+// with s = sqrt((1 - a)/2) <= 1/2 (1 - a and the halving are exact, the root rounds once).
+// acos x = pi/2 - asin x for |x| <= 1/2, 2 asin s for x > 1/2 and pi - 2 asin s for x < -1/2.
+// The polynomial errs below 2^-42.0 relative on |t| <= 1/2, its evaluation adds below 2^-51.
+// Where a term is subtracted from pi/2 or pi, the result is at least the term (asin 1/2 =
+// pi/6 against pi/2), which doubles the relative error at most: below 2^-40.9 in all.
+constexpr double kAsinPoly[] = {0x1.555555555ba9ep-3, 0x1.3333331332531p-4,  0x1.6db6f5e9ebd5fp-5,
+                                0x1.f1beb9c0e2366p-6, 0x1.6f347ecc2a36ep-6,  0x1.14eef9e801545p-6,
+                                0x1.144d373696928p-6, 0x1.17d322654b412p-10, 0x1.d06f22830b950p-6};
+constexpr auto kAsin = fast::coefs(kAsinPoly);
+// 1/2, 1, pi/2 and pi.
+constexpr double kAsinValues[] = {0.5, 1.0, 0x1.921fb54442d18p+0, 0x1.921fb54442d18p+1};
+constexpr auto kAsinConstants = fast::coefs(kAsinValues);
+struct Arcsine {
+  L small;  // |x| <= 1/2
+  D w;      // asin |x| if small, else asin s
+};
+inline Arcsine arcsine(D a) {
+  const D* c = fast::from_memory(kAsinConstants);
+  const L small = a <= c[0];
+  const D z = (c[1] - a) * c[0];
+  const D t = simd::select(small, a, simd::vsqrt(z));
+  const D u = simd::select(small, a * a, z);
+  return {small, t + t * u * fast::polynomial(u, kAsin)};
+}
+// Safe: |x| < 1 (at 1 the results are exact multiples of pi/2 rounded), and for the arc sine
+// 2^-12 <= |x| as well (below, the result is within a float's rounding of x), for the arc
+// cosine too (the library's route for tiny arguments is its own).
+constexpr auto kInverseRange = fast::range(fast::bits_of(0x1p-12f), fast::bits_of(1.0f));
+struct Asin : Kernel<1> {
+  static I safe(F x) { return fast::in_range(fast::magnitude_bits(x), kInverseRange); }
+  static void eval(F x, D (&y)[1][2]) {
+    for (int h = 0; h < 2; ++h) {
+      const D v = h ? simd::to_double_hi(x) : simd::to_double_lo(x);
+      const Arcsine s = arcsine(magnitude(v));
+      const D* c = fast::from_memory(kAsinConstants);
+      y[0][h] = flip(simd::select(s.small, s.w, c[2] - (s.w + s.w)), sign_of(v));
+    }
+  }
+  static void elem(float x, float* r) { r[0] = element<Domain::Unit, asin>(x); }
+};
+struct Acos : Kernel<1> {
+  static I safe(F x) { return fast::in_range(fast::magnitude_bits(x), kInverseRange); }
+  static void eval(F x, D (&y)[1][2]) {
+    for (int h = 0; h < 2; ++h) {
+      const D v = h ? simd::to_double_hi(x) : simd::to_double_lo(x);
+      const L sign = sign_of(v);
+      const Arcsine s = arcsine(magnitude(v));
+      const D* c = fast::from_memory(kAsinConstants);
+      const D twice = s.w + s.w;
+      const D far = simd::select(sign != 0, c[3] - twice, twice);
+      y[0][h] = simd::select(s.small, c[2] - flip(s.w, sign), far);
+    }
+  }
+  static void elem(float x, float* r) { r[0] = element<Domain::Unit, acos>(x); }
+};
+
 // The 32F members: the fast path where it is proven, else the element rule.
 template <class K>
 inline QvxStatus fast_real(const float* src, float* dst, int len) {
@@ -348,19 +454,19 @@ inline QvxStatus square_root(const T* src, T* dst, int len) {
 // Exp      exp          -
 // Log      log          x < 0
 QVX_DEFINE(QvxStatus, Vector_Acos_32F, (const Qvx32f* src, Qvx32f* dst, int len)) {
-  return real<Domain::Unit, acos>(src, dst, len);
+  return fast_real<Acos>(src, dst, len);
 }
 QVX_DEFINE(QvxStatus, Vector_Acos_64F, (const Qvx64f* src, Qvx64f* dst, int len)) {
   return real<Domain::Unit, acos>(src, dst, len);
 }
 QVX_DEFINE(QvxStatus, Vector_Asin_32F, (const Qvx32f* src, Qvx32f* dst, int len)) {
-  return real<Domain::Unit, asin>(src, dst, len);
+  return fast_real<Asin>(src, dst, len);
 }
 QVX_DEFINE(QvxStatus, Vector_Asin_64F, (const Qvx64f* src, Qvx64f* dst, int len)) {
   return real<Domain::Unit, asin>(src, dst, len);
 }
 QVX_DEFINE(QvxStatus, Vector_Atan_32F, (const Qvx32f* src, Qvx32f* dst, int len)) {
-  return real<Domain::All, atan>(src, dst, len);
+  return fast_real<Atan>(src, dst, len);
 }
 QVX_DEFINE(QvxStatus, Vector_Atan_64F, (const Qvx64f* src, Qvx64f* dst, int len)) {
   return real<Domain::All, atan>(src, dst, len);
