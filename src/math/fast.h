@@ -96,16 +96,20 @@ constexpr Coefs<N> coefs(const double (&c)[N]) {
 // The bits of a float, for range constants.
 constexpr uint32_t bits_of(float f) { return __builtin_bit_cast(uint32_t, f); }
 
-// A range [lo, hi) of float bits as two registers: lo and hi - lo.
+// Unsigned comparisons of 32-bit lanes as signed ones, which the processor has: a - b <u w
+// exactly where (a - (b ^ 2^31)) <s (w ^ 2^31), both offsets of 2^31 built into the constants.
+constexpr uint32_t biased(uint32_t x) { return x ^ 0x80000000u; }
+
+// A range [lo, hi) of float bits as two registers: lo and hi - lo, biased.
 constexpr Table<U, 2> range(uint32_t lo, uint32_t hi) {
-  const uint32_t v[] = {lo, hi - lo};
+  const uint32_t v[] = {biased(lo), biased(hi - lo)};
   return table<U>(v);
 }
-// All ones in the lanes whose bits lie in the range: an unsigned comparison of integers,
-// which raises no flag.
+// All ones in the lanes whose bits lie in the range: an integer comparison, which raises no
+// flag.
 inline I in_range(U bits, const Table<U, 2>& range) {
   const U* r = from_memory(range);
-  return (I)(bits - r[0] < r[1]);
+  return (I)(bits - r[0]) < (I)r[1];
 }
 constexpr uint32_t kMagnitudeValues[] = {0x7FFFFFFFu};
 constexpr Table<U, 1> kMagnitude = table<U>(kMagnitudeValues);
@@ -120,14 +124,18 @@ inline I negative(F x) { return simd::as<int32_t>(x) >> 31; }
 // exponents 1023 - 126 to 1023 + 127: unsigned comparisons of t - (2^28 - K) with 2K and of
 // the field minus 1023 - 126 with 254.  The two halves' 64-bit lanes are split into their
 // low and high words, which puts them in element order in 32-bit lanes.
-constexpr uint32_t kMidpointValues[] = {0x1FFFFFFFu, (1u << 28) - kMarginUlps, 2 * kMarginUlps,
-                                        0x7FF00000u, (1023u - 126) << 20,      254u << 20};
+constexpr uint32_t kMidpointValues[] = {0x1FFFFFFFu,
+                                        biased((1u << 28) - kMarginUlps),
+                                        biased(2 * kMarginUlps),
+                                        0x7FF00000u,
+                                        biased((1023u - 126) << 20),
+                                        biased(254u << 20)};
 constexpr Table<U, 6> kMidpoint = table<U>(kMidpointValues);
 inline I clear_of_midpoints(D lo, D hi) {
   const U* c = from_memory(kMidpoint);
   const U low = simd::as<uint32_t>(simd::evens(simd::as<int32_t>(lo), simd::as<int32_t>(hi)));
   const U high = simd::as<uint32_t>(simd::odds(simd::as<int32_t>(lo), simd::as<int32_t>(hi)));
-  return (I)(((low & c[0]) - c[1] > c[2]) & ((high & c[3]) - c[4] < c[5]));
+  return ((I)((low & c[0]) - c[1]) > (I)c[2]) & ((I)((high & c[3]) - c[4]) < (I)c[5]);
 }
 
 // The round-to-nearest integer of a double of magnitude below 2^51, and the same as an
