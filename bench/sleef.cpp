@@ -21,6 +21,9 @@ QVXB_SLEEF_AVX2(cos)
 QVXB_SLEEF_AVX2(tan)
 QVXB_SLEEF_AVX2(exp)
 QVXB_SLEEF_AVX2(log)
+QVXB_SLEEF_AVX2(atan)
+QVXB_SLEEF_AVX2(asin)
+QVXB_SLEEF_AVX2(acos)
 SleefFloat8Pair Sleef_sincosf8_u10avx2(__m256);
 }
 
@@ -47,6 +50,9 @@ QVXB_SLEEF(Vector_Cos_32F, cos)
 QVXB_SLEEF(Vector_Tan_32F, tan)
 QVXB_SLEEF(Vector_Exp_32F, exp)
 QVXB_SLEEF(Vector_Log_32F, log)
+QVXB_SLEEF(Vector_Atan_32F, atan)
+QVXB_SLEEF(Vector_Asin_32F, asin)
+QVXB_SLEEF(Vector_Acos_32F, acos)
 
 // sincos: both results of each register.
 __attribute__((target("avx2,fma"))) void avx2_sincos(const Qvx32f* s, Qvx32f* ds, Qvx32f* dc,

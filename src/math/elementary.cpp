@@ -60,61 +60,108 @@ inline QvxStatus sin_cos(const T* src, T* dst_sin, T* dst_cos, int len) {
 // ---- the single-precision kernels of the fast path (math/fast.h) --------------------------
 //
 // Each evaluates its function in double from the exact double of a float in its safe range,
-// with a relative error below 2^-48 (derived below for each), far inside the 2^-40 margin of
-// the rounding test.  The polynomials are Taylor polynomials: their truncation error is the
-// first omitted term (the series alternate with terms decreasing, or are bounded by a
-// geometric tail), so the bound needs no fitting; the evaluation adds a few roundings of
-// 2^-53 each.  Every safe argument keeps every intermediate a normal double, so the
-// arithmetic raises inexact and nothing else.
+// with a relative error below 2^-38 (derived below for each), inside the 2^-36 margin of the
+// rounding test.  The polynomials are Chebyshev interpolants with their coefficients rounded
+// to double, made and measured by tools/fit_math.py: it evaluates each rounded polynomial in
+// 40-digit arithmetic at 2^14 + 1 evenly spaced points of its interval (the error curve is
+// smooth with a handful of extrema, so the samples find its maximum) and prints the bound
+// quoted here.  The evaluation then adds a few roundings of 2^-53 each.  Every safe argument
+// keeps every intermediate a normal double, so the arithmetic raises inexact and nothing
+// else.
 using fast::D;
 using fast::F;
 using fast::I;
 using fast::L;
 using fast::U;
 
-// Trigonometric reduction: x = k pi/2 + r with k the nearest integer to x * 2/pi and
-// |r| <= pi/4 (a hair more when x * 2/pi rounds across a half).  pi/2 = P1 + P2 + P3 to 2^-122
-// (P1 and P2 of 33 significant bits, P3 a full double).  For |x| < 2^17, |k| < 2^17: k P1
-// and k P2 are exact, x - k P1 is exact (Sterbenz), and the two remaining subtractions round
-// once each: the error of r is at most 2^-52 |r| + 2^-100, a relative error below 2^-51 for
-// every float in the range, whose distance from a nonzero multiple of pi/2 exceeds 2^-28
-// (the nearest is 0x1.f9cbe2p+7, 2^-27.8 away, as tools/verify_math.cpp reports).
+// Trigonometric reduction: x = h pi/2 + r with h an integer near x * 2/pi, or an even or odd
+// one near it, and |r| at most pi/4 or pi/2 respectively (a hair more where the product
+// rounds across a half).  pi/2 = P1 + P2 + P3 to 2^-122, P1 and P2 of 33 significant bits and
+// P3 a full double.  For |x| < 2^17, |h| < 2^17: h P1 and h P2 are exact.  x - h P1 is exact
+// as well: both are multiples of 2^-35 (a float of at least 2^-12, and P1 a multiple of
+// 2^-32) below 2^18, which 53 bits hold.  The two remaining subtractions round once each: the
+// error of r is at most 2^-52 |r| + 2^-100, a relative error below 2^-51 for every float in
+// the range, whose distance from a nonzero multiple of pi/2 exceeds 2^-28 (the nearest is
+// 0x1.f9cbe2p+7, 2^-27.8 away, as tools/verify_math.cpp reports).  An error d in r moves
+// sin r and cos r by at most |d|, relative to the result at most as much as to r (where
+// |r| <= pi/2 and the result is sin r, r / sin r <= pi/2 and the slope cos r shrinks it to
+// below 1).
+constexpr double kInvPi = 0x1.45f306dc9c883p-2;
 constexpr double kTwoOverPi = 0x1.45f306dc9c883p-1;
 constexpr double kPio2a = 0x1.921fb544p0, kPio2b = 0x1.0b4611a6p-34, kPio2c = 0x1.3198a2e037073p-69;
-struct Quadrant {
-  D r, r2;
-  L q;  // k in the low bits
-};
-// The reduction's constants, and the cosine's 1 and 1/2.
-constexpr double kReduceValues[] = {kTwoOverPi, fast::kRoundMagic, kPio2a, kPio2b, kPio2c,
-                                    1.0, 0.5};
+// The reduction's constants: 1/pi and 2/pi, the rounding constant, the parts of pi/2, and
+// 1/2 and 1.
+constexpr double kReduceValues[] = {kInvPi, kTwoOverPi, fast::kRoundMagic, kPio2a, kPio2b, kPio2c,
+                                    0.5,    1.0};
 constexpr auto kReduce = fast::coefs(kReduceValues);
-inline Quadrant reduce(D x) {
-  const D* c = fast::from_memory(kReduce);
-  L q;
-  const D k = fast::round_near(x * c[0], q, c[1]);
-  const D r = ((x - k * c[2]) - k * c[3]) - k * c[4];
-  return {r, r * r, q};
-}
-// sin r = r + r^3 (-1/3! + r^2/5! - ... - r^12/15!): the first omitted term, r^17/17!, is
-// below 2^-53 |r| for |r| <= 0.79; Horner in r^2 adds below 2^-52 relative.
-constexpr double kSinTaylor[] = {-1.0 / 6, 1.0 / 120, -1.0 / 5040, 1.0 / 362880, -1.0 / 39916800,
-                                 1.0 / 6227020800, -1.0 / 1307674368000};
-constexpr auto kSin = fast::coefs(kSinTaylor);
-inline D sin_r(const Quadrant& a) { return a.r + a.r * a.r2 * fast::horner(a.r2, kSin); }
-// cos r = 1 - r^2/2 + r^4 (1/4! - r^2/6! + ... + r^12/16!): the first omitted term, r^18/18!,
-// is below 2^-58 (cos r >= 0.7); the sum adds below 2^-51.
-constexpr double kCosTaylor[] = {1.0 / 24, -1.0 / 720, 1.0 / 40320, -1.0 / 3628800, 1.0 / 479001600,
-                                 -1.0 / 87178291200, 1.0 / 20922789888000};
-constexpr auto kCos = fast::coefs(kCosTaylor);
-inline D cos_r(const Quadrant& a) {
-  const D* c = fast::from_memory(kReduce);
-  return c[5] - c[6] * a.r2 + a.r2 * a.r2 * fast::horner(a.r2, kCos);
-}
-// The quadrant's choice of function and sign: sin x = (s, c, -s, -c)[k mod 4] and
-// cos x = (c, -s, -c, s)[k mod 4].
-inline L odd(L q) { return -(q & 1); }
+// v with its sign flipped where the sign bit of the lane of sign is set; all ones where q is
+// odd.
 inline D flip(D v, L sign) { return simd::as<double>(simd::as<int64_t>(v) ^ sign); }
+inline L odd(L q) { return -(q & 1); }
+
+// r = x - h pi/2 by the three parts.
+inline D reduce_by(D x, D h) {
+  const D* c = fast::from_memory(kReduce);
+  return ((x - h * c[3]) - h * c[4]) - h * c[5];
+}
+// r + r^3 q(r^2): sin r for the coefficients of q.  The last three operations round at most
+// 2^-51 relative to r^3 q(r^2), which is at most 0.36 |r| where the result exceeds 0.63 |r|;
+// with the sum's own rounding the evaluation adds below 2^-51 relative.
+template <size_t N>
+inline D odd_series(D r, const fast::Coefs<N>& q) {
+  const D u = r * r;
+  return r + r * u * fast::polynomial(u, q);
+}
+
+// sin x = (-1)^k sin r with x = 2k pi/2 + r, |r| <= pi/2, and cos x = (-1)^(k+1) sin r with
+// x = (2k + 1) pi/2 + r: one polynomial for both.  On |r| <= pi/2 its approximation error is
+// below 2^-41.5; with the reduction and evaluation, below 2^-41.
+constexpr double kSinWide[] = {-0x1.55555555549cbp-3,  0x1.1111110fc0488p-7,
+                               -0x1.a01a0011bc7d8p-13, 0x1.71dd8de2b99adp-19,
+                               -0x1.ae20c4ceb0f9ep-26, 0x1.54e75c89c6fa0p-33};
+constexpr auto kSinHalfPi = fast::coefs(kSinWide);
+template <bool Cosine>
+inline D sin_or_cos(D x) {
+  const D* c = fast::from_memory(kReduce);
+  L k;
+  D h;
+  if constexpr (Cosine) {
+    // k the nearest integer to x/pi - 1/2, h = 2k + 1.
+    const D n = fast::round_near(x * c[0] - c[6], k, c[2]);
+    h = (n + n) + c[7];
+    k += 1;
+  } else {
+    const D n = fast::round_near(x * c[0], k, c[2]);
+    h = n + n;
+  }
+  return flip(odd_series(reduce_by(x, h), kSinHalfPi), k << 63);
+}
+
+// sin x and cos x together, and tan x, from |r| <= pi/4 and the quadrant k: sin x =
+// (s, c, -s, -c)[k mod 4] and cos x = (c, -s, -c, s)[k mod 4] for s = sin r and c = cos r.
+// On |r| <= pi/4 the sine's polynomial errs below 2^-45.6, the cosine's below 2^-39.5; with
+// the reduction and evaluation, s below 2^-45 and c below 2^-39.4.
+constexpr double kSinNarrow[] = {-0x1.555555555516bp-3, 0x1.1111110fd3d39p-7,
+                                 -0x1.a019fd9b346d6p-13, 0x1.71d9a9f2f92d5p-19,
+                                 -0x1.aa285701d01b8p-26};
+constexpr auto kSinQuarterPi = fast::coefs(kSinNarrow);
+constexpr double kCosNarrow[] = {0x1.5555555502cf2p-5, -0x1.6c16bf54e65aep-10,
+                                 0x1.a015c47c8395cp-16, -0x1.25244dcc3a26dp-22};
+constexpr auto kCosQuarterPi = fast::coefs(kCosNarrow);
+struct Quadrant {
+  D s, c;
+  L k;  // k in the low bits
+};
+inline Quadrant quadrant(D x) {
+  const D* c = fast::from_memory(kReduce);
+  L k;
+  const D h = fast::round_near(x * c[1], k, c[2]);
+  const D r = reduce_by(x, h), u = r * r;
+  // cos r = 1 - u/2 + u^2 q(u): 1 - u/2 rounds once (u/2 is exact) to at least 0.69, and
+  // u^2 q(u) is below 2^-5.9; the sum adds below 2^-52.
+  return {odd_series(r, kSinQuarterPi),
+          (c[7] - c[6] * u) + u * u * fast::polynomial(u, kCosQuarterPi), k};
+}
 
 // Arguments with 2^-12 <= |x| < 2^17: below, sine, cosine and tangent are within a float's
 // rounding of x or 1 and the library's double result may be exact; above, the reduction
@@ -135,35 +182,27 @@ struct Kernel {
 // that build keeps the element loop for them.
 constexpr bool kWideDoubles = simd::kLanes<double> >= 4;
 
-struct Sin : Kernel<1> {
+template <bool Cosine>
+struct SinOrCos : Kernel<1> {
   static I safe(F x) { return trig_safe(x); }
   static void eval(F x, D (&y)[1][2]) {
-    for (int h = 0; h < 2; ++h) {
-      const Quadrant a = reduce(h ? simd::to_double_hi(x) : simd::to_double_lo(x));
-      y[0][h] = flip(simd::select(odd(a.q), cos_r(a), sin_r(a)), (a.q & 2) << 62);
-    }
+    y[0][0] = sin_or_cos<Cosine>(simd::to_double_lo(x));
+    y[0][1] = sin_or_cos<Cosine>(simd::to_double_hi(x));
   }
-  static void elem(float x, float* r) { r[0] = element<Domain::All, sin>(x); }
-};
-struct Cos : Kernel<1> {
-  static I safe(F x) { return trig_safe(x); }
-  static void eval(F x, D (&y)[1][2]) {
-    for (int h = 0; h < 2; ++h) {
-      const Quadrant a = reduce(h ? simd::to_double_hi(x) : simd::to_double_lo(x));
-      y[0][h] = flip(simd::select(odd(a.q), sin_r(a), cos_r(a)), ((a.q + 1) & 2) << 62);
-    }
+  static void elem(float x, float* r) {
+    r[0] = Cosine ? element<Domain::All, cos>(x) : element<Domain::All, sin>(x);
   }
-  static void elem(float x, float* r) { r[0] = element<Domain::All, cos>(x); }
 };
+using Sin = SinOrCos<false>;
+using Cos = SinOrCos<true>;
 struct SinCos : Kernel<2> {
   static I safe(F x) { return trig_safe(x); }
   static void eval(F x, D (&y)[2][2]) {
     for (int h = 0; h < 2; ++h) {
-      const Quadrant a = reduce(h ? simd::to_double_hi(x) : simd::to_double_lo(x));
-      const D s = sin_r(a), c = cos_r(a);
-      const L o = odd(a.q);
-      y[0][h] = flip(simd::select(o, c, s), (a.q & 2) << 62);
-      y[1][h] = flip(simd::select(o, s, c), ((a.q + 1) & 2) << 62);
+      const Quadrant a = quadrant(h ? simd::to_double_hi(x) : simd::to_double_lo(x));
+      const L o = odd(a.k);
+      y[0][h] = flip(simd::select(o, a.c, a.s), (a.k & 2) << 62);
+      y[1][h] = flip(simd::select(o, a.s, a.c), ((a.k + 1) & 2) << 62);
     }
   }
   // The element loop's two calls, sine first.
@@ -172,16 +211,16 @@ struct SinCos : Kernel<2> {
     r[1] = narrow<float>(cos(opaque(static_cast<double>(x))));
   }
 };
-// tan x = s / c for even k, -c / s for odd k: two more roundings of 2^-53 and the quotient's.
-// Near a pole the float argument stays 2^-30 from it, so the quotient is below 2^31.
+// tan x = s / c for even k, -c / s for odd k: the quotient's rounding on top of the errors of
+// s and c, below 2^-39.3 in all.  Near a pole the float argument stays 2^-30 from it, so the
+// quotient is below 2^31.
 struct Tan : Kernel<1> {
   static I safe(F x) { return trig_safe(x); }
   static void eval(F x, D (&y)[1][2]) {
     for (int h = 0; h < 2; ++h) {
-      const Quadrant a = reduce(h ? simd::to_double_hi(x) : simd::to_double_lo(x));
-      const D s = sin_r(a), c = cos_r(a);
-      const L o = odd(a.q);
-      y[0][h] = flip(simd::select(o, c, s) / simd::select(o, s, c), o << 63);
+      const Quadrant a = quadrant(h ? simd::to_double_hi(x) : simd::to_double_lo(x));
+      const L o = odd(a.k);
+      y[0][h] = flip(simd::select(o, a.c, a.s) / simd::select(o, a.s, a.c), o << 63);
     }
   }
   static void elem(float x, float* r) { r[0] = element<Domain::All, tan>(x); }
@@ -189,17 +228,18 @@ struct Tan : Kernel<1> {
 
 // exp x = 2^n exp r, n the nearest integer to x / ln 2, r = x - n ln 2 with |r| <= 0.347.
 // ln 2 = L1 + L2, L1 of 32 significant bits: n L1 is exact for |n| <= 2^8 and so is x - n L1
-// (Sterbenz); r rounds once (2^-53 relative) plus n times L2's error (2^-98).  exp r by its
-// Taylor polynomial of degree 13: the omitted tail is below 0.347^14/14! * 1.1 < 2^-57; Horner
-// adds below 2^-51.  Safe: 2^-24 <= |x| (below, the result is within a float's rounding of 1)
-// and x < 89 or x > -88, where 2^n and the result are normal doubles (results beyond the
-// float range fail the rounding test and go to the library).
+// (Sterbenz); r rounds once (2^-53 relative, which moves exp r by less than 2^-54) plus n
+// times L2's error (2^-98).  exp r by a polynomial of degree 8, whose approximation error on
+// |r| <= ln(2)/2 is below 2^-39.8; Horner's scheme adds below 2^-51, below 2^-39.7 in all.
+// Safe: 2^-24 <= |x| (below, the result is within a float's rounding of 1) and x < 89 or
+// x > -88, where 2^n and the result are normal doubles (results beyond the float range fail
+// the rounding test and go to the library).
 constexpr double kInvLn2 = 0x1.71547652b82fep0;
 constexpr double kLn2a = 0x1.62e42feep-1, kLn2b = 0x1.a39ef35793c76p-33;
-constexpr double kExpTaylor[] = {1.0, 1.0, 1.0 / 2, 1.0 / 6, 1.0 / 24, 1.0 / 120, 1.0 / 720,
-                                 1.0 / 5040, 1.0 / 40320, 1.0 / 362880, 1.0 / 3628800,
-                                 1.0 / 39916800, 1.0 / 479001600, 1.0 / 6227020800};
-constexpr auto kExp = fast::coefs(kExpTaylor);
+constexpr double kExpPoly[] = {0x1.0000000000000p+0,  0x1.ffffffffd38c0p-1,  0x1.fffffffff71cfp-2,
+                               0x1.555555a26e0aap-3,  0x1.5555557428e4ap-5,  0x1.111080ade1e5dp-7,
+                               0x1.6c164df426e43p-10, 0x1.a1aa7f4661101p-13, 0x1.a15a4fc103094p-16};
+constexpr auto kExp = fast::coefs(kExpPoly);
 constexpr double kExpReduceValues[] = {kInvLn2, fast::kRoundMagic, kLn2a, kLn2b};
 constexpr auto kExpReduce = fast::coefs(kExpReduceValues);
 struct Exp : Kernel<1> {
@@ -217,21 +257,21 @@ struct Exp : Kernel<1> {
       L n;
       const D k = fast::round_near(v * c[0], n, c[1]);
       const D r = (v - k * c[2]) - k * c[3];
-      y[0][h] = fast::horner(r, kExp) * simd::as<double>((n + 1023) << 52);
+      y[0][h] = fast::polynomial(r, kExp) * simd::as<double>((n + 1023) << 52);
     }
   }
   static void elem(float x, float* r) { r[0] = element<Domain::All, exp>(x); }
 };
 
 // log x = e ln 2 + log m, x = 2^e m with m in [sqrt(1/2), sqrt 2], split on the float's bits.
-// log m = 2 atanh s = 2 (s + s^3/3 + s^5/5 + ...), s = (m - 1)/(m + 1), |s| <= 0.1716: m - 1
-// and m + 1 are exact (m has 24 significant bits), the quotient rounds once; the series to
-// s^19 leaves a tail below s^21/21 / (1 - s^2) < 2^-55 |s|.  With e != 0 the result is at least
-// a third of its largest term, so the three roundings of the sum stay below 2^-50.  Safe:
-// positive normal floats except 1 (whose logarithm is exactly 0).
-constexpr double kAtanhTaylor[] = {1.0 / 3, 1.0 / 5, 1.0 / 7, 1.0 / 9, 1.0 / 11,
-                                   1.0 / 13, 1.0 / 15, 1.0 / 17, 1.0 / 19};
-constexpr auto kAtanh = fast::coefs(kAtanhTaylor);
+// log m = 2 atanh s = 2 (s + s^3 q(s^2)), s = (m - 1)/(m + 1), |s| <= 0.1716: m - 1 and m + 1
+// are exact (m has 24 significant bits), the quotient rounds once.  The polynomial q errs
+// below 2^-43.1 relative to atanh s on that interval.  With e != 0 the result is at least a
+// third of its largest term, so the three roundings of the sum stay below 2^-50; below
+// 2^-43 in all.  Safe: positive normal floats except 1 (whose logarithm is exactly 0).
+constexpr double kAtanhPoly[] = {0x1.5555555564e97p-2, 0x1.999998cafb89ap-3, 0x1.249323e52bb61p-3,
+                                 0x1.c67ad9d7f596cp-4, 0x1.8c8c150c31d08p-4};
+constexpr auto kAtanh = fast::coefs(kAtanhPoly);
 constexpr double kLogValues[] = {1.0, kLn2a, kLn2b};
 constexpr auto kLogConstants = fast::coefs(kLogValues);
 struct Log : Kernel<1> {
@@ -253,11 +293,115 @@ struct Log : Kernel<1> {
       const D eh = h ? simd::to_double_hi(e) : simd::to_double_lo(e);
       const D* c = fast::from_memory(kLogConstants);
       const D s = (mh - c[0]) / (mh + c[0]), s2 = s * s;
-      const D tail = (s + s) * s2 * fast::horner(s2, kAtanh);
+      const D tail = (s + s) * s2 * fast::polynomial(s2, kAtanh);
       y[0][h] = eh * c[1] + ((s + s) + (eh * c[2] + tail));
     }
   }
   static void elem(float x, float* r) { r[0] = element<Domain::NonNegative, log>(x); }
+};
+
+// ---- the inverse trigonometric functions -----------------------------------------------
+//
+// Their reductions need comparisons of the argument's magnitude; on the safe lanes (no NaN)
+// an ordered comparison of doubles raises nothing.  The sign is the argument's (odd
+// functions), put back on the result of |x|.
+constexpr int64_t kSignBit = INT64_MIN;
+inline L sign_of(D v) { return simd::as<int64_t>(v) & kSignBit; }
+inline D magnitude(D v) { return simd::as<double>(simd::as<int64_t>(v) & ~kSignBit); }
+
+// atan a = off + atan t for a >= 0, t of magnitude at most tan(pi/8) (a hair more where the
+// float thresholds round):
+//   a <= tan(pi/8):            t = a,                off = 0
+//   a <= tan(3 pi/8):          t = (a - 1)/(a + 1),  off = pi/4
+//   beyond:                    t = -1/a,             off = pi/2.
+// a - 1 and a + 1 are exact (a float), the quotient rounds once: t within 2^-53 relative,
+// which moves atan t by less.  The polynomial errs below 2^-43.1 relative on that interval,
+// its evaluation adds below 2^-51.  Where off is nonzero the result is at least pi/8 and
+// atan t at most as large, so the sum's rounding and off's own (2^-54 relative) stay below
+// 2^-51 of the result: below 2^-43 in all.  Safe: 2^-12 <= |x| < 2^64 (below, the result is
+// within a float's rounding of x; above, every intermediate is still normal but the result
+// is pi/2 rounded, which the library returns anyway).
+constexpr double kAtanPoly[] = {-0x1.5555555552617p-2, 0x1.999999885eba1p-3,  -0x1.249240dab6c36p-3,
+                                0x1.c7196390b8f13p-4,  -0x1.7415b6398c9aep-4, 0x1.377e1a8d965c1p-4,
+                                -0x1.edc1c2341db5ap-5, 0x1.0dfb56562ec47p-5};
+constexpr auto kAtan = fast::coefs(kAtanPoly);
+// tan(pi/8) and tan(3 pi/8), 1, pi/4 and pi/2.
+constexpr double kAtanValues[] = {0x1.a827999fcef32p-2, 0x1.3504f333f9de6p+1, 1.0,
+                                  0x1.921fb54442d18p-1, 0x1.921fb54442d18p+0};
+constexpr auto kAtanConstants = fast::coefs(kAtanValues);
+struct Atan : Kernel<1> {
+  static constexpr auto kRange = fast::range(fast::bits_of(0x1p-12f), fast::bits_of(0x1p64f));
+  static I safe(F x) { return fast::in_range(fast::magnitude_bits(x), kRange); }
+  static void eval(F x, D (&y)[1][2]) {
+    for (int h = 0; h < 2; ++h) {
+      const D v = h ? simd::to_double_hi(x) : simd::to_double_lo(x), a = magnitude(v);
+      const D* c = fast::from_memory(kAtanConstants);
+      const L mid = a > c[0], big = a > c[1];
+      const D zero{};
+      const D num = simd::select(big, -c[2], simd::select(mid, a - c[2], a));
+      const D den = simd::select(big, a, simd::select(mid, a + c[2], c[2]));
+      const D off = simd::select(big, c[4], simd::select(mid, c[3], zero));
+      y[0][h] = flip(off + odd_series(num / den, kAtan), sign_of(v));
+    }
+  }
+  static void elem(float x, float* r) { r[0] = element<Domain::All, atan>(x); }
+};
+
+// asin a for 0 <= a < 1: a <= 1/2 by the odd polynomial in a; above, asin a = pi/2 - 2 asin s
+// with s = sqrt((1 - a)/2) <= 1/2 (1 - a and the halving are exact, the root rounds once).
+// acos x = pi/2 - asin x for |x| <= 1/2, 2 asin s for x > 1/2 and pi - 2 asin s for x < -1/2.
+// The polynomial errs below 2^-42.0 relative on |t| <= 1/2, its evaluation adds below 2^-51.
+// Where a term is subtracted from pi/2 or pi, the result is at least the term (asin 1/2 =
+// pi/6 against pi/2), which doubles the relative error at most: below 2^-40.9 in all.
+constexpr double kAsinPoly[] = {0x1.555555555ba9ep-3, 0x1.3333331332531p-4,  0x1.6db6f5e9ebd5fp-5,
+                                0x1.f1beb9c0e2366p-6, 0x1.6f347ecc2a36ep-6,  0x1.14eef9e801545p-6,
+                                0x1.144d373696928p-6, 0x1.17d322654b412p-10, 0x1.d06f22830b950p-6};
+constexpr auto kAsin = fast::coefs(kAsinPoly);
+// 1/2, 1, pi/2 and pi.
+constexpr double kAsinValues[] = {0.5, 1.0, 0x1.921fb54442d18p+0, 0x1.921fb54442d18p+1};
+constexpr auto kAsinConstants = fast::coefs(kAsinValues);
+struct Arcsine {
+  L small;  // |x| <= 1/2
+  D w;      // asin |x| if small, else asin s
+};
+inline Arcsine arcsine(D a) {
+  const D* c = fast::from_memory(kAsinConstants);
+  const L small = a <= c[0];
+  const D z = (c[1] - a) * c[0];
+  const D t = simd::select(small, a, simd::vsqrt(z));
+  const D u = simd::select(small, a * a, z);
+  return {small, t + t * u * fast::polynomial(u, kAsin)};
+}
+// Safe: |x| < 1 (at 1 the results are exact multiples of pi/2 rounded), and for the arc sine
+// 2^-12 <= |x| as well (below, the result is within a float's rounding of x), for the arc
+// cosine too (the library's route for tiny arguments is its own).
+constexpr auto kInverseRange = fast::range(fast::bits_of(0x1p-12f), fast::bits_of(1.0f));
+struct Asin : Kernel<1> {
+  static I safe(F x) { return fast::in_range(fast::magnitude_bits(x), kInverseRange); }
+  static void eval(F x, D (&y)[1][2]) {
+    for (int h = 0; h < 2; ++h) {
+      const D v = h ? simd::to_double_hi(x) : simd::to_double_lo(x);
+      const Arcsine s = arcsine(magnitude(v));
+      const D* c = fast::from_memory(kAsinConstants);
+      y[0][h] = flip(simd::select(s.small, s.w, c[2] - (s.w + s.w)), sign_of(v));
+    }
+  }
+  static void elem(float x, float* r) { r[0] = element<Domain::Unit, asin>(x); }
+};
+struct Acos : Kernel<1> {
+  static I safe(F x) { return fast::in_range(fast::magnitude_bits(x), kInverseRange); }
+  static void eval(F x, D (&y)[1][2]) {
+    for (int h = 0; h < 2; ++h) {
+      const D v = h ? simd::to_double_hi(x) : simd::to_double_lo(x);
+      const L sign = sign_of(v);
+      const Arcsine s = arcsine(magnitude(v));
+      const D* c = fast::from_memory(kAsinConstants);
+      const D twice = s.w + s.w;
+      const D far = simd::select(sign != 0, c[3] - twice, twice);
+      y[0][h] = simd::select(s.small, c[2] - flip(s.w, sign), far);
+    }
+  }
+  static void elem(float x, float* r) { r[0] = element<Domain::Unit, acos>(x); }
 };
 
 // The 32F members: the fast path where it is proven, else the element rule.
@@ -310,19 +454,19 @@ inline QvxStatus square_root(const T* src, T* dst, int len) {
 // Exp      exp          -
 // Log      log          x < 0
 QVX_DEFINE(QvxStatus, Vector_Acos_32F, (const Qvx32f* src, Qvx32f* dst, int len)) {
-  return real<Domain::Unit, acos>(src, dst, len);
+  return fast_real<Acos>(src, dst, len);
 }
 QVX_DEFINE(QvxStatus, Vector_Acos_64F, (const Qvx64f* src, Qvx64f* dst, int len)) {
   return real<Domain::Unit, acos>(src, dst, len);
 }
 QVX_DEFINE(QvxStatus, Vector_Asin_32F, (const Qvx32f* src, Qvx32f* dst, int len)) {
-  return real<Domain::Unit, asin>(src, dst, len);
+  return fast_real<Asin>(src, dst, len);
 }
 QVX_DEFINE(QvxStatus, Vector_Asin_64F, (const Qvx64f* src, Qvx64f* dst, int len)) {
   return real<Domain::Unit, asin>(src, dst, len);
 }
 QVX_DEFINE(QvxStatus, Vector_Atan_32F, (const Qvx32f* src, Qvx32f* dst, int len)) {
-  return real<Domain::All, atan>(src, dst, len);
+  return fast_real<Atan>(src, dst, len);
 }
 QVX_DEFINE(QvxStatus, Vector_Atan_64F, (const Qvx64f* src, Qvx64f* dst, int len)) {
   return real<Domain::All, atan>(src, dst, len);

@@ -6,8 +6,8 @@
 // lie strictly on the same side of every rounding boundary of the float format (the
 // midpoints between adjacent floats).  The fast path evaluates the function in double lanes,
 // rounds to float and keeps a lane only where the double result lies farther than a margin
-// of 2^-40 (relative) from the nearest midpoint.  The margin exceeds the fast evaluation's
-// error bound (each kernel documents its own, all below 2^-48) plus the library's (glibc's
+// of 2^-36 (relative) from the nearest midpoint.  The margin exceeds the fast evaluation's
+// error bound (each kernel documents its own, all below 2^-38) plus the library's (glibc's
 // double sin, cos, tan, exp, log: at most 1 ulp, 2^-52 relative), so the library's result
 // rounds to the same float there.  Every other lane takes the element rule, that is the
 // library call:
@@ -54,10 +54,10 @@ constexpr int kW = kLanes<float>;  // elements per block: one register of floats
 static_assert(kW == 2 * kLanes<double>, "a block is two registers of doubles");
 
 // The kept lanes' distance from a rounding midpoint, relative to the result: more than
-// 2^-40.  In units of the double result's own ulp that is kMarginUlps = 2^-40 * 2^53: a
+// 2^-36.  In units of the double result's own ulp that is kMarginUlps = 2^-36 * 2^53: a
 // result in [2^e, 2^(e+1)) has ulp 2^(e-52), and the error bounds are relative to values
 // below 2^(e+1).
-constexpr int32_t kMarginUlps = 1 << 13;
+constexpr int32_t kMarginUlps = 1 << 17;
 
 // Constants as whole registers, built at compile time, and read through from_memory: the
 // compiler must then take each from memory (an operand of the instruction that uses it),
@@ -96,16 +96,20 @@ constexpr Coefs<N> coefs(const double (&c)[N]) {
 // The bits of a float, for range constants.
 constexpr uint32_t bits_of(float f) { return __builtin_bit_cast(uint32_t, f); }
 
-// A range [lo, hi) of float bits as two registers: lo and hi - lo.
+// Unsigned comparisons of 32-bit lanes as signed ones, which the processor has: a - b <u w
+// exactly where (a - (b ^ 2^31)) <s (w ^ 2^31), both offsets of 2^31 built into the constants.
+constexpr uint32_t biased(uint32_t x) { return x ^ 0x80000000u; }
+
+// A range [lo, hi) of float bits as two registers: lo and hi - lo, biased.
 constexpr Table<U, 2> range(uint32_t lo, uint32_t hi) {
-  const uint32_t v[] = {lo, hi - lo};
+  const uint32_t v[] = {biased(lo), biased(hi - lo)};
   return table<U>(v);
 }
-// All ones in the lanes whose bits lie in the range: an unsigned comparison of integers,
-// which raises no flag.
+// All ones in the lanes whose bits lie in the range: an integer comparison, which raises no
+// flag.
 inline I in_range(U bits, const Table<U, 2>& range) {
   const U* r = from_memory(range);
-  return (I)(bits - r[0] < r[1]);
+  return (I)(bits - r[0]) < (I)r[1];
 }
 constexpr uint32_t kMagnitudeValues[] = {0x7FFFFFFFu};
 constexpr Table<U, 1> kMagnitude = table<U>(kMagnitudeValues);
@@ -120,14 +124,18 @@ inline I negative(F x) { return simd::as<int32_t>(x) >> 31; }
 // exponents 1023 - 126 to 1023 + 127: unsigned comparisons of t - (2^28 - K) with 2K and of
 // the field minus 1023 - 126 with 254.  The two halves' 64-bit lanes are split into their
 // low and high words, which puts them in element order in 32-bit lanes.
-constexpr uint32_t kMidpointValues[] = {0x1FFFFFFFu, (1u << 28) - kMarginUlps, 2 * kMarginUlps,
-                                        0x7FF00000u, (1023u - 126) << 20,      254u << 20};
+constexpr uint32_t kMidpointValues[] = {0x1FFFFFFFu,
+                                        biased((1u << 28) - kMarginUlps),
+                                        biased(2 * kMarginUlps),
+                                        0x7FF00000u,
+                                        biased((1023u - 126) << 20),
+                                        biased(254u << 20)};
 constexpr Table<U, 6> kMidpoint = table<U>(kMidpointValues);
 inline I clear_of_midpoints(D lo, D hi) {
   const U* c = from_memory(kMidpoint);
   const U low = simd::as<uint32_t>(simd::evens(simd::as<int32_t>(lo), simd::as<int32_t>(hi)));
   const U high = simd::as<uint32_t>(simd::odds(simd::as<int32_t>(lo), simd::as<int32_t>(hi)));
-  return (I)(((low & c[0]) - c[1] > c[2]) & ((high & c[3]) - c[4] < c[5]));
+  return ((I)((low & c[0]) - c[1]) > (I)c[2]) & ((I)((high & c[3]) - c[4]) < (I)c[5]);
 }
 
 // The round-to-nearest integer of a double of magnitude below 2^51, and the same as an
@@ -140,13 +148,32 @@ inline D round_near(D t, L& n, D magic) {
   return s - magic;
 }
 
-// The polynomial c[0] + c[1] t + ... + c[N-1] t^(N-1), Horner's scheme.
+// The polynomial c[0] + c[1] t + ... + c[N-1] t^(N-1) by Estrin's scheme: the lower half of
+// the terms plus t^H times the upper half (H the largest power of two below N), recursively,
+// with the powers t^(2^j) squared from t.  Its chain of dependent operations grows with log N
+// where Horner's grows with N, and a block's evaluation is bound by that chain.  The
+// polynomials here have terms falling off fast, so the evaluation rounds about as Horner's
+// would: a few roundings of the leading term.
+namespace detail {
+constexpr size_t below_pow2(size_t n) { return n <= 2 ? 1 : 2 * below_pow2((n + 1) / 2); }
+constexpr size_t log2(size_t n) { return n <= 1 ? 0 : 1 + log2(n / 2); }
+template <size_t B, size_t M>
+inline D estrin(const D* c, const D* t) {
+  if constexpr (M == 1) {
+    return c[B];
+  } else {
+    constexpr size_t H = below_pow2(M);
+    return estrin<B, H>(c, t) + estrin<B + H, M - H>(c, t) * t[log2(H)];
+  }
+}
+}  // namespace detail
 template <size_t N>
-inline D horner(D t, const Coefs<N>& k) {
-  const D* c = from_memory(k);
-  D p = c[N - 1];
-  for (size_t i = N - 1; i-- > 0;) p = p * t + c[i];
-  return p;
+inline D polynomial(D t, const Coefs<N>& k) {
+  constexpr size_t kPowers = N <= 1 ? 1 : detail::log2(detail::below_pow2(N)) + 1;
+  D powers[kPowers];
+  powers[0] = t;
+  for (size_t j = 1; j < kPowers; ++j) powers[j] = powers[j - 1] * powers[j - 1];
+  return detail::estrin<0, N>(from_memory(k), powers);
 }
 
 // The block of elements [i, i + n) through kernel K (n = kW for a whole block, else fewer):

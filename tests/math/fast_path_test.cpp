@@ -1,11 +1,11 @@
-// The single-precision fast path (Sin, Cos, Tan, SinCos, Exp, Log): one table of the
-// members and, for each, inputs of every reason an element leaves the fast path (outside the
-// safe range, on its edges, special values, results near a rounding midpoint, results
-// beyond the float normal range), mixed with ordinary values at every lane position.  Each
-// input alone, repeated over whole registers and in the mixed vector must give the C
-// library's float, errno and flags.  Under a rounding mode other than the default (and with
-// flush-to-zero or denormals-are-zero) the element loop must run: directed rounding shows
-// whether it did.  tools/verify_math runs the same rule over all 2^32 inputs.
+// The single-precision fast path (Sin, Cos, Tan, SinCos, Exp, Log, Atan, Asin, Acos): one
+// table of the members and, for each, inputs of every reason an element leaves the fast
+// path (outside the safe range, on its edges, special values, results near a rounding
+// midpoint, results beyond the float normal range), mixed with ordinary values at every lane
+// position.  Each input alone, repeated over whole registers and in the mixed vector must
+// give the C library's float, errno and flags.  Under a rounding mode other than the default
+// (and with flush-to-zero or denormals-are-zero) the element loop must run: directed
+// rounding shows whether it did.  tools/verify_math runs the same rule over all 2^32 inputs.
 #include <xmmintrin.h>
 
 #include <algorithm>
@@ -36,6 +36,14 @@ double c_cos_d(double x) { return cos(x); }
 double c_tan_d(double x) { return tan(x); }
 double c_exp_d(double x) { return exp(x); }
 double c_log_d(double x) { return log(x); }
+double c_atan_d(double x) { return atan(x); }
+double c_asin_d(double x) { return asin(x); }
+double c_acos_d(double x) { return acos(x); }
+// The arc sine and cosine give the default NaN without a call beyond [-1, 1].
+#define UNIT_MODEL(f)                                                            \
+  [](float x, float* r) {                                                        \
+    r[0] = fabsf(x) > 1 ? kNanF : static_cast<float>(f(static_cast<double>(x))); \
+  }
 
 const std::vector<Member>& members() {
   static const std::vector<Member> m = {
@@ -73,11 +81,22 @@ const std::vector<Member>& members() {
        1e-30f,
        1e30f,
        {0x1p-126f, 1.0f, FLT_MAX, 0x1p-149f}},
+      // atan: the reduction's thresholds tan(pi/8) and tan(3 pi/8) besides the safe range.
+      {"Atan_32F",
+       1,
+       UNARY(Atan),
+       MODEL(atan),
+       c_atan_d,
+       -100,
+       100,
+       {0x1p-12f, 0x1p64f, 0.41421357f, 2.4142137f}},
+      {"Asin_32F", 1, UNARY(Asin), UNIT_MODEL(asin), c_asin_d, -1, 1, {0x1p-12f, 1.0f, 0.5f}},
+      {"Acos_32F", 1, UNARY(Acos), UNIT_MODEL(acos), c_acos_d, -1, 1, {0x1p-12f, 1.0f, 0.5f}},
   };
   return m;
 }
 
-// Arguments whose double result lies within 2^-40 (relative) of the midpoint between two
+// Arguments whose double result lies within 2^-36 (relative) of the midpoint between two
 // floats: the fast path cannot decide them and must hand them to the library.
 std::vector<float> near_midpoints(const Member& m, float from, int want) {
   std::vector<float> out;
@@ -86,7 +105,7 @@ std::vector<float> near_midpoints(const Member& m, float from, int want) {
     x = nextafterf(x, INFINITY);
     const uint64_t b = qvxt::bits_of(fabs(m.f(x)));
     const int64_t d = static_cast<int64_t>(b & 0x1FFFFFFF) - 0x10000000;
-    if (d >= -(1 << 13) && d <= (1 << 13)) out.push_back(x);
+    if (d >= -(1 << 17) && d <= (1 << 17)) out.push_back(x);
   }
   return out;
 }
