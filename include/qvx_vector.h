@@ -1428,6 +1428,10 @@ QVX_API QvxStatus qvx_Vector_SqrtShift_32S(const Qvx32s* src, Qvx32s* dst, int l
  * Magnitudes and phases of 16SC and 16S data are single precision (32F); of 64FC and 64F,
  * double.  errno and the floating-point flags are those of the library calls; NaN results
  * may carry any payload, except that Conj and ConjFlip move payloads exactly.
+ * Ampl_32FC, Phase_32FC and DescartToPolar_32F give these results, errno and flags faster,
+ * as the single-precision elementary functions do: blocks in double with a proven error
+ * bound, a result kept only where it is provably clear of every float rounding boundary,
+ * every other element the library call in element order.
  * len < 1: nothing is read or written.
  * dst may be src itself for Conj, and for Ampl, AmplSqr and Phase of 16SC data (4-byte
  * elements in and out).  ConjFlip's destination must not overlap its source (the first

@@ -60,9 +60,25 @@ uint32_t to_bits(float f) {
 // ---- the functions and their element rules ----------------------------------------------
 
 using Lib = void (*)(const float*, float* const*, int);
-using Rule = void (*)(float, float*);
+// The element rule of one element from its parts (one float, or the pair (x, y)).
+using Rule = void (*)(const float*, float*);
 
 float default_nan() { return from_bits(0x7FC00000u); }
+// The 16-bit pair stored in one 32-bit input, as doubles.
+struct Pair16 {
+  double x, y;
+};
+Pair16 pair16(const float* p) {
+  int16_t z[2];
+  memcpy(z, p, sizeof z);
+  return {static_cast<double>(z[0]), static_cast<double>(z[1])};
+}
+// atan2(y, x) rounded, but for a zero element: +0 for x = +0 and pi for x = -0, with the
+// sign of y.
+float phase_rule(float x, float y) {
+  if (x == 0 && y == 0) return copysignf(signbit(x) ? (float)3.141592653589793 : 0.0f, y);
+  return (float)atan2((double)y, (double)x);
+}
 
 struct Function {
   const char* name;
@@ -71,6 +87,7 @@ struct Function {
   Rule rule;
   std::vector<float> edges;  // boundaries of the safe range and other telling values
   float lo, hi;              // ordinary arguments: uniform in [lo, hi], or log-uniform if lo > 0
+  int parts = 1;             // floats per element: 1, or 2 for (x, y) pairs
 };
 
 #define UNARY_LIB(N) \
@@ -81,21 +98,28 @@ const std::vector<Function>& functions() {
       {"Sin_32F",
        1,
        UNARY_LIB(Sin),
-       [](float x, float* r) { r[0] = (float)sin((double)x); },
+       [](const float* p, float* r) {
+         const float x = p[0];
+         r[0] = (float)sin((double)x);
+       },
        {0x1p-12f, 0x1p17f, 1.5707964f, 3.1415927f, 1e4f, 1e5f},
        -100,
        100},
       {"Cos_32F",
        1,
        UNARY_LIB(Cos),
-       [](float x, float* r) { r[0] = (float)cos((double)x); },
+       [](const float* p, float* r) {
+         const float x = p[0];
+         r[0] = (float)cos((double)x);
+       },
        {0x1p-12f, 0x1p17f, 1.5707964f, 3.1415927f, 1e4f, 1e5f},
        -100,
        100},
       {"SinCos_32F",
        2,
        [](const float* s, float* const* d, int n) { qvx_Vector_SinCos_32F(s, d[0], d[1], n); },
-       [](float x, float* r) {
+       [](const float* p, float* r) {
+         const float x = p[0];
          r[0] = (float)sin((double)x);
          r[1] = (float)cos((double)x);
        },
@@ -105,45 +129,135 @@ const std::vector<Function>& functions() {
       {"Tan_32F",
        1,
        UNARY_LIB(Tan),
-       [](float x, float* r) { r[0] = (float)tan((double)x); },
+       [](const float* p, float* r) {
+         const float x = p[0];
+         r[0] = (float)tan((double)x);
+       },
        {0x1p-12f, 0x1p17f, 1.5707964f, 0.7853982f},
        -100,
        100},
       {"Exp_32F",
        1,
        UNARY_LIB(Exp),
-       [](float x, float* r) { r[0] = (float)exp((double)x); },
+       [](const float* p, float* r) {
+         const float x = p[0];
+         r[0] = (float)exp((double)x);
+       },
        {0x1p-24f, 88.0f, 89.0f, 88.72284f, -87.33655f, -103.97208f, 0.6931472f},
        -80,
        80},
       {"Log_32F",
        1,
        UNARY_LIB(Log),
-       [](float x, float* r) { r[0] = x < 0 ? default_nan() : (float)log((double)x); },
+       [](const float* p, float* r) {
+         const float x = p[0];
+         r[0] = x < 0 ? default_nan() : (float)log((double)x);
+       },
        {0x1p-126f, 1.0f, FLT_MAX, 2.0f, 0.5f, 1.4142135f, 0.70710677f},
        1e-30f,
        1e30f},
       {"Atan_32F",
        1,
        UNARY_LIB(Atan),
-       [](float x, float* r) { r[0] = (float)atan((double)x); },
+       [](const float* p, float* r) {
+         const float x = p[0];
+         r[0] = (float)atan((double)x);
+       },
        {0x1p-12f, 0x1p64f, 0.41421357f, 2.4142137f, 1.0f},
        -100,
        100},
       {"Asin_32F",
        1,
        UNARY_LIB(Asin),
-       [](float x, float* r) { r[0] = fabsf(x) > 1 ? default_nan() : (float)asin((double)x); },
+       [](const float* p, float* r) {
+         const float x = p[0];
+         r[0] = fabsf(x) > 1 ? default_nan() : (float)asin((double)x);
+       },
        {0x1p-12f, 1.0f, 0.5f},
        -1,
        1},
       {"Acos_32F",
        1,
        UNARY_LIB(Acos),
-       [](float x, float* r) { r[0] = fabsf(x) > 1 ? default_nan() : (float)acos((double)x); },
+       [](const float* p, float* r) {
+         const float x = p[0];
+         r[0] = fabsf(x) > 1 ? default_nan() : (float)acos((double)x);
+       },
        {0x1p-12f, 1.0f, 0.5f},
        -1,
        1},
+      {"Ampl_32FC",
+       1,
+       [](const float* s, float* const* d, int n) {
+         qvx_Vector_Ampl_32FC(reinterpret_cast<const Qvx32fc*>(s), d[0], n);
+       },
+       [](const float* p, float* r) { r[0] = (float)hypot((double)p[0], (double)p[1]); },
+       {},
+       -100,
+       100,
+       2},
+      {"Phase_32FC",
+       1,
+       [](const float* s, float* const* d, int n) {
+         qvx_Vector_Phase_32FC(reinterpret_cast<const Qvx32fc*>(s), d[0], n);
+       },
+       [](const float* p, float* r) { r[0] = phase_rule(p[0], p[1]); },
+       {},
+       -100,
+       100,
+       2},
+      {"DescartToPolar_32F",
+       2,
+       [](const float* s, float* const* d, int n) {
+         qvx_Vector_DescartToPolar_32F(s, d[0], d[1], n);
+       },
+       [](const float* p, float* r) {
+         r[0] = (float)hypot((double)p[0], (double)p[1]);
+         r[1] = phase_rule(p[0], p[1]);
+       },
+       {},
+       -100,
+       100,
+       2},
+      // 16-bit pairs: each 32-bit input pattern is one pair (x in its low half), so the
+      // exhaustive run covers all 2^32 of them.
+      {"Ampl_16SC",
+       1,
+       [](const float* s, float* const* d, int n) {
+         qvx_Vector_Ampl_16SC(reinterpret_cast<const Qvx16sc*>(s), d[0], n);
+       },
+       [](const float* p, float* r) {
+         const Pair16 z = pair16(p);
+         r[0] = (float)hypot(z.x, z.y);
+       },
+       {},
+       0,
+       0},
+      {"Phase_16SC",
+       1,
+       [](const float* s, float* const* d, int n) {
+         qvx_Vector_Phase_16SC(reinterpret_cast<const Qvx16sc*>(s), d[0], n);
+       },
+       [](const float* p, float* r) {
+         const Pair16 z = pair16(p);
+         r[0] = (float)atan2(z.y, z.x);
+       },
+       {},
+       0,
+       0},
+      {"DescartToPolar_16S",
+       2,
+       [](const float* s, float* const* d, int n) {
+         qvx_Vector_DescartToPolar_16S(reinterpret_cast<const Qvx16s*>(s), d[0], d[1], n);
+       },
+       [](const float* p, float* r) {
+         const Pair16 z = pair16(p);
+         r[0] = (float)hypot(z.x, z.y);
+         r[1] = (float)atan2(z.y, z.x);
+       },
+       {},
+       0,
+       0},
   };
   return fs;
 }
@@ -190,16 +304,19 @@ struct Tally {
 
 constexpr int kBlock = 1024;
 
-void report(const Function& f, long long* shown, const char* what, float x, const float* got,
+void report(const Function& f, long long* shown, const char* what, const float* x, const float* got,
             const float* want, Effects eg, Effects ew) {
   if ((*shown)++ >= 8) return;
-  fprintf(stderr, "%s %s x=%a (0x%08x):", f.name, what, x, to_bits(x));
+  fprintf(stderr, "%s %s", f.name, what);
+  for (int p = 0; p < f.parts; ++p) fprintf(stderr, " %a (0x%08x)", x[p], to_bits(x[p]));
+  fprintf(stderr, ":");
   for (int k = 0; k < f.outs; ++k)
     fprintf(stderr, " got 0x%08x want 0x%08x", to_bits(got[k]), to_bits(want[k]));
   fprintf(stderr, " errno %d/%d flags 0x%x/0x%x\n", eg.err, ew.err, eg.flags, ew.flags);
 }
 
-// The inputs x[0..n) (n <= kBlock) of one function: block call, then element calls.
+// The inputs x[0..n) (n <= kBlock elements of f.parts floats) of one function: block call,
+// then element calls.
 Tally check(const Function& f, const float* x, int n, long long* shown, int elements) {
   Tally t;
   t.inputs = n;
@@ -218,7 +335,7 @@ Tally check(const Function& f, const float* x, int n, long long* shown, int elem
   const Effects ew = effects([&] {
     for (int i = 0; i < n; ++i) {
       float r[2];
-      f.rule(x[i], r);
+      f.rule(x + f.parts * i, r);
       for (int k = 0; k < f.outs; ++k) w[k][i] = r[k];
     }
   });
@@ -228,25 +345,25 @@ Tally check(const Function& f, const float* x, int n, long long* shown, int elem
     if (!same) {
       ++t.mismatches;
       const float gi[2] = {g[0][i], g[1][i]}, wi[2] = {w[0][i], w[1][i]};
-      report(f, shown, "bits", x[i], gi, wi, eg, ew);
+      report(f, shown, "bits", x + f.parts * i, gi, wi, eg, ew);
     }
   }
   if (eg != ew) {
     ++t.mismatches;
-    fprintf(stderr, "%s block of %d from x=%a: errno %d/%d flags 0x%x/0x%x\n", f.name, n, x[0],
+    fprintf(stderr, "%s block of %d from %a: errno %d/%d flags 0x%x/0x%x\n", f.name, n, x[0],
             eg.err, ew.err, eg.flags, ew.flags);
   }
   if (!elements) return t;
   for (int i = 0; i < n; ++i) {
     float gi[2] = {0, 0}, wi[2] = {0, 0};
     float* gp[2] = {&gi[0], &gi[1]};
-    const Effects e1 = sse_effects([&] { f.lib(x + i, gp, 1); });
-    const Effects e2 = sse_effects([&] { f.rule(x[i], wi); });
+    const Effects e1 = sse_effects([&] { f.lib(x + f.parts * i, gp, 1); });
+    const Effects e2 = sse_effects([&] { f.rule(x + f.parts * i, wi); });
     bool same = e1 != e2 ? false : true;
     for (int k = 0; k < f.outs; ++k) same &= to_bits(gi[k]) == to_bits(wi[k]);
     if (!same) {
       ++t.mismatches;
-      report(f, shown, "alone", x[i], gi, wi, e1, e2);
+      report(f, shown, "alone", x + f.parts * i, gi, wi, e1, e2);
     }
   }
   return t;
@@ -254,12 +371,61 @@ Tally check(const Function& f, const float* x, int n, long long* shown, int elem
 
 // ---- the inputs -----------------------------------------------------------------------
 
-// The k-th input of the run: every pattern, or the stratified sample's k-th.
+// The k-th input of the run: every pattern, or the stratified sample's k-th; for pairs, the
+// k-th of 2^28 (2^22 stratified) drawn pairs.
 struct Inputs {
   bool stratified;
   std::vector<uint32_t> extra;  // the boundary neighbourhoods (stratified only)
+  int parts = 1;
   long long count() const {
+    if (parts == 2) return stratified ? (1LL << 22) : (1LL << 28);
     return stratified ? (1LL << 22) + static_cast<long long>(extra.size()) : (1LL << 32);
+  }
+  // The pair: one of eight kinds by k mod 8, the rest of k hashed: any bit patterns; ordinary
+  // values; y near x tan(pi/8), x tan(3 pi/8) and x (the arc tangent's thresholds and a
+  // ratio of 1); y a power of two times x (ratios from 2^-300 to 2^300 over the whole
+  // exponent range); a special value (zeros, infinities, NaNs, the smallest and largest
+  // floats) beside any pattern, either way round.
+  void pair(long long k, float* p) const {
+    uint64_t h = static_cast<uint64_t>(k) * 0x9E3779B97F4A7C15ull + 0x632BE59BD9B4E019ull;
+    const auto next = [&h] {
+      h ^= h >> 29;
+      h *= 0xBF58476D1CE4E5B9ull;
+      h ^= h >> 32;
+      return h;
+    };
+    const uint32_t a = static_cast<uint32_t>(next()), b = static_cast<uint32_t>(next() >> 32);
+    const float x = from_bits(a), ordinary = static_cast<float>(static_cast<int32_t>(b)) * 0x1p-24f;
+    const float nudge = 1 + static_cast<float>(static_cast<int32_t>(next()) >> 8) * 0x1p-46f;
+    static const float special[] = {0.0f,    -0.0f,   INFINITY,     -INFINITY,
+                                    NAN,     -NAN,    FLT_TRUE_MIN, -FLT_TRUE_MIN,
+                                    FLT_MIN, FLT_MAX, -FLT_MAX,     1.0f};
+    switch (k & 7) {
+      case 0:
+        p[0] = x, p[1] = from_bits(b);
+        break;
+      case 1:
+        p[0] = static_cast<float>(static_cast<int32_t>(a)) * 0x1p-24f, p[1] = ordinary;
+        break;
+      case 2:
+        p[0] = ordinary, p[1] = ordinary * 0.41421357f * nudge;
+        break;
+      case 3:
+        p[0] = ordinary, p[1] = -ordinary * 2.4142137f * nudge;
+        break;
+      case 4:
+        p[0] = -ordinary, p[1] = ordinary * nudge;
+        break;
+      case 5:
+        p[0] = x, p[1] = ldexpf(x, static_cast<int>(b % 601) - 300) * nudge;
+        break;
+      case 6:
+        p[0] = special[b % 12], p[1] = x;
+        break;
+      default:
+        p[0] = x, p[1] = special[b % 12];
+        break;
+    }
   }
   uint32_t at(long long k) const {
     if (!stratified) return static_cast<uint32_t>(k);
@@ -291,14 +457,19 @@ Tally run(const Function& f, const Inputs& in, int threads, int elements) {
   std::vector<std::thread> pool;
   for (int t = 0; t < threads; ++t) {
     pool.emplace_back([&, t] {
-      std::vector<float> x(kBlock);
+      std::vector<float> x(2 * kBlock);
       for (;;) {
         const long long start = next.fetch_add(chunk);
         if (start >= total) break;
         const long long end = start + chunk < total ? start + chunk : total;
         for (long long b = start; b < end; b += kBlock) {
           const int n = static_cast<int>(end - b < kBlock ? end - b : kBlock);
-          for (int i = 0; i < n; ++i) x[i] = from_bits(in.at(b + i));
+          for (int i = 0; i < n; ++i) {
+            if (f.parts == 2)
+              in.pair(b + i, &x[2 * i]);
+            else
+              x[i] = from_bits(in.at(b + i));
+          }
           tallies[t].add(check(f, x.data(), n, &shown[t], elements));
         }
       }
@@ -344,13 +515,16 @@ double ordinary_fallback_rate(const Function& f) {
     const double u = static_cast<double>(r >> 11) * 0x1p-53;
     v = f.lo > 0 ? static_cast<float>(f.lo * pow(static_cast<double>(f.hi) / f.lo, u))
                  : static_cast<float>(f.lo + (f.hi - f.lo) * u);
+    if (f.lo == f.hi) v = from_bits(static_cast<uint32_t>(r >> 32));  // any 16-bit pair
   }
+  // Pairs of such values for the pair functions.
+  const int n = static_cast<int>(x.size()) / f.parts;
   float* d[2] = {y.data(), z.data()};
   verify::t_calls = 0;
   verify::t_counting = true;
-  f.lib(x.data(), d, static_cast<int>(x.size()));
+  f.lib(x.data(), d, n);
   verify::t_counting = false;
-  return 100.0 * static_cast<double>(verify::t_calls / f.outs) / static_cast<double>(x.size());
+  return 100.0 * static_cast<double>(verify::t_calls / f.outs) / n;
 }
 
 }  // namespace
@@ -396,8 +570,8 @@ int main(int argc, char** argv) {
   fflush(stdout);
   for (const Function& f : functions()) {
     if (!only.empty() && only.find("," + std::string(f.name) + ",") == std::string::npos) continue;
-    trig |= f.edges[0] == 0x1p-12f;
-    Inputs in{stratified, stratified ? edges(f) : std::vector<uint32_t>()};
+    trig |= !f.edges.empty() && f.edges[0] == 0x1p-12f;
+    Inputs in{stratified, stratified && f.parts == 1 ? edges(f) : std::vector<uint32_t>(), f.parts};
     const auto t0 = std::chrono::steady_clock::now();
     const Tally t = run(f, in, threads, elements);
     const double s = std::chrono::duration<double>(std::chrono::steady_clock::now() - t0).count();
@@ -409,8 +583,11 @@ int main(int argc, char** argv) {
   printf("\n| function | ordinary arguments | fallback rate |\n|---|---|---:|\n");
   for (const Function& f : functions()) {
     if (!only.empty() && only.find("," + std::string(f.name) + ",") == std::string::npos) continue;
-    printf("| %s | %s in [%g, %g] | %.5f %% |\n", f.name, f.lo > 0 ? "log-uniform" : "uniform",
-           static_cast<double>(f.lo), static_cast<double>(f.hi), ordinary_fallback_rate(f));
+    char what[64];
+    snprintf(what, sizeof what, "%s in [%g, %g]", f.lo > 0 ? "log-uniform" : "uniform",
+             static_cast<double>(f.lo), static_cast<double>(f.hi));
+    printf("| %s | %s | %.5f %% |\n", f.name, f.lo == f.hi ? "any 16-bit pairs" : what,
+           ordinary_fallback_rate(f));
   }
   printf("\n");
   if (trig && !stratified) nearest_multiple_of_half_pi();

@@ -14,15 +14,19 @@ thread_local bool t_counting = false;
 
 namespace {
 using Fn = double (*)(double);
+using Fn2 = double (*)(double, double);
 constexpr int kCount = 8;
 Fn g_next[kCount];
 const char* const kNames[kCount] = {"sin", "cos", "tan", "exp", "log", "atan", "asin", "acos"};
+Fn2 g_next2[2];
+const char* const kNames2[2] = {"hypot", "atan2"};
 }  // namespace
 
 namespace verify {
 // Looks the C library's functions up once, before any checking (dlsym may set errno).
 void resolve() {
   for (int k = 0; k < kCount; ++k) g_next[k] = reinterpret_cast<Fn>(dlsym(RTLD_NEXT, kNames[k]));
+  for (int k = 0; k < 2; ++k) g_next2[k] = reinterpret_cast<Fn2>(dlsym(RTLD_NEXT, kNames2[k]));
 }
 }  // namespace verify
 
@@ -39,3 +43,10 @@ VERIFY_PASS_ON(log, 4)
 VERIFY_PASS_ON(atan, 5)
 VERIFY_PASS_ON(asin, 6)
 VERIFY_PASS_ON(acos, 7)
+#define VERIFY_PASS_ON2(name, k)                                                      \
+  extern "C" __attribute__((visibility("default"))) double name(double x, double y) { \
+    if (verify::t_counting) ++verify::t_calls;                                        \
+    return g_next2[k](x, y);                                                          \
+  }
+VERIFY_PASS_ON2(hypot, 0)
+VERIFY_PASS_ON2(atan2, 1)

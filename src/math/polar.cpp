@@ -9,6 +9,7 @@
 #include <stdint.h>
 #include <string.h>
 
+#include <initializer_list>
 #include <type_traits>
 
 #include "core/convert.h"
@@ -16,6 +17,8 @@
 #include "core/loops.h"
 #include "core/simd.h"
 #include "math/elementary.h"
+#include "math/fast.h"
+#include "math/kernels.h"
 
 namespace {
 
@@ -23,17 +26,8 @@ using namespace qvx;
 using namespace qvx::math;
 
 // The magnitude and the phase of x + yi, rounded to the result type R.
-template <class R, class P>
-inline R magnitude(P x, P y) {
-  return narrow<R>(hypot(static_cast<double>(x), static_cast<double>(y)));
-}
-// 16-bit parts have no negative zero, and atan2(0, 0) is +0: they need no zero rule.
-template <class R, class P>
-inline R angle(P x, P y) {
-  if (std::is_integral<P>::value)
-    return narrow<R>(atan2(static_cast<double>(y), static_cast<double>(x)));
-  return phase<R>(static_cast<double>(y), static_cast<double>(x));
-}
+using kernels::angle;
+using kernels::magnitude;
 
 // x*x + y*y in the precision of the result: 16-bit parts are converted to single precision
 // (exactly) and each product and the sum are rounded to single precision.
@@ -85,7 +79,8 @@ inline P* parts(C* p) {
 // of 16-bit pairs gives two registers of results.
 template <class T>
 inline QvxStatus ampl_sqr(const T* src, T* dst, int len) {
-  map(len, Out<T>{dst}, [](auto z) { return z.re * z.re + z.im * z.im; }, Pairs<T>{src});
+  map(
+      len, Out<T>{dst}, [](auto z) { return z.re * z.re + z.im * z.im; }, Pairs<T>{src});
   return QVX_STS_NO_ERR;
 }
 inline QvxStatus ampl_sqr_16sc(const Qvx16s* src, Qvx32f* dst, int len) {
@@ -166,6 +161,18 @@ inline Vec<uint64_t> conj_reversed_64fc(Vec<uint64_t> v, Vec<uint64_t> im_lanes)
   return simd::zip_lo(simd::odds(r, r), simd::evens(r, r)) ^ im_lanes;
 }
 
+// The single-precision magnitudes and phases of float and 16-bit pairs: the fast path of
+// math/fast.h where it is proven, else the element rule (math/kernels.h).
+template <class K>
+inline QvxStatus fast_pairs(const typename K::Source* src, std::initializer_list<Qvx32f*> dst,
+                            int len) {
+  Qvx32f* out[K::kOut];
+  int k = 0;
+  for (Qvx32f* d : dst) out[k++] = d;
+  fast::run<K>(src, out, len);
+  return QVX_STS_NO_ERR;
+}
+
 // Interleaved (x, y) pairs into a magnitude and a phase vector.
 template <class P, class R>
 inline QvxStatus to_polar(const P* src, R* magn, R* phase, int len) {
@@ -211,10 +218,10 @@ inline QvxStatus to_cartesian_16s(const Qvx32f* magn, const Qvx32f* phase, Qvx16
 // 32FC            32F      double, rounded       single precision        zero rule, rounded
 // 64FC            64F      double                double                  zero rule
 QVX_DEFINE(QvxStatus, Vector_Ampl_16SC, (const Qvx16sc* src, Qvx32f* dst, int len)) {
-  return ampl(src, dst, len);
+  return fast_pairs<kernels::Of16<kernels::Ampl>>(parts<Qvx16s>(src), {dst}, len);
 }
 QVX_DEFINE(QvxStatus, Vector_Ampl_32FC, (const Qvx32fc* src, Qvx32f* dst, int len)) {
-  return ampl(src, dst, len);
+  return fast_pairs<kernels::Ampl>(parts<Qvx32f>(src), {dst}, len);
 }
 QVX_DEFINE(QvxStatus, Vector_Ampl_64FC, (const Qvx64fc* src, Qvx64f* dst, int len)) {
   return ampl(src, dst, len);
@@ -229,10 +236,10 @@ QVX_DEFINE(QvxStatus, Vector_AmplSqr_64FC, (const Qvx64fc* src, Qvx64f* dst, int
   return ampl_sqr(parts<Qvx64f>(src), dst, len);
 }
 QVX_DEFINE(QvxStatus, Vector_Phase_16SC, (const Qvx16sc* src, Qvx32f* dst, int len)) {
-  return phase_of(src, dst, len);
+  return fast_pairs<kernels::Of16<kernels::Phase>>(parts<Qvx16s>(src), {dst}, len);
 }
 QVX_DEFINE(QvxStatus, Vector_Phase_32FC, (const Qvx32fc* src, Qvx32f* dst, int len)) {
-  return phase_of(src, dst, len);
+  return fast_pairs<kernels::Phase>(parts<Qvx32f>(src), {dst}, len);
 }
 QVX_DEFINE(QvxStatus, Vector_Phase_64FC, (const Qvx64fc* src, Qvx64f* dst, int len)) {
   return phase_of(src, dst, len);
@@ -272,11 +279,11 @@ QVX_DEFINE(QvxStatus, Vector_ConjFlip_64FC, (const Qvx64fc* src, Qvx64fc* dst, i
 // 64F      64F     64F                cos and sin, double
 QVX_DEFINE(QvxStatus, Vector_DescartToPolar_16S,
            (const Qvx16s* src, Qvx32f* dstMagn, Qvx32f* dstPhase, int len)) {
-  return to_polar(src, dstMagn, dstPhase, len);
+  return fast_pairs<kernels::Of16<kernels::Polar>>(src, {dstMagn, dstPhase}, len);
 }
 QVX_DEFINE(QvxStatus, Vector_DescartToPolar_32F,
            (const Qvx32f* src, Qvx32f* dstMagn, Qvx32f* dstPhase, int len)) {
-  return to_polar(src, dstMagn, dstPhase, len);
+  return fast_pairs<kernels::Polar>(src, {dstMagn, dstPhase}, len);
 }
 QVX_DEFINE(QvxStatus, Vector_DescartToPolar_64F,
            (const Qvx64f* src, Qvx64f* dstMagn, Qvx64f* dstPhase, int len)) {

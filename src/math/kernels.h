@@ -1,0 +1,498 @@
+// The kernels of the single-precision fast path (math/fast.h) and the element rules they
+// fall back on: the real members of math/elementary.cpp and the magnitude and phase of
+// math/polar.cpp.
+#ifndef QVX_MATH_KERNELS_H
+#define QVX_MATH_KERNELS_H
+
+#include <math.h>
+#include <stdint.h>
+
+#include <type_traits>
+
+#include "core/simd.h"
+#include "math/elementary.h"
+#include "math/fast.h"
+
+namespace qvx {
+namespace math {
+namespace kernels {
+
+// Where a member writes the default NaN without calling the library.  The tests are
+// ordered comparisons in the element's own precision: a NaN element fails them and goes to
+// the library function, which returns a NaN.
+enum class Domain {
+  All,         // every element goes to the library
+  Unit,        // |x| > 1 gives NaN
+  NonNegative  // x < 0 gives NaN (-0.0 goes to the library)
+};
+
+template <Domain D, class T>
+inline bool outside(T x) {
+  if (D == Domain::Unit) return fabs(x) > T(1);
+  if (D == Domain::NonNegative) return x < T(0);
+  return false;
+}
+
+// The element rule: F(x) in double (single precision: the element widened exactly and the
+// result rounded once), or the default NaN outside the domain.
+template <Domain D, double (*F)(double), class T>
+inline T element(T x) {
+  if (outside<D>(x)) return default_nan<T>();
+  return narrow<T>(F(static_cast<double>(x)));
+}
+
+// ---- the single-precision kernels of the fast path (math/fast.h) --------------------------
+//
+// Each evaluates its function in double from the exact double of a float in its safe range,
+// with a relative error below 2^-38 (derived below for each), inside the 2^-36 margin of the
+// rounding test.  The polynomials are Chebyshev interpolants with their coefficients rounded
+// to double, made and measured by tools/fit_math.py: it evaluates each rounded polynomial in
+// 40-digit arithmetic at 2^14 + 1 evenly spaced points of its interval (the error curve is
+// smooth with a handful of extrema, so the samples find its maximum) and prints the bound
+// quoted here.  The evaluation then adds a few roundings of 2^-53 each.  Every safe argument
+// keeps every intermediate a normal double, so the arithmetic raises inexact and nothing
+// else.
+using fast::D;
+using fast::F;
+using fast::I;
+using fast::L;
+using fast::U;
+
+// Trigonometric reduction: x = h pi/2 + r with h an integer near x * 2/pi, or an even or odd
+// one near it, and |r| at most pi/4 or pi/2 respectively (a hair more where the product
+// rounds across a half).  pi/2 = P1 + P2 + P3 to 2^-122, P1 and P2 of 33 significant bits and
+// P3 a full double.  For |x| < 2^17, |h| < 2^17: h P1 and h P2 are exact.  x - h P1 is exact
+// as well: both are multiples of 2^-35 (a float of at least 2^-12, and P1 a multiple of
+// 2^-32) below 2^18, which 53 bits hold.  The two remaining subtractions round once each: the
+// error of r is at most 2^-52 |r| + 2^-100, a relative error below 2^-51 for every float in
+// the range, whose distance from a nonzero multiple of pi/2 exceeds 2^-28 (the nearest is
+// 0x1.f9cbe2p+7, 2^-27.8 away, as tools/verify_math.cpp reports).  An error d in r moves
+// sin r and cos r by at most |d|, relative to the result at most as much as to r (where
+// |r| <= pi/2 and the result is sin r, r / sin r <= pi/2 and the slope cos r shrinks it to
+// below 1).
+constexpr double kInvPi = 0x1.45f306dc9c883p-2;
+constexpr double kTwoOverPi = 0x1.45f306dc9c883p-1;
+constexpr double kPio2a = 0x1.921fb544p0, kPio2b = 0x1.0b4611a6p-34, kPio2c = 0x1.3198a2e037073p-69;
+// The reduction's constants: 1/pi and 2/pi, the rounding constant, the parts of pi/2, and
+// 1/2 and 1.
+constexpr double kReduceValues[] = {kInvPi, kTwoOverPi, fast::kRoundMagic, kPio2a, kPio2b, kPio2c,
+                                    0.5,    1.0};
+constexpr auto kReduce = fast::coefs(kReduceValues);
+// v with its sign flipped where the sign bit of the lane of sign is set; all ones where q is
+// odd.
+inline D flip(D v, L sign) { return simd::as<double>(simd::as<int64_t>(v) ^ sign); }
+inline L odd(L q) { return -(q & 1); }
+
+// r = x - h pi/2 by the three parts.
+inline D reduce_by(D x, D h) {
+  const D* c = fast::from_memory(kReduce);
+  return ((x - h * c[3]) - h * c[4]) - h * c[5];
+}
+// r + r^3 q(r^2): sin r for the coefficients of q.  The last three operations round at most
+// 2^-51 relative to r^3 q(r^2), which is at most 0.36 |r| where the result exceeds 0.63 |r|;
+// with the sum's own rounding the evaluation adds below 2^-51 relative.
+template <size_t N>
+inline D odd_series(D r, const fast::Coefs<N>& q) {
+  const D u = r * r;
+  return r + r * u * fast::polynomial(u, q);
+}
+
+// sin x = (-1)^k sin r with x = 2k pi/2 + r, |r| <= pi/2, and cos x = (-1)^(k+1) sin r with
+// x = (2k + 1) pi/2 + r: one polynomial for both.  On |r| <= pi/2 its approximation error is
+// below 2^-41.5; with the reduction and evaluation, below 2^-41.
+constexpr double kSinWide[] = {-0x1.55555555549cbp-3,  0x1.1111110fc0488p-7,
+                               -0x1.a01a0011bc7d8p-13, 0x1.71dd8de2b99adp-19,
+                               -0x1.ae20c4ceb0f9ep-26, 0x1.54e75c89c6fa0p-33};
+constexpr auto kSinHalfPi = fast::coefs(kSinWide);
+template <bool Cosine>
+inline D sin_or_cos(D x) {
+  const D* c = fast::from_memory(kReduce);
+  L k;
+  D h;
+  if constexpr (Cosine) {
+    // k the nearest integer to x/pi - 1/2, h = 2k + 1.
+    const D n = fast::round_near(x * c[0] - c[6], k, c[2]);
+    h = (n + n) + c[7];
+    k += 1;
+  } else {
+    const D n = fast::round_near(x * c[0], k, c[2]);
+    h = n + n;
+  }
+  return flip(odd_series(reduce_by(x, h), kSinHalfPi), k << 63);
+}
+
+// sin x and cos x together, and tan x, from |r| <= pi/4 and the quadrant k: sin x =
+// (s, c, -s, -c)[k mod 4] and cos x = (c, -s, -c, s)[k mod 4] for s = sin r and c = cos r.
+// On |r| <= pi/4 the sine's polynomial errs below 2^-45.6, the cosine's below 2^-39.5; with
+// the reduction and evaluation, s below 2^-45 and c below 2^-39.4.
+constexpr double kSinNarrow[] = {-0x1.555555555516bp-3, 0x1.1111110fd3d39p-7,
+                                 -0x1.a019fd9b346d6p-13, 0x1.71d9a9f2f92d5p-19,
+                                 -0x1.aa285701d01b8p-26};
+constexpr auto kSinQuarterPi = fast::coefs(kSinNarrow);
+constexpr double kCosNarrow[] = {0x1.5555555502cf2p-5, -0x1.6c16bf54e65aep-10,
+                                 0x1.a015c47c8395cp-16, -0x1.25244dcc3a26dp-22};
+constexpr auto kCosQuarterPi = fast::coefs(kCosNarrow);
+struct Quadrant {
+  D s, c;
+  L k;  // k in the low bits
+};
+inline Quadrant quadrant(D x) {
+  const D* c = fast::from_memory(kReduce);
+  L k;
+  const D h = fast::round_near(x * c[1], k, c[2]);
+  const D r = reduce_by(x, h), u = r * r;
+  // cos r = 1 - u/2 + u^2 q(u): 1 - u/2 rounds once (u/2 is exact) to at least 0.69, and
+  // u^2 q(u) is below 2^-5.9; the sum adds below 2^-52.
+  return {odd_series(r, kSinQuarterPi),
+          (c[7] - c[6] * u) + u * u * fast::polynomial(u, kCosQuarterPi), k};
+}
+
+// Arguments with 2^-12 <= |x| < 2^17: below, sine, cosine and tangent are within a float's
+// rounding of x or 1 and the library's double result may be exact; above, the reduction
+// needs more than three parts.
+constexpr auto kTrigRange = fast::range(fast::bits_of(0x1p-12f), fast::bits_of(0x1p17f));
+inline I trig_safe(F x) { return fast::in_range(fast::magnitude_bits(x), kTrigRange); }
+
+// The kernels: the safe range, a harmless argument, the evaluation in both halves of a
+// block, and the element rule.
+template <int Out, int Parts = 1, class Part = float>
+struct Kernel {
+  using Source = Part;
+  static constexpr int kOut = Out;
+  static constexpr int kParts = Parts;
+  static constexpr float kHarmless = 1.0f;
+  static constexpr bool kFaster = true;
+};
+// The exponential's and the logarithm's kernels are slower than the C library's own exp and
+// log on two double lanes (measured on the SSE2 baseline: 0.7 and 0.9 times their speed), so
+// that build keeps the element loop for them.
+constexpr bool kWideDoubles = simd::kLanes<double> >= 4;
+
+template <bool Cosine>
+struct SinOrCos : Kernel<1> {
+  static I safe(F x) { return trig_safe(x); }
+  static void eval(F x, D (&y)[1][2]) {
+    y[0][0] = sin_or_cos<Cosine>(simd::to_double_lo(x));
+    y[0][1] = sin_or_cos<Cosine>(simd::to_double_hi(x));
+  }
+  static void elem(float x, float* r) {
+    r[0] = Cosine ? element<Domain::All, cos>(x) : element<Domain::All, sin>(x);
+  }
+};
+using Sin = SinOrCos<false>;
+using Cos = SinOrCos<true>;
+struct SinCos : Kernel<2> {
+  static I safe(F x) { return trig_safe(x); }
+  static void eval(F x, D (&y)[2][2]) {
+    for (int h = 0; h < 2; ++h) {
+      const Quadrant a = quadrant(h ? simd::to_double_hi(x) : simd::to_double_lo(x));
+      const L o = odd(a.k);
+      y[0][h] = flip(simd::select(o, a.c, a.s), (a.k & 2) << 62);
+      y[1][h] = flip(simd::select(o, a.s, a.c), ((a.k + 1) & 2) << 62);
+    }
+  }
+  // The element loop's two calls, sine first.
+  static void elem(float x, float* r) {
+    r[0] = narrow<float>(sin(static_cast<double>(x)));
+    r[1] = narrow<float>(cos(opaque(static_cast<double>(x))));
+  }
+};
+// tan x = s / c for even k, -c / s for odd k: the quotient's rounding on top of the errors of
+// s and c, below 2^-39.3 in all.  Near a pole the float argument stays 2^-30 from it, so the
+// quotient is below 2^31.
+struct Tan : Kernel<1> {
+  static I safe(F x) { return trig_safe(x); }
+  static void eval(F x, D (&y)[1][2]) {
+    for (int h = 0; h < 2; ++h) {
+      const Quadrant a = quadrant(h ? simd::to_double_hi(x) : simd::to_double_lo(x));
+      const L o = odd(a.k);
+      y[0][h] = flip(simd::select(o, a.c, a.s) / simd::select(o, a.s, a.c), o << 63);
+    }
+  }
+  static void elem(float x, float* r) { r[0] = element<Domain::All, tan>(x); }
+};
+
+// exp x = 2^n exp r, n the nearest integer to x / ln 2, r = x - n ln 2 with |r| <= 0.347.
+// ln 2 = L1 + L2, L1 of 32 significant bits: n L1 is exact for |n| <= 2^8 and so is x - n L1
+// (Sterbenz); r rounds once (2^-53 relative, which moves exp r by less than 2^-54) plus n
+// times L2's error (2^-98).  exp r by a polynomial of degree 8, whose approximation error on
+// |r| <= ln(2)/2 is below 2^-39.8; Horner's scheme adds below 2^-51, below 2^-39.7 in all.
+// Safe: 2^-24 <= |x| (below, the result is within a float's rounding of 1) and x < 89 or
+// x > -88, where 2^n and the result are normal doubles (results beyond the float range fail
+// the rounding test and go to the library).
+constexpr double kInvLn2 = 0x1.71547652b82fep0;
+constexpr double kLn2a = 0x1.62e42feep-1, kLn2b = 0x1.a39ef35793c76p-33;
+constexpr double kExpPoly[] = {0x1.0000000000000p+0,  0x1.ffffffffd38c0p-1,  0x1.fffffffff71cfp-2,
+                               0x1.555555a26e0aap-3,  0x1.5555557428e4ap-5,  0x1.111080ade1e5dp-7,
+                               0x1.6c164df426e43p-10, 0x1.a1aa7f4661101p-13, 0x1.a15a4fc103094p-16};
+constexpr auto kExp = fast::coefs(kExpPoly);
+constexpr double kExpReduceValues[] = {kInvLn2, fast::kRoundMagic, kLn2a, kLn2b};
+constexpr auto kExpReduce = fast::coefs(kExpReduceValues);
+struct Exp : Kernel<1> {
+  static constexpr bool kFaster = kWideDoubles;
+  static constexpr auto kBelow = fast::range(fast::bits_of(0x1p-24f), fast::bits_of(88.0f));
+  static constexpr auto kAbove = fast::range(fast::bits_of(0x1p-24f), fast::bits_of(89.0f));
+  static I safe(F x) {
+    const U a = fast::magnitude_bits(x);
+    return simd::select(fast::negative(x), fast::in_range(a, kBelow), fast::in_range(a, kAbove));
+  }
+  static void eval(F x, D (&y)[1][2]) {
+    for (int h = 0; h < 2; ++h) {
+      const D v = h ? simd::to_double_hi(x) : simd::to_double_lo(x);
+      const D* c = fast::from_memory(kExpReduce);
+      L n;
+      const D k = fast::round_near(v * c[0], n, c[1]);
+      const D r = (v - k * c[2]) - k * c[3];
+      y[0][h] = fast::polynomial(r, kExp) * simd::as<double>((n + 1023) << 52);
+    }
+  }
+  static void elem(float x, float* r) { r[0] = element<Domain::All, exp>(x); }
+};
+
+// log x = e ln 2 + log m, x = 2^e m with m in [sqrt(1/2), sqrt 2], split on the float's bits.
+// log m = 2 atanh s = 2 (s + s^3 q(s^2)), s = (m - 1)/(m + 1), |s| <= 0.1716: m - 1 and m + 1
+// are exact (m has 24 significant bits), the quotient rounds once.  The polynomial q errs
+// below 2^-43.1 relative to atanh s on that interval.  With e != 0 the result is at least a
+// third of its largest term, so the three roundings of the sum stay below 2^-50; below
+// 2^-43 in all.  Safe: positive normal floats except 1 (whose logarithm is exactly 0).
+constexpr double kAtanhPoly[] = {0x1.5555555564e97p-2, 0x1.999998cafb89ap-3, 0x1.249323e52bb61p-3,
+                                 0x1.c67ad9d7f596cp-4, 0x1.8c8c150c31d08p-4};
+constexpr auto kAtanh = fast::coefs(kAtanhPoly);
+constexpr double kLogValues[] = {1.0, kLn2a, kLn2b};
+constexpr auto kLogConstants = fast::coefs(kLogValues);
+struct Log : Kernel<1> {
+  static constexpr float kHarmless = 2.0f;
+  static constexpr bool kFaster = kWideDoubles;
+  static constexpr auto kPositive = fast::range(fast::bits_of(0x1p-126f), 0x7F800000u);
+  static I safe(F x) {
+    const U b = simd::as<uint32_t>(x);
+    return fast::in_range(b, kPositive) & (I)(b != fast::bits_of(1.0f));
+  }
+  static void eval(F x, D (&y)[1][2]) {
+    const U b = simd::as<uint32_t>(x);
+    const I big = (I)((b & 0x7FFFFFu) > 0x3504F3u);  // significand above sqrt 2
+    const I e = (I)(b >> 23) - 127 - big;
+    const U halved = simd::as<uint32_t>(big) & 0x800000u;
+    const F m = simd::as<float>(((b & 0x7FFFFFu) | 0x3F800000u) - halved);
+    for (int h = 0; h < 2; ++h) {
+      const D mh = h ? simd::to_double_hi(m) : simd::to_double_lo(m);
+      const D eh = h ? simd::to_double_hi(e) : simd::to_double_lo(e);
+      const D* c = fast::from_memory(kLogConstants);
+      const D s = (mh - c[0]) / (mh + c[0]), s2 = s * s;
+      const D tail = (s + s) * s2 * fast::polynomial(s2, kAtanh);
+      y[0][h] = eh * c[1] + ((s + s) + (eh * c[2] + tail));
+    }
+  }
+  static void elem(float x, float* r) { r[0] = element<Domain::NonNegative, log>(x); }
+};
+
+// ---- the inverse trigonometric functions -----------------------------------------------
+//
+// Their reductions need comparisons of the argument's magnitude; on the safe lanes (no NaN)
+// an ordered comparison of doubles raises nothing.  The sign is the argument's (odd
+// functions), put back on the result of |x|.
+constexpr int64_t kSignBit = INT64_MIN;
+inline L sign_of(D v) { return simd::as<int64_t>(v) & kSignBit; }
+inline D absolute(D v) { return simd::as<double>(simd::as<int64_t>(v) & ~kSignBit); }
+
+// atan a = off + atan t for a >= 0, t of magnitude at most tan(pi/8) (a hair more where the
+// float thresholds round):
+//   a <= tan(pi/8):            t = a,                off = 0
+//   a <= tan(3 pi/8):          t = (a - 1)/(a + 1),  off = pi/4
+//   beyond:                    t = -1/a,             off = pi/2.
+// a - 1 and a + 1 are exact (a float), the quotient rounds once: t within 2^-53 relative,
+// which moves atan t by less.  The polynomial errs below 2^-43.1 relative on that interval,
+// its evaluation adds below 2^-51.  Where off is nonzero the result is at least pi/8 and
+// atan t at most as large, so the sum's rounding and off's own (2^-54 relative) stay below
+// 2^-51 of the result: below 2^-43 in all.  Safe: 2^-12 <= |x| < 2^64 (below, the result is
+// within a float's rounding of x; above, every intermediate is still normal but the result
+// is pi/2 rounded, which the library returns anyway).
+constexpr double kAtanPoly[] = {-0x1.5555555552617p-2, 0x1.999999885eba1p-3,  -0x1.249240dab6c36p-3,
+                                0x1.c7196390b8f13p-4,  -0x1.7415b6398c9aep-4, 0x1.377e1a8d965c1p-4,
+                                -0x1.edc1c2341db5ap-5, 0x1.0dfb56562ec47p-5};
+constexpr auto kAtan = fast::coefs(kAtanPoly);
+// tan(pi/8) and tan(3 pi/8), 1, pi/4 and pi/2.
+constexpr double kAtanValues[] = {0x1.a827999fcef32p-2, 0x1.3504f333f9de6p+1, 1.0,
+                                  0x1.921fb54442d18p-1, 0x1.921fb54442d18p+0};
+constexpr auto kAtanConstants = fast::coefs(kAtanValues);
+struct Atan : Kernel<1> {
+  static constexpr auto kRange = fast::range(fast::bits_of(0x1p-12f), fast::bits_of(0x1p64f));
+  static I safe(F x) { return fast::in_range(fast::magnitude_bits(x), kRange); }
+  static void eval(F x, D (&y)[1][2]) {
+    for (int h = 0; h < 2; ++h) {
+      const D v = h ? simd::to_double_hi(x) : simd::to_double_lo(x), a = absolute(v);
+      const D* c = fast::from_memory(kAtanConstants);
+      const L mid = a > c[0], big = a > c[1];
+      const D zero{};
+      const D num = simd::select(big, -c[2], simd::select(mid, a - c[2], a));
+      const D den = simd::select(big, a, simd::select(mid, a + c[2], c[2]));
+      const D off = simd::select(big, c[4], simd::select(mid, c[3], zero));
+      y[0][h] = flip(off + odd_series(num / den, kAtan), sign_of(v));
+    }
+  }
+  static void elem(float x, float* r) { r[0] = element<Domain::All, atan>(x); }
+};
+
+// asin a for 0 <= a < 1: a <= 1/2 by the odd polynomial in a; above, asin a = pi/2 - 2 asin s
+// with s = sqrt((1 - a)/2) <= 1/2 (1 - a and the halving are exact, the root rounds once).
+// acos x = pi/2 - asin x for |x| <= 1/2, 2 asin s for x > 1/2 and pi - 2 asin s for x < -1/2.
+// The polynomial errs below 2^-42.0 relative on |t| <= 1/2, its evaluation adds below 2^-51.
+// Where a term is subtracted from pi/2 or pi, the result is at least the term (asin 1/2 =
+// pi/6 against pi/2), which doubles the relative error at most: below 2^-40.9 in all.
+constexpr double kAsinPoly[] = {0x1.555555555ba9ep-3, 0x1.3333331332531p-4,  0x1.6db6f5e9ebd5fp-5,
+                                0x1.f1beb9c0e2366p-6, 0x1.6f347ecc2a36ep-6,  0x1.14eef9e801545p-6,
+                                0x1.144d373696928p-6, 0x1.17d322654b412p-10, 0x1.d06f22830b950p-6};
+constexpr auto kAsin = fast::coefs(kAsinPoly);
+// 1/2, 1, pi/2 and pi.
+constexpr double kAsinValues[] = {0.5, 1.0, 0x1.921fb54442d18p+0, 0x1.921fb54442d18p+1};
+constexpr auto kAsinConstants = fast::coefs(kAsinValues);
+struct Arcsine {
+  L small;  // |x| <= 1/2
+  D w;      // asin |x| if small, else asin s
+};
+inline Arcsine arcsine(D a) {
+  const D* c = fast::from_memory(kAsinConstants);
+  const L small = a <= c[0];
+  const D z = (c[1] - a) * c[0];
+  const D t = simd::select(small, a, simd::vsqrt(z));
+  const D u = simd::select(small, a * a, z);
+  return {small, t + t * u * fast::polynomial(u, kAsin)};
+}
+// Safe: |x| < 1 (at 1 the results are exact multiples of pi/2 rounded), and for the arc sine
+// 2^-12 <= |x| as well (below, the result is within a float's rounding of x), for the arc
+// cosine too (the library's route for tiny arguments is its own).
+constexpr auto kInverseRange = fast::range(fast::bits_of(0x1p-12f), fast::bits_of(1.0f));
+struct Asin : Kernel<1> {
+  static I safe(F x) { return fast::in_range(fast::magnitude_bits(x), kInverseRange); }
+  static void eval(F x, D (&y)[1][2]) {
+    for (int h = 0; h < 2; ++h) {
+      const D v = h ? simd::to_double_hi(x) : simd::to_double_lo(x);
+      const Arcsine s = arcsine(absolute(v));
+      const D* c = fast::from_memory(kAsinConstants);
+      y[0][h] = flip(simd::select(s.small, s.w, c[2] - (s.w + s.w)), sign_of(v));
+    }
+  }
+  static void elem(float x, float* r) { r[0] = element<Domain::Unit, asin>(x); }
+};
+struct Acos : Kernel<1> {
+  static I safe(F x) { return fast::in_range(fast::magnitude_bits(x), kInverseRange); }
+  static void eval(F x, D (&y)[1][2]) {
+    for (int h = 0; h < 2; ++h) {
+      const D v = h ? simd::to_double_hi(x) : simd::to_double_lo(x);
+      const L sign = sign_of(v);
+      const Arcsine s = arcsine(absolute(v));
+      const D* c = fast::from_memory(kAsinConstants);
+      const D twice = s.w + s.w;
+      const D far = simd::select(sign != 0, c[3] - twice, twice);
+      y[0][h] = simd::select(s.small, c[2] - flip(s.w, sign), far);
+    }
+  }
+  static void elem(float x, float* r) { r[0] = element<Domain::Unit, acos>(x); }
+};
+
+// ---- magnitude and phase of (x, y) pairs -----------------------------------------------
+//
+// The parts are floats, exact in double.  Zero and subnormal results fail the normal-range
+// test and go to the library.
+constexpr auto kFinite = fast::range(0, 0x7F800000u);
+inline I finite(F x) { return fast::in_range(fast::magnitude_bits(x), kFinite); }
+inline D half_of(F x, int h) { return h ? simd::to_double_hi(x) : simd::to_double_lo(x); }
+
+// hypot(x, y) = sqrt(x^2 + y^2), safe for finite parts: the squares are exact (48 significant bits,
+// and normal doubles for every float), the sum rounds once and the root once: below 2^-52 relative.
+inline D hypotenuse(D x, D y) { return simd::vsqrt(x * x + y * y); }
+// The element rules of the magnitude and the phase of x + yi, rounded to R.  16-bit parts
+// have no negative zero, and atan2(0, 0) is +0: they need no zero rule.
+template <class R, class P>
+inline R magnitude(P x, P y) {
+  return narrow<R>(hypot(static_cast<double>(x), static_cast<double>(y)));
+}
+template <class R, class P>
+inline R angle(P x, P y) {
+  if (std::is_integral<P>::value)
+    return narrow<R>(atan2(static_cast<double>(y), static_cast<double>(x)));
+  return phase<R>(static_cast<double>(y), static_cast<double>(x));
+}
+// The other lanes take (0, 0), whose root is exact: where all of a block's magnitudes are
+// exact (the library raises no inexact then), so is the block's arithmetic.
+struct Ampl : Kernel<1, 2> {
+  static constexpr float kHarmless = 0.0f;
+  static I safe(F x, F y) { return finite(x) & finite(y); }
+  static void eval(F x, F y, D (&r)[1][2]) {
+    for (int h = 0; h < 2; ++h) r[0][h] = hypotenuse(half_of(x, h), half_of(y, h));
+  }
+  template <class P>
+  static void elem(P x, P y, float* r) {
+    r[0] = magnitude<float>(x, y);
+  }
+};
+
+// atan2(y, x) from a = |y| and b = |x| as the arc tangent above does from a/b, without
+// dividing first: the thresholds compare a with b tan(pi/8) and b tan(3 pi/8) (the products
+// round, which moves t at most a hair past tan(pi/8)), and t is a/b, (a - b)/(a + b) or -b/a,
+// each one rounding: a - b and a + b are exact where a/b lies between the thresholds (the
+// parts' exponents differ by 2 at most).  The smallest quotient, 2^-149 / 2^128, keeps its
+// powers in the polynomial normal doubles.  Then pi - atan for x < 0 (at least pi/2, and pi
+// errs by 2^-54 relative) and the sign of y: below 2^-42.9 in all.
+inline D arc_tangent2(D y, D x) {
+  const D* c = fast::from_memory(kAtanConstants);
+  const D a = absolute(y), b = absolute(x);
+  const L mid = a > b * c[0], big = a > b * c[1];
+  const D num = simd::select(big, -b, simd::select(mid, a - b, a));
+  const D den = simd::select(big, a, simd::select(mid, a + b, b));
+  const D zero{};
+  const D off = simd::select(big, c[4], simd::select(mid, c[3], zero));
+  const D theta = off + odd_series(num / den, kAtan);
+  const D* k = fast::from_memory(kAsinConstants);
+  return flip(simd::select(sign_of(x) != 0, k[3] - theta, theta), sign_of(y));
+}
+// Safe: x and y normal floats whose exponents e(y) - e(x) lie in [-11, 100].  Below, |y/x| <
+// 2^-11 and the library's atan2 may return the quotient itself, exact, where the fast
+// arithmetic would raise inexact; above, the quotient's fourth power of its square, which
+// the polynomial's evaluation forms, would leave the normal doubles and raise underflow
+// (within the range it is 2^-808 at least).
+constexpr auto kNormal = fast::range(0x00800000u, 0x7F800000u);
+constexpr auto kExponentsApart = fast::range(static_cast<uint32_t>(-11), 101);
+struct Phase : Kernel<1, 2> {
+  static I safe(F x, F y) {
+    const U ax = fast::magnitude_bits(x), ay = fast::magnitude_bits(y);
+    return fast::in_range(ax, kNormal) & fast::in_range(ay, kNormal) &
+           fast::in_range((ay >> 23) - (ax >> 23), kExponentsApart);
+  }
+  static void eval(F x, F y, D (&r)[1][2]) {
+    for (int h = 0; h < 2; ++h) r[0][h] = arc_tangent2(half_of(y, h), half_of(x, h));
+  }
+  template <class P>
+  static void elem(P x, P y, float* r) {
+    r[0] = angle<float>(x, y);
+  }
+};
+// Both, the magnitude first (the element loop's order of calls).
+struct Polar : Kernel<2, 2> {
+  static I safe(F x, F y) { return Phase::safe(x, y); }
+  static void eval(F x, F y, D (&r)[2][2]) {
+    for (int h = 0; h < 2; ++h) {
+      const D xd = half_of(x, h), yd = half_of(y, h);
+      r[0][h] = hypotenuse(xd, yd);
+      r[1][h] = arc_tangent2(yd, xd);
+    }
+  }
+  template <class P>
+  static void elem(P x, P y, float* r) {
+    r[0] = magnitude<float>(x, y);
+    r[1] = angle<float>(x, y);
+  }
+};
+
+// The same of 16-bit pairs: their parts widen exactly to the floats the kernels take, and
+// the element rules are the 16-bit ones.
+template <class K>
+struct Of16 : K {
+  using Source = int16_t;
+};
+
+}  // namespace kernels
+}  // namespace math
+}  // namespace qvx
+
+#endif
