@@ -98,30 +98,23 @@ const std::vector<Function>& functions() {
       {"Sin_32F",
        1,
        UNARY_LIB(Sin),
-       [](const float* p, float* r) {
-         const float x = p[0];
-         r[0] = (float)sin((double)x);
-       },
+       [](const float* x, float* r) { r[0] = (float)sin((double)x[0]); },
        {0x1p-12f, 0x1p17f, 1.5707964f, 3.1415927f, 1e4f, 1e5f},
        -100,
        100},
       {"Cos_32F",
        1,
        UNARY_LIB(Cos),
-       [](const float* p, float* r) {
-         const float x = p[0];
-         r[0] = (float)cos((double)x);
-       },
+       [](const float* x, float* r) { r[0] = (float)cos((double)x[0]); },
        {0x1p-12f, 0x1p17f, 1.5707964f, 3.1415927f, 1e4f, 1e5f},
        -100,
        100},
       {"SinCos_32F",
        2,
        [](const float* s, float* const* d, int n) { qvx_Vector_SinCos_32F(s, d[0], d[1], n); },
-       [](const float* p, float* r) {
-         const float x = p[0];
-         r[0] = (float)sin((double)x);
-         r[1] = (float)cos((double)x);
+       [](const float* x, float* r) {
+         r[0] = (float)sin((double)x[0]);
+         r[1] = (float)cos((double)x[0]);
        },
        {0x1p-12f, 0x1p17f, 1.5707964f, 3.1415927f},
        -100,
@@ -129,49 +122,36 @@ const std::vector<Function>& functions() {
       {"Tan_32F",
        1,
        UNARY_LIB(Tan),
-       [](const float* p, float* r) {
-         const float x = p[0];
-         r[0] = (float)tan((double)x);
-       },
+       [](const float* x, float* r) { r[0] = (float)tan((double)x[0]); },
        {0x1p-12f, 0x1p17f, 1.5707964f, 0.7853982f},
        -100,
        100},
       {"Exp_32F",
        1,
        UNARY_LIB(Exp),
-       [](const float* p, float* r) {
-         const float x = p[0];
-         r[0] = (float)exp((double)x);
-       },
+       [](const float* x, float* r) { r[0] = (float)exp((double)x[0]); },
        {0x1p-24f, 88.0f, 89.0f, 88.72284f, -87.33655f, -103.97208f, 0.6931472f},
        -80,
        80},
       {"Log_32F",
        1,
        UNARY_LIB(Log),
-       [](const float* p, float* r) {
-         const float x = p[0];
-         r[0] = x < 0 ? default_nan() : (float)log((double)x);
-       },
+       [](const float* x, float* r) { r[0] = x[0] < 0 ? default_nan() : (float)log((double)x[0]); },
        {0x1p-126f, 1.0f, FLT_MAX, 2.0f, 0.5f, 1.4142135f, 0.70710677f},
        1e-30f,
        1e30f},
       {"Atan_32F",
        1,
        UNARY_LIB(Atan),
-       [](const float* p, float* r) {
-         const float x = p[0];
-         r[0] = (float)atan((double)x);
-       },
+       [](const float* x, float* r) { r[0] = (float)atan((double)x[0]); },
        {0x1p-12f, 0x1p64f, 0.41421357f, 2.4142137f, 1.0f},
        -100,
        100},
       {"Asin_32F",
        1,
        UNARY_LIB(Asin),
-       [](const float* p, float* r) {
-         const float x = p[0];
-         r[0] = fabsf(x) > 1 ? default_nan() : (float)asin((double)x);
+       [](const float* x, float* r) {
+         r[0] = fabsf(x[0]) > 1 ? default_nan() : (float)asin((double)x[0]);
        },
        {0x1p-12f, 1.0f, 0.5f},
        -1,
@@ -179,9 +159,8 @@ const std::vector<Function>& functions() {
       {"Acos_32F",
        1,
        UNARY_LIB(Acos),
-       [](const float* p, float* r) {
-         const float x = p[0];
-         r[0] = fabsf(x) > 1 ? default_nan() : (float)acos((double)x);
+       [](const float* x, float* r) {
+         r[0] = fabsf(x[0]) > 1 ? default_nan() : (float)acos((double)x[0]);
        },
        {0x1p-12f, 1.0f, 0.5f},
        -1,

@@ -25,7 +25,7 @@ namespace {
 using namespace qvx;
 using namespace qvx::math;
 
-// The magnitude and the phase of x + yi, rounded to the result type R.
+// The element rules of the magnitude and the phase of x + yi (math/kernels.h).
 using kernels::angle;
 using kernels::magnitude;
 
@@ -79,8 +79,7 @@ inline P* parts(C* p) {
 // of 16-bit pairs gives two registers of results.
 template <class T>
 inline QvxStatus ampl_sqr(const T* src, T* dst, int len) {
-  map(
-      len, Out<T>{dst}, [](auto z) { return z.re * z.re + z.im * z.im; }, Pairs<T>{src});
+  map(len, Out<T>{dst}, [](auto z) { return z.re * z.re + z.im * z.im; }, Pairs<T>{src});
   return QVX_STS_NO_ERR;
 }
 inline QvxStatus ampl_sqr_16sc(const Qvx16s* src, Qvx32f* dst, int len) {
