@@ -53,7 +53,8 @@ bool add_baseline(const char* kind, const char* name, void* fn) {
 
 namespace {
 
-const char* const kKinds[] = {"user", "plain", "volk", "volk_sse", "sleef", "sleef_sse"};
+const char* const kKinds[] = {"user",  "plain",     "volk", "volk_sse",
+                              "sleef", "sleef_sse", "mvec", "mvec_sse"};
 constexpr int kNumKinds = sizeof kKinds / sizeof kKinds[0];
 
 // ---- arguments ---------------------------------------------------------------------------------
@@ -361,11 +362,12 @@ class Summary : public benchmark::BenchmarkReporter {
     fputc('\n', stderr);
     struct Col { const char* counter; const char* title; };
     std::vector<Col> cols = {{"ns/elem", "ns/elem"}, {"user", "vs -O3 loop"}, {"memcpy", "vs memcpy"}, {"volk", "vs VOLK"},
-                             {"sleef", "vs SLEEF"}};
+                             {"sleef", "vs SLEEF"}, {"mvec", "vs libmvec"}};
     if (full_) {
       cols.push_back({"plain", "vs -O2 loop"});
       cols.push_back({"volk_sse", "vs VOLK SSE"});
       cols.push_back({"sleef_sse", "vs SLEEF SSE"});
+      cols.push_back({"mvec_sse", "vs libmvec SSE"});
       cols.push_back({"in_place", "in place"});
     }
     printf("\nLibrary flavour %s. Ratios are library time / baseline time: below 1 the library is faster.\n",

@@ -8,7 +8,8 @@
 //   volk   VOLK's nearest kernel, dispatched for this processor (where VOLK is installed);
 //   volk_sse  VOLK's best SSE-level implementation of that kernel (for the baseline flavour);
 //   sleef, sleef_sse  SLEEF's 1-ulp single-precision functions, AVX2 and SSE2 forms (where
-//          SLEEF is installed; bench/sleef.cpp).
+//          SLEEF is installed; bench/sleef.cpp);
+//   mvec, mvec_sse  glibc's vector math library, AVX2 and SSE forms (bench/mvec.cpp).
 // memcpy of the same bytes (everything the call reads plus everything it writes, half of it
 // copied) is the baseline of every function.
 //
