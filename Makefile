@@ -17,6 +17,9 @@ FUZZ_SECONDS ?= 60
 PREFIX    ?= /usr/local
 JOBS      ?= $(shell nproc 2>/dev/null || echo 2)
 CMAKE     ?= cmake
+# The flavours' instruction-set levels, best first, for the recipes' shell loops: CMake writes
+# them into the build tree from its list of levels when it configures.
+LEVELS     = $$(cat $(BUILD)/qvx_levels.txt)
 
 .PHONY: all configure test test-all sanitize bench bench-cxx bench-full bench-report bench-build docs package install clean digests cxx-rows fuzz tsan test-large abi-build abi-check abi-dump verify-math
 
@@ -58,7 +61,7 @@ fuzz:
 test-large: configure
 	$(CMAKE) --build $(BUILD) -j $(JOBS) --target test_large
 	./$(BUILD)/tests/test_large
-	for f in x86-64-v4 x86-64-v3; do \
+	for f in $(LEVELS); do \
 	  if QVX_FLAVOUR=$$f LD_LIBRARY_PATH=$(BUILD)/flavours/$$f ./$(BUILD)/tests/test_large; then break; \
 	  elif [ $$? -ne 77 ]; then exit 1; fi; done
 
@@ -67,7 +70,7 @@ test-large: configure
 verify-math: configure
 	$(CMAKE) --build $(BUILD) -j $(JOBS) --target qvx_verify_math qvx_flavours
 	$(BUILD)/qvx_verify_math $(VERIFY_ARGS)
-	for f in x86-64-v4 x86-64-v3; do \
+	for f in $(LEVELS); do \
 	  if [ -d $(BUILD)/flavours/$$f ] && /lib64/ld-linux-x86-64.so.2 --help 2>/dev/null | grep -q "$$f (supported"; then \
 	    LD_LIBRARY_PATH=$(BUILD)/flavours/$$f $(BUILD)/qvx_verify_math $(VERIFY_ARGS); break; fi; done
 
@@ -98,7 +101,8 @@ bench-cxx: bench-build
 	$(CMAKE) --build $(BUILD) -j $(JOBS) --target bench_cxx qvx_flavours
 	@rm -rf $(BUILD)/hwcaps && mkdir -p $(BUILD)/hwcaps/glibc-hwcaps && \
 	  ln -s $(abspath $(BUILD))/libqvx_vector.so $(BUILD)/hwcaps/ && \
-	  for f in $(abspath $(BUILD))/flavours/x86-64-v*; do ln -s $$f $(BUILD)/hwcaps/glibc-hwcaps/; done
+	  for f in $(LEVELS); do if [ -d $(BUILD)/flavours/$$f ]; then \
+	    ln -s $(abspath $(BUILD))/flavours/$$f $(BUILD)/hwcaps/glibc-hwcaps/; fi; done
 	LD_LIBRARY_PATH=$(BUILD)/hwcaps ./$(BUILD)/bench/bench_cxx
 
 # Every function, size and scale factor on every flavour the processor runs, with every

@@ -30,6 +30,7 @@
 #include <vector>
 
 #include "core/shapes.h"
+#include "qvx_levels.h"
 
 namespace qvxb {
 
@@ -454,8 +455,10 @@ int main(int argc, char** argv) {
   }
 #ifdef QVXB_FLAVOUR
   bool ok = true;
-  if (strcmp(QVXB_FLAVOUR, "x86-64-v3") == 0) ok = __builtin_cpu_supports("x86-64-v3");
-  if (strcmp(QVXB_FLAVOUR, "x86-64-v4") == 0) ok = __builtin_cpu_supports("x86-64-v4");
+#define QVXB_CHECK_LEVEL(name) \
+  if (strcmp(QVXB_FLAVOUR, name) == 0) ok = __builtin_cpu_supports(name);
+  QVX_FOR_EACH_LEVEL(QVXB_CHECK_LEVEL)
+#undef QVXB_CHECK_LEVEL
   if (!ok) {
     printf("skipped: this processor cannot run the %s flavour\n", QVXB_FLAVOUR);
     return 77;

@@ -3,17 +3,18 @@
 #ifndef QVX_CORE_CONVERT_H
 #define QVX_CORE_CONVERT_H
 
-#include <emmintrin.h>
 #include <stdint.h>
 
 #include <limits>
+
+#include "core/simd/target.h"
 
 namespace qvx {
 
 // The processor's truncating conversion: the value truncated toward zero when it fits a
 // signed 32-bit integer, otherwise (NaN, out of range) the integer-indefinite -2147483648.
-inline int32_t cvtt_i32(double v) { return _mm_cvttsd_si32(_mm_set_sd(v)); }
-inline int32_t cvtt_i32(float v) { return _mm_cvttss_si32(_mm_set_ss(v)); }
+inline int32_t cvtt_i32(double v) { return simd::isa::trunc_i32(v); }
+inline int32_t cvtt_i32(float v) { return simd::isa::trunc_i32(v); }
 
 // The truncating store without saturation into D (8U, 8S, 16U, 16S or 32S): the low bits
 // of the processor's conversion, so that NaN and values outside the signed 32-bit range

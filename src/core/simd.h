@@ -137,24 +137,32 @@ inline V vmax(V a, V b) {
 }
 // The same rule for floating-point registers, as one instruction each (GCC does not turn
 // the comparisons into it).
-inline Vec<float> vmin(Vec<float> a, Vec<float> b) { return (Vec<float>)QVX_MM(min_ps)((isa::F32)a, (isa::F32)b); }
-inline Vec<float> vmax(Vec<float> a, Vec<float> b) { return (Vec<float>)QVX_MM(max_ps)((isa::F32)a, (isa::F32)b); }
-inline Vec<double> vmin(Vec<double> a, Vec<double> b) { return (Vec<double>)QVX_MM(min_pd)((isa::F64)a, (isa::F64)b); }
-inline Vec<double> vmax(Vec<double> a, Vec<double> b) { return (Vec<double>)QVX_MM(max_pd)((isa::F64)a, (isa::F64)b); }
+inline Vec<float> vmin(Vec<float> a, Vec<float> b) {
+  return (Vec<float>)isa::min((isa::F32)a, (isa::F32)b);
+}
+inline Vec<float> vmax(Vec<float> a, Vec<float> b) {
+  return (Vec<float>)isa::max((isa::F32)a, (isa::F32)b);
+}
+inline Vec<double> vmin(Vec<double> a, Vec<double> b) {
+  return (Vec<double>)isa::min((isa::F64)a, (isa::F64)b);
+}
+inline Vec<double> vmax(Vec<double> a, Vec<double> b) {
+  return (Vec<double>)isa::max((isa::F64)a, (isa::F64)b);
+}
 
 // ---- saturating arithmetic ---------------------------------------------------------------
 
 // 8- and 16-bit lanes: the instructions.
-#define QVX_SATURATING(T, op, suffix)                                                    \
-  inline Vec<T> op(Vec<T> a, Vec<T> b) { return from_raw<T>(QVX_MM(op##_##suffix)(raw(a), raw(b))); }
-QVX_SATURATING(int8_t, adds, epi8)
-QVX_SATURATING(uint8_t, adds, epu8)
-QVX_SATURATING(int16_t, adds, epi16)
-QVX_SATURATING(uint16_t, adds, epu16)
-QVX_SATURATING(int8_t, subs, epi8)
-QVX_SATURATING(uint8_t, subs, epu8)
-QVX_SATURATING(int16_t, subs, epi16)
-QVX_SATURATING(uint16_t, subs, epu16)
+#define QVX_SATURATING(T, op, s) \
+  inline Vec<T> op(Vec<T> a, Vec<T> b) { return from_raw<T>(isa::op##_##s(raw(a), raw(b))); }
+QVX_SATURATING(int8_t, adds, s8)
+QVX_SATURATING(uint8_t, adds, u8)
+QVX_SATURATING(int16_t, adds, s16)
+QVX_SATURATING(uint16_t, adds, u16)
+QVX_SATURATING(int8_t, subs, s8)
+QVX_SATURATING(uint8_t, subs, u8)
+QVX_SATURATING(int16_t, subs, s16)
+QVX_SATURATING(uint16_t, subs, u16)
 #undef QVX_SATURATING
 
 // 32-bit lanes: where the wrapped result has the wrong sign, the bound of the true sign.
@@ -171,17 +179,17 @@ inline Vec<int32_t> subs(Vec<int32_t> a, Vec<int32_t> b) {
 
 // 16-bit products: the high 16 bits, and pairs of products summed into 32-bit lanes.
 inline Vec<int16_t> mulhi(Vec<int16_t> a, Vec<int16_t> b) {
-  return from_raw<int16_t>(QVX_MM(mulhi_epi16)(raw(a), raw(b)));
+  return from_raw<int16_t>(isa::mulhi_s16(raw(a), raw(b)));
 }
 inline Vec<uint16_t> mulhi(Vec<uint16_t> a, Vec<uint16_t> b) {
-  return from_raw<uint16_t>(QVX_MM(mulhi_epu16)(raw(a), raw(b)));
+  return from_raw<uint16_t>(isa::mulhi_u16(raw(a), raw(b)));
 }
 inline Vec<int32_t> madd(Vec<int16_t> a, Vec<int16_t> b) {
-  return from_raw<int32_t>(QVX_MM(madd_epi16)(raw(a), raw(b)));
+  return from_raw<int32_t>(isa::madd_s16(raw(a), raw(b)));
 }
 // Sums of absolute differences of each 8 bytes, in the 64-bit lanes.
 inline Vec<uint64_t> sad(Vec<uint8_t> a, Vec<uint8_t> b) {
-  return from_raw<uint64_t>(QVX_MM(sad_epu8)(raw(a), raw(b)));
+  return from_raw<uint64_t>(isa::sad_u8(raw(a), raw(b)));
 }
 
 // ---- widening and narrowing --------------------------------------------------------------
@@ -262,9 +270,10 @@ inline Vec<float> to_float(Vec<double> a, Vec<double> b) {
 }
 
 // Truncated toward zero; NaN and values beyond the int32 range give -2147483648 (the
-// processor's integer indefinite), as the scalar conversions of core/convert.h.
+// integer indefinite of the instruction-set file), as the scalar conversions of
+// core/convert.h.
 inline Vec<int32_t> trunc_i32(Vec<float> v) {
-  return from_raw<int32_t>(QVX_MM(cvttps_epi32)((isa::F32)v));
+  return from_raw<int32_t>(isa::f32_trunc_i32((isa::F32)v));
 }
 inline Vec<int32_t> trunc_i32(Vec<double> a, Vec<double> b) {
   return from_raw<int32_t>(isa::f64_trunc_i32((isa::F64)a, (isa::F64)b));
@@ -275,8 +284,8 @@ inline Vec<int32_t> trunc_i32(Vec<double> a, Vec<double> b) {
 // Correctly rounded, lane by lane (the IEEE 754 operation, bit for bit sqrt and sqrtf of the
 // C library): -0.0 stays -0.0, a NaN stays that NaN (quieted), a negative lane gives the
 // default NaN.
-inline Vec<float> vsqrt(Vec<float> v) { return (Vec<float>)QVX_MM(sqrt_ps)((isa::F32)v); }
-inline Vec<double> vsqrt(Vec<double> v) { return (Vec<double>)QVX_MM(sqrt_pd)((isa::F64)v); }
+inline Vec<float> vsqrt(Vec<float> v) { return (Vec<float>)isa::sqrt((isa::F32)v); }
+inline Vec<double> vsqrt(Vec<double> v) { return (Vec<double>)isa::sqrt((isa::F64)v); }
 
 // ---- reordering --------------------------------------------------------------------------
 
@@ -370,10 +379,15 @@ inline V swap_bytes(V v) {
 
 // ---- the floating-point environment ------------------------------------------------------
 
-// True when the SSE unit runs in its default mode: rounding to nearest, flush-to-zero and
-// denormals-are-zero off, every exception masked (the flags, bits 0-5, may be set).  A path
-// that computes a result differently from the C library may stand in for it only there.
-inline bool default_fp_mode() { return (isa::control_status() & ~0x3Fu) == 0x1F80u; }
+// True when the floating-point unit runs in its default mode: rounding to nearest, no
+// flushing of subnormals to zero, every exception masked (the exception flags may be set).
+// A path that computes a result differently from the C library may stand in for it only
+// there.
+inline bool default_fp_mode() { return isa::default_fp_mode(); }
+
+// v unchanged, hidden from the optimiser, which can then neither merge nor move the
+// computations that use it.
+inline double opaque(double v) { return isa::opaque(v); }
 
 // ---- horizontal steps --------------------------------------------------------------------
 

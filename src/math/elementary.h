@@ -48,10 +48,7 @@ inline T narrow(double v) {
 
 // The same value, hidden from the optimiser: sin(p) next to cos(p) would otherwise be
 // merged into one sincos call, where the rule makes two calls.
-inline double opaque(double v) {
-  __asm__("" : "+x"(v));
-  return v;
-}
+inline double opaque(double v) { return simd::opaque(v); }
 
 // The exported zero object of the part type, read anew at each use: the object is writable
 // and a program may change it, so its value is never assumed.

@@ -12,6 +12,8 @@ cpack_cmd=${4:-}
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 version=$(sed -n 's/^#define QVX_VERSION_STRING "\(.*\)"$/\1/p' "$source/include/qvx_vector.h")
+# The flavours' levels, best first, as the build lists them.
+levels=$(cat "$build/qvx_levels.txt")
 
 if [ -z "$cpack_cmd" ]; then
   "$cmake_cmd" --install "$build" --prefix "$work/prefix" >/dev/null
@@ -35,7 +37,7 @@ else
            share/doc/qvx-vector/html/names.html; do
     grep -qx "$f" "$work/deb.list" || { echo "the package lacks $f" >&2; exit 1; }
   done
-  for level in x86-64-v3 x86-64-v4; do
+  for level in $levels; do
     if [ -f "$build/flavours/$level/libqvx_vector.so" ]; then
       grep -qx "lib/glibc-hwcaps/$level/libqvx_vector.so" "$work/deb.list" || { echo "the package lacks the $level flavour" >&2; exit 1; }
     fi
@@ -81,13 +83,16 @@ c++ -std=c++17 -Wall -Wextra -pedantic -Werror -o "$work/cxx_with_pkgconfig" "$s
 
 # The flavours sit where the system loader looks for them, and the loader picks the best one
 # this processor supports (or the baseline where it supports none of them).
-for level in x86-64-v3 x86-64-v4; do
+for level in $levels; do
   if [ -f "$build/flavours/$level/libqvx_vector.so" ]; then
     test -f "$libdir/glibc-hwcaps/$level/libqvx_vector.so"
   fi
 done
 loader=$(readelf -l "$work/with_pkgconfig" | sed -n 's/.*interpreter: \(.*\)]/\1/p')
-best=$("$loader" --help | sed -n 's/^ *\(x86-64-v[34]\) (supported, searched)$/\1/p' | head -n 1)
+best=
+for level in $levels; do
+  if "$loader" --help | grep -q "^ *$level (supported, searched)$"; then best=$level; break; fi
+done
 want="$libdir/libqvx_vector.so"
 if [ -n "$best" ] && [ -f "$libdir/glibc-hwcaps/$best/libqvx_vector.so" ]; then
   want="$libdir/glibc-hwcaps/$best/libqvx_vector.so"

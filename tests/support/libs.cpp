@@ -9,6 +9,7 @@
 #include <map>
 #include <set>
 
+#include "qvx_levels.h"
 #include "qvx_vector.h"
 
 namespace qvxt {
@@ -92,9 +93,10 @@ struct Flavour {
     if (f == nullptr || *f == '\0') return;
     const std::string level = f;
     bool ok = true;
-    if (level == "x86-64-v2") ok = __builtin_cpu_supports("x86-64-v2");
-    else if (level == "x86-64-v3") ok = __builtin_cpu_supports("x86-64-v3");
-    else if (level == "x86-64-v4") ok = __builtin_cpu_supports("x86-64-v4");
+#define QVX_CHECK_LEVEL(name) \
+  if (level == name) ok = __builtin_cpu_supports(name);
+    QVX_FOR_EACH_LEVEL(QVX_CHECK_LEVEL)
+#undef QVX_CHECK_LEVEL
     if (!ok) {
       printf("skipped: this processor cannot run the %s flavour\n", f);
       fflush(stdout);

@@ -5,7 +5,8 @@
 // so with QVX_VECTOR_BYTES).  The instruction set comes from the compiler's target options;
 // the library never asks the processor what it supports: the system loader picks the build
 // (glibc-hwcaps).  Everything width-dependent derives from kBytes and the instruction-set
-// file included here; family code never names a width.
+// file included here; family code never names a width.  A processor that none of these
+// files serves stops the build rather than falling back to one of them.
 #ifndef QVX_CORE_SIMD_TARGET_H
 #define QVX_CORE_SIMD_TARGET_H
 
@@ -18,9 +19,13 @@
 #elif defined(__AVX2__)
 #define QVX_ISA_AVX2 1
 #define QVX_VECTOR_BYTES 32
-#else
+#elif defined(__x86_64__) && defined(__SSE2__)
 #define QVX_ISA_SSE2 1
 #define QVX_VECTOR_BYTES 16
+#else
+// A processor without a file of its own must not get another's: the file defines which
+// results (a failed conversion, a minimum of NaNs) the kernels' bits rest on.
+#error "qvx_vector: no vector layer for this processor; add one to core/simd/ (see isa_sse2.h)"
 #endif
 
 namespace qvx {
