@@ -199,34 +199,6 @@ TEST(FastPath, EveryReasonToLeaveItGivesTheLibraryCall) {
   }
 }
 
-// In place, and every length up to a few blocks from every start: tails, and the lane of a
-// library element within its block.
-TEST(FastPath, InPlaceLengthsAndOffsets) {
-  for (const Member& m : members()) {
-    Rng rng(std::hash<std::string>()(m.name) + 1);
-    const std::vector<float> src = inputs(m, rng);
-    for (int len = 1; len <= 70; ++len) {
-      for (int start = 0; start + len <= static_cast<int>(src.size()) && start < 40; start += 7) {
-        std::vector<float> inout(src.begin() + start, src.begin() + start + len), other(len);
-        // SinCos: dstCos may be the source; the others: dst is the source.
-        float* const dd[2] = {m.outs == 2 ? other.data() : inout.data(), inout.data()};
-        m.call(inout.data(), dd, len);
-        for (int i = 0; i < len; ++i) {
-          float r[2];
-          m.model(src[start + i], r);
-          const float* first = m.outs == 2 ? other.data() : inout.data();
-          ASSERT_EQ(qvxt::bits_of(first[i]), qvxt::bits_of(r[0]))
-              << m.name << " len " << len << " at " << i;
-          if (m.outs == 2) {
-            ASSERT_EQ(qvxt::bits_of(inout[i]), qvxt::bits_of(r[1]))
-                << m.name << " cos, len " << len;
-          }
-        }
-      }
-    }
-  }
-}
-
 // The fast path only in the default mode: under directed rounding the element loop's
 // conversion rounds up, down or toward zero, which the fast path's results would not show.
 TEST(FastPath, OtherModesRunTheElementLoop) {
