@@ -1241,7 +1241,11 @@ QVX_API QvxStatus qvx_Vector_AbsDiff_64F(const Qvx64f* src1, const Qvx64f* src2,
  * outside the function's safe range, or under a rounding mode other than the default or
  * flush-to-zero) is the C library call, in element order (Exp_32F and Log_32F: in the
  * x86-64-v3 and v4 builds).  `make verify-math` checks all 2^32 inputs of each.
- * The 64F members, and the other 32F and 32FC members, call the library for every element.
+ * Exp_32FC does the same (in the x86-64-v3 and v4 builds), each element's single-precision
+ * magnitude and both parts proven; `make verify-math` checks 2^28 drawn pairs.
+ * The 64F and 64FC members, and the other 32F and 32FC members, call the library for every
+ * element: a double result can be proven only equal to the correctly rounded one, which the
+ * C library's double functions do not always return.
  *
  * Complex exponential of a + bi (Exp_32FC, Exp_64FC): m = exp(a); the sine and cosine of b
  * from one sincos call; result (m * cos b, m * sin b) in double.  For 32FC, m itself is
@@ -1428,7 +1432,8 @@ QVX_API QvxStatus qvx_Vector_SqrtShift_32S(const Qvx32s* src, Qvx32s* dst, int l
  * Magnitudes and phases of 16SC and 16S data are single precision (32F); of 64FC and 64F,
  * double.  errno and the floating-point flags are those of the library calls; NaN results
  * may carry any payload, except that Conj and ConjFlip move payloads exactly.
- * Ampl_32FC, Phase_32FC and DescartToPolar_32F give these results, errno and flags faster,
+ * Ampl_32FC, Phase_32FC, DescartToPolar_32F and PolarToDescart_32F, and Ampl_16SC,
+ * Phase_16SC and DescartToPolar_16S, give these results, errno and flags faster,
  * as the single-precision elementary functions do: blocks in double with a proven error
  * bound, a result kept only where it is provably clear of every float rounding boundary,
  * every other element the library call in element order.

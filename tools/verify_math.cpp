@@ -198,6 +198,44 @@ const std::vector<Function>& functions() {
        -100,
        100,
        2},
+      // Polar (m, p) pairs: taken apart into a magnitude and a phase vector for the call.
+      {"PolarToDescart_32F",
+       2,
+       [](const float* s, float* const* d, int n) {
+         thread_local std::vector<float> m, p, r;
+         m.resize(n), p.resize(n), r.resize(2 * size_t(n));
+         for (int i = 0; i < n; ++i) m[i] = s[2 * i], p[i] = s[2 * i + 1];
+         qvx_Vector_PolarToDescart_32F(m.data(), p.data(), r.data(), n);
+         for (int i = 0; i < n; ++i) d[0][i] = r[2 * i], d[1][i] = r[2 * i + 1];
+       },
+       [](const float* x, float* r) {
+         const double m = x[0], p = x[1];
+         r[0] = (float)(m * cos(p));
+         r[1] = (float)(m * sin(p));
+       },
+       {},
+       -100,
+       100,
+       2},
+      {"Exp_32FC",
+       2,
+       [](const float* s, float* const* d, int n) {
+         thread_local std::vector<float> r;
+         r.resize(2 * size_t(n));
+         qvx_Vector_Exp_32FC(reinterpret_cast<const Qvx32fc*>(s), reinterpret_cast<Qvx32fc*>(r.data()), n);
+         for (int i = 0; i < n; ++i) d[0][i] = r[2 * i], d[1][i] = r[2 * i + 1];
+       },
+       [](const float* x, float* r) {
+         const double m = (float)exp((double)x[0]);
+         double sn, cs;
+         sincos((double)x[1], &sn, &cs);
+         r[0] = (float)(m * cs);
+         r[1] = (float)(m * sn);
+       },
+       {},
+       -50,
+       50,
+       2},
       // 16-bit pairs: each 32-bit input pattern is one pair (x in its low half), so the
       // exhaustive run covers all 2^32 of them.
       {"Ampl_16SC",
@@ -294,6 +332,15 @@ void report(const Function& f, long long* shown, const char* what, const float* 
   fprintf(stderr, " errno %d/%d flags 0x%x/0x%x\n", eg.err, ew.err, eg.flags, ew.flags);
 }
 
+// The same bits; but where a pair's NaN part meets another NaN (the other part's, or the
+// default NaN that the library makes of an infinite argument), either may come out: the
+// compiler picks the operand order of a product.  Any NaN matches a NaN there.
+bool same_result(const Function& f, const float* x, float got, float want) {
+  if (to_bits(got) == to_bits(want)) return true;
+  return f.parts == 2 && (isnan(x[0]) || isnan(x[1])) && !isfinite(x[0]) && !isfinite(x[1]) &&
+         isnan(got) && isnan(want);
+}
+
 // The inputs x[0..n) (n <= kBlock elements of f.parts floats) of one function: block call,
 // then element calls.
 Tally check(const Function& f, const float* x, int n, long long* shown, int elements) {
@@ -320,7 +367,7 @@ Tally check(const Function& f, const float* x, int n, long long* shown, int elem
   });
   for (int i = 0; i < n; ++i) {
     bool same = true;
-    for (int k = 0; k < f.outs; ++k) same &= to_bits(g[k][i]) == to_bits(w[k][i]);
+    for (int k = 0; k < f.outs; ++k) same &= same_result(f, x + f.parts * i, g[k][i], w[k][i]);
     if (!same) {
       ++t.mismatches;
       const float gi[2] = {g[0][i], g[1][i]}, wi[2] = {w[0][i], w[1][i]};
@@ -339,7 +386,7 @@ Tally check(const Function& f, const float* x, int n, long long* shown, int elem
     const Effects e1 = sse_effects([&] { f.lib(x + f.parts * i, gp, 1); });
     const Effects e2 = sse_effects([&] { f.rule(x + f.parts * i, wi); });
     bool same = e1 != e2 ? false : true;
-    for (int k = 0; k < f.outs; ++k) same &= to_bits(gi[k]) == to_bits(wi[k]);
+    for (int k = 0; k < f.outs; ++k) same &= same_result(f, x + f.parts * i, gi[k], wi[k]);
     if (!same) {
       ++t.mismatches;
       report(f, shown, "alone", x + f.parts * i, gi, wi, e1, e2);

@@ -62,6 +62,22 @@ QVXB_LOOP(Vector_DescartToPolar_32F, (const Qvx32f* s, Qvx32f* m, Qvx32f* p, int
     p[i] = static_cast<float>(atan2(y, x));
   }
 }
+QVXB_LOOP(Vector_PolarToDescart_32F,
+          (const Qvx32f* m, const Qvx32f* p, Qvx32f* d, int len)) {
+  for (int i = 0; i < len; ++i) {
+    const double r = m[i], t = p[i];
+    d[2 * i] = static_cast<float>(r * cos(t));
+    d[2 * i + 1] = static_cast<float>(r * sin(t));
+  }
+}
+QVXB_LOOP(Vector_Exp_32FC, (const Qvx32fc* s, Qvx32fc* d, int len)) {
+  for (int i = 0; i < len; ++i) {
+    const double m = static_cast<float>(exp(static_cast<double>(s[i].re)));
+    const double b = s[i].im;
+    d[i].re = static_cast<float>(m * cos(b));
+    d[i].im = static_cast<float>(m * sin(b));
+  }
+}
 QVXB_LOOP(Vector_Sqrt_32F, (const Qvx32f* s, Qvx32f* d, int len)) {
   for (int i = 0; i < len; ++i) d[i] = sqrtf(s[i]);
 }

@@ -39,7 +39,7 @@ inline QvxStatus sin_cos(const T* src, T* dst_sin, T* dst_cos, int len) {
 template <class K>
 inline QvxStatus fast_real(const float* src, float* dst, int len) {
   float* const out[1] = {dst};
-  fast::run<K>(src, out, len);
+  fast::run<K>(&src, out, len);
   return QVX_STS_NO_ERR;
 }
 
@@ -136,7 +136,7 @@ QVX_DEFINE(QvxStatus, Vector_Log_64F, (const Qvx64f* src, Qvx64f* dst, int len))
 QVX_DEFINE(QvxStatus, Vector_SinCos_32F,
            (const Qvx32f* src, Qvx32f* dstSin, Qvx32f* dstCos, int len)) {
   float* const out[2] = {dstSin, dstCos};
-  fast::run<SinCos>(src, out, len);
+  fast::run<SinCos>(&src, out, len);
   return QVX_STS_NO_ERR;
 }
 QVX_DEFINE(QvxStatus, Vector_SinCos_64F,

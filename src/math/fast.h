@@ -175,10 +175,10 @@ inline D polynomial(D t, const Coefs<N>& k) {
 }
 
 // A kernel's source holds K::kParts parts of type K::Source per element: one float, an
-// interleaved pair (x, y) of floats, or of 16-bit integers.  A block takes the pairs apart
-// into a register of the xs and one of the ys, as floats (16-bit parts widen exactly).
-// These call a kernel's function with the parts of a block, or of one element, as its first
-// arguments.
+// interleaved pair (x, y) of floats or of 16-bit integers, or (K::kSplit) one float from each
+// of K::kParts arrays.  A block takes the pairs apart into a register of the xs and one of the
+// ys, as floats (16-bit parts widen exactly).  These call a kernel's function with the parts
+// of a block, or of one element, as its first arguments.
 template <int P, class Fn, class... A>
 inline auto with_parts(Fn fn, const F (&v)[P], A&&... a) {
   if constexpr (P == 1)
@@ -187,24 +187,47 @@ inline auto with_parts(Fn fn, const F (&v)[P], A&&... a) {
     return fn(v[0], v[1], a...);
 }
 template <int P, class S, class Fn>
-inline void with_parts(Fn fn, const S* x, float* r) {
+inline void with_parts(Fn fn, const S (&x)[P], float* r) {
   if constexpr (P == 1)
     fn(x[0], r);
   else
     fn(x[0], x[1], r);
 }
-// The block's source as registers of 32-bit lanes (kRegs of them), and its parts as floats.
-template <class S, int P>
-constexpr int kRegs = static_cast<int>(sizeof(S)) * P* kW / static_cast<int>(sizeof(F));
-template <class S, int P>
-inline void take_apart(const I (&raw)[kRegs<S, P>], F (&v)[P]) {
+
+// Where a kernel's parts and results lie.  Sources: kArrays arrays of kStep parts per
+// element; a block's source is kRegs registers of 32-bit lanes, one after the other (the
+// first array's, then the next), and so is the copy of it that the library's lanes read.
+// Results: K::kOut arrays of one float per element, or (K::kPairsOut) one array of
+// interleaved (first, second) pairs.
+template <class K>
+struct Layout {
+  using S = typename K::Source;
+  static constexpr int P = K::kParts, N = K::kOut;
+  static constexpr int kArrays = K::kSplit ? P : 1, kStep = K::kSplit ? 1 : P;
+  static constexpr int kPerArray = static_cast<int>(sizeof(S) * kStep * kW / sizeof(F));
+  static constexpr int kRegs = kArrays * kPerArray;
+  static_assert(!K::kPairsOut || N == 2, "results as pairs come two per element");
+  // Part p of element j of a block or array laid out as above.
+  static const S* part(const S* const* src, size_t j, int p) {
+    return K::kSplit ? src[p] + j : src[0] + kStep * j + p;
+  }
+  static float* result(float* const* out, size_t j, int k) {
+    return K::kPairsOut ? out[0] + 2 * j + k : out[k] + j;
+  }
+};
+
+// The block's source registers as the parts' floats.
+template <class K>
+inline void take_apart(const I (&raw)[Layout<K>::kRegs], F (&v)[K::kParts]) {
+  using S = typename K::Source;
+  constexpr int P = K::kParts;
   if constexpr (std::is_same<S, int16_t>::value) {
-    static_assert(P == 2, "16-bit parts come in pairs");
+    static_assert(P == 2 && !K::kSplit, "16-bit parts come in interleaved pairs");
     // Each 32-bit lane holds one pair: x in its low half, y in its high half.
     v[0] = simd::to_float((raw[0] << 16) >> 16);
     v[1] = simd::to_float(raw[0] >> 16);
-  } else if constexpr (P == 1) {
-    v[0] = simd::as<float>(raw[0]);
+  } else if constexpr (P == 1 || K::kSplit) {
+    for (int p = 0; p < P; ++p) v[p] = simd::as<float>(raw[p]);
   } else {
     v[0] = simd::as<float>(simd::evens(raw[0], raw[1]));
     v[1] = simd::as<float>(simd::odds(raw[0], raw[1]));
@@ -212,8 +235,12 @@ inline void take_apart(const I (&raw)[kRegs<S, P>], F (&v)[P]) {
 }
 
 // The block of elements [i, i + n) through kernel K (n = kW for a whole block, else fewer):
-// K::kOut results per element, written to out[0..kOut-1].  K gives
-//   Source, kParts  the source's parts per element and their type,
+// K::kOut results per element.  K gives
+//   Source, kParts, kSplit  the source's parts per element, their type and arrays (above),
+//   kOut, kPairsOut         the results per element and their arrays (above),
+//   kChecked      the results eval gives, at least kOut: the first kOut are stored, and
+//                 every one must pass the rounding test (an intermediate rounded to float
+//                 within the element rule is checked this way),
 //   safe(x...)    all ones in the lanes of its safe range,
 //   kHarmless     a float in the safe range, put in every part of the other lanes before
 //                 any arithmetic,
@@ -222,24 +249,31 @@ inline void take_apart(const I (&raw)[kRegs<S, P>], F (&v)[P]) {
 //   elem(x..., r) the element rule (the library calls) from the parts as stored,
 //                 r[0..kOut-1].
 template <class K, bool Whole>
-inline void block(const typename K::Source* src, float* const* out, int i, int n) {
+inline void block(const typename K::Source* const* src, float* const* out, size_t i, int n) {
   using S = typename K::Source;
-  constexpr int N = K::kOut, P = K::kParts, R = kRegs<S, P>;
-  S xs[P * kW];
+  using A = Layout<K>;
+  constexpr int N = K::kOut, P = K::kParts, R = A::kRegs;
+  constexpr int E = A::kStep * kW;  // S per array
+  S xs[A::kArrays][E];
   [[maybe_unused]] float ys[N][kW];  // the results of a partial block
   I raw[R];
   F v[P];
   I safe;
   // Four mask bits per lane, lane 0 lowest.
   uint64_t library;
-  const S* from = src + P * i;
-  if constexpr (!Whole) {
-    memcpy(xs, from, sizeof(S) * static_cast<size_t>(P * n));
-    memset(xs + P * n, 0, sizeof(S) * static_cast<size_t>(P * (kW - n)));
-    from = xs;
+  const S* from[A::kArrays];
+  for (int a = 0; a < A::kArrays; ++a) {
+    from[a] = src[a] + A::kStep * i;
+    if constexpr (!Whole) {
+      const size_t kept = sizeof(S) * static_cast<size_t>(A::kStep * n);
+      memcpy(xs[a], from[a], kept);
+      memset(reinterpret_cast<char*>(xs[a]) + kept, 0, sizeof xs[a] - kept);
+      from[a] = xs[a];
+    }
+    for (int k = 0; k < A::kPerArray; ++k)
+      raw[a * A::kPerArray + k] = simd::load(reinterpret_cast<const int32_t*>(from[a]) + k * kW);
   }
-  for (int k = 0; k < R; ++k) raw[k] = simd::load(reinterpret_cast<const int32_t*>(from) + k * kW);
-  take_apart<S, P>(raw, v);
+  take_apart<K>(raw, v);
   safe = with_parts<P>(K::safe, v);
   if constexpr (Whole) {
     library = simd::byte_signs(I{} == 0);
@@ -250,68 +284,84 @@ inline void block(const typename K::Source* src, float* const* out, int i, int n
     library = (uint64_t(1) << (4 * n)) - 1;
   }
   if (simd::byte_signs(safe) != 0) {
-    D y[N][2];
+    D y[K::kChecked][2];
     F h[P];
     for (int p = 0; p < P; ++p) h[p] = simd::select(safe, v[p], simd::splat(K::kHarmless));
     with_parts<P>(K::eval, h, y);
     I keep = safe;
-    for (int k = 0; k < N; ++k) {
-      keep &= clear_of_midpoints(y[k][0], y[k][1]);
-      const F r = simd::to_float(y[k][0], y[k][1]);
-      if constexpr (Whole)
-        simd::store(out[k] + i, r);
-      else
-        simd::store(ys[k], r);
+    for (int k = 0; k < K::kChecked; ++k) keep &= clear_of_midpoints(y[k][0], y[k][1]);
+    F r[N];
+    for (int k = 0; k < N; ++k) r[k] = simd::to_float(y[k][0], y[k][1]);
+    if constexpr (!Whole) {
+      for (int k = 0; k < N; ++k) simd::store(ys[k], r[k]);
+    } else if constexpr (K::kPairsOut) {
+      simd::store(out[0] + 2 * i, simd::zip_lo(r[0], r[1]));
+      simd::store(out[0] + 2 * i + kW, simd::zip_hi(r[0], r[1]));
+    } else {
+      for (int k = 0; k < N; ++k) simd::store(out[k] + i, r[k]);
     }
     library &= ~simd::byte_signs(keep);
   }
   // The library's lanes, in ascending order, from the source block as loaded (in place the
   // stores above may have overwritten it).
   if (Whole && library != 0)
-    for (int k = 0; k < R; ++k) simd::store(reinterpret_cast<int32_t*>(xs) + k * kW, raw[k]);
+    for (int a = 0; a < A::kArrays; ++a)
+      for (int k = 0; k < A::kPerArray; ++k)
+        simd::store(reinterpret_cast<int32_t*>(xs[a]) + k * kW, raw[a * A::kPerArray + k]);
+  const S* copy[A::kArrays];
+  for (int a = 0; a < A::kArrays; ++a) copy[a] = xs[a];
   while (library != 0) {
     const int lane = __builtin_ctzll(library) / 4;
     library &= ~(uint64_t(0xF) << (4 * lane));
+    S x[P];
     float r[N];
-    with_parts<P>([](auto... a) { K::elem(a...); }, xs + P * lane, r);
+    for (int p = 0; p < P; ++p) x[p] = *A::part(copy, size_t(lane), p);
+    with_parts<P>([](auto... a) { K::elem(a...); }, x, r);
     for (int k = 0; k < N; ++k) {
       if constexpr (Whole)
-        put(out[k] + i + lane, r[k]);
+        put(A::result(out, i + size_t(lane), k), r[k]);
       else
         ys[k][lane] = r[k];
     }
   }
   if constexpr (!Whole)
-    for (int k = 0; k < N; ++k) memcpy(out[k] + i, ys[k], sizeof(float) * static_cast<size_t>(n));
+    for (int j = 0; j < n; ++j)
+      for (int k = 0; k < N; ++k) put(A::result(out, i + size_t(j), k), ys[k][j]);
 }
 
-// dst_k[i] for every element through K: blocks where the kernel is faster than the library
-// at this register width, the mode is the default and blocks reproduce the element loop's
-// reading and writing order (see core/loops.h), else the element rule one element at a time.
+// The results of every element through K (src and out as Layout<K> says): blocks where the
+// kernel is faster than the library at this register width, the mode is the default and
+// blocks reproduce the element loop's reading and writing order (see core/loops.h), else the
+// element rule one element at a time.
 template <class K>
-inline void run(const typename K::Source* src, float* const* out, int len) {
+inline void run(const typename K::Source* const* src, float* const* out, int len) {
   using S = typename K::Source;
-  constexpr int P = K::kParts;
+  using A = Layout<K>;
+  constexpr int N = K::kOut, P = K::kParts;
   if (len < 1) return;
+  const size_t n = static_cast<size_t>(len);
+  constexpr int kOuts = K::kPairsOut ? 1 : N;
+  constexpr size_t kOutStride = sizeof(float) * (K::kPairsOut ? 2 : 1);
   bool blocks = kSimd && K::kFaster && simd::default_fp_mode();
-  for (int k = 0; k < K::kOut && blocks; ++k) {
-    blocks = blocks_exact({out[k], sizeof(float)}, {src, P * sizeof(S)}, len, kW);
+  for (int k = 0; k < kOuts && blocks; ++k) {
+    for (int a = 0; a < A::kArrays && blocks; ++a)
+      blocks = blocks_exact({out[k], kOutStride}, {src[a], A::kStep * sizeof(S)}, len, kW);
     for (int j = 0; j < k && blocks; ++j)
-      blocks = disjoint(out[k], sizeof(float) * size_t(len), out[j], sizeof(float) * size_t(len));
+      blocks = disjoint(out[k], kOutStride * n, out[j], kOutStride * n);
   }
   if (!blocks) {
-    for (int i = 0; i < len; ++i) {
+    for (size_t i = 0; i < n; ++i) {
       S x[P];
-      float r[K::kOut];
-      for (int p = 0; p < P; ++p) x[p] = get(src + P * size_t(i) + p);
+      float r[N];
+      for (int p = 0; p < P; ++p) x[p] = get(A::part(src, i, p));
       with_parts<P>([](auto... a) { K::elem(a...); }, x, r);
-      for (int k = 0; k < K::kOut; ++k) put(out[k] + i, r[k]);
+      for (int k = 0; k < N; ++k) put(A::result(out, i, k), r[k]);
     }
     return;
   }
-  int i = 0;
-  for (; len - i >= kW; i += kW) block<K, true>(src, out, i, kW);
-  if (i < len) block<K, false>(src, out, i, len - i);
+  size_t i = 0;
+  for (; n - i >= size_t(kW); i += kW) block<K, true>(src, out, i, kW);
+  if (i < n) block<K, false>(src, out, i, static_cast<int>(n - i));
 }
 
 }  // namespace fast

@@ -160,6 +160,9 @@ struct Kernel {
   using Source = Part;
   static constexpr int kOut = Out;
   static constexpr int kParts = Parts;
+  static constexpr bool kSplit = false;
+  static constexpr int kChecked = Out;
+  static constexpr bool kPairsOut = false;
   static constexpr float kHarmless = 1.0f;
   static constexpr bool kFaster = true;
 };
@@ -181,14 +184,23 @@ struct SinOrCos : Kernel<1> {
 };
 using Sin = SinOrCos<false>;
 using Cos = SinOrCos<true>;
+// sin x and cos x of a safe argument, errors as the quadrant's s and c.
+struct SineCosine {
+  D sin, cos;
+};
+inline SineCosine sine_and_cosine(D x) {
+  const Quadrant a = quadrant(x);
+  const L o = odd(a.k);
+  return {flip(simd::select(o, a.c, a.s), (a.k & 2) << 62),
+          flip(simd::select(o, a.s, a.c), ((a.k + 1) & 2) << 62)};
+}
 struct SinCos : Kernel<2> {
   static I safe(F x) { return trig_safe(x); }
   static void eval(F x, D (&y)[2][2]) {
     for (int h = 0; h < 2; ++h) {
-      const Quadrant a = quadrant(h ? simd::to_double_hi(x) : simd::to_double_lo(x));
-      const L o = odd(a.k);
-      y[0][h] = flip(simd::select(o, a.c, a.s), (a.k & 2) << 62);
-      y[1][h] = flip(simd::select(o, a.s, a.c), ((a.k + 1) & 2) << 62);
+      const SineCosine t = sine_and_cosine(h ? simd::to_double_hi(x) : simd::to_double_lo(x));
+      y[0][h] = t.sin;
+      y[1][h] = t.cos;
     }
   }
   // The element loop's two calls, sine first.
@@ -228,6 +240,14 @@ constexpr double kExpPoly[] = {0x1.0000000000000p+0,  0x1.ffffffffd38c0p-1,  0x1
 constexpr auto kExp = fast::coefs(kExpPoly);
 constexpr double kExpReduceValues[] = {kInvLn2, fast::kRoundMagic, kLn2a, kLn2b};
 constexpr auto kExpReduce = fast::coefs(kExpReduceValues);
+// exp v for -88 < v < 89 (a zero argument gives exactly 1).
+inline D exponential(D v) {
+  const D* c = fast::from_memory(kExpReduce);
+  L n;
+  const D k = fast::round_near(v * c[0], n, c[1]);
+  const D r = (v - k * c[2]) - k * c[3];
+  return fast::polynomial(r, kExp) * simd::as<double>((n + 1023) << 52);
+}
 struct Exp : Kernel<1> {
   static constexpr bool kFaster = kWideDoubles;
   static constexpr auto kBelow = fast::range(fast::bits_of(0x1p-24f), fast::bits_of(88.0f));
@@ -237,14 +257,7 @@ struct Exp : Kernel<1> {
     return simd::select(fast::negative(x), fast::in_range(a, kBelow), fast::in_range(a, kAbove));
   }
   static void eval(F x, D (&y)[1][2]) {
-    for (int h = 0; h < 2; ++h) {
-      const D v = h ? simd::to_double_hi(x) : simd::to_double_lo(x);
-      const D* c = fast::from_memory(kExpReduce);
-      L n;
-      const D k = fast::round_near(v * c[0], n, c[1]);
-      const D r = (v - k * c[2]) - k * c[3];
-      y[0][h] = fast::polynomial(r, kExp) * simd::as<double>((n + 1023) << 52);
-    }
+    for (int h = 0; h < 2; ++h) y[0][h] = exponential(h ? simd::to_double_hi(x) : simd::to_double_lo(x));
   }
   static void elem(float x, float* r) { r[0] = element<Domain::All, exp>(x); }
 };
@@ -482,6 +495,77 @@ struct Polar : Kernel<2, 2> {
     r[0] = magnitude<float>(x, y);
     r[1] = angle<float>(x, y);
   }
+};
+
+// ---- polar to Cartesian, and the complex exponential -------------------------------------
+
+// The element rules.  Polar to Cartesian: (m cos p, m sin p) in double, cos and sin called
+// separately.  The complex exponential of a + bi: m (cos b + i sin b) with m = exp(a) rounded
+// to R and widened again, so a magnitude beyond R's range is infinite even where the cosine
+// or sine is zero; one sincos call.
+template <class R>
+inline void cartesian(double m, double p, R* r) {
+  const double c = cos(p), s = sin(opaque(p));
+  r[0] = narrow<R>(m * c);
+  r[1] = narrow<R>(m * s);
+}
+template <class R>
+inline void complex_exp(double a, double b, R* r) {
+  const double m = static_cast<double>(narrow<R>(exp(a)));
+  double s, c;
+  sincos(b, &s, &c);
+  r[0] = narrow<R>(m * c);
+  r[1] = narrow<R>(m * s);
+}
+
+// m times the sine and cosine above: below 2^-39.3 with the product's rounding.  Safe: p in
+// the trigonometric range, where |cos p| and |sin p| exceed 2^-28, and 2^-90 <= |m| < 2^128,
+// so that both products are normal floats (at least 2^-118) and at most |m|.
+constexpr auto kCartesianMagnitude = fast::range(fast::bits_of(0x1p-90f), 0x7F800000u);
+struct Cartesian : Kernel<2, 2> {
+  static constexpr bool kSplit = true, kPairsOut = true;
+  static I safe(F m, F p) {
+    return trig_safe(p) & fast::in_range(fast::magnitude_bits(m), kCartesianMagnitude);
+  }
+  static void eval(F m, F p, D (&y)[2][2]) {
+    for (int h = 0; h < 2; ++h) {
+      const SineCosine t = sine_and_cosine(half_of(p, h));
+      const D md = half_of(m, h);
+      y[0][h] = md * t.cos;
+      y[1][h] = md * t.sin;
+    }
+  }
+  static void elem(float m, float p, float* r) { cartesian<float>(m, p, r); }
+};
+
+// The exponential above rounded to float is the element rule's m wherever it passes the
+// rounding test (it is checked as a third result), then m times the cosine and sine as in
+// Cartesian.  Safe: b in the trigonometric range, and a = 0 (exp gives exactly 1, as the
+// library does) or 2^-24 <= |a| with -64 < a < 88: m lies in [2^-93, 2^127), the products
+// at least 2^-121.
+constexpr auto kExpPositive = fast::range(fast::bits_of(0x1p-24f), fast::bits_of(88.0f));
+constexpr auto kExpNegative = fast::range(fast::bits_of(0x1p-24f), fast::bits_of(64.0f));
+struct ComplexExp : Kernel<2, 2> {
+  static constexpr int kChecked = 3;
+  static constexpr bool kPairsOut = true;
+  static constexpr bool kFaster = kWideDoubles;
+  static I safe(F a, F b) {
+    const U m = fast::magnitude_bits(a);
+    const I in = simd::select(fast::negative(a), fast::in_range(m, kExpNegative),
+                              fast::in_range(m, kExpPositive));
+    return trig_safe(b) & (in | (I)(m == U{}));
+  }
+  static void eval(F a, F b, D (&y)[3][2]) {
+    for (int h = 0; h < 2; ++h) y[2][h] = exponential(half_of(a, h));
+    const F m = simd::to_float(y[2][0], y[2][1]);
+    for (int h = 0; h < 2; ++h) {
+      const SineCosine t = sine_and_cosine(half_of(b, h));
+      const D md = half_of(m, h);
+      y[0][h] = md * t.cos;
+      y[1][h] = md * t.sin;
+    }
+  }
+  static void elem(float a, float b, float* r) { complex_exp<float>(a, b, r); }
 };
 
 // The same of 16-bit pairs: their parts widen exactly to the floats the kernels take, and

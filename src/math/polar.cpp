@@ -168,7 +168,7 @@ inline QvxStatus fast_pairs(const typename K::Source* src, std::initializer_list
   Qvx32f* out[K::kOut];
   int k = 0;
   for (Qvx32f* d : dst) out[k++] = d;
-  fast::run<K>(src, out, len);
+  fast::run<K>(&src, out, len);
   return QVX_STS_NO_ERR;
 }
 
@@ -183,15 +183,13 @@ inline QvxStatus to_polar(const P* src, R* magn, R* phase, int len) {
   return QVX_STS_NO_ERR;
 }
 
-// Magnitude m and phase p into the pair (m cos p, m sin p), computed in double with cos
-// and sin called separately.
-template <class R, class D>
-inline QvxStatus to_cartesian(const R* magn, const R* phase, D* dst, int len) {
+// Magnitude m and phase p into the pair (m cos p, m sin p) (math/kernels.h).
+inline QvxStatus to_cartesian(const Qvx64f* magn, const Qvx64f* phase, Qvx64f* dst, int len) {
   for (int i = 0; i < len; ++i) {
-    const double m = get(magn + i), p = get(phase + i);
-    const double c = cos(p), s = sin(opaque(p));
-    put(dst + 2 * size_t(i), narrow<D>(m * c));
-    put(dst + 2 * size_t(i) + 1, narrow<D>(m * s));
+    double r[2];
+    kernels::cartesian(get(magn + i), get(phase + i), r);
+    put(dst + 2 * size_t(i), r[0]);
+    put(dst + 2 * size_t(i) + 1, r[1]);
   }
   return QVX_STS_NO_ERR;
 }
@@ -294,7 +292,9 @@ QVX_DEFINE(QvxStatus, Vector_PolarToDescart_16S,
 }
 QVX_DEFINE(QvxStatus, Vector_PolarToDescart_32F,
            (const Qvx32f* srcMagn, const Qvx32f* srcPhase, Qvx32f* dst, int len)) {
-  return to_cartesian(srcMagn, srcPhase, dst, len);
+  const Qvx32f* const src[2] = {srcMagn, srcPhase};
+  fast::run<kernels::Cartesian>(src, &dst, len);
+  return QVX_STS_NO_ERR;
 }
 QVX_DEFINE(QvxStatus, Vector_PolarToDescart_64F,
            (const Qvx64f* srcMagn, const Qvx64f* srcPhase, Qvx64f* dst, int len)) {

@@ -61,14 +61,21 @@ TEST(LibmCalls, SineAndCosineAsTheRulesCallThem) {
   EXPECT_EQ(counted([&] { qvx_Vector_SinCos_32F(f, fo, fo2, 3); }), "sin 0 cos 0 sincos 0");
   EXPECT_EQ(counted([&] { qvx_Vector_PolarToDescart_64F(d, d + 3, dout, 3); }),
             "sin 3 cos 3 sincos 0");
-  EXPECT_EQ(counted([&] { qvx_Vector_PolarToDescart_32F(f, f + 3, fo, 3); }),
+  EXPECT_EQ(counted([&] { qvx_Vector_PolarToDescart_32F(f, big, fo, 3); }),
             "sin 3 cos 3 sincos 0");
+  EXPECT_EQ(counted([&] { qvx_Vector_PolarToDescart_32F(f, f + 3, fo, 3); }),
+            "sin 0 cos 0 sincos 0");
   // One sincos call per element.
   EXPECT_EQ(counted([&] { qvx_Vector_PolarToDescart_16S(f, f + 3, s16, 3); }),
             "sin 0 cos 0 sincos 3");
   EXPECT_EQ(counted([&] {
               qvx_Vector_Exp_64FC(reinterpret_cast<const Qvx64fc*>(d),
                                   reinterpret_cast<Qvx64fc*>(dout2), 3);
+            }),
+            "sin 0 cos 0 sincos 3");
+  EXPECT_EQ(counted([&] {
+              qvx_Vector_Exp_32FC(reinterpret_cast<const Qvx32fc*>(big),
+                                  reinterpret_cast<Qvx32fc*>(fo2), 3);
             }),
             "sin 0 cos 0 sincos 3");
   // The real members call their one function.

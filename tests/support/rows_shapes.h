@@ -292,7 +292,10 @@ struct Ofs {
 };
 
 // A look-up table of N entries for source values Min .. Min+N-1, passed so that value v
-// indexes entry v - offset.
+// indexes entry v - offset, that difference taken in wrapping 32-bit arithmetic as the
+// library takes it.  No table pointer serves an offset for which some of the differences wrap
+// and others do not, so such an offset (a caller's error) becomes Min; offsets whose
+// differences all wrap stay.
 template <class T, int N, int Min>
 struct Tab {
   using type = const T*;
@@ -301,9 +304,13 @@ struct Tab {
     idx = c.count;
     c.ins.push_back(idx);
     c.add<T>(N, false, "table", true);
+    const int64_t first = static_cast<int64_t>(Min) - c.ofs, last = first + N - 1;
+    if ((first < INT_MIN) != (last < INT_MIN) || (first > INT_MAX) != (last > INT_MAX)) c.ofs = Min;
   }
   type get(Call& c, int w) {
-    return reinterpret_cast<const T*>(c.arrays[idx].ptr(w)) + (static_cast<ptrdiff_t>(c.ofs) - Min);
+    const int32_t first =
+        static_cast<int32_t>(static_cast<uint32_t>(Min) - static_cast<uint32_t>(c.ofs));
+    return reinterpret_cast<const T*>(c.arrays[idx].ptr(w)) - static_cast<ptrdiff_t>(first);
   }
   void view(Call& c, std::vector<Arg>& v) { v.push_back(array_arg(c.arrays[idx])); }
 };
