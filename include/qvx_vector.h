@@ -1241,8 +1241,8 @@ QVX_API QvxStatus qvx_Vector_AbsDiff_64F(const Qvx64f* src1, const Qvx64f* src2,
  * outside the function's safe range, or under a rounding mode other than the default or
  * flush-to-zero) is the C library call, in element order (Exp_32F and Log_32F: in the
  * x86-64-v3 and v4 builds).  `make verify-math` checks all 2^32 inputs of each.
- * Exp_32FC does the same (in the x86-64-v3 and v4 builds), each element's single-precision
- * magnitude and both parts proven; `make verify-math` checks 2^28 drawn pairs.
+ * Exp_32FC (in the x86-64-v3 and v4 builds; each element's single-precision magnitude and
+ * both parts proven) and Log_32FC do the same; `make verify-math` checks 2^28 drawn pairs.
  * The 64F and 64FC members, and the other 32F and 32FC members, call the library for every
  * element: a double result can be proven only equal to the correctly rounded one, which the
  * C library's double functions do not always return.
@@ -1433,7 +1433,8 @@ QVX_API QvxStatus qvx_Vector_SqrtShift_32S(const Qvx32s* src, Qvx32s* dst, int l
  * double.  errno and the floating-point flags are those of the library calls; NaN results
  * may carry any payload, except that Conj and ConjFlip move payloads exactly.
  * Ampl_32FC, Phase_32FC, DescartToPolar_32F and PolarToDescart_32F, and Ampl_16SC,
- * Phase_16SC and DescartToPolar_16S, give these results, errno and flags faster,
+ * Phase_16SC, DescartToPolar_16S and PolarToDescart_16S, give these results, errno and flags
+ * faster,
  * as the single-precision elementary functions do: blocks in double with a proven error
  * bound, a result kept only where it is provably clear of every float rounding boundary,
  * every other element the library call in element order.

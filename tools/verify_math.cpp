@@ -34,6 +34,7 @@
 #include <stdio.h>
 #include <stdlib.h>
 #include <string.h>
+#include <emmintrin.h>
 #include <xmmintrin.h>
 
 #include <atomic>
@@ -80,6 +81,14 @@ float phase_rule(float x, float y) {
   return (float)atan2((double)y, (double)x);
 }
 
+// A double stored as a 16-bit part: saturated, else truncated toward zero by the processor's
+// conversion (a NaN gives the low half of -2147483648, 0, and raises invalid), as a float.
+float int16_part(double t) {
+  if (t > 32767.0) return 32767;
+  if (t < -32768.0) return -32768;
+  return static_cast<float>(static_cast<int16_t>(_mm_cvttsd_si32(_mm_set_sd(t))));
+}
+
 struct Function {
   const char* name;
   int outs;
@@ -88,6 +97,7 @@ struct Function {
   std::vector<float> edges;  // boundaries of the safe range and other telling values
   float lo, hi;              // ordinary arguments: uniform in [lo, hi], or log-uniform if lo > 0
   int parts = 1;             // floats per element: 1, or 2 for (x, y) pairs
+  int calls = 0;             // library calls per element left to the library, if not outs
 };
 
 #define UNARY_LIB(N) \
@@ -217,6 +227,27 @@ const std::vector<Function>& functions() {
        -100,
        100,
        2},
+      {"PolarToDescart_16S",
+       2,
+       [](const float* s, float* const* d, int n) {
+         thread_local std::vector<float> m, p;
+         thread_local std::vector<int16_t> r;
+         m.resize(n), p.resize(n), r.resize(2 * size_t(n));
+         for (int i = 0; i < n; ++i) m[i] = s[2 * i], p[i] = s[2 * i + 1];
+         qvx_Vector_PolarToDescart_16S(m.data(), p.data(), r.data(), n);
+         for (int i = 0; i < n; ++i) d[0][i] = r[2 * i], d[1][i] = r[2 * i + 1];
+       },
+       [](const float* x, float* r) {
+         double sn, cs;
+         sincos((double)x[1], &sn, &cs);
+         r[0] = int16_part(cs * (double)x[0]);
+         r[1] = int16_part(sn * (double)x[0]);
+       },
+       {},
+       -40000,
+       40000,
+       2,
+       1},  // sincos
       {"Exp_32FC",
        2,
        [](const float* s, float* const* d, int n) {
@@ -236,6 +267,23 @@ const std::vector<Function>& functions() {
        -50,
        50,
        2},
+      {"Log_32FC",
+       2,
+       [](const float* s, float* const* d, int n) {
+         thread_local std::vector<float> r;
+         r.resize(2 * size_t(n));
+         qvx_Vector_Log_32FC(reinterpret_cast<const Qvx32fc*>(s), reinterpret_cast<Qvx32fc*>(r.data()), n);
+         for (int i = 0; i < n; ++i) d[0][i] = r[2 * i], d[1][i] = r[2 * i + 1];
+       },
+       [](const float* x, float* r) {
+         r[0] = (float)log(hypot((double)x[1], (double)x[0]));
+         r[1] = phase_rule(x[0], x[1]);
+       },
+       {},
+       -100,
+       100,
+       2,
+       3},  // hypot, log and atan2
       // 16-bit pairs: each 32-bit input pattern is one pair (x in its low half), so the
       // exhaustive run covers all 2^32 of them.
       {"Ampl_16SC",
@@ -357,7 +405,7 @@ Tally check(const Function& f, const float* x, int n, long long* shown, int elem
   verify::t_counting = true;
   const Effects eg = effects([&] { f.lib(x, g, n); });
   verify::t_counting = false;
-  t.library_calls = verify::t_calls / f.outs;
+  t.library_calls = verify::t_calls / (f.calls ? f.calls : f.outs);
   const Effects ew = effects([&] {
     for (int i = 0; i < n; ++i) {
       float r[2];
@@ -407,11 +455,11 @@ struct Inputs {
     if (parts == 2) return stratified ? (1LL << 22) : (1LL << 28);
     return stratified ? (1LL << 22) + static_cast<long long>(extra.size()) : (1LL << 32);
   }
-  // The pair: one of eight kinds by k mod 8, the rest of k hashed: any bit patterns; ordinary
+  // The pair: one of nine kinds by k mod 9, the rest of k hashed: any bit patterns; ordinary
   // values; y near x tan(pi/8), x tan(3 pi/8) and x (the arc tangent's thresholds and a
   // ratio of 1); y a power of two times x (ratios from 2^-300 to 2^300 over the whole
   // exponent range); a special value (zeros, infinities, NaNs, the smallest and largest
-  // floats) beside any pattern, either way round.
+  // floats) beside any pattern, either way round; a point near the unit circle.
   void pair(long long k, float* p) const {
     uint64_t h = static_cast<uint64_t>(k) * 0x9E3779B97F4A7C15ull + 0x632BE59BD9B4E019ull;
     const auto next = [&h] {
@@ -426,7 +474,7 @@ struct Inputs {
     static const float special[] = {0.0f,    -0.0f,   INFINITY,     -INFINITY,
                                     NAN,     -NAN,    FLT_TRUE_MIN, -FLT_TRUE_MIN,
                                     FLT_MIN, FLT_MAX, -FLT_MAX,     1.0f};
-    switch (k & 7) {
+    switch (k % 9) {
       case 0:
         p[0] = x, p[1] = from_bits(b);
         break;
@@ -448,8 +496,12 @@ struct Inputs {
       case 6:
         p[0] = special[b % 12], p[1] = x;
         break;
-      default:
+      case 7:
         p[0] = x, p[1] = special[b % 12];
+        break;
+      default:  // on the unit circle, to a float's rounding: the logarithm's zero
+        p[0] = static_cast<float>(cos(static_cast<double>(ordinary))) * nudge;
+        p[1] = static_cast<float>(sin(static_cast<double>(ordinary)));
         break;
     }
   }
@@ -550,7 +602,7 @@ double ordinary_fallback_rate(const Function& f) {
   verify::t_counting = true;
   f.lib(x.data(), d, n);
   verify::t_counting = false;
-  return 100.0 * static_cast<double>(verify::t_calls / f.outs) / n;
+  return 100.0 * static_cast<double>(verify::t_calls / (f.calls ? f.calls : f.outs)) / n;
 }
 
 }  // namespace

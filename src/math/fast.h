@@ -136,6 +136,31 @@ inline I clear_of_midpoints(D lo, D hi) {
   return ((I)((low & c[0]) - c[1]) > (I)c[2]) & ((I)((high & c[3]) - c[4]) < (I)c[5]);
 }
 
+// 16-bit results, stored truncated toward zero after saturation to [-32768, 32767].  All ones
+// in the lanes (of the block, in element order) whose double result lies farther than 2^-20
+// from every integer, or below 1/2 in magnitude (it truncates to 0 on both sides of 0), or
+// at least 2^16 (it saturates): an error within the margin, 2^-36 relative, moves a double
+// below 2^16 by less than 2^-20, across no integer.  Finite lanes only: the comparisons and
+// the rounding raise nothing else then.
+constexpr double kIntegerValues[] = {0x1p-20, 0.5, 0x1p16, 0x1.8p52, 32767.0, -32768.0};
+constexpr auto kInteger = table<D>(kIntegerValues);
+inline L absolute_distance_ok(D u, const D* c) {
+  const D a = simd::as<double>(simd::as<int64_t>(u) & INT64_MAX);
+  const D nearest = (a + c[3]) - c[3];
+  const D off = a - nearest;
+  return (off > c[0]) | (-off > c[0]) | (a < c[1]) | (a >= c[2]);
+}
+inline I clear_of_integers(D lo, D hi) {
+  const D* c = from_memory(kInteger);
+  const L a = absolute_distance_ok(lo, c), b = absolute_distance_ok(hi, c);
+  return simd::evens(simd::as<int32_t>(a), simd::as<int32_t>(b));
+}
+inline I saturated_int16(D lo, D hi) {
+  const D* c = from_memory(kInteger);
+  return simd::trunc_i32(simd::vmax(simd::vmin(lo, c[4]), c[5]),
+                         simd::vmax(simd::vmin(hi, c[4]), c[5]));
+}
+
 // The round-to-nearest integer of a double of magnitude below 2^51, and the same as an
 // integer in the low bits of the 64-bit lane: adding 1.5 * 2^52 leaves the integer in the
 // significand.  Raises inexact at most.
@@ -186,8 +211,8 @@ inline auto with_parts(Fn fn, const F (&v)[P], A&&... a) {
   else
     return fn(v[0], v[1], a...);
 }
-template <int P, class S, class Fn>
-inline void with_parts(Fn fn, const S (&x)[P], float* r) {
+template <int P, class S, class Fn, class R>
+inline void with_element_parts(Fn fn, const S (&x)[P], R* r) {
   if constexpr (P == 1)
     fn(x[0], r);
   else
@@ -197,7 +222,7 @@ inline void with_parts(Fn fn, const S (&x)[P], float* r) {
 // Where a kernel's parts and results lie.  Sources: kArrays arrays of kStep parts per
 // element; a block's source is kRegs registers of 32-bit lanes, one after the other (the
 // first array's, then the next), and so is the copy of it that the library's lanes read.
-// Results: K::kOut arrays of one float per element, or (K::kPairsOut) one array of
+// Results: K::kOut arrays of one K::Result per element, or (K::kPairsOut) one array of
 // interleaved (first, second) pairs.
 template <class K>
 struct Layout {
@@ -211,7 +236,8 @@ struct Layout {
   static const S* part(const S* const* src, size_t j, int p) {
     return K::kSplit ? src[p] + j : src[0] + kStep * j + p;
   }
-  static float* result(float* const* out, size_t j, int k) {
+  template <class R>
+  static R* result(R* const* out, size_t j, int k) {
     return K::kPairsOut ? out[0] + 2 * j + k : out[k] + j;
   }
 };
@@ -237,7 +263,8 @@ inline void take_apart(const I (&raw)[Layout<K>::kRegs], F (&v)[K::kParts]) {
 // The block of elements [i, i + n) through kernel K (n = kW for a whole block, else fewer):
 // K::kOut results per element.  K gives
 //   Source, kParts, kSplit  the source's parts per element, their type and arrays (above),
-//   kOut, kPairsOut         the results per element and their arrays (above),
+//   Result, kOut, kPairsOut the results' type (float, or int16_t in pairs), their number per
+//                           element and their arrays (above),
 //   kChecked      the results eval gives, at least kOut: the first kOut are stored, and
 //                 every one must pass the rounding test (an intermediate rounded to float
 //                 within the element rule is checked this way),
@@ -249,13 +276,15 @@ inline void take_apart(const I (&raw)[Layout<K>::kRegs], F (&v)[K::kParts]) {
 //   elem(x..., r) the element rule (the library calls) from the parts as stored,
 //                 r[0..kOut-1].
 template <class K, bool Whole>
-inline void block(const typename K::Source* const* src, float* const* out, size_t i, int n) {
+inline void block(const typename K::Source* const* src, typename K::Result* const* out, size_t i,
+                  int n) {
   using S = typename K::Source;
+  using Res = typename K::Result;
   using A = Layout<K>;
   constexpr int N = K::kOut, P = K::kParts, R = A::kRegs;
   constexpr int E = A::kStep * kW;  // S per array
   S xs[A::kArrays][E];
-  [[maybe_unused]] float ys[N][kW];  // the results of a partial block
+  [[maybe_unused]] Res ys[N][kW];  // the results of a partial block
   I raw[R];
   F v[P];
   I safe;
@@ -289,16 +318,33 @@ inline void block(const typename K::Source* const* src, float* const* out, size_
     for (int p = 0; p < P; ++p) h[p] = simd::select(safe, v[p], simd::splat(K::kHarmless));
     with_parts<P>(K::eval, h, y);
     I keep = safe;
-    for (int k = 0; k < K::kChecked; ++k) keep &= clear_of_midpoints(y[k][0], y[k][1]);
-    F r[N];
-    for (int k = 0; k < N; ++k) r[k] = simd::to_float(y[k][0], y[k][1]);
-    if constexpr (!Whole) {
-      for (int k = 0; k < N; ++k) simd::store(ys[k], r[k]);
-    } else if constexpr (K::kPairsOut) {
-      simd::store(out[0] + 2 * i, simd::zip_lo(r[0], r[1]));
-      simd::store(out[0] + 2 * i + kW, simd::zip_hi(r[0], r[1]));
+    if constexpr (std::is_same<Res, float>::value) {
+      for (int k = 0; k < K::kChecked; ++k) keep &= clear_of_midpoints(y[k][0], y[k][1]);
+      F r[N];
+      for (int k = 0; k < N; ++k) r[k] = simd::to_float(y[k][0], y[k][1]);
+      if constexpr (!Whole) {
+        for (int k = 0; k < N; ++k) simd::store(ys[k], r[k]);
+      } else if constexpr (K::kPairsOut) {
+        simd::store(out[0] + 2 * i, simd::zip_lo(r[0], r[1]));
+        simd::store(out[0] + 2 * i + kW, simd::zip_hi(r[0], r[1]));
+      } else {
+        for (int k = 0; k < N; ++k) simd::store(out[k] + i, r[k]);
+      }
     } else {
-      for (int k = 0; k < N; ++k) simd::store(out[k] + i, r[k]);
+      static_assert(std::is_same<Res, int16_t>::value && K::kPairsOut && N == 2,
+                    "16-bit results come in pairs");
+      for (int k = 0; k < K::kChecked; ++k) keep &= clear_of_integers(y[k][0], y[k][1]);
+      // One pair to a 32-bit lane, the first result in its low half.
+      const I pairs = (saturated_int16(y[0][0], y[0][1]) & 0xFFFF) |
+                      (saturated_int16(y[1][0], y[1][1]) << 16);
+      if constexpr (Whole) {
+        simd::store(reinterpret_cast<int32_t*>(out[0] + 2 * i), pairs);
+      } else {
+        for (int j = 0; j < kW; ++j) {
+          ys[0][j] = static_cast<int16_t>(pairs[j] & 0xFFFF);
+          ys[1][j] = static_cast<int16_t>(pairs[j] >> 16);
+        }
+      }
     }
     library &= ~simd::byte_signs(keep);
   }
@@ -314,9 +360,9 @@ inline void block(const typename K::Source* const* src, float* const* out, size_
     const int lane = __builtin_ctzll(library) / 4;
     library &= ~(uint64_t(0xF) << (4 * lane));
     S x[P];
-    float r[N];
+    Res r[N];
     for (int p = 0; p < P; ++p) x[p] = *A::part(copy, size_t(lane), p);
-    with_parts<P>([](auto... a) { K::elem(a...); }, x, r);
+    with_element_parts<P>([](auto... a) { K::elem(a...); }, x, r);
     for (int k = 0; k < N; ++k) {
       if constexpr (Whole)
         put(A::result(out, i + size_t(lane), k), r[k]);
@@ -334,14 +380,15 @@ inline void block(const typename K::Source* const* src, float* const* out, size_
 // blocks reproduce the element loop's reading and writing order (see core/loops.h), else the
 // element rule one element at a time.
 template <class K>
-inline void run(const typename K::Source* const* src, float* const* out, int len) {
+inline void run(const typename K::Source* const* src, typename K::Result* const* out, int len) {
   using S = typename K::Source;
+  using Res = typename K::Result;
   using A = Layout<K>;
   constexpr int N = K::kOut, P = K::kParts;
   if (len < 1) return;
   const size_t n = static_cast<size_t>(len);
   constexpr int kOuts = K::kPairsOut ? 1 : N;
-  constexpr size_t kOutStride = sizeof(float) * (K::kPairsOut ? 2 : 1);
+  constexpr size_t kOutStride = sizeof(Res) * (K::kPairsOut ? 2 : 1);
   bool blocks = kSimd && K::kFaster && simd::default_fp_mode();
   for (int k = 0; k < kOuts && blocks; ++k) {
     for (int a = 0; a < A::kArrays && blocks; ++a)
@@ -352,9 +399,9 @@ inline void run(const typename K::Source* const* src, float* const* out, int len
   if (!blocks) {
     for (size_t i = 0; i < n; ++i) {
       S x[P];
-      float r[N];
+      Res r[N];
       for (int p = 0; p < P; ++p) x[p] = get(A::part(src, i, p));
-      with_parts<P>([](auto... a) { K::elem(a...); }, x, r);
+      with_element_parts<P>([](auto... a) { K::elem(a...); }, x, r);
       for (int k = 0; k < N; ++k) put(A::result(out, i, k), r[k]);
     }
     return;

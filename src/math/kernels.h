@@ -9,6 +9,7 @@
 
 #include <type_traits>
 
+#include "core/convert.h"
 #include "core/simd.h"
 #include "math/elementary.h"
 #include "math/fast.h"
@@ -159,6 +160,7 @@ template <int Out, int Parts = 1, class Part = float>
 struct Kernel {
   using Source = Part;
   static constexpr int kOut = Out;
+  using Result = float;
   static constexpr int kParts = Parts;
   static constexpr bool kSplit = false;
   static constexpr int kChecked = Out;
@@ -497,6 +499,27 @@ struct Polar : Kernel<2, 2> {
   }
 };
 
+// log r of a positive normal double r, as Log above but split on the double's bits: r =
+// 2^e m with m in [sqrt(1/2), sqrt 2], m - 1 exact, m + 1 and the quotient rounding once each:
+// s within 2^-52 relative, which moves 2 atanh s by as much relative (its slope is below 1.04
+// there).  With the polynomial and the sum as in Log: below 2^-42.9 in all.
+constexpr double kLogDoubleValues[] = {1.0, kLn2a, kLn2b, 0x1.6a09e667f3bcdp+0, 0.5,
+                                       fast::kRoundMagic, 1023.0};
+constexpr auto kLogDouble = fast::coefs(kLogDoubleValues);
+inline D logarithm(D r) {
+  const D* c = fast::from_memory(kLogDouble);
+  const L b = simd::as<int64_t>(r);
+  const D m1 = simd::as<double>((b & int64_t(0x000FFFFFFFFFFFFF)) | simd::as<int64_t>(c[0]));
+  const L big = m1 > c[3];  // m1 in [1, 2): halved above sqrt 2
+  const D m = simd::select(big, m1 * c[4], m1), zero{};
+  // The biased exponent (1 .. 2046) as a double by the rounding constant's bits, exactly.
+  const D biased = simd::as<double>((b >> 52) + simd::as<int64_t>(c[5])) - c[5];
+  const D e = (biased - c[6]) + simd::select(big, c[0], zero);
+  const D s = (m - c[0]) / (m + c[0]), s2 = s * s;
+  const D tail = (s + s) * s2 * fast::polynomial(s2, kAtanh);
+  return e * c[1] + ((s + s) + (e * c[2] + tail));
+}
+
 // ---- polar to Cartesian, and the complex exponential -------------------------------------
 
 // The element rules.  Polar to Cartesian: (m cos p, m sin p) in double, cos and sin called
@@ -537,6 +560,22 @@ struct Cartesian : Kernel<2, 2> {
   }
   static void elem(float m, float p, float* r) { cartesian<float>(m, p, r); }
 };
+// Into 16-bit pairs: one sincos call, u = c m and v = s m in double, each stored truncated
+// toward zero after saturation to [-32768, 32767] (a NaN stores 0).  The products as in
+// Cartesian, whose error bound holds at every magnitude: below 2^-39.3 relative.  Safe: p in
+// the trigonometric range and m finite (zeros and denormals included: the products stay
+// normal doubles or zeros, and the saturation sees no infinity).
+inline void cartesian16(double m, double p, int16_t* r) {
+  double s, c;
+  sincos(p, &s, &c);
+  r[0] = saturate_trunc<int16_t>(c * m);
+  r[1] = saturate_trunc<int16_t>(s * m);
+}
+struct Cartesian16 : Cartesian {
+  using Result = int16_t;
+  static I safe(F m, F p) { return trig_safe(p) & finite(m); }
+  static void elem(float m, float p, int16_t* r) { cartesian16(m, p, r); }
+};
 
 // The exponential above rounded to float is the element rule's m wherever it passes the
 // rounding test (it is checked as a third result), then m times the cosine and sine as in
@@ -566,6 +605,40 @@ struct ComplexExp : Kernel<2, 2> {
     }
   }
   static void elem(float a, float b, float* r) { complex_exp<float>(a, b, r); }
+};
+
+// The complex logarithm's element rule: log(hypot(b, a)), then the phase (its zero rule
+// included).
+template <class R>
+inline void complex_log(double a, double b, R* r) {
+  r[0] = narrow<R>(log(hypot(b, a)));
+  r[1] = phase<R>(b, a);
+}
+// log |z| + i phase z for z = a + bi.  |z| = sqrt(a^2 + b^2) errs below 2^-52 relative
+// (hypotenuse above) and the library's hypot below 1 ulp: the two differ by 2^-51 relative at
+// most, so their logarithms differ by 2^-51 absolute, below 2^-39 relative to a logarithm of
+// at least 2^-12; with the logarithm's own error (2^-42.9) and the library's log (2^-52):
+// below 2^-38.8.  A lane whose logarithm comes out below 2^-12 in magnitude goes to the
+// library: its third, checked result is 0 there (not a normal float: it fails the rounding
+// test) and 1 elsewhere.  The phase as in Phase.  Safe: the phase's range, normal parts,
+// where |z| is a normal double.
+constexpr double kLogNearOneValues[] = {0x1p-12, 1.0};
+constexpr auto kLogNearOne = fast::coefs(kLogNearOneValues);
+struct ComplexLog : Kernel<2, 2> {
+  static constexpr int kChecked = 3;
+  static constexpr bool kPairsOut = true;
+  static I safe(F a, F b) { return Phase::safe(a, b); }
+  static void eval(F a, F b, D (&y)[3][2]) {
+    const D* c = fast::from_memory(kLogNearOne);
+    for (int h = 0; h < 2; ++h) {
+      const D ad = half_of(a, h), bd = half_of(b, h);
+      y[0][h] = logarithm(hypotenuse(ad, bd));
+      y[1][h] = arc_tangent2(bd, ad);
+      const D zero{};
+      y[2][h] = simd::select(absolute(y[0][h]) < c[0], zero, c[1]);
+    }
+  }
+  static void elem(float a, float b, float* r) { complex_log<float>(a, b, r); }
 };
 
 // The same of 16-bit pairs: their parts widen exactly to the floats the kernels take, and

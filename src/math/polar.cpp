@@ -194,19 +194,6 @@ inline QvxStatus to_cartesian(const Qvx64f* magn, const Qvx64f* phase, Qvx64f* d
   return QVX_STS_NO_ERR;
 }
 
-// Into 16-bit pairs: one sincos call, u = c*m and v = s*m in double, each stored truncated
-// toward zero after saturation to [-32768, 32767]; a NaN stores 0.
-inline QvxStatus to_cartesian_16s(const Qvx32f* magn, const Qvx32f* phase, Qvx16s* dst, int len) {
-  for (int i = 0; i < len; ++i) {
-    const double m = get(magn + i);
-    double s, c;
-    sincos(static_cast<double>(get(phase + i)), &s, &c);
-    put(dst + 2 * size_t(i), saturate_trunc<Qvx16s>(c * m));
-    put(dst + 2 * size_t(i) + 1, saturate_trunc<Qvx16s>(s * m));
-  }
-  return QVX_STS_NO_ERR;
-}
-
 }  // namespace
 
 // ---- magnitude, squared magnitude, phase ----
@@ -288,7 +275,9 @@ QVX_DEFINE(QvxStatus, Vector_DescartToPolar_64F,
 }
 QVX_DEFINE(QvxStatus, Vector_PolarToDescart_16S,
            (const Qvx32f* srcMagn, const Qvx32f* srcPhase, Qvx16s* dst, int len)) {
-  return to_cartesian_16s(srcMagn, srcPhase, dst, len);
+  const Qvx32f* const src[2] = {srcMagn, srcPhase};
+  fast::run<kernels::Cartesian16>(src, &dst, len);
+  return QVX_STS_NO_ERR;
 }
 QVX_DEFINE(QvxStatus, Vector_PolarToDescart_32F,
            (const Qvx32f* srcMagn, const Qvx32f* srcPhase, Qvx32f* dst, int len)) {

@@ -66,8 +66,10 @@ TEST(LibmCalls, SineAndCosineAsTheRulesCallThem) {
   EXPECT_EQ(counted([&] { qvx_Vector_PolarToDescart_32F(f, f + 3, fo, 3); }),
             "sin 0 cos 0 sincos 0");
   // One sincos call per element.
-  EXPECT_EQ(counted([&] { qvx_Vector_PolarToDescart_16S(f, f + 3, s16, 3); }),
+  EXPECT_EQ(counted([&] { qvx_Vector_PolarToDescart_16S(f, big, s16, 3); }),
             "sin 0 cos 0 sincos 3");
+  EXPECT_EQ(counted([&] { qvx_Vector_PolarToDescart_16S(f, f + 3, s16, 3); }),
+            "sin 0 cos 0 sincos 0");
   EXPECT_EQ(counted([&] {
               qvx_Vector_Exp_64FC(reinterpret_cast<const Qvx64fc*>(d),
                                   reinterpret_cast<Qvx64fc*>(dout2), 3);
