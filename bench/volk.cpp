@@ -80,3 +80,21 @@ QVXB_VOLK_IN_PLACE(Vector_SwapByte_32S, (const Qvx32s* s, Qvx32s*, int n), 32u_b
 QVXB_VOLK(Vector_And_8U, (const Qvx8u* a, const Qvx8u* b, Qvx8u* d, int n), 32i_x2_and_32i,
           (reinterpret_cast<int32_t*>(d), reinterpret_cast<const int32_t*>(a),
            reinterpret_cast<const int32_t*>(b), U(n / 4)))
+// The elementary functions: VOLK's float kernels, whose results differ from the C library's
+// (they are timed, not compared).
+QVXB_VOLK(Vector_Sin_32F, (const Qvx32f* s, Qvx32f* d, int n), 32f_sin_32f, (d, s, U(n)))
+QVXB_VOLK(Vector_Cos_32F, (const Qvx32f* s, Qvx32f* d, int n), 32f_cos_32f, (d, s, U(n)))
+QVXB_VOLK(Vector_Tan_32F, (const Qvx32f* s, Qvx32f* d, int n), 32f_tan_32f, (d, s, U(n)))
+QVXB_VOLK(Vector_Atan_32F, (const Qvx32f* s, Qvx32f* d, int n), 32f_atan_32f, (d, s, U(n)))
+QVXB_VOLK(Vector_Asin_32F, (const Qvx32f* s, Qvx32f* d, int n), 32f_asin_32f, (d, s, U(n)))
+QVXB_VOLK(Vector_Acos_32F, (const Qvx32f* s, Qvx32f* d, int n), 32f_acos_32f, (d, s, U(n)))
+QVXB_VOLK(Vector_Exp_32F, (const Qvx32f* s, Qvx32f* d, int n), 32f_exp_32f, (d, s, U(n)))
+// pow: VOLK takes the exponents before the bases.
+QVXB_VOLK(Vector_Pow_32F, (const Qvx32f* a, const Qvx32f* b, Qvx32f* d, int n), 32f_x2_pow_32f,
+          (d, b, a, U(n)))
+QVXB_VOLK(Vector_PowC_32F, (const Qvx32f* s, Qvx32f v, Qvx32f* d, int n), 32f_s32f_power_32f,
+          (d, s, v, U(n)))
+QVXB_VOLK(Vector_Ampl_32FC, (const Qvx32fc* s, Qvx32f* d, int n), 32fc_magnitude_32f,
+          (d, reinterpret_cast<const lv_32fc_t*>(s), U(n)))
+QVXB_VOLK(Vector_Phase_32FC, (const Qvx32fc* s, Qvx32f* d, int n), 32fc_s32f_atan2_32f,
+          (d, reinterpret_cast<const lv_32fc_t*>(s), 1.0f, U(n)))

@@ -1285,8 +1285,12 @@ QVX_API QvxStatus qvx_Vector_AbsDiff_64F(const Qvx64f* src1, const Qvx64f* src2,
  *                                       and 1/|x|: the division-by-zero flag is raised)
  *   6. x < 0 and y an even integer or |y| >= N    pow(|x|, y)
  *   7. otherwise                        pow(x, y) (x < 0 with a non-integer y: NaN from pow)
- * Cases 1 to 5 make no library call.  PowC gives, for every element, what Pow gives with an
- * exponent vector filled with val.  PowC with val = +-0 fills dst with 1.0 through
+ * Cases 1 to 5 make no library call, and Pow's tests of cases 1 to 3 look at the bits (no
+ * flag for a signalling NaN there).  PowC gives, for every element, what Pow gives with an
+ * exponent vector filled with val.  Pow_32F and PowC_32F (for a finite nonzero val) compute
+ * case 7 faster where it is proven, as the elementary functions above do: x a positive normal
+ * float, the result in the float normal range, clear of every float rounding boundary and of
+ * every float (a power may be a float exactly).  PowC with val = +-0 fills dst with 1.0 through
  * qvx_Vector_Set_32F / _64F (which does nothing for len < 1), NaN elements included.
  *
  * errno and the floating-point exception flags are set by the library calls as the C math

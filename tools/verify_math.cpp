@@ -89,6 +89,36 @@ float int16_part(double t) {
   return static_cast<float>(static_cast<int16_t>(_mm_cvttsd_si32(_mm_set_sd(t))));
 }
 
+// The power's rule: its special cases in their order, then pow in double, rounded.  Not
+// inlined, so that no conversion of a constant exponent is folded away with its flag.
+__attribute__((noinline)) float pow_rule(float x, float y) {
+  // The first three cases look at the bits (no comparison, so no flag for a signalling NaN).
+  const uint32_t bx = to_bits(x), by = to_bits(y);
+  if ((by & 0x7FFFFFFFu) == 0) return 1;
+  if (bx == 0x3F800000u) return 1;
+  if ((by & 0x7FFFFFFFu) > 0x7F800000u || (bx & 0x7FFFFFFFu) > 0x7F800000u) return y + x;
+  if (isinf(y)) return x == -1 ? 1 : (fabsf(x) < 1) == (y < 0) ? INFINITY : 0.0f;
+  if (x > 0) return (float)pow((double)x, (double)y);
+  // The parity by a truncating conversion below 2^24 (inexact for a fraction, as there).
+  const auto parity = [y] {
+    if (!(fabsf(y) < 0x1p24f)) return 0;
+    const int32_t i = _mm_cvttss_si32(_mm_set_ss(y));
+    return (float)i != y ? 2 : (i & 1);
+  };
+  if (x == 0 && y < 0) return signbit(x) && parity() == 1 ? -1 / fabsf(x) : 1 / fabsf(x);
+  if (x < 0 && parity() == 0) return (float)pow(fabs((double)x), (double)y);
+  return (float)pow((double)x, (double)y);
+}
+
+// PowC classifies its exponent once, before the elements, by the same conversion (so a
+// fraction raises inexact even where no element calls pow).
+float powc_rule(float x, float val) {
+  volatile float v = val;
+  volatile int32_t classified = _mm_cvttss_si32(_mm_set_ss(v));
+  (void)classified;
+  return pow_rule(x, val);
+}
+
 struct Function {
   const char* name;
   int outs;
@@ -227,6 +257,35 @@ const std::vector<Function>& functions() {
        -100,
        100,
        2},
+      {"Pow_32F",
+       1,
+       [](const float* s, float* const* d, int n) {
+         thread_local std::vector<float> x, y;
+         x.resize(n), y.resize(n);
+         for (int i = 0; i < n; ++i) x[i] = s[2 * i], y[i] = s[2 * i + 1];
+         qvx_Vector_Pow_32F(x.data(), y.data(), d[0], n);
+       },
+       [](const float* p, float* r) { r[0] = pow_rule(p[0], p[1]); },
+       {},
+       0.1f,
+       10,
+       2},
+      // A constant exponent, all 2^32 bases each: one that roots (exact results at the
+      // squares) and one with a fraction and a sign.
+      {"PowC_32F(0.5)",
+       1,
+       [](const float* s, float* const* d, int n) { qvx_Vector_PowC_32F(s, 0.5f, d[0], n); },
+       [](const float* x, float* r) { r[0] = powc_rule(x[0], 0.5f); },
+       {1.0f, 4.0f, 0x1p-126f},
+       0.1f,
+       10},
+      {"PowC_32F(-2.75)",
+       1,
+       [](const float* s, float* const* d, int n) { qvx_Vector_PowC_32F(s, -2.75f, d[0], n); },
+       [](const float* x, float* r) { r[0] = powc_rule(x[0], -2.75f); },
+       {1.0f, 0x1p-126f, 1e13f},
+       0.1f,
+       10},
       {"PolarToDescart_16S",
        2,
        [](const float* s, float* const* d, int n) {
@@ -337,8 +396,10 @@ inline void barrier() { __asm__ volatile("" ::: "memory"); }
 // The flags of the SSE unit, which is where the library and the C library's double
 // functions raise them on x86-64 (fetestexcept also reads the x87 unit's, at many times the
 // cost; the whole-block check below uses it and so sees both).
+// The five IEEE flags only (0x3D): not the denormal-operand flag (0x02), an x86 extra that
+// C's fenv leaves out (FE_ALL_EXCEPT) and that any comparison of a denormal may raise.
 inline void clear_sse_flags() { _mm_setcsr(_mm_getcsr() & ~0x3Fu); }
-inline int sse_flags() { return static_cast<int>(_mm_getcsr() & 0x3Fu); }
+inline int sse_flags() { return static_cast<int>(_mm_getcsr() & 0x3Du); }
 template <class F>
 Effects effects(F f) {
   errno = 0;
@@ -455,11 +516,12 @@ struct Inputs {
     if (parts == 2) return stratified ? (1LL << 22) : (1LL << 28);
     return stratified ? (1LL << 22) + static_cast<long long>(extra.size()) : (1LL << 32);
   }
-  // The pair: one of nine kinds by k mod 9, the rest of k hashed: any bit patterns; ordinary
+  // The pair: one of ten kinds by k mod 10, the rest of k hashed: any bit patterns; ordinary
   // values; y near x tan(pi/8), x tan(3 pi/8) and x (the arc tangent's thresholds and a
   // ratio of 1); y a power of two times x (ratios from 2^-300 to 2^300 over the whole
   // exponent range); a special value (zeros, infinities, NaNs, the smallest and largest
-  // floats) beside any pattern, either way round; a point near the unit circle.
+  // floats) beside any pattern, either way round; a point near the unit circle; small
+  // integers and halves.
   void pair(long long k, float* p) const {
     uint64_t h = static_cast<uint64_t>(k) * 0x9E3779B97F4A7C15ull + 0x632BE59BD9B4E019ull;
     const auto next = [&h] {
@@ -474,7 +536,7 @@ struct Inputs {
     static const float special[] = {0.0f,    -0.0f,   INFINITY,     -INFINITY,
                                     NAN,     -NAN,    FLT_TRUE_MIN, -FLT_TRUE_MIN,
                                     FLT_MIN, FLT_MAX, -FLT_MAX,     1.0f};
-    switch (k % 9) {
+    switch (k % 10) {
       case 0:
         p[0] = x, p[1] = from_bits(b);
         break;
@@ -498,6 +560,10 @@ struct Inputs {
         break;
       case 7:
         p[0] = x, p[1] = special[b % 12];
+        break;
+      case 9:  // small integers and halves: powers that are floats exactly
+        p[0] = static_cast<float>(1 + b % 64) * ((a & 1) ? 0.25f : 1.0f);
+        p[1] = static_cast<float>(static_cast<int>(a % 41) - 20) * 0.5f;
         break;
       default:  // on the unit circle, to a float's rounding: the logarithm's zero
         p[0] = static_cast<float>(cos(static_cast<double>(ordinary))) * nudge;

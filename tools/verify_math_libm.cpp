@@ -18,16 +18,16 @@ using Fn2 = double (*)(double, double);
 constexpr int kCount = 8;
 Fn g_next[kCount];
 const char* const kNames[kCount] = {"sin", "cos", "tan", "exp", "log", "atan", "asin", "acos"};
-Fn2 g_next2[2];
+Fn2 g_next2[3];
 void (*g_sincos)(double, double*, double*);
-const char* const kNames2[2] = {"hypot", "atan2"};
+const char* const kNames2[3] = {"hypot", "atan2", "pow"};
 }  // namespace
 
 namespace verify {
 // Looks the C library's functions up once, before any checking (dlsym may set errno).
 void resolve() {
   for (int k = 0; k < kCount; ++k) g_next[k] = reinterpret_cast<Fn>(dlsym(RTLD_NEXT, kNames[k]));
-  for (int k = 0; k < 2; ++k) g_next2[k] = reinterpret_cast<Fn2>(dlsym(RTLD_NEXT, kNames2[k]));
+  for (int k = 0; k < 3; ++k) g_next2[k] = reinterpret_cast<Fn2>(dlsym(RTLD_NEXT, kNames2[k]));
   g_sincos = reinterpret_cast<void (*)(double, double*, double*)>(dlsym(RTLD_NEXT, "sincos"));
 }
 }  // namespace verify
@@ -52,6 +52,7 @@ VERIFY_PASS_ON(acos, 7)
   }
 VERIFY_PASS_ON2(hypot, 0)
 VERIFY_PASS_ON2(atan2, 1)
+VERIFY_PASS_ON2(pow, 2)
 extern "C" __attribute__((visibility("default"))) void sincos(double x, double* s, double* c) {
   if (verify::t_counting) ++verify::t_calls;
   g_sincos(x, s, c);

@@ -136,6 +136,19 @@ inline I clear_of_midpoints(D lo, D hi) {
   return ((I)((low & c[0]) - c[1]) > (I)c[2]) & ((I)((high & c[3]) - c[4]) < (I)c[5]);
 }
 
+// All ones in the lanes whose double result lies farther than the margin from every float:
+// for functions whose library result may be a float exactly (a power), which the library
+// then returns without raising inexact, where the fast arithmetic would raise it.  The low
+// 29 bits t of the significand lie outside [2^29 - K, 2^29) and [0, K].
+constexpr uint32_t kFloatValues[] = {0x1FFFFFFFu, static_cast<uint32_t>(kMarginUlps),
+                                     2 * static_cast<uint32_t>(kMarginUlps)};
+constexpr Table<U, 3> kFloat = table<U>(kFloatValues);
+inline I clear_of_floats(D lo, D hi) {
+  const U* c = from_memory(kFloat);
+  const U low = simd::as<uint32_t>(simd::evens(simd::as<int32_t>(lo), simd::as<int32_t>(hi)));
+  return (I)(((low + c[1]) & c[0])) > (I)c[2];
+}
+
 // 16-bit results, stored truncated toward zero after saturation to [-32768, 32767].  All ones
 // in the lanes (of the block, in element order) whose double result lies farther than 2^-20
 // from every integer, or below 1/2 in magnitude (it truncates to 0 on both sides of 0), or
@@ -265,9 +278,11 @@ inline void take_apart(const I (&raw)[Layout<K>::kRegs], F (&v)[K::kParts]) {
 //   Source, kParts, kSplit  the source's parts per element, their type and arrays (above),
 //   Result, kOut, kPairsOut the results' type (float, or int16_t in pairs), their number per
 //                           element and their arrays (above),
+//   kMayBeExact   whether a result may be exactly a float (then kept only clear of floats),
 //   kChecked      the results eval gives, at least kOut: the first kOut are stored, and
 //                 every one must pass the rounding test (an intermediate rounded to float
-//                 within the element rule is checked this way),
+//                 within the element rule is checked this way; a checked 0, never a
+//                 normal float, sends a lane to the library after its evaluation),
 //   safe(x...)    all ones in the lanes of its safe range,
 //   kHarmless     a float in the safe range, put in every part of the other lanes before
 //                 any arithmetic,
@@ -320,8 +335,17 @@ inline void block(const typename K::Source* const* src, typename K::Result* cons
     I keep = safe;
     if constexpr (std::is_same<Res, float>::value) {
       for (int k = 0; k < K::kChecked; ++k) keep &= clear_of_midpoints(y[k][0], y[k][1]);
+      if constexpr (K::kMayBeExact)
+        for (int k = 0; k < K::kChecked; ++k) keep &= clear_of_floats(y[k][0], y[k][1]);
+      // The lanes left to the library convert 0 instead: their double may lie beyond the
+      // float range or below its normal range, or across the overflow threshold from the
+      // library's, and its conversion would raise overflow or underflow where the library's
+      // does not.
+      const D zero{}, kept[2] = {simd::to_double_lo(keep), simd::to_double_hi(keep)};
       F r[N];
-      for (int k = 0; k < N; ++k) r[k] = simd::to_float(y[k][0], y[k][1]);
+      for (int k = 0; k < N; ++k)
+        r[k] = simd::to_float(simd::select(kept[0] != zero, y[k][0], zero),
+                              simd::select(kept[1] != zero, y[k][1], zero));
       if constexpr (!Whole) {
         for (int k = 0; k < N; ++k) simd::store(ys[k], r[k]);
       } else if constexpr (K::kPairsOut) {

@@ -12,11 +12,21 @@
 #include "core/loops.h"
 #include "core/simd.h"
 #include "math/elementary.h"
+#include "math/fast.h"
+#include "math/kernels.h"
 
 namespace {
 
 using namespace qvx;
 using namespace qvx::math;
+
+// Member      magnitude from which every value is even   fill for a zero exponent
+// Pow_32F     2^24                                        -
+// Pow_64F     2^53                                        -
+// PowC_32F    2^24                                        Set_32F
+// PowC_64F    2^53                                        Set_64F
+constexpr Qvx32f kEvenFrom32F = 16777216.0f;
+constexpr Qvx64f kEvenFrom64F = 9007199254740992.0;
 
 // The class of a finite exponent: the sign of a zero base's infinite result and whether a
 // negative base may lose its sign depend on it.
@@ -85,18 +95,85 @@ inline bool ordinary(T x, T y) {
   return (bx - 1 < inf_bits - 1) & (bx != one_bits) & (by - 1 < inf_bits - 1);
 }
 
-// Pow: the cases in their order, ordinary elements straight to the last one.
+// The dispatch's tests on the bits, which raise no flag: a comparison raises invalid for a
+// signalling NaN, and the compiler may evaluate one ahead of an earlier return (x's ahead of
+// the zero exponent's, say) in one build and not in another.
+template <class T>
+inline bool is_nan_bits(T x) {
+  using U = simd::uint_t<T>;
+  U b, inf;
+  const T i = std::numeric_limits<T>::infinity();
+  memcpy(&b, &x, sizeof b);
+  memcpy(&inf, &i, sizeof inf);
+  return (b & ~(U(1) << (8 * sizeof(U) - 1))) > inf;
+}
+template <class T>
+inline bool is_one_bits(T x) {
+  using U = simd::uint_t<T>;
+  U b, one;
+  const T o = T(1);
+  memcpy(&b, &x, sizeof b);
+  memcpy(&one, &o, sizeof one);
+  return b == one;
+}
+template <class T>
+inline bool is_zero_bits(T x) {
+  using U = simd::uint_t<T>;
+  U b;
+  memcpy(&b, &x, sizeof b);
+  return (b & ~(U(1) << (8 * sizeof(U) - 1))) == 0;
+}
+
+// Pow's element rule: the cases in their order, ordinary elements straight to the last one.
+template <class T>
+inline T power_of(T x, T y, T even_from) {
+  if (__builtin_expect(ordinary(x, y), 1)) return call_pow(x, y);
+  if (is_zero_bits(y)) return T(1);
+  if (is_one_bits(x)) return T(1);
+  if (is_nan_bits(y) || is_nan_bits(x)) return y + x;
+  if (isinf(y)) return x == T(-1) ? T(1) : infinite_exponent(x, y);
+  return finite_exponent(x, y, [y, even_from] { return parity(y, even_from); });
+}
 template <class T>
 inline QvxStatus power(const T* base, const T* exponent, T* dst, int len, T even_from) {
-  return each2(base, exponent, dst, len, [even_from](T x, T y) {
-    if (__builtin_expect(ordinary(x, y), 1)) return call_pow(x, y);
-    if (y == T(0)) return T(1);
-    if (x == T(1)) return T(1);
-    if (isnan(y) || isnan(x)) return y + x;
-    if (isinf(y)) return x == T(-1) ? T(1) : infinite_exponent(x, y);
-    return finite_exponent(x, y, [y, even_from] { return parity(y, even_from); });
-  });
+  return each2(base, exponent, dst, len,
+               [even_from](T x, T y) { return power_of(x, y, even_from); });
 }
+
+// The single-precision fast path (math/fast.h): x^y = exp(y log x) for the ordinary elements
+// with x a normal float.  log x by the logarithm with the finer polynomial (below 2^-49.4
+// relative), the product y log x rounding once more: t within |t| 2^-49.3.  The results the
+// rounding test can keep lie in the float normal range, exp t in [2^-126, 2^128), so |t| <
+// 89 there and t errs below 2^-42.8 absolute, which moves exp t by as much relative; with
+// the exponential's own 2^-39.7 (its reduction holds for any double t of that size): below
+// 2^-39.5.  t is held within [-120, 120] before the exponential, whose 2^n then stays a
+// normal double; the lanes beyond give results outside the float range, which go to the
+// library.  Below 2^-100 in magnitude t becomes 0 (whose powers in the polynomial would
+// underflow): exp 0 is 1, a float, which sends the lane to the library as below.  A power can be a float exactly (4^0.5, 2^10), which the library returns
+// without inexact: results near a float go to the library too.  Safe: x a positive normal
+// float other than 1, y finite and not zero (where the rule's other cases are settled
+// without pow).
+constexpr double kPowerClampValues[] = {-120.0, 120.0, 0x1p-100};
+constexpr auto kPowerClamp = fast::coefs(kPowerClampValues);
+constexpr auto kNonZeroFinite = fast::range(1, 0x7F800000u);
+struct Power : kernels::Kernel<1, 2> {
+  static constexpr bool kSplit = true, kMayBeExact = true;
+  static constexpr float kHarmless = 2.0f;
+  static fast::I safe(fast::F x, fast::F y) {
+    return kernels::Log::safe(x) & fast::in_range(fast::magnitude_bits(y), kNonZeroFinite);
+  }
+  static void eval(fast::F x, fast::F y, fast::D (&r)[1][2]) {
+    fast::D lx[2];
+    kernels::float_logarithm(x, kernels::kAtanhFine, lx);
+    const fast::D* c = fast::from_memory(kPowerClamp);
+    for (int h = 0; h < 2; ++h) {
+      const fast::D t = kernels::half_of(y, h) * lx[h], zero{};
+      const fast::D held = simd::vmin(simd::vmax(t, c[0]), c[1]);
+      r[0][h] = kernels::exponential(simd::select(kernels::absolute(t) < c[2], zero, held));
+    }
+  }
+  static void elem(float x, float y, float* r) { r[0] = power_of(x, y, kEvenFrom32F); }
+};
 
 // PowC with an infinite exponent: 1 for |x| = 1, x + val for a NaN x, otherwise +infinity
 // or +0 by the infinite-exponent rule.  A block selects among the three results.  It raises
@@ -141,26 +218,41 @@ inline QvxStatus power_const(const T* src, T val, T* dst, int len, T even_from,
   return each(src, dst, len, [val, c](T x) { return finite_exponent(x, val, [c] { return c; }); });
 }
 
-// Member      magnitude from which every value is even   fill for a zero exponent
-// Pow_32F     2^24                                        -
-// Pow_64F     2^53                                        -
-// PowC_32F    2^24                                        Set_32F
-// PowC_64F    2^53                                        Set_64F
-constexpr Qvx32f kEvenFrom32F = 16777216.0f;
-constexpr Qvx64f kEvenFrom64F = 9007199254740992.0;
 
 }  // namespace
 
 QVX_DEFINE(QvxStatus, Vector_Pow_32F,
            (const Qvx32f* src1, const Qvx32f* src2, Qvx32f* dst, int len)) {
-  return power(src1, src2, dst, len, kEvenFrom32F);
+  const Qvx32f* const src[2] = {src1, src2};
+  fast::run<Power>(src, &dst, len);
+  return QVX_STS_NO_ERR;
 }
 QVX_DEFINE(QvxStatus, Vector_Pow_64F,
            (const Qvx64f* src1, const Qvx64f* src2, Qvx64f* dst, int len)) {
   return power(src1, src2, dst, len, kEvenFrom64F);
 }
 QVX_DEFINE(QvxStatus, Vector_PowC_32F, (const Qvx32f* src, Qvx32f val, Qvx32f* dst, int len)) {
-  return power_const(src, val, dst, len, kEvenFrom32F, __qvx_Vector_Set_32F);
+  // Zero, infinite and NaN exponents, told apart by the bits (a comparison of a NaN would
+  // raise invalid), take the element rules.
+  uint32_t bits;
+  memcpy(&bits, &val, sizeof bits);
+  if ((bits & 0x7FFFFFFFu) - 1 >= 0x7F800000u - 1)
+    return power_const(src, val, dst, len, kEvenFrom32F, __qvx_Vector_Set_32F);
+  if (len < 1) return QVX_STS_NO_ERR;
+  // A finite nonzero exponent: every element gives what Pow gives with an exponent vector
+  // filled with val, so Pow's fast path serves, a stretch at a time.  The exponent is
+  // classified first, as the element loop does (its conversion may raise inexact).
+  volatile Parity classified = parity(val, kEvenFrom32F);
+  (void)classified;
+  constexpr int kStretch = 512;
+  float exponents[kStretch];
+  for (float& e : exponents) e = val;
+  for (int i = 0; i < len; i += kStretch) {
+    const Qvx32f* const from[2] = {src + i, exponents};
+    Qvx32f* const to = dst + i;
+    fast::run<Power>(from, &to, len - i < kStretch ? len - i : kStretch);
+  }
+  return QVX_STS_NO_ERR;
 }
 QVX_DEFINE(QvxStatus, Vector_PowC_64F, (const Qvx64f* src, Qvx64f val, Qvx64f* dst, int len)) {
   return power_const(src, val, dst, len, kEvenFrom64F, __qvx_Vector_Set_64F);

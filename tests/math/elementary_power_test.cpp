@@ -52,11 +52,18 @@ T infinite_case(T x, T y) {
   return (fabs(x) < 1) == (y < 0) ? std::numeric_limits<T>::infinity() : T(0);
 }
 
+// Cases 1 to 3 look at the bits: no flag for a signalling NaN.
+template <class T>
+auto magnitude_bits(T v) {
+  const auto b = qvxt::bits_of(v);
+  return b & ~(decltype(b)(1) << (8 * sizeof(T) - 1));
+}
 template <class T>
 T model_pow(T x, T y) {
-  if (y == 0) return 1;                                                            // 1
-  if (x == 1) return 1;                                                            // 2
-  if (isnan(y) || isnan(x)) return y + x;                                          // 3
+  const auto inf = magnitude_bits(std::numeric_limits<T>::infinity());
+  if (magnitude_bits(y) == 0) return 1;                                            // 1
+  if (qvxt::bits_of(x) == qvxt::bits_of(T(1))) return 1;                           // 2
+  if (magnitude_bits(y) > inf || magnitude_bits(x) > inf) return y + x;            // 3
   if (isinf(y)) return x == -1 ? T(1) : infinite_case(x, y);                       // 4
   return finite_cases(x, y, [y] { return odd_below_n(y); }, [y] { return even_or_big(y); });
 }
