@@ -1,6 +1,7 @@
 // Copy and Move: the front-to-back result of Copy on every overlap, Move equal to the source
 // as it was on every overlap, the complex forms on 2*len scalars, and complex counts whose
-// scalar count wraps touching nothing (these and the scaled complex forms).  (Set's bit patterns: the sweep and the digests.)
+// scalar count wraps touching nothing (theirs and the scaled complex forms').  (Set's bit
+// patterns: the sweep and the digests.)
 #include <gtest/gtest.h>
 #include <limits.h>
 #include <string.h>

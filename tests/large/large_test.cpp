@@ -95,8 +95,9 @@ TEST(Large, Binary32FBeyond4GiB) {  // 2^32 + 68 bytes, in place
   const size_t n = static_cast<size_t>(len);
   Guarded g;
   Qvx32f* x = huge<Qvx32f>(g, n, rng);
-  in_place("Add_32F", g, x, n, [](const Qvx32f* a, Qvx32f* d, int m) { return qvx_Vector_Add_32F(a, a, d, m); },
-           qvxt::Nan::Any);
+  in_place("Add_32F", g, x, n, [](const Qvx32f* a, Qvx32f* d, int m) {
+    return qvx_Vector_Add_32F(a, a, d, m);
+  }, qvxt::Nan::Any);
   // Sum over zeros but for the last element: exactly that element.
   memset(x, 0, n * sizeof(Qvx32f));
   x[n - 1] = 1.5f;

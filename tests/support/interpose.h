@@ -52,7 +52,9 @@ std::vector<Seen> calls(F f) {
 template <class S, class D>
 void expect_zero_fill_below(QvxStatus (*fn)(const S*, D*, int, int), const char* name, int first) {
   SCOPED_TRACE(name);
-  const std::string fill = sizeof(D) == 1 ? "Vector_Set_8U" : sizeof(D) == 2 ? "Vector_Set_16S" : "Vector_Set_32S";
+  const std::string fill = sizeof(D) == 1   ? "Vector_Set_8U"
+                           : sizeof(D) == 2 ? "Vector_Set_16S"
+                                            : "Vector_Set_32S";
   Guarded nowhere(0, 0, Place::End);
   std::vector<D> dst(9);
   for (int sf : {first - 1, first - 100, INT_MIN})
