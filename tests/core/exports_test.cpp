@@ -5,7 +5,6 @@
 // the threads test.)
 #include <ctype.h>
 #include <gtest/gtest.h>
-#include <stdio.h>
 
 #include <iterator>
 #include <map>
@@ -24,21 +23,10 @@ struct Sym {
   char type = '?';
 };
 
-std::string run(const std::string& cmd) {
-  std::string out;
-  FILE* p = popen(cmd.c_str(), "r");
-  if (p == nullptr) return out;
-  char buf[4096];
-  size_t n;
-  while ((n = fread(buf, 1, sizeof buf, p)) > 0) out.append(buf, n);
-  pclose(p);
-  return out;
-}
-
 // Defined dynamic symbols of the library under test, by name ("address [size] type name").
 std::map<std::string, Sym> exported() {
   std::map<std::string, Sym> syms;
-  std::istringstream in(run("nm -D --defined-only -S '" + qvxt::library_path() + "'"));
+  std::istringstream in(qvxt::output_of("nm -D --defined-only -S '" + qvxt::library_path() + "'"));
   std::string line;
   while (std::getline(in, line)) {
     std::istringstream f(line);
@@ -111,7 +99,7 @@ TEST(Exports, ExactlyTheTable) {
 
 // Every product and sum is rounded by itself: no instruction of the library fuses them.
 TEST(Exports, NoFusedMultiplyAdd) {
-  const std::string code = run("objdump -d --no-show-raw-insn '" + qvxt::library_path() + "'");
+  const std::string code = qvxt::output_of("objdump -d --no-show-raw-insn '" + qvxt::library_path() + "'");
   ASSERT_FALSE(code.empty()) << "objdump printed nothing";
   std::istringstream in(code);
   std::string line, function;
@@ -128,7 +116,7 @@ TEST(Exports, NeedsOnlyLibcAndLibm) {
 #ifdef QVX_SANITIZED
   GTEST_SKIP() << "sanitizer builds link their runtimes";
 #else
-  const std::string dyn = run("readelf -d '" + qvxt::library_path() + "'");
+  const std::string dyn = qvxt::output_of("readelf -d '" + qvxt::library_path() + "'");
   std::set<std::string> needed;
   std::istringstream in(dyn);
   std::string line;
@@ -152,7 +140,7 @@ TEST(Exports, NeedsOnlyLibcAndLibm) {
 // The words of each line of a command's output.
 std::vector<std::vector<std::string>> lines_of(const std::string& cmd) {
   std::vector<std::vector<std::string>> out;
-  std::istringstream in(run(cmd));
+  std::istringstream in(qvxt::output_of(cmd));
   std::string line;
   while (std::getline(in, line)) {
     std::istringstream f(line);

@@ -1,6 +1,7 @@
 // Copy and Move: the front-to-back result of Copy on every overlap, Move equal to the source
 // as it was on every overlap, the complex forms on 2*len scalars, and complex counts whose
-// scalar count wraps touching nothing.  (Set's bit patterns: the sweep and the digests.)
+// scalar count wraps touching nothing (theirs and the scaled complex forms').  (Set's bit
+// patterns: the sweep and the digests.)
 #include <gtest/gtest.h>
 #include <limits.h>
 #include <string.h>
@@ -68,14 +69,17 @@ TEST(CopyAndMove, EveryOverlap) {
 }
 
 // A complex count whose scalar count 2*len leaves the int range wraps to a negative (or
-// zero) count and is empty: the pointers are on a guard page, so any access faults.  (Other
+// zero) count and is empty, for Copy and Move and for the complex forms that hand 2*len
+// scalars to a real form: the pointers are on a guard page, so any access faults.  (Other
 // counts below 1 are the sweep's.)
 TEST(Copy, WrappedComplexCountsTouchNothing) {
   Guarded a(0, 0, Place::End), b(0, 0, Place::End);
-  for (int len : {0x40000000, 0x40000001, 0x7FFFFFFF}) {
+  for (int len : {0x40000000, 0x40000001, 0x60000000, 0x7FFFFFFF}) {
     EXPECT_EQ(qvx_Vector_Copy_16SC(a.as<Qvx16sc>(), b.as<Qvx16sc>(), len), 0);
     EXPECT_EQ(qvx_Vector_Copy_32FC(a.as<Qvx32fc>(), b.as<Qvx32fc>(), len), 0);
     EXPECT_EQ(qvx_Vector_Move_64FC(a.as<Qvx64fc>(), b.as<Qvx64fc>(), len), 0);
+    EXPECT_EQ(qvx_Vector_Shift_16SC(a.as<Qvx16sc>(), b.as<Qvx16sc>(), len, 2), 0);
+    EXPECT_EQ(qvx_Vector_AddShift_16SC(a.as<Qvx16sc>(), a.as<Qvx16sc>(), b.as<Qvx16sc>(), len, 0), 0);
   }
 }
 

@@ -287,8 +287,4 @@ TEST_P(CxxForm, RefusesArraysOfUnequalSizes) {
 INSTANTIATE_TEST_SUITE_P(EveryFunction, CxxForm, ::testing::ValuesIn(qvxt::function_rows()),
                          [](const ::testing::TestParamInfo<qvxt::Row>& info) { return std::string(info.param.name); });
 
-TEST(CxxForms, OnePerRowOfTheTable) {
-  EXPECT_EQ(forms().size(), qvxt::function_rows().size());
-}
-
 }  // namespace

@@ -17,6 +17,7 @@
 #include <vector>
 
 #include "support/data.h"
+#include "support/libs.h"
 
 namespace {
 
@@ -40,12 +41,7 @@ std::vector<unsigned char> read_file(const std::string& path) {
 }
 // Runs an example; returns its standard output, and its exit status through *status.
 std::string run(const std::string& command, int* status) {
-  FILE* p = popen((std::string(QVX_EXAMPLES_DIR "/") + command).c_str(), "r");
-  std::string out;
-  char buf[256];
-  while (p && fgets(buf, sizeof buf, p)) out += buf;
-  *status = p ? pclose(p) : -1;
-  return out;
+  return qvxt::output_of(std::string(QVX_EXAMPLES_DIR "/") + command, status);
 }
 
 int16_t sat16(int64_t v) { return static_cast<int16_t>(v < -32768 ? -32768 : v > 32767 ? 32767 : v); }

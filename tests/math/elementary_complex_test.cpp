@@ -1,5 +1,6 @@
-// Complex exponential, logarithm and square root: every branch with literal inputs, and
-// models of the formulas calling the C math library element by element.
+// Complex exponential, logarithm and square root: models of the formulas calling the C math
+// library element by element, on every pair of parts that reaches a branch and on random
+// elements; the signs of NaN parts and the zero branches of the square root as literals.
 #include "elementary_check.h"
 
 namespace elem_test {
@@ -8,12 +9,14 @@ namespace {
 using C32 = Qvx32fc;
 using C64 = Qvx64fc;
 
-// Part values whose pairs reach every branch: signed zeros, infinities, NaN, both signs.
+// Part values whose pairs reach every branch: signed zeros, infinities, NaN, both signs,
+// exp's overflow of the single magnitude (89), the largest parts (whose sum of squares
+// overflows in the part type).
 template <class P>
 std::vector<P> part_specials() {
   const P inf = std::numeric_limits<P>::infinity();
   return {P(0), -P(0), inf, -inf, std::numeric_limits<P>::quiet_NaN(), P(1), P(-1), P(-4),
-          P(3), P(4), P(89), P(710), P(-800), P(1e-40), P(0.5)};
+          P(3), P(4), P(89), P(710), P(-800), P(1e-40), P(0.5), std::numeric_limits<P>::max()};
 }
 
 // Every pair of special parts, then random elements.
@@ -115,70 +118,22 @@ template <class C>
          << qvxt::show_scalar(want.re) << ", " << qvxt::show_scalar(want.im) << ")";
 }
 
-TEST(ElementaryComplex, ExponentialAndLogarithmBranches) {
-  // The single magnitude overflows before it meets sin 0 = 0.
-  const C32 big{89, 0};
-  C32 e;
-  qvx_Vector_Exp_32FC(&big, &e, 1);
-  EXPECT_EQ(e.re, kInfF);
-  EXPECT_TRUE(isnan(e.im));
-  EXPECT_TRUE(gives(qvx_Vector_Exp_64FC, C64{89, 0}, C64{exp(89.0), 0}));
-  EXPECT_TRUE(gives(qvx_Vector_Exp_64FC, C64{0, kPi}, C64{cos(kPi), sin(kPi)}));
-  // Zero elements: the phase from the signs; log 0 = -infinity.
-  const float pi32 = static_cast<float>(kPi);
-  EXPECT_TRUE(gives(qvx_Vector_Log_32FC, C32{-0.0f, 0.0f}, C32{-kInfF, pi32}));
-  EXPECT_TRUE(gives(qvx_Vector_Log_32FC, C32{0.0f, -0.0f}, C32{-kInfF, -0.0f}));
-  EXPECT_TRUE(gives(qvx_Vector_Log_32FC, C32{-0.0f, -0.0f}, C32{-kInfF, -pi32}));
-  EXPECT_TRUE(gives(qvx_Vector_Log_64FC, C64{0.0, 0.0}, C64{-kInf, 0.0}));
-  EXPECT_TRUE(gives(qvx_Vector_Log_64FC, C64{-0.0, -0.0}, C64{-kInf, -kPi}));
-  EXPECT_TRUE(gives(qvx_Vector_Log_64FC, C64{-1, 0.0}, C64{0.0, kPi}));
-  EXPECT_TRUE(gives(qvx_Vector_Log_64FC, C64{3, -4}, C64{log(5.0), atan2(-4.0, 3.0)}));
-}
-
-TEST(ElementaryComplex, SquareRootBranches) {
-  const float nanf = kNanF, inff = kInfF;
-  // Not both finite.
-  EXPECT_TRUE(gives(qvx_Vector_Sqrt_32FC, C32{nanf, inff}, C32{inff, inff}));
-  EXPECT_TRUE(gives(qvx_Vector_Sqrt_64FC, C64{-kInf, -kInf}, C64{kInf, -kInf}));
-  EXPECT_TRUE(gives(qvx_Vector_Sqrt_32FC, C32{inff, nanf}, C32{inff, nanf}));
-  EXPECT_TRUE(gives(qvx_Vector_Sqrt_64FC, C64{kInf, -3}, C64{kInf, -0.0}));
+// What the formula check leaves open: the sign of a NaN part (it matches any NaN), and one
+// case of each zero branch, as a check of model_sqrt itself.
+TEST(ElementaryComplex, SquareRootNanSignsAndZeroBranches) {
   EXPECT_TRUE(gives(qvx_Vector_Sqrt_64FC, C64{kInf, -kNan}, C64{kInf, -kNan}));
-  EXPECT_TRUE(gives(qvx_Vector_Sqrt_64FC, C64{-kInf, 3}, C64{0, kInf}));
-  EXPECT_TRUE(gives(qvx_Vector_Sqrt_32FC, C32{-inff, -0.0f}, C32{0, -inff}));
   EXPECT_TRUE(gives(qvx_Vector_Sqrt_64FC, C64{-kInf, kNan}, C64{kNan, kInf}));
-  EXPECT_TRUE(gives(qvx_Vector_Sqrt_64FC, C64{kNan, 2}, C64{kNan, kNan}));
   EXPECT_TRUE(gives(qvx_Vector_Sqrt_64FC, C64{kNan, -2}, C64{kNan, -kNan}));
-  EXPECT_TRUE(gives(qvx_Vector_Sqrt_32FC, C32{-1, -nanf}, C32{nanf, -nanf}));
-  // b = +-0.
-  EXPECT_TRUE(gives(qvx_Vector_Sqrt_64FC, C64{-4, 0.0}, C64{0, 2}));
-  EXPECT_TRUE(gives(qvx_Vector_Sqrt_64FC, C64{-4, -0.0}, C64{0, -2}));
-  EXPECT_TRUE(gives(qvx_Vector_Sqrt_32FC, C32{4, -0.0f}, C32{2, -0.0f}));
-  EXPECT_TRUE(gives(qvx_Vector_Sqrt_32FC, C32{-0.0f, -0.0f}, C32{0, -0.0f}));
-  EXPECT_TRUE(gives(qvx_Vector_Sqrt_32FC, C32{2, 0}, C32{sqrtf(2), 0}));
-  // General: a > 0, a < 0 with both signs of b, a = +-0.
-  EXPECT_TRUE(gives(qvx_Vector_Sqrt_64FC, C64{3, 4}, C64{2, 1}));
-  EXPECT_TRUE(gives(qvx_Vector_Sqrt_64FC, C64{0, 2}, C64{1, 1}));
-  EXPECT_TRUE(gives(qvx_Vector_Sqrt_32FC, C32{3, -4}, C32{2, -1}));
-  EXPECT_TRUE(gives(qvx_Vector_Sqrt_64FC, C64{-3, 4}, C64{1, 2}));
-  EXPECT_TRUE(gives(qvx_Vector_Sqrt_64FC, C64{-3, -4}, C64{1, -2}));
-  EXPECT_TRUE(gives(qvx_Vector_Sqrt_32FC, C32{-3, -4}, C32{1, -2}));
+  EXPECT_TRUE(gives(qvx_Vector_Sqrt_32FC, C32{-1, -kNanF}, C32{kNanF, -kNanF}));
   // 64FC: a = -0 takes the zero branch, (u, u) with u = sqrt(1/2); the negative branch
-  // would give k/t = 0.70710678118654746 as the real part.
+  // would give k/t = 0.70710678118654746 as the real part.  32FC: a = -0 takes the negative
+  // branch; k/t and u round to the same single for every single b (a search over all
+  // significands finds no exception).
   const double u = sqrt(0.5);
   EXPECT_TRUE(gives(qvx_Vector_Sqrt_64FC, C64{-0.0, 1}, C64{u, u}));
-  EXPECT_TRUE(gives(qvx_Vector_Sqrt_64FC, C64{0.0, -1}, C64{u, -u}));
   EXPECT_NE(0.5 / u, u);
-  // 32FC: a = -0 takes the negative branch; k/t and u round to the same single for every
-  // single b (a search over all significands finds no exception).
   const float uf = static_cast<float>(u);
-  EXPECT_TRUE(gives(qvx_Vector_Sqrt_32FC, C32{-0.0f, 1}, C32{uf, uf}));
   EXPECT_TRUE(gives(qvx_Vector_Sqrt_32FC, C32{-0.0f, -1}, C32{uf, -uf}));
-  EXPECT_TRUE(gives(qvx_Vector_Sqrt_32FC, C32{0.0f, -1}, C32{uf, -uf}));
-  // 32FC: the sum of squares in double, which the largest singles do not overflow.
-  const float big = std::numeric_limits<float>::max();
-  const double h = 0.5 * double(big), r = sqrt(h * h + h * h), t = sqrt(h + r);
-  EXPECT_TRUE(gives(qvx_Vector_Sqrt_32FC, C32{big, big},
-                    C32{static_cast<float>(t), static_cast<float>(h / t)}));
 }
 
 // The zero objects are read at each use: a program that changes them changes the infinite

@@ -174,8 +174,9 @@ TEST(ElementaryPower, PowCIsPowWithAFilledExponent) {
   check_powc("PowC_64F", qvx_Vector_PowC_64F, qvx_Vector_Pow_64F);
 }
 
-// Literal cases: base, exponent, result, errno after the call, and whether the division
-// by zero of case 5 is flagged.
+// One literal case of each step of the rule, as a check of model_pow itself (the model
+// check above meets every boundary base with every boundary exponent): base, exponent,
+// result, errno after the call, and whether the division by zero of case 5 is flagged.
 template <class T>
 void literal_cases(QvxStatus (*fn)(const T*, const T*, T*, int)) {
   const T n = kN<T>, inf = std::numeric_limits<T>::infinity();
@@ -184,20 +185,11 @@ void literal_cases(QvxStatus (*fn)(const T*, const T*, T*, int)) {
     T x, y, want;
     int err;
   } cases[] = {
-      {nan, 0, 1, 0},  {nan, -T(0), 1, 0}, {inf, -T(0), 1, 0},               // 1
-      {1, nan, 1, 0},  {1, inf, 1, 0},     {1, -inf, 1, 0},                  // 2
-      {nan, 2, nan, 0}, {2, nan, nan, 0}, {-1, nan, nan, 0},                 // 3
-      {-1, inf, 1, 0}, {-1, -inf, 1, 0},                                     // 4
-      {T(0.5), -inf, inf, 0}, {T(-0.5), -inf, inf, 0}, {T(0.5), inf, 0, 0},
-      {2, inf, inf, 0}, {-2, inf, inf, 0}, {-2, -inf, 0, 0}, {-T(0), -inf, inf, 0},
-      {-inf, -inf, 0, 0}, {-inf, inf, inf, 0},
-      {-T(0), -3, -inf, 0}, {-T(0), -2, inf, 0}, {T(0), -3, inf, 0},         // 5
-      {-T(0), -(n - 1), -inf, 0}, {-T(0), -(n - 2), inf, 0}, {-T(0), -n, inf, 0},
-      {-T(0), -T(0.5), inf, 0}, {-T(0), -2 * n, inf, 0},
-      {-2, 2, 4, 0}, {-2, 3, -8, 0}, {-1, n, 1, 0}, {-1, n - 1, -1, 0},      // 6, 7
-      {-1, 2 * n, 1, 0}, {-2, n, inf, ERANGE}, {-2, n - 1, -inf, ERANGE},
-      {-8, T(1) / T(3), nan, EDOM}, {-T(0), 3, -T(0), 0}, {-T(0), 2, T(0), 0},
-      {T(0), T(0.5), T(0), 0}, {-inf, 3, -inf, 0}, {-inf, 2, inf, 0},
+      {nan, -T(0), 1, 0}, {1, nan, 1, 0}, {-1, nan, nan, 0}, {-1, -inf, 1, 0},  // 1 - 4
+      {T(-0.5), -inf, inf, 0}, {-2, -inf, 0, 0},
+      {-T(0), -(n - 1), -inf, 0}, {-T(0), -n, inf, 0}, {-T(0), -T(0.5), inf, 0},  // 5
+      {-1, n - 1, -1, 0}, {-1, 2 * n, 1, 0}, {-2, n - 1, -inf, ERANGE},           // 6, 7
+      {-8, T(1) / T(3), nan, EDOM}, {-inf, 3, -inf, 0},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(qvxt::show_scalar(c.x) + " ^ " + qvxt::show_scalar(c.y));

@@ -1,6 +1,6 @@
 // Elementary functions of real vectors: each member against the C math library called
-// element by element (values, errno and exception flags), the domain checks, and SinCos's
-// aliasing.
+// element by element (values, errno and exception flags), the domain checks (the default NaN,
+// no call, so no errno and no flag) among them, and SinCos's aliasing.
 #include "elementary_check.h"
 
 namespace elem_test {
@@ -91,52 +91,6 @@ TEST(ElementaryReal, SinCosAsTwoCalls) {
   };
   run("SinCos_32F", qvx_Vector_SinCos_32F, real_data<float>("SinCos_32F"));
   run("SinCos_64F", qvx_Vector_SinCos_64F, real_data<double>("SinCos_64F"));
-}
-
-TEST(ElementaryReal, DomainChecksWriteTheDefaultNanWithoutACall) {
-  const float a32[] = {1.0000001f, -1, kNanF, -1.5f, kInfF};
-  float d32[5];
-  Effects e = effects([&] { qvx_Vector_Acos_32F(a32, d32, 5); });
-  EXPECT_TRUE(is_default_nan(d32[0]));
-  EXPECT_EQ(d32[1], static_cast<float>(kPi));
-  EXPECT_TRUE(isnan(d32[2]));
-  EXPECT_TRUE(is_default_nan(d32[3]) && is_default_nan(d32[4]));
-  EXPECT_EQ(e.err, 0);  // acos was called for -1 and the NaN only
-
-  const double l64[] = {-1, -0.0, 0, 1, -kInf};
-  double d64[5];
-  e = effects([&] { qvx_Vector_Log_64F(l64, d64, 5); });
-  EXPECT_TRUE(is_default_nan(d64[0]) && is_default_nan(d64[4]));
-  EXPECT_EQ(d64[1], -kInf);
-  EXPECT_EQ(d64[2], -kInf);
-  EXPECT_EQ(d64[3], 0.0);
-  EXPECT_EQ(e.err, ERANGE);  // log(+-0): a pole
-  EXPECT_TRUE(e.flags & FE_DIVBYZERO);
-
-  // A NaN element goes to the library, which returns it (payload kept by glibc).
-  const double nan_payload = qvxt::f64_bits(0x7FF8000000000123ull);
-  e = effects([&] { qvx_Vector_Asin_64F(&nan_payload, d64, 1); });
-  EXPECT_TRUE(isnan(d64[0]));
-  e = effects([&] { qvx_Vector_Asin_64F(l64 + 4, d64, 1); });
-  EXPECT_TRUE(is_default_nan(d64[0]));
-  EXPECT_EQ(e.err, 0);
-  EXPECT_EQ(e.flags, 0);
-}
-
-TEST(ElementaryReal, SinglePrecisionRoundsTheDoubleResultOnce) {
-  // exp(89) is finite in double and beyond the single range: +infinity, with overflow.
-  const float x[] = {89, -104, 0.5f};
-  float d[3];
-  const Effects e = effects([&] { qvx_Vector_Exp_32F(x, d, 3); });
-  EXPECT_EQ(d[0], kInfF);
-  EXPECT_EQ(d[1], static_cast<float>(exp(-104.0)));  // a single denormal
-  EXPECT_EQ(d[2], static_cast<float>(exp(0.5)));
-  EXPECT_TRUE(e.flags & FE_OVERFLOW);
-  // The single square root of -4 is a NaN; of 2 the correctly rounded single value.
-  const float s[] = {-4, 2};
-  qvx_Vector_Sqrt_32F(s, d, 2);
-  EXPECT_TRUE(isnan(d[0]));
-  EXPECT_EQ(d[1], 1.41421353816986083984375f);
 }
 
 }  // namespace

@@ -1,7 +1,7 @@
 // The scaled exponential, logarithm and square root against their models (scaled_model.h):
 // every 16-bit input at every scale factor of the table bands and every band edge, 32-bit
 // inputs at random and at every threshold and its neighbours, separate arrays and in place;
-// then the literal cases that tell the bands apart.
+// then one literal case of each band and path, which checks the models too.
 #include <gtest/gtest.h>
 #include <limits.h>
 #include <string.h>
@@ -105,7 +105,7 @@ TEST(ScaledRules, Random32BitInputsAndThresholds) {
   EXPECT_EQ(smt::undecided(), 0) << "model values too close to a rounding boundary";
 }
 
-// ---- literal cases ------------------------------------------------------------------------
+// ---- literal cases: one of each band and path, as a check of the models themselves ----------
 
 template <class T>
 struct Case {
@@ -128,9 +128,6 @@ TEST(ScaledRules, LiteralCases16) {
   expect_cases<Qvx16s>({
       // Table band: rounded; the half exp(0) / 2 upward.
       {E, 0, {0, 1, 10, 11, -1}, {1, 3, 22026, 32767, 0}},
-      {E, 0, {2, 3, 4, 5, 6, 7, 8, 9}, {7, 20, 55, 148, 403, 1097, 2981, 8103}},
-      {E, 16, {-12, -11, -10, -9, -8, -7, -6, -5, -4, -3, -2, -1, 0},
-       {0, 1, 3, 8, 22, 60, 162, 442, 1200, 3263, 8869, 24109, 32767}},
       {E, -1, {0}, {1}},
       // Computed band: truncated (exp(-12) * 2^17 = 0.8); c = ln 2 * -21 rounded once
       // (ln 2 rounded to single first would give 12630).
@@ -138,12 +135,8 @@ TEST(ScaledRules, LiteralCases16) {
       {E, -21, {24}, {12631}},
       {L, 0, {0, -5, 1, 2, 4, 5}, {-32768, -32768, 0, 1, 1, 2}},
       {L, -2, {7, 8, 403, 404, 22026, 22027}, {0, 1, 1, 2, 2, 3}},
-      {L, -5, {32767, 1, 0}, {0, 0, -32768}},
       {L, 14, {1, 2, 7, 8}, {0, 11357, 31882, 32767}},
-      {L, 12, {32767}, {32767}},
-      {L, 15, {1, 2, 3}, {0, 22713, 32767}},
       {L, 16, {1, 2, -1}, {0, 32767, -32768}},
-      {L, INT_MAX, {1, 2}, {0, 32767}},
       {S, -1, {10}, {1}},
       {S, 15, {-3, 0, 1}, {0, 0, 32767}},
   });
@@ -152,20 +145,12 @@ TEST(ScaledRules, LiteralCases16) {
 TEST(ScaledRules, LiteralCases32) {
   const auto E = qvx_Vector_ExpShift_32S, L = qvx_Vector_LogShift_32S, S = qvx_Vector_SqrtShift_32S;
   expect_cases<Qvx32s>({
-      {E, 0, {20, 21, 22}, {485165195, 1318815734, INT_MAX}},
-      {E, 40, {-28}, {0}},
       {E, -30, {42, 41, 45, -1}, {1619826017, 595900690, INT_MAX, 0}},  // 1619826016.501: up
-      {L, 20, {INT_MAX}, {22531342}},
-      {L, 29, {INT_MAX}, {INT_MAX}},
       // The list of s = -2 as it stands: 3, 4 and 5 one below rnd(ln(x) / 4)'s steps.
       {L, -2, {7, 8, 403, 404, 22025, 22026, 1202603, 1202604, 65659968, 65659969},
        {0, 1, 1, 2, 2, 3, 3, 4, 4, 5}},
-      {L, -3, {54, 55, 162754, 162755, 485165195, 485165196}, {0, 1, 1, 2, 2, 3}},
       {L, 0, {2, 3}, {0, 1}},  // a floor here: ln 2 = 0.69 gives 0
-      {L, 30, {1, 2, 3, 4, 5, 6, 7, 8},
-       {0, 744261117, 1179625962, 1488522235, 1728120799, 1923887080, 2089405112, INT_MAX}},
       {L, 31, {1, 2, 3, 0}, {0, 1488522235, INT_MAX, INT_MIN}},
-      {S, 31, {5, 0, -5}, {INT_MAX, 0, 0}},
       {S, 30, {INT_MAX, 1}, {INT_MAX, 1073741824}},
   });
 }

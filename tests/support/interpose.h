@@ -6,11 +6,15 @@
 #define QVX_TEST_INTERPOSE_H
 
 #include <dlfcn.h>
+#include <gtest/gtest.h>
+#include <limits.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
 #include "qvx_vector.h"
+#include "support/guarded.h"
 
 namespace qvxt {
 
@@ -38,6 +42,35 @@ std::vector<Seen> calls(F f) {
   g_seen.clear();
   f();
   return g_seen;
+}
+
+// A scaled primitive below its lowest computed scale factor `first` sets its whole
+// destination to 0 through the integer fill of the destination's width, called with 0, dst
+// and len (len < 1 included) before len is looked at, and reads no source (it lies on an
+// inaccessible page); from `first` on it calls nothing.  The program records the fills
+// (QVXT_RECORD_SET).
+template <class S, class D>
+void expect_zero_fill_below(QvxStatus (*fn)(const S*, D*, int, int), const char* name, int first) {
+  SCOPED_TRACE(name);
+  const std::string fill = sizeof(D) == 1   ? "Vector_Set_8U"
+                           : sizeof(D) == 2 ? "Vector_Set_16S"
+                                            : "Vector_Set_32S";
+  Guarded nowhere(0, 0, Place::End);
+  std::vector<D> dst(9);
+  for (int sf : {first - 1, first - 100, INT_MIN})
+    for (int len : {9, 0, -4}) {
+      std::fill(dst.begin(), dst.end(), D(7));
+      const std::vector<Seen> seen = calls([&] { EXPECT_EQ(fn(nowhere.as<S>(), dst.data(), len, sf), 0); });
+      ASSERT_EQ(seen.size(), 1u) << "sf " << sf << " len " << len;
+      EXPECT_TRUE(seen[0].name == fill && seen[0].dst == dst.data() && seen[0].len == len && seen[0].arg == 0)
+          << seen[0].name << " len " << seen[0].len << " value " << seen[0].arg;
+      EXPECT_EQ(dst, std::vector<D>(9, len > 0 ? D(0) : D(7))) << "sf " << sf << " len " << len;
+    }
+  const std::vector<S> src(9, S(3));
+  for (int sf : {first, first + 1, -1, 0, 1, INT_MAX}) {
+    const std::vector<Seen> seen = calls([&] { fn(src.data(), dst.data(), 9, sf); });
+    EXPECT_TRUE(seen.empty()) << "sf " << sf << ": " << seen[0].name;
+  }
 }
 
 }  // namespace qvxt

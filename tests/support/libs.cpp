@@ -82,6 +82,16 @@ const std::vector<TableRow>& table_rows() {
   return rows;
 }
 
+std::string output_of(const std::string& command, int* status) {
+  std::string out;
+  FILE* p = popen(command.c_str(), "r");
+  char buf[4096];
+  for (size_t n; p != nullptr && (n = fread(buf, 1, sizeof buf, p)) > 0;) out.append(buf, n);
+  const int st = p != nullptr ? pclose(p) : -1;
+  if (status != nullptr) *status = st;
+  return out;
+}
+
 namespace {
 
 // A test program run for one build flavour (QVX_FLAVOUR names its instruction-set level)

@@ -43,6 +43,9 @@ struct TableRow {
 // Every row of the table, in order.
 const std::vector<TableRow>& table_rows();
 
+// The standard output of a shell command, and its wait status through *status.
+std::string output_of(const std::string& command, int* status = nullptr);
+
 }  // namespace qvxt
 
 #endif

@@ -5,9 +5,12 @@
 
 #include <gtest/gtest.h>
 #include <stddef.h>
+#include <string.h>
 
 #include <functional>
 #include <string>
+#include <tuple>
+#include <utility>
 #include <vector>
 
 #include "support/data.h"
@@ -48,6 +51,61 @@ void model_rounds(const std::string& name, int rounds, Check check) {
       if (!r && ++failures <= 3) ADD_FAILURE() << name << " len " << len << ": " << r.message();
     }
 }
+
+// An element-wise primitive against its model, read off the primitive's signature (`const T*`
+// a source, `T*` a destination, any other type before len a constant): model_sweep(name, fn,
+// model) draws random data with special values and new constants at every call of
+// model_rounds; model(args...) gets element i of each source, the constants and a reference
+// to element i of each expected destination, and writes the rule's result there.  Only
+// destinations are compared (any NaN matching any NaN: which NaN operand's payload survives
+// is the processor's choice).
+template <class P>  // a constant
+struct Operand {
+  P v{};
+  void draw(Rng& r, size_t) { v = random_value<P>(r); }
+  P pass() const { return v; }
+  P at(size_t) const { return v; }
+  friend ::testing::AssertionResult check(const Operand&, size_t) { return ::testing::AssertionSuccess(); }
+};
+template <class T>  // a source
+struct Operand<const T*> {
+  std::vector<T> v;
+  void draw(Rng& r, size_t n) { v.resize(n), fill_random(v.data(), n, r); }
+  const T* pass() const { return v.data(); }
+  T at(size_t i) const { return v[i]; }
+  friend ::testing::AssertionResult check(const Operand&, size_t) { return ::testing::AssertionSuccess(); }
+};
+template <class T>  // a destination: what the primitive wrote, and what it should have
+struct Operand<T*> {
+  std::vector<T> got, want;
+  void draw(Rng&, size_t n) {  // got: a pattern no rule gives
+    want.assign(n, T{}), got.resize(n);
+    if (n) memset(static_cast<void*>(got.data()), 0x5A, n * sizeof(T));
+  }
+  T* pass() { return got.data(); }
+  T& at(size_t i) { return want[i]; }
+  friend ::testing::AssertionResult check(const Operand& d, size_t n) {
+    return same_elements(d.got.data(), d.want.data(), n, Nan::Any);
+  }
+};
+
+template <class... A, class F, size_t... I>
+void model_sweep_(const std::string& name, QvxStatus (*fn)(A...), F model, std::index_sequence<I...>) {
+  model_rounds(name, 8, [&](int len, Rng& rng) {
+    std::tuple<Operand<A>...> a;  // the last, for len, stays unused
+    (std::get<I>(a).draw(rng, static_cast<size_t>(len)), ...);
+    for (int i = 0; i < len; ++i) model(std::get<I>(a).at(i)...);
+    if (fn(std::get<I>(a).pass()..., len) != 0) return ::testing::AssertionFailure() << "status";
+    ::testing::AssertionResult r = ::testing::AssertionSuccess();
+    ((r = r ? check(std::get<I>(a), static_cast<size_t>(len)) : r), ...);
+    return r;
+  });
+}
+template <class... A, class F>
+void model_sweep(const std::string& name, QvxStatus (*fn)(A...), F model) {
+  model_sweep_(name, fn, model, std::make_index_sequence<sizeof...(A) - 1>());
+}
+#define QVXT_MODEL_SWEEP(N, M) qvxt::model_sweep(#N, qvx_Vector_##N, M)
 
 // A guarded array of n elements of T placed by `lay`.
 template <class T>
