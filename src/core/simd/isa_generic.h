@@ -175,25 +175,31 @@ inline Int sad_u8(Int x, Int y) {
 // ---- square roots of floating-point lanes ----
 // Correctly rounded (IEEE 754): -0.0 stays -0.0, a NaN lane gives that NaN quieted, a
 // negative lane the default NaN of x86, whose sign bit is set (0xFFC00000,
-// 0xFFF8000000000000).  Other processors' default NaN differs (ARM's is positive), so the
-// NaN lanes are settled here and only numbers of the domain reach the square root, which the
-// compiler's built-in makes one instruction where the processor has one (the C library's
-// sqrt otherwise, which never reports an error for these).
-template <class T, class U>
+// 0xFFF8000000000000); the invalid-operation flag is raised for a signalling NaN and a negative
+// number, as by x86's instruction.  Other processors' default NaN differs (ARM's is positive),
+// so the NaN lanes are settled here, told by integer comparisons (a floating-point one would
+// raise the flag for a quiet NaN).  The compiler's built-in square root is one instruction
+// where the processor has one; it calls the C library's sqrt where the result is a NaN, which
+// reports a domain error for a negative argument: negative lanes take the square root of a
+// signalling NaN instead, which raises the same flag and no error.
+template <class T, class S>
 inline Reg<T> sqrt_lanes(Reg<T> v) {
-  constexpr U quiet = U(1) << (sizeof(T) == 4 ? 22 : 51), indefinite = ~(quiet - 1);
-  const Reg<U> neg = (Reg<U>)(v < 0), nan = (Reg<U>)(v != v);
-  const Reg<T> in = (neg | nan) != 0 ? Reg<T>{} : v;
+  constexpr S inf = sizeof(T) == 4 ? S(0x7F800000) : S(0x7FF0000000000000);
+  constexpr S quiet = S(1) << (sizeof(T) == 4 ? 22 : 51), indefinite = ~(quiet - 1);
+  const Reg<S> b = (Reg<S>)v, mag = b & std::numeric_limits<S>::max();
+  const Reg<S> nan = mag > inf, neg = (b < 0) & (mag != 0) & (mag <= inf);
+  const Reg<T> in = neg ? (Reg<T>)(Reg<S>{} + (inf | 1)) : v;
   Reg<T> r;
   for (int i = 0; i < kN<T>; ++i) {
-    if constexpr (sizeof(T) == 4) r[i] = __builtin_sqrtf(in[i]);
-    else r[i] = __builtin_sqrt(in[i]);
+    if constexpr (sizeof(T) == 4)
+      r[i] = __builtin_sqrtf(in[i]);
+    else
+      r[i] = __builtin_sqrt(in[i]);
   }
-  const Reg<U> settled = nan != 0 ? (Reg<U>)v | quiet : neg != 0 ? Reg<U>{} + indefinite : (Reg<U>)r;
-  return (Reg<T>)settled;
+  return (Reg<T>)(nan ? b | quiet : neg ? Reg<S>{} + indefinite : (Reg<S>)r);
 }
-inline F32 sqrt(F32 v) { return sqrt_lanes<float, uint32_t>(v); }
-inline F64 sqrt(F64 v) { return sqrt_lanes<double, uint64_t>(v); }
+inline F32 sqrt(F32 v) { return sqrt_lanes<float, int32_t>(v); }
+inline F64 sqrt(F64 v) { return sqrt_lanes<double, int64_t>(v); }
 
 // ---- lanes widened to twice their width: the low and the high half of the register ----
 template <class From, class To, bool Hi>
@@ -251,7 +257,9 @@ inline Int narrow_s32_u16(Int a, Int b) { return narrow<int32_t, uint16_t>(a, b)
 // Each lane a true subtraction or addition, rounded once, with the NaN that the operation
 // on one element gives: the sign of y is never flipped on its own, so a NaN y keeps its sign.
 // Both results, then the lanes picked (adding y with its sign flipped would give the same
-// numbers but flip the sign of a NaN y).
+// numbers but flip the sign of a NaN y), as on the x86-64 baseline: the exception flags are
+// those of both operations on every lane.  Where both lanes are NaNs, the result is either's
+// (quieted): the compiler may swap the operands of the sum, here as in the element loop.
 template <class T>
 inline Reg<T> addsub_lanes(Reg<T> x, Reg<T> y) {
   return shuffle<kN<T>>(x - y, x + y, [](size_t i) { return i % 2 ? i + kN<T> : i; });
@@ -272,9 +280,9 @@ inline Int swap_bytes32(Int v) { return swap_bytes<4>(v); }
 inline Int swap_bytes64(Int v) { return swap_bytes<8>(v); }
 template <int Bytes>
 inline Int reverse(Int v) {
-  typedef std::conditional_t<Bytes == 1, uint8_t,
-                             std::conditional_t<Bytes == 2, uint16_t,
-                                                std::conditional_t<Bytes == 4, uint32_t, uint64_t>>>
+  typedef std::conditional_t<
+      Bytes == 1, uint8_t,
+      std::conditional_t<Bytes == 2, uint16_t, std::conditional_t<Bytes == 4, uint32_t, uint64_t>>>
       T;
   const Reg<T> l = lanes<T>(v);
   return bits(shuffle<kN<T>>(l, l, [](size_t i) { return kN<T> - 1 - i; }));
@@ -284,8 +292,12 @@ inline Int reverse(Int v) {
 // The low or the high half of the lanes as doubles (exact).
 inline F64 f32_lo_f64(F32 v) { return __builtin_convertvector(half<false, float, kBytes>(v), F64); }
 inline F64 f32_hi_f64(F32 v) { return __builtin_convertvector(half<true, float, kBytes>(v), F64); }
-inline F64 i32_lo_f64(Int v) { return __builtin_convertvector(half<false, int32_t, kBytes>(lanes<int32_t>(v)), F64); }
-inline F64 i32_hi_f64(Int v) { return __builtin_convertvector(half<true, int32_t, kBytes>(lanes<int32_t>(v)), F64); }
+inline F64 i32_lo_f64(Int v) {
+  return __builtin_convertvector(half<false, int32_t, kBytes>(lanes<int32_t>(v)), F64);
+}
+inline F64 i32_hi_f64(Int v) {
+  return __builtin_convertvector(half<true, int32_t, kBytes>(lanes<int32_t>(v)), F64);
+}
 // Two registers of doubles into one of singles (rounded in the current mode), a's lanes first.
 inline F32 f64_f32(F64 a, F64 b) {
   return concat<float, kBytes / 2>(__builtin_convertvector(a, Reg<float, kBytes / 2>),
@@ -307,13 +319,14 @@ constexpr T kBelowInt32 = sizeof(T) == 4 ? T(-2147483904.0) : T(-2147483649.0);
 template <class T, int Bytes>
 inline Reg<int32_t, Bytes * 4 / sizeof(T)> trunc_lanes(Reg<T, Bytes> v) {
   typedef Reg<int32_t, Bytes * 4 / sizeof(T)> I;
-  const auto in = (v > kBelowInt32<T>) & (v < T(2147483648.0));
+  const auto above = v > kBelowInt32<T>, in = above & (v < T(2147483648.0));
   const I converted = __builtin_convertvector(in ? v : Reg<T, Bytes>{}, I);
   return __builtin_convertvector(in, I) ? converted : I{} + INT32_MIN;
 }
 inline Int f32_trunc_i32(F32 v) { return bits(trunc_lanes<float, kBytes>(v)); }
 inline Int f64_trunc_i32(F64 a, F64 b) {
-  return bits(concat<int32_t, kBytes / 2>(trunc_lanes<double, kBytes>(a), trunc_lanes<double, kBytes>(b)));
+  return bits(
+      concat<int32_t, kBytes / 2>(trunc_lanes<double, kBytes>(a), trunc_lanes<double, kBytes>(b)));
 }
 template <class T>
 inline int32_t trunc_scalar(T v) {
@@ -354,9 +367,9 @@ inline bool default_fp_mode() {
   fexcept_t raised;
   fegetexceptflag(&raised, FE_ALL_EXCEPT);
   const double one = unknown(1.0);
-  bool ok = one + 0x1.8p-53 == 1 + 0x1p-52 && one + 0x1p-54 == 1 &&
-            unknown(DBL_MIN) * 0.5 != 0 && unknown(FLT_MIN) * 0.5f != 0 &&
-            unknown(DBL_TRUE_MIN) * 0x1p60 != 0 && unknown(FLT_TRUE_MIN) * 0x1p60f != 0;
+  bool ok = one + 0x1.8p-53 == 1 + 0x1p-52 && one + 0x1p-54 == 1 && unknown(DBL_MIN) * 0.5 != 0 &&
+            unknown(FLT_MIN) * 0.5f != 0 && unknown(DBL_TRUE_MIN) * 0x1p60 != 0 &&
+            unknown(FLT_TRUE_MIN) * 0x1p60f != 0;
   ok = unknown(ok);
   fesetexceptflag(&raised, FE_ALL_EXCEPT);
   return ok;
