@@ -31,7 +31,8 @@ configure:
 	$(CMAKE) -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX=$(PREFIX)
 
 # make test: the baseline and the flavour this processor's loader picks; make test-all: every
-# flavour and register width (what CI runs).  A test that cannot run here says why at the end.
+# flavour and register width, and the portable vector layer at each of its widths (what CI
+# runs).  A test that cannot run here says why at the end.
 test: configure
 	$(CMAKE) -S . -B $(BUILD) -DQVX_TEST_FLAVOURS=best
 	$(CMAKE) --build $(BUILD) -j $(JOBS)
