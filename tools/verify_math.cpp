@@ -26,6 +26,7 @@
 #include "verify_math.h"
 
 #include <dlfcn.h>
+#include <emmintrin.h>
 #include <errno.h>
 #include <fenv.h>
 #include <float.h>
@@ -34,7 +35,6 @@
 #include <stdio.h>
 #include <stdlib.h>
 #include <string.h>
-#include <emmintrin.h>
 #include <xmmintrin.h>
 
 #include <atomic>
@@ -117,6 +117,15 @@ float powc_rule(float x, float val) {
   volatile int32_t classified = _mm_cvttss_si32(_mm_set_ss(v));
   (void)classified;
   return pow_rule(x, val);
+}
+
+// A function of complex vectors, its results' parts taken apart.
+template <QvxStatus (*Fn)(const Qvx32fc*, Qvx32fc*, int)>
+void complex_lib(const float* s, float* const* d, int n) {
+  thread_local std::vector<float> r;
+  r.resize(2 * size_t(n));
+  Fn(reinterpret_cast<const Qvx32fc*>(s), reinterpret_cast<Qvx32fc*>(r.data()), n);
+  for (int i = 0; i < n; ++i) d[0][i] = r[2 * i], d[1][i] = r[2 * i + 1];
 }
 
 struct Function {
@@ -309,12 +318,7 @@ const std::vector<Function>& functions() {
        1},  // sincos
       {"Exp_32FC",
        2,
-       [](const float* s, float* const* d, int n) {
-         thread_local std::vector<float> r;
-         r.resize(2 * size_t(n));
-         qvx_Vector_Exp_32FC(reinterpret_cast<const Qvx32fc*>(s), reinterpret_cast<Qvx32fc*>(r.data()), n);
-         for (int i = 0; i < n; ++i) d[0][i] = r[2 * i], d[1][i] = r[2 * i + 1];
-       },
+       complex_lib<qvx_Vector_Exp_32FC>,
        [](const float* x, float* r) {
          const double m = (float)exp((double)x[0]);
          double sn, cs;
@@ -328,12 +332,7 @@ const std::vector<Function>& functions() {
        2},
       {"Log_32FC",
        2,
-       [](const float* s, float* const* d, int n) {
-         thread_local std::vector<float> r;
-         r.resize(2 * size_t(n));
-         qvx_Vector_Log_32FC(reinterpret_cast<const Qvx32fc*>(s), reinterpret_cast<Qvx32fc*>(r.data()), n);
-         for (int i = 0; i < n; ++i) d[0][i] = r[2 * i], d[1][i] = r[2 * i + 1];
-       },
+       complex_lib<qvx_Vector_Log_32FC>,
        [](const float* x, float* r) {
          r[0] = (float)log(hypot((double)x[1], (double)x[0]));
          r[1] = phase_rule(x[0], x[1]);

@@ -62,16 +62,14 @@ QVXB_LOOP(Vector_DescartToPolar_32F, (const Qvx32f* s, Qvx32f* m, Qvx32f* p, int
     p[i] = static_cast<float>(atan2(y, x));
   }
 }
-QVXB_LOOP(Vector_PolarToDescart_32F,
-          (const Qvx32f* m, const Qvx32f* p, Qvx32f* d, int len)) {
+QVXB_LOOP(Vector_PolarToDescart_32F, (const Qvx32f* m, const Qvx32f* p, Qvx32f* d, int len)) {
   for (int i = 0; i < len; ++i) {
     const double r = m[i], t = p[i];
     d[2 * i] = static_cast<float>(r * cos(t));
     d[2 * i + 1] = static_cast<float>(r * sin(t));
   }
 }
-QVXB_LOOP(Vector_PolarToDescart_16S,
-          (const Qvx32f* m, const Qvx32f* p, Qvx16s* d, int len)) {
+QVXB_LOOP(Vector_PolarToDescart_16S, (const Qvx32f* m, const Qvx32f* p, Qvx16s* d, int len)) {
   const auto part = [](double t) {
     return static_cast<Qvx16s>(t > 32767.0 ? 32767 : t < -32768.0 ? -32768 : static_cast<int>(t));
   };

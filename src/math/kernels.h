@@ -260,7 +260,8 @@ struct Exp : Kernel<1> {
     return simd::select(fast::negative(x), fast::in_range(a, kBelow), fast::in_range(a, kAbove));
   }
   static void eval(F x, D (&y)[1][2]) {
-    for (int h = 0; h < 2; ++h) y[0][h] = exponential(h ? simd::to_double_hi(x) : simd::to_double_lo(x));
+    for (int h = 0; h < 2; ++h)
+      y[0][h] = exponential(h ? simd::to_double_hi(x) : simd::to_double_lo(x));
   }
   static void elem(float x, float* r) { r[0] = element<Domain::All, exp>(x); }
 };
@@ -551,23 +552,26 @@ inline void complex_exp(double a, double b, R* r) {
   r[1] = narrow<R>(m * s);
 }
 
-// m times the sine and cosine above: below 2^-39.3 with the product's rounding.  Safe: p in
+// m times the cosine and sine above (both halves of a block, into y[0] and y[1]): below
+// 2^-39.3 with the product's rounding.  Safe: p in
 // the trigonometric range, where |cos p| and |sin p| exceed 2^-28, and 2^-90 <= |m| < 2^128,
 // so that both products are normal floats (at least 2^-118) and at most |m|.
+template <int Rows>
+inline void times_cosine_sine(F m, F p, D (&y)[Rows][2]) {
+  for (int h = 0; h < 2; ++h) {
+    const SineCosine t = sine_and_cosine(half_of(p, h));
+    const D md = half_of(m, h);
+    y[0][h] = md * t.cos;
+    y[1][h] = md * t.sin;
+  }
+}
 constexpr auto kCartesianMagnitude = fast::range(fast::bits_of(0x1p-90f), 0x7F800000u);
 struct Cartesian : Kernel<2, 2> {
   static constexpr bool kSplit = true, kPairsOut = true;
   static I safe(F m, F p) {
     return trig_safe(p) & fast::in_range(fast::magnitude_bits(m), kCartesianMagnitude);
   }
-  static void eval(F m, F p, D (&y)[2][2]) {
-    for (int h = 0; h < 2; ++h) {
-      const SineCosine t = sine_and_cosine(half_of(p, h));
-      const D md = half_of(m, h);
-      y[0][h] = md * t.cos;
-      y[1][h] = md * t.sin;
-    }
-  }
+  static void eval(F m, F p, D (&y)[2][2]) { times_cosine_sine(m, p, y); }
   static void elem(float m, float p, float* r) { cartesian<float>(m, p, r); }
 };
 // Into 16-bit pairs: one sincos call, u = c m and v = s m in double, each stored truncated
@@ -606,13 +610,7 @@ struct ComplexExp : Kernel<2, 2> {
   }
   static void eval(F a, F b, D (&y)[3][2]) {
     for (int h = 0; h < 2; ++h) y[2][h] = exponential(half_of(a, h));
-    const F m = simd::to_float(y[2][0], y[2][1]);
-    for (int h = 0; h < 2; ++h) {
-      const SineCosine t = sine_and_cosine(half_of(b, h));
-      const D md = half_of(m, h);
-      y[0][h] = md * t.cos;
-      y[1][h] = md * t.sin;
-    }
+    times_cosine_sine(simd::to_float(y[2][0], y[2][1]), b, y);
   }
   static void elem(float a, float b, float* r) { complex_exp<float>(a, b, r); }
 };

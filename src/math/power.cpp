@@ -149,10 +149,10 @@ inline QvxStatus power(const T* base, const T* exponent, T* dst, int len, T even
 // 2^-39.5.  t is held within [-120, 120] before the exponential, whose 2^n then stays a
 // normal double; the lanes beyond give results outside the float range, which go to the
 // library.  Below 2^-100 in magnitude t becomes 0 (whose powers in the polynomial would
-// underflow): exp 0 is 1, a float, which sends the lane to the library as below.  A power can be a float exactly (4^0.5, 2^10), which the library returns
-// without inexact: results near a float go to the library too.  Safe: x a positive normal
-// float other than 1, y finite and not zero (where the rule's other cases are settled
-// without pow).
+// underflow): exp 0 is 1, a float, which sends the lane to the library as below.  A power
+// can be a float exactly (4^0.5, 2^10), which the library returns without inexact: results
+// near a float go to the library too.  Safe: x a positive normal float other than 1, y
+// finite and not zero (where the rule's other cases are settled without pow).
 constexpr double kPowerClampValues[] = {-120.0, 120.0, 0x1p-100};
 constexpr auto kPowerClamp = fast::coefs(kPowerClampValues);
 constexpr auto kNonZeroFinite = fast::range(1, 0x7F800000u);
@@ -217,7 +217,6 @@ inline QvxStatus power_const(const T* src, T val, T* dst, int len, T even_from,
   const Parity c = parity(val, even_from);
   return each(src, dst, len, [val, c](T x) { return finite_exponent(x, val, [c] { return c; }); });
 }
-
 
 }  // namespace
 
