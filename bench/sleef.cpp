@@ -25,6 +25,7 @@ QVXB_SLEEF_AVX2(atan)
 QVXB_SLEEF_AVX2(asin)
 QVXB_SLEEF_AVX2(acos)
 SleefFloat8Pair Sleef_sincosf8_u10avx2(__m256);
+__m256 Sleef_powf8_u10avx2(__m256, __m256);
 }
 
 namespace {
@@ -53,6 +54,24 @@ QVXB_SLEEF(Vector_Log_32F, log)
 QVXB_SLEEF(Vector_Atan_32F, atan)
 QVXB_SLEEF(Vector_Asin_32F, asin)
 QVXB_SLEEF(Vector_Acos_32F, acos)
+
+// pow: bases and exponents.
+__attribute__((target("avx2,fma"))) void avx2_pow(const Qvx32f* a, const Qvx32f* b, Qvx32f* d,
+                                                  int len) {
+  int i = 0;
+  for (; i + 8 <= len; i += 8)
+    _mm256_storeu_ps(d + i, Sleef_powf8_u10avx2(_mm256_loadu_ps(a + i), _mm256_loadu_ps(b + i)));
+  for (; i < len; ++i) d[i] = Sleef_powf1_u10purec(a[i], b[i]);
+}
+void sse2_pow(const Qvx32f* a, const Qvx32f* b, Qvx32f* d, int len) {
+  int i = 0;
+  for (; i + 4 <= len; i += 4)
+    _mm_storeu_ps(d + i, Sleef_powf4_u10sse2(_mm_loadu_ps(a + i), _mm_loadu_ps(b + i)));
+  for (; i < len; ++i) d[i] = Sleef_powf1_u10purec(a[i], b[i]);
+}
+const bool r1_pow = __builtin_cpu_supports("avx2") && __builtin_cpu_supports("fma") &&
+                    qvxb::add_baseline("sleef", "Vector_Pow_32F", reinterpret_cast<void*>(&avx2_pow));
+const bool r2_pow = qvxb::add_baseline("sleef_sse", "Vector_Pow_32F", reinterpret_cast<void*>(&sse2_pow));
 
 // sincos: both results of each register.
 __attribute__((target("avx2,fma"))) void avx2_sincos(const Qvx32f* s, Qvx32f* ds, Qvx32f* dc,
