@@ -391,19 +391,6 @@ inline double opaque(double v) { return isa::opaque(v); }
 
 // ---- horizontal steps --------------------------------------------------------------------
 
-// Folds the lanes of v with op, halving the register each step; the order of the fold is
-// fixed, so use it only where the order does not change the result (integer sums and
-// extremes).
-template <class V, class Op>
-inline lane_t<V> fold(V v, Op op) {
-  using T = lane_t<V>;
-  T lanes[sizeof(V) / sizeof(T)];
-  __builtin_memcpy(lanes, &v, sizeof v);
-  for (size_t n = sizeof(V) / sizeof(T) / 2; n >= 1; n /= 2)
-    for (size_t i = 0; i < n; ++i) lanes[i] = op(lanes[i], lanes[i + n]);
-  return lanes[0];
-}
-
 // One bit per byte of a mask (its top bit), lane 0's bytes lowest.
 template <class V>
 inline uint64_t byte_signs(V m) {

@@ -13,10 +13,8 @@
 //   }
 //
 // scaled_call() makes the call-level decisions in their fixed order: below L the destination
-// is zero-filled through the named fill primitive (kSet8U, kSet16S, kSet32S; without one,
-// the fill of the destination's width: 8-bit types __qvx_Vector_Set_8U, 16-bit types and
-// 16SC parts __qvx_Vector_Set_16S, 32S __qvx_Vector_Set_32S), before any source is read
-// and before len is looked at (the fill primitive makes its own len test);
+// is zero-filled through the named fill primitive (kSet8U, kSet16S or kSet32S), before any
+// source is read and before len is looked at (the fill primitive makes its own len test);
 // otherwise len < 1 returns at once; otherwise the body runs.  scale_saturate() is the
 // per-element rule for every other scale factor.  Every int scale factor is accepted,
 // INT_MIN and INT_MAX included: no shift count here reaches the width of its operand.
@@ -94,21 +92,6 @@ inline D scale_saturate(int64_t r, int sf, int h = Bounds<D>::H) {
   return clamp<D>(floor_shift(r, -static_cast<int64_t>(sf)));
 }
 
-// The zero fill of a whole destination, through the fill primitive of its width.
-inline QvxStatus zero_fill(Qvx8u* dst, int len) { return __qvx_Vector_Set_8U(0, dst, len); }
-inline QvxStatus zero_fill(Qvx8s* dst, int len) {
-  return __qvx_Vector_Set_8U(0, reinterpret_cast<Qvx8u*>(dst), len);
-}
-inline QvxStatus zero_fill(Qvx16s* dst, int len) { return __qvx_Vector_Set_16S(0, dst, len); }
-inline QvxStatus zero_fill(Qvx16u* dst, int len) {
-  return __qvx_Vector_Set_16S(0, reinterpret_cast<Qvx16s*>(dst), len);
-}
-inline QvxStatus zero_fill(Qvx32s* dst, int len) { return __qvx_Vector_Set_32S(0, dst, len); }
-// Complex 16-bit data: both parts of every element, 2*len 16-bit values.
-inline QvxStatus zero_fill(Qvx16sc* dst, int len) {
-  return __qvx_Vector_Set_16S(0, reinterpret_cast<Qvx16s*>(dst), twice(len));
-}
-
 // The fill primitives under the names the members' tables give them, so that a member can
 // name its fill at its export line: kSet8U(dst, len) zero-fills len elements through
 // __qvx_Vector_Set_8U, and so on.  Each accepts only destinations of its own width.
@@ -146,12 +129,6 @@ inline QvxStatus scaled_call(Fill fill, D* dst, int len, int sf, Thresholds t, B
   if (len < 1) return QVX_STS_NO_ERR;
   body();
   return QVX_STS_NO_ERR;
-}
-
-// The same with the fill primitive of the destination's width (zero_fill above).
-template <class D, class Body>
-inline QvxStatus scaled_call(D* dst, int len, int sf, Thresholds t, Body body) {
-  return scaled_call([](D* d, int n) { return zero_fill(d, n); }, dst, len, sf, t, body);
 }
 
 // The step a scale factor selects, decoded once per call.
