@@ -245,6 +245,7 @@ struct Layout {
   static constexpr int kPerArray = static_cast<int>(sizeof(S) * kStep * kW / sizeof(F));
   static constexpr int kRegs = kArrays * kPerArray;
   static_assert(!K::kPairsOut || N == 2, "results as pairs come two per element");
+  static_assert(!K::kSplit || kPerArray == 1, "split parts are floats, one register each");
   // Part p of element j of a block or array laid out as above.
   static const S* part(const S* const* src, size_t j, int p) {
     return K::kSplit ? src[p] + j : src[0] + kStep * j + p;
@@ -279,6 +280,10 @@ inline void take_apart(const I (&raw)[Layout<K>::kRegs], F (&v)[K::kParts]) {
 //   Result, kOut, kPairsOut the results' type (float, or int16_t in pairs), their number per
 //                           element and their arrays (above),
 //   kMayBeExact   whether a result may be exactly a float (then kept only clear of floats),
+//   kLeavesRange  whether the results of safe lanes may leave the float range where the
+//                 library's conversion raises no flag (then the rejected lanes convert 0;
+//                 without it the safe range keeps each lane's conversion flags the
+//                 library's: the exhaustive check confirms it for the unary members),
 //   kChecked      the results eval gives, at least kOut: the first kOut are stored, and
 //                 every one must pass the rounding test (an intermediate rounded to float
 //                 within the element rule is checked this way; a checked 0, never a
@@ -337,15 +342,19 @@ inline void block(const typename K::Source* const* src, typename K::Result* cons
       for (int k = 0; k < K::kChecked; ++k) keep &= clear_of_midpoints(y[k][0], y[k][1]);
       if constexpr (K::kMayBeExact)
         for (int k = 0; k < K::kChecked; ++k) keep &= clear_of_floats(y[k][0], y[k][1]);
-      // The lanes left to the library convert 0 instead: their double may lie beyond the
-      // float range or below its normal range, or across the overflow threshold from the
-      // library's, and its conversion would raise overflow or underflow where the library's
-      // does not.
-      const D zero{}, kept[2] = {simd::to_double_lo(keep), simd::to_double_hi(keep)};
       F r[N];
-      for (int k = 0; k < N; ++k)
-        r[k] = simd::to_float(simd::select(kept[0] != zero, y[k][0], zero),
-                              simd::select(kept[1] != zero, y[k][1], zero));
+      if constexpr (K::kLeavesRange) {
+        // The lanes left to the library convert 0 instead: their double may lie beyond the
+        // float range or below its normal range, or across the overflow threshold from the
+        // library's, and its conversion would raise overflow or underflow where the
+        // library's does not (where the library's result is a float exactly, say).
+        const D zero{}, kept[2] = {simd::to_double_lo(keep), simd::to_double_hi(keep)};
+        for (int k = 0; k < N; ++k)
+          r[k] = simd::to_float(simd::select(kept[0] != zero, y[k][0], zero),
+                                simd::select(kept[1] != zero, y[k][1], zero));
+      } else {
+        for (int k = 0; k < N; ++k) r[k] = simd::to_float(y[k][0], y[k][1]);
+      }
       if constexpr (!Whole) {
         for (int k = 0; k < N; ++k) simd::store(ys[k], r[k]);
       } else if constexpr (K::kPairsOut) {

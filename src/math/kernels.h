@@ -166,6 +166,7 @@ struct Kernel {
   static constexpr int kChecked = Out;
   static constexpr bool kPairsOut = false;
   static constexpr bool kMayBeExact = false;
+  static constexpr bool kLeavesRange = false;
   static constexpr float kHarmless = 1.0f;
   static constexpr bool kFaster = true;
 };

@@ -157,7 +157,7 @@ constexpr double kPowerClampValues[] = {-120.0, 120.0, 0x1p-100};
 constexpr auto kPowerClamp = fast::coefs(kPowerClampValues);
 constexpr auto kNonZeroFinite = fast::range(1, 0x7F800000u);
 struct Power : kernels::Kernel<1, 2> {
-  static constexpr bool kSplit = true, kMayBeExact = true;
+  static constexpr bool kSplit = true, kMayBeExact = true, kLeavesRange = true;
   static constexpr float kHarmless = 2.0f;
   static fast::I safe(fast::F x, fast::F y) {
     return kernels::Log::safe(x) & fast::in_range(fast::magnitude_bits(y), kNonZeroFinite);
