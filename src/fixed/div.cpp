@@ -285,7 +285,7 @@ struct RecipSplit16 {
   int n;  // k - 16
   Vec<T> operator()(Vec<T> s) const {
     const fixed::Wide2<T> a = fixed::mul_wide(s, simd::splat(ch)), b = fixed::mul_wide(s, simd::splat(cl));
-    using S = simd::sint_t<fixed::wide_t<T>>;
+    using S = simd::sint_t<simd::wider_t<T>>;
     return simd::narrow<T>(simd::as<S>((a.lo + (b.lo >> 16)) >> n),
                            simd::as<S>((a.hi + (b.hi >> 16)) >> n));
   }

@@ -90,26 +90,20 @@ QVX_FIXED_CALL(kMulCShift32S, MulCShift_32S, QVX_FIXED_CONST(Qvx32s))
 // type (8U: 16-bit lanes, 16U: unsigned 32-bit lanes, 16S: signed 32-bit lanes, 32S: signed
 // 64-bit lanes), as two registers: the low and the high half of one register of the type.
 
-template <class T> struct Wide;
-template <> struct Wide<uint8_t> { using type = uint16_t; };
-template <> struct Wide<uint16_t> { using type = uint32_t; };
-template <> struct Wide<int16_t> { using type = int32_t; };
-template <> struct Wide<int32_t> { using type = int64_t; };
-template <class T> using wide_t = typename Wide<T>::type;
+using simd::wider_t;
 
 template <class T>
 struct Wide2 {
-  Vec<wide_t<T>> lo, hi;
+  Vec<wider_t<T>> lo, hi;
 };
 
 // A register of the type in wide lanes.  (Vec<T> does not deduce T: one overload per type.)
-#define QVX_FIXED_WIDEN(T)                                                                     \
-  inline Wide2<T> widen(Vec<T> v) {                                                           \
-    return {simd::as<wide_t<T>>(simd::widen_lo(v)), simd::as<wide_t<T>>(simd::widen_hi(v))}; \
-  }
+#define QVX_FIXED_WIDEN(T) \
+  inline Wide2<T> widen(Vec<T> v) { return {simd::widen_lo(v), simd::widen_hi(v)}; }
 QVX_FIXED_WIDEN(uint8_t)
 QVX_FIXED_WIDEN(uint16_t)
 QVX_FIXED_WIDEN(int16_t)
+QVX_FIXED_WIDEN(int32_t)
 #undef QVX_FIXED_WIDEN
 
 template <class T>
@@ -128,7 +122,7 @@ inline Wide2<uint8_t> mul_wide(Vec<uint8_t> a, Vec<uint8_t> b) {
   inline Wide2<T> mul_wide(Vec<T> a, Vec<T> b) {                                               \
     const Vec<T> l = simd::as<T>(simd::as<uint16_t>(a) * simd::as<uint16_t>(b));              \
     const Vec<T> h = simd::mulhi(a, b);                                                        \
-    return {simd::as<wide_t<T>>(simd::zip_lo(l, h)), simd::as<wide_t<T>>(simd::zip_hi(l, h))}; \
+    return {simd::as<wider_t<T>>(simd::zip_lo(l, h)), simd::as<wider_t<T>>(simd::zip_hi(l, h))}; \
   }
 QVX_FIXED_MUL_WIDE(uint16_t)
 QVX_FIXED_MUL_WIDE(int16_t)
@@ -167,7 +161,7 @@ template <class T>
 struct RightWide {  // n = 1 .. the wide lane's bits - 1: every shifted R fits the signed lane
   int n;
   Vec<T> operator()(Wide2<T> r) const {
-    using S = simd::sint_t<wide_t<T>>;
+    using S = simd::sint_t<wider_t<T>>;
     return simd::narrow<T>(simd::as<S>(r.lo >> n), simd::as<S>(r.hi >> n));
   }
 };
@@ -192,7 +186,6 @@ inline void with_wide_kernel(Plan p, F f) {
 // 32S: exact products (and sums with an addend, below 2^62 + 2^31) in 64-bit lanes, and the
 // scale rule on them.  R clamped to 32 bits: R fits where its high half is the sign of its
 // low half; elsewhere the bound of the high half's sign.
-inline Wide2<int32_t> widen(Vec<int32_t> v) { return {simd::widen_lo(v), simd::widen_hi(v)}; }
 inline Wide2<int32_t> mul_wide(Vec<int32_t> a, Vec<int32_t> b) {
   const Wide2<int32_t> x = widen(a), y = widen(b);
   return {x.lo * y.lo, x.hi * y.hi};
