@@ -543,23 +543,23 @@ QVX_DEFINE(QvxStatus, Vector_DivShift_16SC,
 // call), sign fill from 46, zero fill below -31 and for val = (0, 0).
 QVX_DEFINE(QvxStatus, Vector_DivCShift_8U,
            (const Qvx8u* src, Qvx8u val, Qvx8u* dst, int len, int sf)) {
-  return divc(src, val, dst, len, sf, 16, Recip{23, 1, 32767, -15, false}, fixed::kShift8U,
-              fixed::kMulCShift8U);
+  return divc(src, val, dst, len, sf, 16, Recip{23, 1, 32767, -15, false},
+              fixed::call<__qvx_Vector_Shift_8U>, fixed::call<__qvx_Vector_MulCShift_8U>);
 }
 QVX_DEFINE(QvxStatus, Vector_DivCShift_16U,
            (const Qvx16u* src, Qvx16u val, Qvx16u* dst, int len, int sf)) {
-  return divc(src, val, dst, len, sf, 32, Recip{31, 1, 65535, -15, false}, fixed::kShift16U,
-              fixed::kMulCShift16U);
+  return divc(src, val, dst, len, sf, 32, Recip{31, 1, 65535, -15, false},
+              fixed::call<__qvx_Vector_Shift_16U>, fixed::call<__qvx_Vector_MulCShift_16U>);
 }
 QVX_DEFINE(QvxStatus, Vector_DivCShift_16S,
            (const Qvx16s* src, Qvx16s val, Qvx16s* dst, int len, int sf)) {
-  return divc(src, val, dst, len, sf, 30, Recip{31, 2, 32767, -15, true}, fixed::kShift16S,
-              fixed::kMulCShift16S);
+  return divc(src, val, dst, len, sf, 30, Recip{31, 2, 32767, -15, true},
+              fixed::call<__qvx_Vector_Shift_16S>, fixed::call<__qvx_Vector_MulCShift_16S>);
 }
 QVX_DEFINE(QvxStatus, Vector_DivCShift_32S,
            (const Qvx32s* src, Qvx32s val, Qvx32s* dst, int len, int sf)) {
-  return divc(src, val, dst, len, sf, 62, Recip{63, 2, 2147483647, -31, true}, fixed::kShift32S,
-              fixed::kMulCShift32S);
+  return divc(src, val, dst, len, sf, 62, Recip{63, 2, 2147483647, -31, true},
+              fixed::call<__qvx_Vector_Shift_32S>, fixed::call<__qvx_Vector_MulCShift_32S>);
 }
 QVX_DEFINE(QvxStatus, Vector_DivCShift_16SC,
            (const Qvx16sc* src, Qvx16sc val, Qvx16sc* dst, int len, int sf)) {

@@ -125,19 +125,23 @@ QVX_DEFINE(QvxStatus, Vector_MulShift_16SC,
 // MulCShift also names the Shift primitive its power-of-two constants go to.
 QVX_DEFINE(QvxStatus, Vector_MulCShift_8U,
            (const Qvx8u* src, Qvx8u val, Qvx8u* dst, int len, int sf)) {
-  return mulc(src, val, dst, len, sf, Thresholds{8, -15}, fixed::kSet8U, fixed::kShift8U);
+  return mulc(src, val, dst, len, sf, Thresholds{8, -15}, fixed::kSet8U,
+              fixed::call<__qvx_Vector_Shift_8U>);
 }
 QVX_DEFINE(QvxStatus, Vector_MulCShift_16U,
            (const Qvx16u* src, Qvx16u val, Qvx16u* dst, int len, int sf)) {
-  return mulc(src, val, dst, len, sf, Thresholds{16, -31}, fixed::kSet16S, fixed::kShift16U);
+  return mulc(src, val, dst, len, sf, Thresholds{16, -31}, fixed::kSet16S,
+              fixed::call<__qvx_Vector_Shift_16U>);
 }
 QVX_DEFINE(QvxStatus, Vector_MulCShift_16S,
            (const Qvx16s* src, Qvx16s val, Qvx16s* dst, int len, int sf)) {
-  return mulc(src, val, dst, len, sf, Thresholds{15, -30}, fixed::kSet16S, fixed::kShift16S);
+  return mulc(src, val, dst, len, sf, Thresholds{15, -30}, fixed::kSet16S,
+              fixed::call<__qvx_Vector_Shift_16S>);
 }
 QVX_DEFINE(QvxStatus, Vector_MulCShift_32S,
            (const Qvx32s* src, Qvx32s val, Qvx32s* dst, int len, int sf)) {
-  return mulc(src, val, dst, len, sf, Thresholds{31, -62}, fixed::kSet32S, fixed::kShift32S);
+  return mulc(src, val, dst, len, sf, Thresholds{31, -62}, fixed::kSet32S,
+              fixed::call<__qvx_Vector_Shift_32S>);
 }
 QVX_DEFINE(QvxStatus, Vector_MulCShift_16SC,
            (const Qvx16sc* src, Qvx16sc val, Qvx16sc* dst, int len, int sf)) {

@@ -1,6 +1,6 @@
 // Pieces shared by the multiplication, multiply-accumulate and division families: the exact
-// complex product of 16-bit parts, the power-of-two test of a constant, the primitives these
-// families hand work to (as named calls), and the lane kernels that form exact products in
+// complex product of 16-bit parts, the power-of-two test of a constant, the calls of the
+// primitives these families hand work to, and the lane kernels that form exact products in
 // lanes twice as wide and apply the scale rule to them.
 #ifndef QVX_FIXED_MUL_H
 #define QVX_FIXED_MUL_H
@@ -56,33 +56,19 @@ inline void elements(int len, D dst, F f, A... in) {
 
 // ---- the primitives these families call, by their __qvx_ names -----------------------------
 
-#define QVX_FIXED_CALL_(Obj, N, Params, Args)                           \
-  struct Call##N {                                                      \
-    QvxStatus operator() Params const { return __qvx_Vector_##N Args; } \
-  };                                                                    \
-  constexpr Call##N Obj{};
-#define QVX_FIXED_CALL(Obj, N, Sig) QVX_FIXED_CALL_(Obj, N, Sig)
-#define QVX_FIXED_UNARY(T) (const T* s, T* d, int len, int sf), (s, d, len, sf)
-#define QVX_FIXED_BINARY(T) (const T* a, const T* b, T* d, int len, int sf), (a, b, d, len, sf)
-#define QVX_FIXED_CONST(T) (const T* a, T v, T* d, int len, int sf), (a, v, d, len, sf)
-
-QVX_FIXED_CALL(kShift8U, Shift_8U, QVX_FIXED_UNARY(Qvx8u))
-QVX_FIXED_CALL(kShift16U, Shift_16U, QVX_FIXED_UNARY(Qvx16u))
-QVX_FIXED_CALL(kShift16S, Shift_16S, QVX_FIXED_UNARY(Qvx16s))
-QVX_FIXED_CALL(kShift32S, Shift_32S, QVX_FIXED_UNARY(Qvx32s))
-QVX_FIXED_CALL(kMulShift8U, MulShift_8U, QVX_FIXED_BINARY(Qvx8u))
-QVX_FIXED_CALL(kMulShift16U, MulShift_16U, QVX_FIXED_BINARY(Qvx16u))
-QVX_FIXED_CALL(kMulShift32S, MulShift_32S, QVX_FIXED_BINARY(Qvx32s))
-QVX_FIXED_CALL(kMulCShift8U, MulCShift_8U, QVX_FIXED_CONST(Qvx8u))
-QVX_FIXED_CALL(kMulCShift16U, MulCShift_16U, QVX_FIXED_CONST(Qvx16u))
-QVX_FIXED_CALL(kMulCShift16S, MulCShift_16S, QVX_FIXED_CONST(Qvx16s))
-QVX_FIXED_CALL(kMulCShift32S, MulCShift_32S, QVX_FIXED_CONST(Qvx32s))
-
-#undef QVX_FIXED_CALL
-#undef QVX_FIXED_CALL_
-#undef QVX_FIXED_UNARY
-#undef QVX_FIXED_BINARY
-#undef QVX_FIXED_CONST
+// A primitive as a value that calls it, to hand to the member that delegates to it:
+// call<__qvx_Vector_Shift_8U>.  Each callee is a type of its own and the call is direct.  (A
+// plain function pointer in its place becomes an argument of the member's template, which
+// changes what GCC inlines in the division file.)
+template <auto F>
+struct Call {
+  template <class... A>
+  QvxStatus operator()(A... a) const {
+    return F(a...);
+  }
+};
+template <auto F>
+constexpr Call<F> call{};
 
 // ---- lane kernels -------------------------------------------------------------------------
 //

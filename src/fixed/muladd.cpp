@@ -14,6 +14,7 @@
 namespace {
 
 using namespace qvx;
+using fixed::call;
 using fixed::Thresholds;
 using simd::Vec;
 
@@ -165,24 +166,19 @@ inline auto cconst(Qvx16sc v) { return complex_constant(v.re, v.im); }
                   fixed::FILL, DROPPED, MUL, kNever);                             \
   }
 
-using fixed::kMulCShift16U;
-using fixed::kMulShift16U;
-using fixed::kMulShift32S;
-using fixed::kMulShift8U;
-
-//          member                   type     H    L   zero fill  addend dropped  called there  double band
-QVX_MULADD(Vector_MulAddShift_8U,    Qvx8u,   8, -15, kSet8U,  (Range{-15, -10}), kMulShift8U,  kNever)
-QVX_MULADD(Vector_MulAddShift_16U,   Qvx16u, 16, -31, kSet16S, (Range{-31, -17}), kMulShift16U, kNever)
-QVX_MULADD(Vector_MulAddShift_16S,   Qvx16s, 15, -30, kSet16S, kNever,            kNoCall,      kNever)
-QVX_MULADD(Vector_MulAddShift_32S,   Qvx32s, 31, -62, kSet32S, (Range{-62, -41}), kMulShift32S, (Range{-31, 30}))
+//          member                   type     H    L   zero fill  addend dropped  called there                     double band
+QVX_MULADD(Vector_MulAddShift_8U,    Qvx8u,   8, -15, kSet8U,  (Range{-15, -10}), call<__qvx_Vector_MulShift_8U>,  kNever)
+QVX_MULADD(Vector_MulAddShift_16U,   Qvx16u, 16, -31, kSet16S, (Range{-31, -17}), call<__qvx_Vector_MulShift_16U>, kNever)
+QVX_MULADD(Vector_MulAddShift_16S,   Qvx16s, 15, -30, kSet16S, kNever,            kNoCall,                         kNever)
+QVX_MULADD(Vector_MulAddShift_32S,   Qvx32s, 31, -62, kSet32S, (Range{-62, -41}), call<__qvx_Vector_MulShift_32S>, (Range{-31, 30}))
 
 QVX_MULCADD(Vector_MulCAddShift_8U,  Qvx8u,   8, -15, kSet8U,  kNever,            kNoCall)
-QVX_MULCADD(Vector_MulCAddShift_16U, Qvx16u, 16, -31, kSet16S, (Range{-31, -17}), kMulCShift16U)
+QVX_MULCADD(Vector_MulCAddShift_16U, Qvx16u, 16, -31, kSet16S, (Range{-31, -17}), call<__qvx_Vector_MulCShift_16U>)
 QVX_MULCADD(Vector_MulCAddShift_16S, Qvx16s, 15, -30, kSet16S, kNever,            kNoCall)
 QVX_MULCADD(Vector_MulCAddShift_32S, Qvx32s, 31, -62, kSet32S, kNever,            kNoCall)
 
 QVX_MULCADDC(Vector_MulCAddCShift_8U,  Qvx8u,   8, -15, kSet8U,  kNever,            kNoCall)
-QVX_MULCADDC(Vector_MulCAddCShift_16U, Qvx16u, 16, -31, kSet16S, (Range{-31, -17}), kMulCShift16U)
+QVX_MULCADDC(Vector_MulCAddCShift_16U, Qvx16u, 16, -31, kSet16S, (Range{-31, -17}), call<__qvx_Vector_MulCShift_16U>)
 QVX_MULCADDC(Vector_MulCAddCShift_16S, Qvx16s, 15, -30, kSet16S, kNever,            kNoCall)
 QVX_MULCADDC(Vector_MulCAddCShift_32S, Qvx32s, 31, -62, kSet32S, kNever,            kNoCall)
 
