@@ -3,7 +3,7 @@
 // forms the exact sum or difference R and applies the scale-and-saturate rule to it.
 #include "core/export.h"
 #include "core/loops.h"
-#include "fixed/lanes.h"
+#include "fixed/shift_kernels.h"
 #include "fixed/scale.h"
 
 namespace {

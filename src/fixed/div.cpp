@@ -119,9 +119,9 @@ inline Vec<int32_t> by_halves(Vec<int32_t> u, Vec<int32_t> v, F f) {
 
 // (n * 2^sf) / (d + 1e-16) in double precision, clamped to [lo, hi], truncated: the element
 // rule's operations, lane by lane.
-struct DoubleLanes {
+struct DoubleQuotient {
   Vec<double> scale, lo, hi;
-  DoubleLanes(int sf, double l, double h)
+  DoubleQuotient(int sf, double l, double h)
       : scale(simd::splat(cvt::factor<double>(sf))), lo(simd::splat(l)), hi(simd::splat(h)) {}
   Vec<double> operator()(Vec<double> n, Vec<double> d) const {
     const Vec<double> q = n * scale / (d + simd::splat(1e-16));
@@ -161,7 +161,7 @@ struct SingleQ {
 // 16-bit lanes in double precision.
 template <class T>
 struct DoubleQ {
-  DoubleLanes f;
+  DoubleQuotient f;
   Vec<T> operator()(Vec<T> n, Vec<T> d) const {
     const fixed::Wide2<T> x = fixed::widen(n), y = fixed::widen(d);
     return simd::narrow<T>(by_halves(simd::as<int32_t>(x.lo), simd::as<int32_t>(y.lo), f),
@@ -170,7 +170,7 @@ struct DoubleQ {
 };
 // 32S lanes: the element rule's double operations.
 struct Double32Q {
-  DoubleLanes f;
+  DoubleQuotient f;
   Vec<int32_t> operator()(Vec<int32_t> n, Vec<int32_t> d) const { return by_halves(n, d, f); }
 };
 
@@ -187,11 +187,11 @@ inline void with_quotient_kernel(int sf, Band band, K k) {
       break;
     default:
       if constexpr (sizeof(T) == 4) {
-        k(Double32Q{DoubleLanes(sf, lo, hi)});
+        k(Double32Q{DoubleQuotient(sf, lo, hi)});
       } else if (sf <= 8) {
         k(SingleQ<T>{simd::splat(cvt::factor<float>(sf)), 0});
       } else {
-        k(DoubleQ<T>{DoubleLanes(sf, lo, hi)});
+        k(DoubleQ<T>{DoubleQuotient(sf, lo, hi)});
       }
   }
 }

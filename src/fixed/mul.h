@@ -9,7 +9,7 @@
 
 #include "core/internal.h"
 #include "core/loops.h"
-#include "fixed/lanes.h"
+#include "fixed/shift_kernels.h"
 #include "fixed/scale.h"
 
 namespace qvx {

@@ -22,7 +22,7 @@
 // plan() decodes a scale factor once per call into the step it selects, for kernels that
 // choose a loop per step (vector paths) rather than branch per element.  The lane kernels
 // for those loops (right shifts and saturating left shifts by a per-call count, for 8U, 16U,
-// 16S and 32S lanes) are in fixed/lanes.h, on the vector layer.
+// 16S and 32S lanes) are in fixed/shift_kernels.h, on the vector layer.
 #ifndef QVX_FIXED_SCALE_H
 #define QVX_FIXED_SCALE_H
 

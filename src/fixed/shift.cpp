@@ -2,7 +2,7 @@
 // source element itself).  Scale factor 0 is a plain copy.
 #include "core/export.h"
 #include "core/loops.h"
-#include "fixed/lanes.h"
+#include "fixed/shift_kernels.h"
 #include "fixed/scale.h"
 
 namespace {

@@ -14,7 +14,7 @@
 
 #include "core/convert.h"
 #include "core/export.h"
-#include "stats/lanes.h"
+#include "stats/exact_sums.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 #include <cmath>
 
 #include "core/export.h"
-#include "stats/lanes.h"
+#include "stats/exact_sums.h"
 
 namespace {
 

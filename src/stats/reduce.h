@@ -8,7 +8,7 @@
 //  - The loop itself (chain), with the terms of a register's worth of elements formed at
 //    once ahead of the additions: the dependency chain is then one addition per element.
 //    This is the path of floating-point data.
-//  - For integer data, exact sums in integer or double lanes (lanes.h), in chunks, while
+//  - For integer data, exact sums in integer or double lanes (exact_sums.h), in chunks, while
 //    every partial sum provably stays within the range where the working precision holds
 //    integers exactly (2^53 in double, 2^24 in single): there the loop's additions are all
 //    exact, so any order gives the same sum.  From the first chunk where that cannot be
@@ -173,7 +173,7 @@ inline void chain_sum_and_squares(A* s, int i, int len, const T* p) {
 template <class A>
 constexpr int64_t kExactBelow = int64_t{1} << std::numeric_limits<A>::digits;
 
-// Runs kernel k (lanes.h) over whole steps from element 0 while every partial sum of every
+// Runs kernel k (exact_sums.h) over whole steps from element 0 while every partial sum of every
 // one of its N sums provably stays within kExactBelow<A> in magnitude: before each chunk,
 // the exact sums so far and the bound of a term say how many steps are safe.  Then hands
 // the element index reached and the exact sums (as values of A) to tail, which finishes
@@ -204,7 +204,7 @@ inline void exact_then_loop(int len, K& k, A* out, Tail tail) {
 // sum so far (then every partial sum, in any order, is an exact integer).  From the first
 // chunk that does not, tail finishes by the loop.
 template <class K, class Tail>
-inline void double_lanes_then_loop(int len, K& k, double* out, Tail tail) {
+inline void double_sums_then_loop(int len, K& k, double* out, Tail tail) {
   constexpr int N = K::kSums;
   constexpr double kLimit = 9007199254740992.0;  // 2^53
   double s[N] = {};

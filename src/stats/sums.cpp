@@ -1,8 +1,8 @@
 // Sums, sums of magnitudes, sums of absolute differences and dot products: one double,
-// the terms of reduce.h added in index order from +0.0 (exact integer lanes where lanes.h
-// has them, the sequential loop otherwise).
+// the terms of reduce.h added in index order from +0.0 (exact integer sums where
+// exact_sums.h has them, the sequential loop otherwise).
 #include "core/export.h"
-#include "stats/lanes.h"
+#include "stats/exact_sums.h"
 
 namespace {
 

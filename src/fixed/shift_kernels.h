@@ -2,8 +2,8 @@
 // call, for 8U, 16U, 16S and 32S lanes.  Each kernel is built once per call (the count and
 // its constants in registers) and applied to every block; the count comes from a register,
 // so one kernel serves every scale factor.
-#ifndef QVX_FIXED_LANES_H
-#define QVX_FIXED_LANES_H
+#ifndef QVX_FIXED_SHIFT_KERNELS_H
+#define QVX_FIXED_SHIFT_KERNELS_H
 
 #include <stdint.h>
 

@@ -6,8 +6,8 @@
 // A kernel adds the terms of kStep elements per step(i) into its accumulators and, after at
 // most kChunkSteps steps, take() adds what it holds into the running sums (and empties
 // itself).  max_term(j) bounds the magnitude of a term of sum j.
-#ifndef QVX_STATS_LANES_H
-#define QVX_STATS_LANES_H
+#ifndef QVX_STATS_EXACT_SUMS_H
+#define QVX_STATS_EXACT_SUMS_H
 
 #include <stdint.h>
 
@@ -16,7 +16,7 @@
 
 namespace qvx {
 namespace stats {
-namespace lanes {
+namespace exact_sums {
 
 using simd::as;
 using simd::kLanes;
@@ -161,7 +161,7 @@ inline Two<Step, AccS, AccQ, F> two(int64_t bound_s, int64_t bound_q, F f) {
 // Sums in double lanes with the sums of their magnitudes, for 32-bit elements (whose terms
 // may exceed 2^53): f(i, add) calls add(j, terms) with a register of terms of sum j.
 template <int N, class F>
-struct DoubleLanes {
+struct DoubleSums {
   static constexpr int kSums = N, kStep = kLanes<int32_t>, kChunkSteps = 256;
   F f;
   Vec<double> sum[N] = {}, mag[N] = {};
@@ -180,7 +180,7 @@ struct DoubleLanes {
   }
 };
 template <int N, class F>
-inline DoubleLanes<N, F> double_lanes(F f) {
+inline DoubleSums<N, F> double_sums(F f) {
   return {f};
 }
 
@@ -302,7 +302,7 @@ inline auto exact(SquareDiff, const Qvx16s* p, const Qvx16s* q) { return square_
 
 template <class Term>
 inline auto exact(Term t, const Qvx32s* p) {
-  return double_lanes<1>([=](int i, auto add) {
+  return double_sums<1>([=](int i, auto add) {
     Vec<double> lo, hi;
     halves(load(p + i), lo, hi);
     add(0, t(lo));
@@ -311,7 +311,7 @@ inline auto exact(Term t, const Qvx32s* p) {
 }
 template <class Term>
 inline auto exact(Term t, const Qvx32s* p, const Qvx32s* q) {
-  return double_lanes<1>([=](int i, auto add) {
+  return double_sums<1>([=](int i, auto add) {
     Vec<double> a0, a1, b0, b1;
     halves(load(p + i), a0, a1);
     halves(load(q + i), b0, b1);
@@ -345,7 +345,7 @@ inline auto exact_sum_and_squares(const Qvx16u* p) {
                                                    });
 }
 inline auto exact_sum_and_squares(const Qvx32s* p) {
-  return double_lanes<2>([=](int i, auto add) {
+  return double_sums<2>([=](int i, auto add) {
     Vec<double> lo, hi;
     halves(load(p + i), lo, hi);
     add(0, lo);
@@ -355,23 +355,23 @@ inline auto exact_sum_and_squares(const Qvx32s* p) {
   });
 }
 
-}  // namespace lanes
+}  // namespace exact_sums
 
 // ---- the sums --------------------------------------------------------------------------------
 
 // The sum of t over src[0 .. len) (and src2), by the rule of reduce.h.
 template <class Term, class T, class... U>
 inline double sum_of(Term t, int len, const T* src, const U*... src2) {
-  using K = decltype(lanes::exact(t, src, src2...));
+  using K = decltype(exact_sums::exact(t, src, src2...));
   double s[1];
   const auto tail = [&](int i, double* acc) { acc[0] = chain(acc[0], i, len, t, src, src2...); };
-  if constexpr (std::is_same<K, lanes::None>::value) {
+  if constexpr (std::is_same<K, exact_sums::None>::value) {
     s[0] = chain(0.0, 0, len, t, src, src2...);
   } else if constexpr (std::is_same<T, Qvx32s>::value) {
-    K k = lanes::exact(t, src, src2...);
-    double_lanes_then_loop(len, k, s, tail);
+    K k = exact_sums::exact(t, src, src2...);
+    double_sums_then_loop(len, k, s, tail);
   } else {
-    K k = lanes::exact(t, src, src2...);
+    K k = exact_sums::exact(t, src, src2...);
     exact_then_loop<double>(len, k, s, tail);
   }
   return s[0];
@@ -385,10 +385,10 @@ inline void sum_and_squares(const T* src, int len, P* s) {
     s[0] = s[1] = P(0);
     tail(0, s);
   } else if constexpr (std::is_same<T, Qvx32s>::value) {
-    auto k = lanes::exact_sum_and_squares(src);
-    double_lanes_then_loop(len, k, s, tail);
+    auto k = exact_sums::exact_sum_and_squares(src);
+    double_sums_then_loop(len, k, s, tail);
   } else {
-    auto k = lanes::exact_sum_and_squares(src);
+    auto k = exact_sums::exact_sum_and_squares(src);
     exact_then_loop<P>(len, k, s, tail);
   }
 }
