@@ -18,7 +18,7 @@ constexpr auto div_rev = [](auto x, auto c) { return c / x; };
 constexpr auto complex_mul = [](auto x, auto c) { return cmul(x, c); };
 // The product with the element kept interleaved: ((xr*cr) - (xi*ci), (xi*cr) + (xr*ci)) in
 // the lane order of cmul.
-constexpr auto complex_mul_parts =
+constexpr auto complex_mul_interleaved =
     rule([](auto x, auto c) { return cmul(x, c); },
          [](auto x, auto c) {
            return simd::addsub(x * simd::dup_even(c), simd::swap_pairs(x) * simd::dup_odd(c));
@@ -34,7 +34,7 @@ inline QvxStatus real(const T* src, T val, T* dst, int len, F f) {
 // Real and imaginary parts each with their own part of the constant, kept interleaved.
 template <class T, class F>
 inline QvxStatus interleaved(const T* src, T re, T im, T* dst, int len, F f) {
-  map(len, OutParts<T>{dst}, f, Parts<T>{src}, pair_constant(re, im));
+  map(len, OutInterleaved<T>{dst}, f, Interleaved<T>{src}, interleaved_constant(re, im));
   return QVX_STS_NO_ERR;
 }
 template <class T, class F>
@@ -44,7 +44,7 @@ inline QvxStatus by_parts(const T* src, T re, T im, T* dst, int len, F f) {
 
 template <class T, class F>
 inline QvxStatus complex(const T* src, T re, T im, T* dst, int len, F f) {
-  map(len, OutPairs<T>{dst}, f, Pairs<T>{src}, complex_constant(re, im));
+  map(len, OutDeinterleaved<T>{dst}, f, Deinterleaved<T>{src}, complex_constant(re, im));
   return QVX_STS_NO_ERR;
 }
 
@@ -98,10 +98,10 @@ QVX_DEFINE(QvxStatus, Vector_MulC_64F, (const Qvx64f* src, Qvx64f val, Qvx64f* d
   return real(src, val, dst, len, mul);
 }
 QVX_DEFINE(QvxStatus, Vector_MulC_32FC, (const Qvx32fc* src, Qvx32fc val, Qvx32fc* dst, int len)) {
-  return interleaved(sc(src), val.re, val.im, sc(dst), len, complex_mul_parts);
+  return interleaved(sc(src), val.re, val.im, sc(dst), len, complex_mul_interleaved);
 }
 QVX_DEFINE(QvxStatus, Vector_MulC_64FC, (const Qvx64fc* src, Qvx64fc val, Qvx64fc* dst, int len)) {
-  return interleaved(sc(src), val.re, val.im, sc(dst), len, complex_mul_parts);
+  return interleaved(sc(src), val.re, val.im, sc(dst), len, complex_mul_interleaved);
 }
 QVX_DEFINE(QvxStatus, Vector_MulC_CToC_32F,
            (const Qvx32f* srcRe, const Qvx32f* srcIm, Qvx32f valRe, Qvx32f valIm, Qvx32f* dstRe,

@@ -15,7 +15,7 @@ constexpr auto mul = [](auto a, auto b) { return a * b; };
 constexpr auto divide = [](auto a, auto b) { return a / b; };
 constexpr auto complex_mul = [](auto a, auto b) { return cmul(a, b); };
 // The product of interleaved complex registers kept interleaved.
-constexpr auto complex_mul_parts = rule([](auto a, auto b) { return cmul(a, b); },
+constexpr auto complex_mul_interleaved = rule([](auto a, auto b) { return cmul(a, b); },
                                     [](auto a, auto b) { return cmul_interleaved(a, b); });
 constexpr auto complex_div = [](auto a, auto b) { return cdiv(a, b); };
 // A real factor times both parts of a complex element.
@@ -29,7 +29,7 @@ inline QvxStatus real(const T* a, const T* b, T* d, int len, F f) {
 
 template <class T, class F>
 inline QvxStatus complex(const T* a, const T* b, T* d, int len, F f) {
-  map(len, OutPairs<T>{d}, f, Pairs<T>{a}, Pairs<T>{b});
+  map(len, OutDeinterleaved<T>{d}, f, Deinterleaved<T>{a}, Deinterleaved<T>{b});
   return QVX_STS_NO_ERR;
 }
 
@@ -90,14 +90,14 @@ QVX_DEFINE(QvxStatus, Vector_Sub_64FC,
 // ---- complex products and quotients ----
 QVX_DEFINE(QvxStatus, Vector_Mul_32FC,
            (const Qvx32fc* src1, const Qvx32fc* src2, Qvx32fc* dst, int len)) {
-  map(len, OutParts<Qvx32f>{sc(dst)}, complex_mul_parts, Parts<Qvx32f>{sc(src1)},
-      Parts<Qvx32f>{sc(src2)});
+  map(len, OutInterleaved<Qvx32f>{sc(dst)}, complex_mul_interleaved, Interleaved<Qvx32f>{sc(src1)},
+      Interleaved<Qvx32f>{sc(src2)});
   return QVX_STS_NO_ERR;
 }
 QVX_DEFINE(QvxStatus, Vector_Mul_64FC,
            (const Qvx64fc* src1, const Qvx64fc* src2, Qvx64fc* dst, int len)) {
-  map(len, OutParts<Qvx64f>{sc(dst)}, complex_mul_parts, Parts<Qvx64f>{sc(src1)},
-      Parts<Qvx64f>{sc(src2)});
+  map(len, OutInterleaved<Qvx64f>{sc(dst)}, complex_mul_interleaved, Interleaved<Qvx64f>{sc(src1)},
+      Interleaved<Qvx64f>{sc(src2)});
   return QVX_STS_NO_ERR;
 }
 QVX_DEFINE(QvxStatus, Vector_Div_32FC,
@@ -127,11 +127,13 @@ QVX_DEFINE(QvxStatus, Vector_Mul_CToC_64F,
 // ---- real times complex ----
 QVX_DEFINE(QvxStatus, Vector_Mul_32F_32FC,
            (const Qvx32f* src1, const Qvx32fc* src2, Qvx32fc* dst, int len)) {
-  map(len, OutPairs<Qvx32f>{sc(dst)}, real_times_complex, In<Qvx32f>{src1}, Pairs<Qvx32f>{sc(src2)});
+  map(len, OutDeinterleaved<Qvx32f>{sc(dst)}, real_times_complex, In<Qvx32f>{src1},
+      Deinterleaved<Qvx32f>{sc(src2)});
   return QVX_STS_NO_ERR;
 }
 QVX_DEFINE(QvxStatus, Vector_Mul_64F_64FC,
            (const Qvx64f* src1, const Qvx64fc* src2, Qvx64fc* dst, int len)) {
-  map(len, OutPairs<Qvx64f>{sc(dst)}, real_times_complex, In<Qvx64f>{src1}, Pairs<Qvx64f>{sc(src2)});
+  map(len, OutDeinterleaved<Qvx64f>{sc(dst)}, real_times_complex, In<Qvx64f>{src1},
+      Deinterleaved<Qvx64f>{sc(src2)});
   return QVX_STS_NO_ERR;
 }

@@ -17,7 +17,7 @@ inline float* sc(Qvx32fc* p) { return reinterpret_cast<float*>(p); }
 inline double* sc(Qvx64fc* p) { return reinterpret_cast<double*>(p); }
 
 // Applies a real rule to both parts of a complex element, or to a register of interleaved
-// parts (Parts blocks), where the constant's parts alternate the same way.
+// parts (Interleaved blocks), where the constant's parts alternate the same way.
 template <class Op, class T>
 inline Cx<T> per_part(Op op, Cx<T> a, Cx<T> b) {
   return {op(a.re, b.re), op(a.im, b.im)};

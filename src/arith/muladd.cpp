@@ -31,14 +31,14 @@ QVX_DEFINE(QvxStatus, Vector_MulAdd_64F,
 }
 QVX_DEFINE(QvxStatus, Vector_MulAdd_32FC,
            (const Qvx32fc* src1, const Qvx32fc* src2, const Qvx32fc* src3, Qvx32fc* dst, int len)) {
-  map(len, OutPairs<Qvx32f>{sc(dst)}, complex_muladd_vec, Pairs<Qvx32f>{sc(src1)}, Pairs<Qvx32f>{sc(src2)},
-      Pairs<Qvx32f>{sc(src3)});
+  map(len, OutDeinterleaved<Qvx32f>{sc(dst)}, complex_muladd_vec, Deinterleaved<Qvx32f>{sc(src1)},
+      Deinterleaved<Qvx32f>{sc(src2)}, Deinterleaved<Qvx32f>{sc(src3)});
   return QVX_STS_NO_ERR;
 }
 QVX_DEFINE(QvxStatus, Vector_MulAdd_64FC,
            (const Qvx64fc* src1, const Qvx64fc* src2, const Qvx64fc* src3, Qvx64fc* dst, int len)) {
-  map(len, OutPairs<Qvx64f>{sc(dst)}, complex_muladd_vec, Pairs<Qvx64f>{sc(src1)}, Pairs<Qvx64f>{sc(src2)},
-      Pairs<Qvx64f>{sc(src3)});
+  map(len, OutDeinterleaved<Qvx64f>{sc(dst)}, complex_muladd_vec, Deinterleaved<Qvx64f>{sc(src1)},
+      Deinterleaved<Qvx64f>{sc(src2)}, Deinterleaved<Qvx64f>{sc(src3)});
   return QVX_STS_NO_ERR;
 }
 QVX_DEFINE(QvxStatus, Vector_MulAdd_CToC_32F,
@@ -69,14 +69,14 @@ QVX_DEFINE(QvxStatus, Vector_MulCAdd_64F,
 }
 QVX_DEFINE(QvxStatus, Vector_MulCAdd_32FC,
            (const Qvx32fc* src1, Qvx32fc val, const Qvx32fc* src2, Qvx32fc* dst, int len)) {
-  map(len, OutPairs<Qvx32f>{sc(dst)}, complex_muladd_const, Pairs<Qvx32f>{sc(src1)},
-      complex_constant(val.re, val.im), Pairs<Qvx32f>{sc(src2)});
+  map(len, OutDeinterleaved<Qvx32f>{sc(dst)}, complex_muladd_const, Deinterleaved<Qvx32f>{sc(src1)},
+      complex_constant(val.re, val.im), Deinterleaved<Qvx32f>{sc(src2)});
   return QVX_STS_NO_ERR;
 }
 QVX_DEFINE(QvxStatus, Vector_MulCAdd_64FC,
            (const Qvx64fc* src1, Qvx64fc val, const Qvx64fc* src2, Qvx64fc* dst, int len)) {
-  map(len, OutPairs<Qvx64f>{sc(dst)}, complex_muladd_const, Pairs<Qvx64f>{sc(src1)},
-      complex_constant(val.re, val.im), Pairs<Qvx64f>{sc(src2)});
+  map(len, OutDeinterleaved<Qvx64f>{sc(dst)}, complex_muladd_const, Deinterleaved<Qvx64f>{sc(src1)},
+      complex_constant(val.re, val.im), Deinterleaved<Qvx64f>{sc(src2)});
   return QVX_STS_NO_ERR;
 }
 QVX_DEFINE(QvxStatus, Vector_MulCAdd_CToC_32F,
@@ -107,13 +107,13 @@ QVX_DEFINE(QvxStatus, Vector_MulCAddC_64F,
 }
 QVX_DEFINE(QvxStatus, Vector_MulCAddC_32FC,
            (const Qvx32fc* src, Qvx32fc mulVal, Qvx32fc addVal, Qvx32fc* dst, int len)) {
-  map(len, OutPairs<Qvx32f>{sc(dst)}, complex_muladd_const, Pairs<Qvx32f>{sc(src)},
+  map(len, OutDeinterleaved<Qvx32f>{sc(dst)}, complex_muladd_const, Deinterleaved<Qvx32f>{sc(src)},
       complex_constant(mulVal.re, mulVal.im), complex_constant(addVal.re, addVal.im));
   return QVX_STS_NO_ERR;
 }
 QVX_DEFINE(QvxStatus, Vector_MulCAddC_64FC,
            (const Qvx64fc* src, Qvx64fc mulVal, Qvx64fc addVal, Qvx64fc* dst, int len)) {
-  map(len, OutPairs<Qvx64f>{sc(dst)}, complex_muladd_const, Pairs<Qvx64f>{sc(src)},
+  map(len, OutDeinterleaved<Qvx64f>{sc(dst)}, complex_muladd_const, Deinterleaved<Qvx64f>{sc(src)},
       complex_constant(mulVal.re, mulVal.im), complex_constant(addVal.re, addVal.im));
   return QVX_STS_NO_ERR;
 }

@@ -17,12 +17,12 @@ constexpr auto same = [](auto pair) { return pair; };
 
 template <class U>
 inline void split(const U* src, U* dst1, U* dst2, int len) {
-  map(len, OutSplit<U>{dst1, dst2}, same, Pairs<U>{src});
+  map(len, OutSplit<U>{dst1, dst2}, same, Deinterleaved<U>{src});
 }
 
 template <class U>
 inline void merge(const U* src1, const U* src2, U* dst, int len) {
-  map(len, OutPairs<U>{dst}, same, Split<U>{src1, src2});
+  map(len, OutDeinterleaved<U>{dst}, same, Split<U>{src1, src2});
 }
 
 template <class T>

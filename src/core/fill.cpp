@@ -64,7 +64,7 @@ QVX_DEFINE(QvxStatus, Vector_Set_32FC, (Qvx32fc val, Qvx32fc* dst, int len)) {
 }
 
 QVX_DEFINE(QvxStatus, Vector_Set_64FC, (Qvx64fc val, Qvx64fc* dst, int len)) {
-  map(len, OutParts<uint64_t>{reinterpret_cast<uint64_t*>(dst)}, same,
-      pair_constant(pattern<uint64_t>(val.re), pattern<uint64_t>(val.im)));
+  map(len, OutInterleaved<uint64_t>{reinterpret_cast<uint64_t*>(dst)}, same,
+      interleaved_constant(pattern<uint64_t>(val.re), pattern<uint64_t>(val.im)));
   return QVX_STS_NO_ERR;
 }

@@ -209,11 +209,14 @@ inline Block<T, W> splat(T x) {
 // driver takes blocks of the widest kind of a map).  The _first forms take the first n
 // elements of a block, for masked tails.
 //
-//   In<T>, Out<T>            a real array                 block: Block<T, W>
-//   Pairs<T>, OutPairs<T>    interleaved complex, gathered  block: Cx of registers
-//   Parts<T>, OutParts<T>    interleaved complex, by parts  block: registers of (re, im, ...)
-//   Split<T>, OutSplit<T>    complex as two real arrays     block: Cx of registers
-//   Const<V, B>              a constant: V in the element loop, B in a block
+//   kind                                   the array                   its block
+//   In<T>, Out<T>                          real                        Block<T, W>
+//   Deinterleaved<T>, OutDeinterleaved<T>  interleaved complex         Cx of registers: the real
+//                                                                      parts, the imaginary parts
+//   Interleaved<T>, OutInterleaved<T>      interleaved complex         registers of (re, im, ...)
+//                                                                      as in memory
+//   Split<T>, OutSplit<T>                  complex as two real arrays  Cx of registers
+//   Const<V, B>                            a constant: V in the element loop, B in a block
 
 template <class T>
 struct In {
@@ -249,9 +252,11 @@ struct Out {
   void vput_first(int i, const Block<T, W>& b, int n) const { blocks::store_first<T, W>(p + i, b, n); }
 };
 
-// Interleaved complex scalars (re, im, re, im, ...): element i is the pair at 2i.
+// Interleaved complex scalars (re, im, re, im, ...): element i is the pair at 2i; a block
+// holds the real parts of kLanes<T> elements in one register and their imaginary parts in
+// another.
 template <class T>
-struct Pairs {
+struct Deinterleaved {
   const T* p;
   static constexpr int kWidth = kLanes<T>;
   static constexpr bool kMaskable = true;
@@ -275,7 +280,7 @@ struct Pairs {
 };
 
 template <class T>
-struct OutPairs {
+struct OutDeinterleaved {
   T* p;
   static constexpr int kWidth = kLanes<T>;
   static constexpr bool kMaskable = true;
@@ -304,7 +309,7 @@ struct OutPairs {
 
 // Interleaved complex scalars kept interleaved: a register holds kLanes<T> / 2 elements.
 template <class T>
-struct Parts {
+struct Interleaved {
   const T* p;
   static constexpr int kWidth = kLanes<T> / 2;
   static constexpr bool kMaskable = true;
@@ -322,7 +327,7 @@ struct Parts {
 };
 
 template <class T>
-struct OutParts {
+struct OutInterleaved {
   T* p;
   static constexpr int kWidth = kLanes<T> / 2;
   static constexpr bool kMaskable = true;
@@ -415,14 +420,14 @@ template <class T>
 inline Const<T, Vec<T>> constant(T v) {
   return {v, simd::splat(v)};
 }
-// A complex constant for Pairs and Split blocks.
+// A complex constant for Deinterleaved and Split blocks.
 template <class T>
 inline Const<Cx<T>, Cx<Vec<T>>> complex_constant(T re, T im) {
   return {{re, im}, {simd::splat(re), simd::splat(im)}};
 }
-// A complex constant for Parts blocks: (re, im) repeated along the register.
+// A complex constant for Interleaved blocks: (re, im) repeated along the register.
 template <class T>
-inline Const<Cx<T>, Vec<T>> pair_constant(T re, T im) {
+inline Const<Cx<T>, Vec<T>> interleaved_constant(T re, T im) {
   Vec<T> v;
   for (int k = 0; k < kLanes<T>; ++k) v[k] = k % 2 ? im : re;
   return {{re, im}, v};

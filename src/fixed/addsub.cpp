@@ -69,8 +69,9 @@ struct Right<op, int32_t> {
 };
 
 // One member: the call-level order of the rule, then one pass whose block kernel is chosen
-// once per call.  Kinds: the arrays (In/Out for real data, Parts/OutParts for the complex
-// constant forms, whose constant alternates real and imaginary part along the register).
+// once per call.  Kinds: the arrays (In/Out for real data, Interleaved/OutInterleaved for the
+// complex constant forms, whose constant alternates real and imaginary part along the
+// register).
 // The fill covers `parts` elements of T at d (2*len for the complex forms).
 template <Op op, class T, class Src, class B, class Dst, class Fill>
 inline QvxStatus addsub(Src a, B b, Dst dst, T* d, int parts, int len, int sf, Thresholds t,
@@ -114,8 +115,9 @@ template <Op op>
 inline QvxStatus complex_constant(const Qvx16sc* a, Qvx16sc c, Qvx16sc* d, int len, int sf) {
   const Qvx16s* s = reinterpret_cast<const Qvx16s*>(a);
   Qvx16s* p = reinterpret_cast<Qvx16s*>(d);
-  return addsub<op, Qvx16s>(Parts<Qvx16s>{s}, pair_constant(c.re, c.im), OutParts<Qvx16s>{p}, p,
-                            twice(len), len, sf, Thresholds{15, -16}, fixed::kSet16S);
+  return addsub<op, Qvx16s>(Interleaved<Qvx16s>{s}, interleaved_constant(c.re, c.im),
+                            OutInterleaved<Qvx16s>{p}, p, twice(len), len, sf, Thresholds{15, -16},
+                            fixed::kSet16S);
 }
 
 }  // namespace

@@ -468,13 +468,13 @@ template <class A, class B>
 inline QvxStatus div_cx(A a, B b, Qvx16sc* dst, int len, int sf) {
   Qvx16s* pd = fixed::parts_of(dst);
   return fixed::scaled_call(fixed::kSet16S, pd, twice(len), sf, kCx, [&] {
-    const OutPairs<Qvx16s> out{pd};
+    const OutDeinterleaved<Qvx16s> out{pd};
     if (sf >= kCx.H) {
       fixed::elements(len, out, cx_sign_fill, a, b);
       return;
     }
     const double scale = cvt::factor<double>(sf);
-    constexpr bool guard = std::is_same<B, Pairs<Qvx16s>>::value;
+    constexpr bool guard = std::is_same<B, Deinterleaved<Qvx16s>>::value;
     double f = 0;
     if constexpr (!guard) f = scale / norm(b.v);
     const CxQuotientLanes lanes{simd::splat(scale), simd::splat(f), simd::splat(-32768.0),
@@ -486,7 +486,7 @@ inline QvxStatus div_cx(A a, B b, Qvx16sc* dst, int len, int sf) {
   });
 }
 
-inline Pairs<Qvx16s> pairs(const Qvx16sc* p) { return {fixed::parts_of(p)}; }
+inline Deinterleaved<Qvx16s> deinterleaved(const Qvx16sc* p) { return {fixed::parts_of(p)}; }
 inline auto cconst(Qvx16sc v) { return complex_constant(v.re, v.im); }
 
 }  // namespace
@@ -519,7 +519,7 @@ QVX_DEFINE(QvxStatus, Vector_DivShift_32S,
 }
 QVX_DEFINE(QvxStatus, Vector_DivShift_16SC,
            (const Qvx16sc* src1, const Qvx16sc* src2, Qvx16sc* dst, int len, int sf)) {
-  return div_cx(pairs(src1), pairs(src2), dst, len, sf);
+  return div_cx(deinterleaved(src1), deinterleaved(src2), dst, len, sf);
 }
 
 // ---- DivCShift ------------------------------------------------------------------------------
@@ -564,7 +564,7 @@ QVX_DEFINE(QvxStatus, Vector_DivCShift_32S,
 QVX_DEFINE(QvxStatus, Vector_DivCShift_16SC,
            (const Qvx16sc* src, Qvx16sc val, Qvx16sc* dst, int len, int sf)) {
   if (fixed::is_zero(val)) return fixed::kSet16S(fixed::parts_of(dst), twice(len));
-  return div_cx(pairs(src), cconst(val), dst, len, sf);
+  return div_cx(deinterleaved(src), cconst(val), dst, len, sf);
 }
 
 // ---- DivCRevShift ---------------------------------------------------------------------------
@@ -598,5 +598,5 @@ QVX_DEFINE(QvxStatus, Vector_DivCRevShift_32S,
 QVX_DEFINE(QvxStatus, Vector_DivCRevShift_16SC,
            (const Qvx16sc* src, Qvx16sc val, Qvx16sc* dst, int len, int sf)) {
   if (fixed::is_zero(val)) return fixed::kSet16S(fixed::parts_of(dst), twice(len));
-  return div_cx(cconst(val), pairs(src), dst, len, sf);
+  return div_cx(cconst(val), deinterleaved(src), dst, len, sf);
 }

@@ -58,11 +58,11 @@ inline QvxStatus mul_cx(const Qvx16sc* a, B b, Qvx16sc* dst, int len, int sf, Th
     const fixed::Plan p = fixed::plan(sf, t);
     fixed::with_wide_kernel<int16_t>(p, [&](auto k) {
       const fixed::CxScale<decltype(k)> scale{k, p};
-      map(len, OutPairs<Qvx16s>{pd},
+      map(len, OutDeinterleaved<Qvx16s>{pd},
           rule(elem, [scale](const Cx<Vec<int16_t>>& x, const Cx<Vec<int16_t>>& y) {
             return scale(fixed::cx_mul_wide(x, y));
           }),
-          Pairs<Qvx16s>{pa}, b);
+          Deinterleaved<Qvx16s>{pa}, b);
     });
   });
 }
@@ -77,12 +77,12 @@ inline QvxStatus mulc_cx(const Qvx16sc* src, Qvx16sc val, Qvx16sc* dst, int len,
   if (sf < t.L || fixed::is_zero(val)) return fixed::kSet16S(fixed::parts_of(dst), twice(len));
   if (fixed::is_min_min(val) && sf <= 14) {
     const double m = -cvt::factor<double>(sf + 15);  // sf + 15 in -15 .. 29 here
-    fixed::elements(len, OutPairs<Qvx16s>{fixed::parts_of(dst)},
+    fixed::elements(len, OutDeinterleaved<Qvx16s>{fixed::parts_of(dst)},
                     [m](Cx<Qvx16s> s) {
                       return Cx<Qvx16s>{saturate_trunc<Qvx16s>(static_cast<double>(s.re - s.im) * m),
                                         saturate_trunc<Qvx16s>(static_cast<double>(s.re + s.im) * m)};
                     },
-                    Pairs<Qvx16s>{fixed::parts_of(src)});
+                    Deinterleaved<Qvx16s>{fixed::parts_of(src)});
     return QVX_STS_NO_ERR;
   }
   return mul_cx(src, complex_constant(val.re, val.im), dst, len, sf, t);
@@ -119,7 +119,8 @@ QVX_DEFINE(QvxStatus, Vector_MulShift_32S,
 }
 QVX_DEFINE(QvxStatus, Vector_MulShift_16SC,
            (const Qvx16sc* src1, const Qvx16sc* src2, Qvx16sc* dst, int len, int sf)) {
-  return mul_cx(src1, Pairs<Qvx16s>{fixed::parts_of(src2)}, dst, len, sf, Thresholds{15, -30});
+  return mul_cx(src1, Deinterleaved<Qvx16s>{fixed::parts_of(src2)}, dst, len, sf,
+                Thresholds{15, -30});
 }
 
 // MulCShift also names the Shift primitive its power-of-two constants go to.

@@ -94,7 +94,7 @@ inline QvxStatus muladd(const T* a, B b, C c, T* dst, int len, int sf, Threshold
 }
 
 // Whether the complex multiplier is the constant (-32768, -32768).
-inline bool min_min(Pairs<Qvx16s>) { return false; }
+inline bool min_min(Deinterleaved<Qvx16s>) { return false; }
 template <class V>
 inline bool min_min(const Const<Cx<Qvx16s>, V>& b) {
   return b.v.re == -32768 && b.v.im == -32768;
@@ -108,11 +108,11 @@ template <class B, class C>
 inline QvxStatus muladd_cx(const Qvx16sc* a, B b, C c, Qvx16sc* dst, int len, int sf,
                            Thresholds t, Range min_min_dropped) {
   Qvx16s* pd = fixed::parts_of(dst);
-  const Pairs<Qvx16s> pa{fixed::parts_of(a)};
+  const Deinterleaved<Qvx16s> pa{fixed::parts_of(a)};
   return fixed::scaled_call(fixed::kSet16S, pd, twice(len), sf, t, [&] {
     if (min_min_dropped.has(sf) && min_min(b)) {
       const int n = -sf - 15;
-      fixed::elements(len, OutPairs<Qvx16s>{pd},
+      fixed::elements(len, OutDeinterleaved<Qvx16s>{pd},
                       [n](Cx<Qvx16s> s) {
                         const int32_t re = s.re, im = s.im;
                         return Cx<Qvx16s>{static_cast<Qvx16s>((im - re) >> n),
@@ -127,7 +127,7 @@ inline QvxStatus muladd_cx(const Qvx16sc* a, B b, C c, Qvx16sc* dst, int len, in
     const fixed::Plan p = fixed::plan(sf, t);
     fixed::with_wide_kernel<int16_t>(p, [&](auto k) {
       const fixed::CxScale<decltype(k)> scale{k, p};
-      map(len, OutPairs<Qvx16s>{pd},
+      map(len, OutDeinterleaved<Qvx16s>{pd},
           rule(elem,
                [scale](const Cx<Vec<int16_t>>& x, const Cx<Vec<int16_t>>& y,
                        const Cx<Vec<int16_t>>& z) {
@@ -138,7 +138,7 @@ inline QvxStatus muladd_cx(const Qvx16sc* a, B b, C c, Qvx16sc* dst, int len, in
   });
 }
 
-inline Pairs<Qvx16s> pairs(const Qvx16sc* p) { return {fixed::parts_of(p)}; }
+inline Deinterleaved<Qvx16s> deinterleaved(const Qvx16sc* p) { return {fixed::parts_of(p)}; }
 inline auto cconst(Qvx16sc v) { return complex_constant(v.re, v.im); }
 
 }  // namespace
@@ -187,13 +187,13 @@ QVX_MULCADDC(Vector_MulCAddCShift_32S, Qvx32s, 31, -62, kSet32S, kNever,        
 QVX_DEFINE(QvxStatus, Vector_MulAddShift_16SC,
            (const Qvx16sc* src1, const Qvx16sc* src2, const Qvx16sc* src3, Qvx16sc* dst, int len,
             int sf)) {
-  return muladd_cx(src1, pairs(src2), pairs(src3), dst, len, sf,
+  return muladd_cx(src1, deinterleaved(src2), deinterleaved(src3), dst, len, sf,
                    Thresholds{15, -30}, kNever);
 }
 QVX_DEFINE(QvxStatus, Vector_MulCAddShift_16SC,
            (const Qvx16sc* src1, Qvx16sc val, const Qvx16sc* src2, Qvx16sc* dst, int len,
             int sf)) {
-  return muladd_cx(src1, cconst(val), pairs(src2), dst, len, sf,
+  return muladd_cx(src1, cconst(val), deinterleaved(src2), dst, len, sf,
                    Thresholds{15, -30}, Range{-30, -17});
 }
 QVX_DEFINE(QvxStatus, Vector_MulCAddCShift_16SC,

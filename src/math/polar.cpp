@@ -79,7 +79,7 @@ inline P* parts(C* p) {
 // of 16-bit pairs gives two registers of results.
 template <class T>
 inline QvxStatus ampl_sqr(const T* src, T* dst, int len) {
-  map(len, Out<T>{dst}, [](auto z) { return z.re * z.re + z.im * z.im; }, Pairs<T>{src});
+  map(len, Out<T>{dst}, [](auto z) { return z.re * z.re + z.im * z.im; }, Deinterleaved<T>{src});
   return QVX_STS_NO_ERR;
 }
 inline QvxStatus ampl_sqr_16sc(const Qvx16s* src, Qvx32f* dst, int len) {
@@ -93,7 +93,7 @@ inline QvxStatus ampl_sqr_16sc(const Qvx16s* src, Qvx32f* dst, int len) {
     return Block<float, W>{{sum(simd::widen_lo(z.re), simd::widen_lo(z.im)),
                             sum(simd::widen_hi(z.re), simd::widen_hi(z.im))}};
   };
-  map(len, Out<float>{dst}, rule(elem, block), Pairs<int16_t>{src});
+  map(len, Out<float>{dst}, rule(elem, block), Deinterleaved<int16_t>{src});
   return QVX_STS_NO_ERR;
 }
 
@@ -108,7 +108,8 @@ template <class U>
 inline QvxStatus conj_bits(const U* src, U* dst, int len) {
   const auto elem = [](Cx<U> z, Cx<U>) { return Cx<U>{z.re, z.im ^ kSign<U>}; };
   const auto block = [](Vec<U> z, Vec<U> im_lanes) { return z ^ im_lanes; };
-  map(len, OutParts<U>{dst}, rule(elem, block), Parts<U>{src}, pair_constant<U>(0, kSign<U>));
+  map(len, OutInterleaved<U>{dst}, rule(elem, block), Interleaved<U>{src},
+      interleaved_constant<U>(0, kSign<U>));
   return QVX_STS_NO_ERR;
 }
 inline Vec<int16_t> conj_16sc_block(Vec<int16_t> z, Vec<int16_t> im_lanes) {
@@ -119,8 +120,8 @@ inline QvxStatus conj_16sc(const Qvx16s* src, Qvx16s* dst, int len) {
     const Qvx16sc c = conjugate(Qvx16sc{z.re, z.im});
     return Cx<Qvx16s>{c.re, c.im};
   };
-  map(len, OutParts<Qvx16s>{dst}, rule(elem, conj_16sc_block), Parts<Qvx16s>{src},
-      pair_constant<Qvx16s>(0, -1));
+  map(len, OutInterleaved<Qvx16s>{dst}, rule(elem, conj_16sc_block), Interleaved<Qvx16s>{src},
+      interleaved_constant<Qvx16s>(0, -1));
   return QVX_STS_NO_ERR;
 }
 
@@ -253,7 +254,7 @@ QVX_DEFINE(QvxStatus, Vector_ConjFlip_32FC, (const Qvx32fc* src, Qvx32fc* dst, i
 }
 QVX_DEFINE(QvxStatus, Vector_ConjFlip_64FC, (const Qvx64fc* src, Qvx64fc* dst, int len)) {
   return conj_flip<Qvx64fc, uint64_t, 2>(src, dst, len, conj_reversed_64fc,
-                                         pair_constant<uint64_t>(0, kSign<uint64_t>).b);
+                                         interleaved_constant<uint64_t>(0, kSign<uint64_t>).b);
 }
 
 // ---- polar form ----

@@ -83,7 +83,8 @@ inline QvxStatus every(const T* a, const T* b, T* d, int len) {
   } else {
     using P = decltype(T::re);  // complex: whole elements, their parts kept interleaved
     const auto parts = [](auto* p) { return reinterpret_cast<decltype(&p->re)>(p); };
-    map(len, OutParts<P>{parts(d)}, Complex<Op>{}, Parts<P>{parts(a)}, Parts<P>{parts(b)});
+    map(len, OutInterleaved<P>{parts(d)}, Complex<Op>{}, Interleaved<P>{parts(a)},
+        Interleaved<P>{parts(b)});
   }
   return QVX_STS_NO_ERR;
 }
