@@ -1,5 +1,5 @@
 // Conversions involving floating point: every element times the power-of-two factor of
-// factor.h, in the working precision of the member.  Integer sources give the product
+// core/scale_factor.h, in the working precision of the member.  Integer sources give the product
 // (a 32S value is rounded to single precision first where the destination is 32F); floating
 // sources into integers are truncated toward zero with saturation and the x86 NaN result
 // (saturate_trunc); 64F into 32F is rounded after the product.
@@ -7,10 +7,10 @@
 #include <type_traits>
 
 #include "convert/blocks.h"
-#include "convert/factor.h"
 #include "core/convert.h"
 #include "core/export.h"
 #include "core/loops.h"
+#include "core/scale_factor.h"
 
 namespace {
 
@@ -102,7 +102,7 @@ inline Pack<int32_t, W / kLanes<int32_t>> scaled_trunc(const Block<S, W>& b, P f
 template <class S, class F>
 inline QvxStatus int_to_float(const S* src, F* dst, int len, int scaleFactor) {
   if (len < 1) return QVX_STS_NO_ERR;
-  const F f = cvt::factor<F>(scaleFactor);
+  const F f = scale_factor<F>(scaleFactor);
   constexpr int W = block_width<S, F>();
   map(len, Out<F>{dst},
       rule([f](S x) { return static_cast<F>(x) * f; },
@@ -121,7 +121,7 @@ inline QvxStatus int_to_float(const S* src, F* dst, int len, int scaleFactor) {
 template <class P, class S, class D>
 inline QvxStatus float_to_int(const S* src, D* dst, int len, int scaleFactor) {
   if (len < 1) return QVX_STS_NO_ERR;
-  const P f = cvt::factor<P>(scaleFactor);
+  const P f = scale_factor<P>(scaleFactor);
   constexpr int W = block_width<S, D>();
   map(len, Out<D>{dst},
       rule([f](S x) { return saturate_trunc<D>(static_cast<double>(static_cast<P>(x) * f)); },
@@ -136,7 +136,7 @@ inline QvxStatus float_to_int(const S* src, D* dst, int len, int scaleFactor) {
 // product into 32F is rounded after it.
 inline QvxStatus widen_32f_64f(const Qvx32f* src, Qvx64f* dst, int len, int scaleFactor) {
   if (len < 1) return QVX_STS_NO_ERR;
-  const double f = cvt::factor<double>(scaleFactor);
+  const double f = scale_factor<double>(scaleFactor);
   constexpr int W = kLanes<float>;
   map(len, Out<Qvx64f>{dst},
       rule([f](float x) { return static_cast<double>(x) * f; },
@@ -151,7 +151,7 @@ inline QvxStatus widen_32f_64f(const Qvx32f* src, Qvx64f* dst, int len, int scal
 
 inline QvxStatus narrow_64f_32f(const Qvx64f* src, Qvx32f* dst, int len, int scaleFactor) {
   if (len < 1) return QVX_STS_NO_ERR;
-  const double f = cvt::factor<double>(scaleFactor);
+  const double f = scale_factor<double>(scaleFactor);
   constexpr int W = kLanes<float>;
   map(len, Out<Qvx32f>{dst},
       rule([f](double x) { return static_cast<float>(x * f); },

@@ -5,10 +5,10 @@
 // a constant handed to MulCShift), and with it its own rounding.  No division traps.
 #include <type_traits>
 
-#include "convert/factor.h"
 #include "core/convert.h"
 #include "core/export.h"
 #include "core/loops.h"
+#include "core/scale_factor.h"
 #include "fixed/mul.h"
 #include "fixed/scale.h"
 
@@ -59,7 +59,7 @@ inline Qvx8u by_table(int64_t n, int64_t d, int sf) {
 // saturates unless 2^sf is tiny, and 0 / 0 gives 0.
 template <class T, class P>
 inline T in_double(int64_t n, int64_t d, int sf) {
-  const P scaled = static_cast<P>(n) * cvt::factor<P>(sf);
+  const P scaled = static_cast<P>(n) * scale_factor<P>(sf);
   return saturate_trunc<T>(static_cast<double>(scaled) / (static_cast<double>(d) + 1e-16));
 }
 
@@ -122,7 +122,7 @@ inline Vec<int32_t> by_halves(Vec<int32_t> u, Vec<int32_t> v, F f) {
 struct DoubleQuotient {
   Vec<double> scale, lo, hi;
   DoubleQuotient(int sf, double l, double h)
-      : scale(simd::splat(cvt::factor<double>(sf))), lo(simd::splat(l)), hi(simd::splat(h)) {}
+      : scale(simd::splat(scale_factor<double>(sf))), lo(simd::splat(l)), hi(simd::splat(h)) {}
   Vec<double> operator()(Vec<double> n, Vec<double> d) const {
     const Vec<double> q = n * scale / (d + simd::splat(1e-16));
     return simd::vmin(simd::vmax(q, lo), hi);
@@ -189,7 +189,7 @@ inline void with_quotient_kernel(int sf, Band band, K k) {
       if constexpr (sizeof(T) == 4) {
         k(Double32Q{DoubleQuotient(sf, lo, hi)});
       } else if (sf <= 8) {
-        k(SingleQ<T>{simd::splat(cvt::factor<float>(sf)), 0});
+        k(SingleQ<T>{simd::splat(scale_factor<float>(sf)), 0});
       } else {
         k(DoubleQ<T>{DoubleQuotient(sf, lo, hi)});
       }
@@ -322,7 +322,7 @@ inline void recip16(const T* src, T* dst, int len, int sf, int64_t c, E elem) {
   } else {
     constexpr double lo = static_cast<double>(Bounds<T>::lo), hi = static_cast<double>(Bounds<T>::hi);
     const RecipDouble16<T> lanes{simd::splat(static_cast<double>(c)),
-                                 simd::splat(cvt::factor<double>(sf - 32)), simd::splat(lo - 1),
+                                 simd::splat(scale_factor<double>(sf - 32)), simd::splat(lo - 1),
                                  simd::splat(hi + 1)};
     map(len, Out<T>{dst}, rule(elem, lanes), In<T>{src});
   }
@@ -399,7 +399,7 @@ inline QvxStatus divc(const T* src, T val, T* dst, int len, int sf, int H, const
       return fixed::clamp<Qvx16s>((int64_t(x) * c) >> (32 - sf));
     });
   } else {  // 32S: Q = src * (2^sf / val) in double precision, clamped and truncated
-    const double c = cvt::factor<double>(sf) / static_cast<double>(val);
+    const double c = scale_factor<double>(sf) / static_cast<double>(val);
     const auto elem = [c](Qvx32s x) { return saturate_trunc<Qvx32s>(static_cast<double>(x) * c); };
     map(len, Out<T>{dst}, rule(elem, RecipLanes32{simd::splat(c), simd::splat(lo), simd::splat(hi)}),
         In<T>{src});
@@ -473,7 +473,7 @@ inline QvxStatus div_cx(A a, B b, Qvx16sc* dst, int len, int sf) {
       fixed::elements(len, out, cx_sign_fill, a, b);
       return;
     }
-    const double scale = cvt::factor<double>(sf);
+    const double scale = scale_factor<double>(sf);
     constexpr bool guard = std::is_same<B, Deinterleaved<Qvx16s>>::value;
     double f = 0;
     if constexpr (!guard) f = scale / norm(b.v);

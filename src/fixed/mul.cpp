@@ -2,10 +2,10 @@
 // for 8U, 16U, 16S, 32S and 16SC.  The exact product R is formed in 64 bits (every product of
 // two 32-bit values fits) and the scale-and-saturate rule is applied to it.  The vector paths
 // form 8- and 16-bit products exactly in lanes twice as wide and apply the rule there.
-#include "convert/factor.h"
 #include "core/convert.h"
 #include "core/export.h"
 #include "core/loops.h"
+#include "core/scale_factor.h"
 #include "fixed/mul.h"
 #include "fixed/scale.h"
 
@@ -76,7 +76,7 @@ inline QvxStatus mulc_cx(const Qvx16sc* src, Qvx16sc val, Qvx16sc* dst, int len,
                          Thresholds t) {
   if (sf < t.L || fixed::is_zero(val)) return fixed::kSet16S(fixed::parts_of(dst), twice(len));
   if (fixed::is_min_min(val) && sf <= 14) {
-    const double m = -cvt::factor<double>(sf + 15);  // sf + 15 in -15 .. 29 here
+    const double m = -scale_factor<double>(sf + 15);  // sf + 15 in -15 .. 29 here
     fixed::elements(len, OutDeinterleaved<Qvx16s>{fixed::parts_of(dst)},
                     [m](Cx<Qvx16s> s) {
                       return Cx<Qvx16s>{saturate_trunc<Qvx16s>(static_cast<double>(s.re - s.im) * m),

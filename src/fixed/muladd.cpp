@@ -4,10 +4,10 @@
 // applied once, to the sum.  Some members leave the addend out at large right shifts and hand
 // the product to the scaled multiplication instead; MulAddShift_32S computes most of its
 // scale factors in double precision.
-#include "convert/factor.h"
 #include "core/convert.h"
 #include "core/export.h"
 #include "core/loops.h"
+#include "core/scale_factor.h"
 #include "fixed/mul.h"
 #include "fixed/scale.h"
 
@@ -67,7 +67,7 @@ inline QvxStatus muladd(const T* a, B b, C c, T* dst, int len, int sf, Threshold
   return fixed::scaled_call(fill, dst, len, sf, t, [&] {
     if constexpr (sizeof(T) == 4) {  // only 32S has a double-precision band
       if (sf != 0 && in_double.has(sf)) {
-        const double f = cvt::factor<double>(sf);
+        const double f = scale_factor<double>(sf);
         map(len, Out<T>{dst},
             rule(
                 [f](T x, T y, T z) {
