@@ -15,8 +15,9 @@ constexpr auto mul = [](auto a, auto b) { return a * b; };
 constexpr auto divide = [](auto a, auto b) { return a / b; };
 constexpr auto complex_mul = [](auto a, auto b) { return cmul(a, b); };
 // The product of interleaved complex registers kept interleaved.
-constexpr auto complex_mul_interleaved = rule([](auto a, auto b) { return cmul(a, b); },
-                                    [](auto a, auto b) { return cmul_interleaved(a, b); });
+constexpr auto complex_mul_interleaved =
+    rule([](auto a, auto b) { return cmul(a, b); },
+         [](auto a, auto b) { return cmul_interleaved(a, b); });
 constexpr auto complex_div = [](auto a, auto b) { return cdiv(a, b); };
 // A real factor times both parts of a complex element.
 constexpr auto real_times_complex = [](auto a, auto b) { return decltype(b){a * b.re, a * b.im}; };

@@ -69,14 +69,16 @@ QVX_DEFINE(QvxStatus, Vector_MulCAdd_64F,
 }
 QVX_DEFINE(QvxStatus, Vector_MulCAdd_32FC,
            (const Qvx32fc* src1, Qvx32fc val, const Qvx32fc* src2, Qvx32fc* dst, int len)) {
-  map(len, OutDeinterleaved<Qvx32f>{sc(dst)}, complex_muladd_const, Deinterleaved<Qvx32f>{sc(src1)},
-      complex_constant(val.re, val.im), Deinterleaved<Qvx32f>{sc(src2)});
+  map(len, OutDeinterleaved<Qvx32f>{sc(dst)}, complex_muladd_const,
+      Deinterleaved<Qvx32f>{sc(src1)}, complex_constant(val.re, val.im),
+      Deinterleaved<Qvx32f>{sc(src2)});
   return QVX_STS_NO_ERR;
 }
 QVX_DEFINE(QvxStatus, Vector_MulCAdd_64FC,
            (const Qvx64fc* src1, Qvx64fc val, const Qvx64fc* src2, Qvx64fc* dst, int len)) {
-  map(len, OutDeinterleaved<Qvx64f>{sc(dst)}, complex_muladd_const, Deinterleaved<Qvx64f>{sc(src1)},
-      complex_constant(val.re, val.im), Deinterleaved<Qvx64f>{sc(src2)});
+  map(len, OutDeinterleaved<Qvx64f>{sc(dst)}, complex_muladd_const,
+      Deinterleaved<Qvx64f>{sc(src1)}, complex_constant(val.re, val.im),
+      Deinterleaved<Qvx64f>{sc(src2)});
   return QVX_STS_NO_ERR;
 }
 QVX_DEFINE(QvxStatus, Vector_MulCAdd_CToC_32F,

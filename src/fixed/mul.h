@@ -104,10 +104,10 @@ inline Wide2<uint8_t> mul_wide(Vec<uint8_t> a, Vec<uint8_t> b) {
   const Wide2<uint8_t> x = widen(a), y = widen(b);
   return {x.lo * y.lo, x.hi * y.hi};
 }
-#define QVX_FIXED_MUL_WIDE(T)                                                                   \
-  inline Wide2<T> mul_wide(Vec<T> a, Vec<T> b) {                                               \
-    const Vec<T> l = simd::as<T>(simd::as<uint16_t>(a) * simd::as<uint16_t>(b));              \
-    const Vec<T> h = simd::mulhi(a, b);                                                        \
+#define QVX_FIXED_MUL_WIDE(T)                                                                    \
+  inline Wide2<T> mul_wide(Vec<T> a, Vec<T> b) {                                                 \
+    const Vec<T> l = simd::as<T>(simd::as<uint16_t>(a) * simd::as<uint16_t>(b));                 \
+    const Vec<T> h = simd::mulhi(a, b);                                                          \
     return {simd::as<wider_t<T>>(simd::zip_lo(l, h)), simd::as<wider_t<T>>(simd::zip_hi(l, h))}; \
   }
 QVX_FIXED_MUL_WIDE(uint16_t)
