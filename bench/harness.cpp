@@ -27,6 +27,7 @@
 #include <memory>
 #include <string>
 #include <tuple>
+#include <type_traits>
 #include <vector>
 
 #include "core/shapes.h"
@@ -101,6 +102,7 @@ template <> struct Part<Qvx64fc> { using type = Qvx64f; };
 struct Call {
   int len = 0;
   int sf = 0;
+  int ofs = 0;   // a look-up table's offset
   int vals = 0;  // constants handed out so far
   std::vector<std::unique_ptr<Block>> blocks;
   size_t traffic = 0;  // bytes read plus bytes written by one call
@@ -193,14 +195,17 @@ template <class T, int N, int Min>
 struct Tab {
   using type = const T*;
   T* p;
-  void init(Call& c) { p = c.array<T>(N, false); }
+  void init(Call& c) {
+    p = c.array<T>(N, false);
+    c.ofs = Min;
+  }
   type get(const Call&, bool) const { return p; }
 };
-template <int Min>
+// The offset that makes the table's first entry serve the value Min (set by the table).
 struct Ofs {
   using type = int;
   void init(Call&) {}
-  type get(const Call&, bool) const { return Min; }
+  type get(const Call& c, bool) const { return c.ofs; }
 };
 struct Mask {
   using type = const Qvx32u*;
@@ -285,61 +290,62 @@ struct Shape {
   }
 };
 
-template <class S>
-Row row(const char* name, int ip, bool scaled) {
+// How the benchmarks take each role of a shape's parameters.
+template <class R>
+struct Bind;
+template <class T, int M>
+struct Bind<qvx_role::In<T, M>> {
+  using type = In<T, M>;
+};
+template <class T, int M>
+struct Bind<qvx_role::Out<T, M>> {
+  using type = Out<T, M>;
+};
+template <class T>
+struct Bind<qvx_role::InOut<T>> {
+  using type = InOut<T>;
+};
+template <class T>
+struct Bind<qvx_role::Cell<T>> {
+  using type = Cell<T>;
+};
+template <class T>
+struct Bind<qvx_role::Val<T>> {
+  using type = Val<T>;
+};
+template <class T, int N, int Min>
+struct Bind<qvx_role::Tab<T, N, Min>> {
+  using type = Tab<T, N, Min>;
+};
+#define QVXB_BIND_SAME(R)    \
+  template <>                \
+  struct Bind<qvx_role::R> { \
+    using type = R;          \
+  };
+QVXB_BIND_SAME(Len)
+QVXB_BIND_SAME(Sf)
+QVXB_BIND_SAME(Ofs)
+QVXB_BIND_SAME(Mask)
+#undef QVXB_BIND_SAME
+
+template <class... R>
+Row row(const char* name, int ip) {
   const std::string n = name;
   bool has = n.rfind("Vector_Copy_", 0) == 0;
   for (const char* k : kKinds)
     has = has || baseline(k, n) != nullptr || baseline(std::string(k) + "_ip", n) != nullptr;
-  return Row{n, ip, scaled, has, &S::run};
+  const bool scaled = (std::is_same<R, qvx_role::Sf>::value || ...);
+  return Row{n, ip < 0 ? 0 : ip, scaled, has, &Shape<typename Bind<R>::type...>::run};
 }
 
 // The rows of the table as benchmarks.
 std::vector<Row> rows() {
   return {
-#define SERVICE(N, R, P)
-#define SET(N, T) row<Shape<Val<T>, Out<T>, Len>>(#N, 0, false),
-#define UNARY(N, S, D, IP) row<Shape<In<S>, Out<D>, Len>>(#N, IP, false),
-#define MATH(N, S, D, IP) row<Shape<In<S>, Out<D>, Len>>(#N, IP, false),
-#define UNARY_I(N, T) row<Shape<InOut<T>, Len>>(#N, 0, false),
-#define BINARY(N, S1, S2, D, IP) row<Shape<In<S1>, In<S2>, Out<D>, Len>>(#N, IP, false),
-#define CONST(N, S, C, D, IP) row<Shape<In<S>, Val<C>, Out<D>, Len>>(#N, IP, false),
-#define TERNARY(N, T, IP) row<Shape<In<T>, In<T>, In<T>, Out<T>, Len>>(#N, IP, false),
-#define MULCADD(N, T, IP) row<Shape<In<T>, Val<T>, In<T>, Out<T>, Len>>(#N, IP, false),
-#define MULCADDC(N, S, C, IP) row<Shape<In<S>, Val<C>, Val<C>, Out<S>, Len>>(#N, IP, false),
-#define CTOC_BINARY(N, T, IP) row<Shape<In<T>, In<T>, In<T>, In<T>, Out<T>, Out<T>, Len>>(#N, IP, false),
-#define CTOC_CONST(N, T, IP) row<Shape<In<T>, In<T>, Val<T>, Val<T>, Out<T>, Out<T>, Len>>(#N, IP, false),
-#define CTOC_TERNARY(N, T, IP) \
-  row<Shape<In<T>, In<T>, In<T>, In<T>, In<T>, In<T>, Out<T>, Out<T>, Len>>(#N, IP, false),
-#define CTOC_MULCADD(N, T, IP) \
-  row<Shape<In<T>, In<T>, Val<T>, Val<T>, In<T>, In<T>, Out<T>, Out<T>, Len>>(#N, IP, false),
-#define CTOC_MULCADDC(N, T, IP) \
-  row<Shape<In<T>, In<T>, Val<T>, Val<T>, Val<T>, Val<T>, Out<T>, Out<T>, Len>>(#N, IP, false),
-#define SCALED_UNARY(N, S, D, IP) row<Shape<In<S>, Out<D>, Len, Sf>>(#N, IP, true),
-#define SCALED_BINARY(N, T, IP) row<Shape<In<T>, In<T>, Out<T>, Len, Sf>>(#N, IP, true),
-#define SCALED_CONST(N, T, C, IP) row<Shape<In<T>, Val<C>, Out<T>, Len, Sf>>(#N, IP, true),
-#define SCALED_TERNARY(N, T, IP) row<Shape<In<T>, In<T>, In<T>, Out<T>, Len, Sf>>(#N, IP, true),
-#define SCALED_MULCADD(N, T, C, IP) row<Shape<In<T>, Val<C>, In<T>, Out<T>, Len, Sf>>(#N, IP, true),
-#define SCALED_MULCADDC(N, T, C, IP) row<Shape<In<T>, Val<C>, Val<C>, Out<T>, Len, Sf>>(#N, IP, true),
-#define REDUCE(N, S, R) row<Shape<In<S>, Len, Cell<R>>>(#N, 0, false),
-#define REDUCE2(N, S, R) row<Shape<In<S>, In<S>, Len, Cell<R>>>(#N, 0, false),
-#define REDUCE_PAIR(N, S, R) row<Shape<In<S>, Len, Cell<R>, Cell<R>>>(#N, 0, false),
-#define REDUCE2_PAIR(N, S, R) row<Shape<In<S>, In<S>, Len, Cell<R>, Cell<R>>>(#N, 0, false),
-#define THRESHOLD1(N, T) row<Shape<In<T>, Out<T>, Val<T>, Len>>(#N, IP_SRC1, false),
-#define THRESHOLD2(N, T) row<Shape<In<T>, Out<T>, Val<T>, Val<T>, Len>>(#N, IP_SRC1, false),
-#define THRESHOLD4(N, T) row<Shape<In<T>, Out<T>, Val<T>, Val<T>, Val<T>, Val<T>, Len>>(#N, IP_SRC1, false),
-#define UNARY2(N, S, M, D) row<Shape<In<S, M>, Out<D>, Out<D>, Len>>(#N, 0, false),
-#define TO_PAIRS(N, S, D) row<Shape<In<S>, In<S>, Out<D, 2>, Len>>(#N, 0, false),
-#define SETMASK(N, T) row<Shape<Mask, Val<int>, InOut<T>, Len>>(#N, 0, false),
-#define SPLIT(N, T) row<Shape<In<T, 2>, Out<T>, Out<T>, Len>>(#N, 0, false),
-#define MERGE(N, T) row<Shape<In<T>, In<T>, Out<T, 2>, Len>>(#N, 0, false),
-#define LOOKUP(N, S, D)                                                                       \
-  row<Shape<In<S>, Out<D>, Tab<D, (sizeof(S) == 1 ? 256 : 65536), (sizeof(S) == 1 ? 0 : -32768)>, \
-            Ofs<(sizeof(S) == 1 ? 0 : -32768)>, Len>>(#N, 0, false),
-#define LOOKUP2(N, T) row<Shape<In<Qvx8u>, In<Qvx8u>, Out<T>, Tab<T, 65536, 0>, Ofs<0>, Len>>(#N, 0, false),
-#define SECOND(N, N2)
-#define OBJECT(Name, T, Count)
-#include "core/api.def"
+#define QVX_SHAPE_ROW(N, Shape_, Ip, Nans, Types, ...) row<__VA_ARGS__>(#N, Ip),
+#define QVX_SERVICE_ROW(N, R, P)
+#define QVX_SECOND_ROW(N, N2)
+#define QVX_OBJECT_ROW(Name, T, Count)
+#include "core/api_rows.h"
   };
 }
 

@@ -28,7 +28,7 @@
 // declared weak and stay unresolved (null).
 #define QVXF_STR(x) #x
 #define QVXF_WEAK(name) _Pragma(QVXF_STR(weak name))
-#define QVX_FN_ROW(N, Ret, Params) QVXF_WEAK(qvx_##N)
+#define QVX_FN_ROW(N, ...) QVXF_WEAK(qvx_##N)
 #define QVX_SECOND_ROW(N, N2) QVXF_WEAK(qvx_##N2)
 #define QVX_OBJECT_ROW(Name, T, Count)
 #include "core/api_rows.h"

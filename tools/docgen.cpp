@@ -43,44 +43,11 @@ struct Row {
 };
 
 const Row kRows[] = {
-#define SERVICE(N, R, P) {#N, "SERVICE", -1, nullptr},
-#define SET(N, T) {#N, "SET", -1, nullptr},
-#define UNARY(N, S, D, IP) {#N, "UNARY", IP, nullptr},
-#define MATH(N, S, D, IP) {#N, "MATH", IP, nullptr},
-#define UNARY_I(N, T) {#N, "UNARY_I", -1, nullptr},
-#define BINARY(N, S1, S2, D, IP) {#N, "BINARY", IP, nullptr},
-#define CONST(N, S, C, D, IP) {#N, "CONST", IP, nullptr},
-#define TERNARY(N, T, IP) {#N, "TERNARY", IP, nullptr},
-#define MULCADD(N, T, IP) {#N, "MULCADD", IP, nullptr},
-#define MULCADDC(N, S, C, IP) {#N, "MULCADDC", IP, nullptr},
-#define CTOC_BINARY(N, T, IP) {#N, "CTOC", IP, nullptr},
-#define CTOC_CONST(N, T, IP) {#N, "CTOC", IP, nullptr},
-#define CTOC_TERNARY(N, T, IP) {#N, "CTOC", IP, nullptr},
-#define CTOC_MULCADD(N, T, IP) {#N, "CTOC", IP, nullptr},
-#define CTOC_MULCADDC(N, T, IP) {#N, "CTOC", IP, nullptr},
-#define SCALED_UNARY(N, S, D, IP) {#N, "SCALED", IP, nullptr},
-#define SCALED_BINARY(N, T, IP) {#N, "SCALED", IP, nullptr},
-#define SCALED_CONST(N, T, C, IP) {#N, "SCALED", IP, nullptr},
-#define SCALED_TERNARY(N, T, IP) {#N, "SCALED", IP, nullptr},
-#define SCALED_MULCADD(N, T, C, IP) {#N, "SCALED", IP, nullptr},
-#define SCALED_MULCADDC(N, T, C, IP) {#N, "SCALED", IP, nullptr},
-#define REDUCE(N, S, R) {#N, "REDUCE", -1, nullptr},
-#define REDUCE2(N, S, R) {#N, "REDUCE", -1, nullptr},
-#define REDUCE_PAIR(N, S, R) {#N, "REDUCE", -1, nullptr},
-#define REDUCE2_PAIR(N, S, R) {#N, "REDUCE", -1, nullptr},
-#define THRESHOLD1(N, T) {#N, "THRESHOLD", IP_SRC1, nullptr},
-#define THRESHOLD2(N, T) {#N, "THRESHOLD", IP_SRC1, nullptr},
-#define THRESHOLD4(N, T) {#N, "THRESHOLD", IP_SRC1, nullptr},
-#define UNARY2(N, S, M, D) {#N, "UNARY2", -1, nullptr},
-#define TO_PAIRS(N, S, D) {#N, "TO_PAIRS", -1, nullptr},
-#define SETMASK(N, T) {#N, "SETMASK", -1, nullptr},
-#define SPLIT(N, T) {#N, "SPLIT", -1, nullptr},
-#define MERGE(N, T) {#N, "MERGE", -1, nullptr},
-#define LOOKUP(N, S, D) {#N, "LOOKUP", -1, nullptr},
-#define LOOKUP2(N, T) {#N, "LOOKUP", -1, nullptr},
-#define SECOND(N, N2) {#N2, "SECOND", -1, #N},
-#define OBJECT(Name, T, Count)
-#include "core/api.def"
+#define QVX_SHAPE_ROW(N, Shape, Ip, Nans, Types, ...) {#N, #Shape, Ip, nullptr},
+#define QVX_SERVICE_ROW(N, R, P) {#N, "SERVICE", -1, nullptr},
+#define QVX_SECOND_ROW(N, N2) {#N2, "SECOND", -1, #N},
+#define QVX_OBJECT_ROW(Name, T, Count)
+#include "core/api_rows.h"
 };
 
 // ---- small text helpers ----------------------------------------------------------------
@@ -438,7 +405,7 @@ std::string in_place(const Row& r, const Function& f) {
     if (ptr && p.type.compare(0, 6, "const ") == 0) srcs.push_back(p.name);
     else if (ptr && dst.empty()) dst = p.name;
   }
-  if (std::string(r.shape) == "CTOC") {  // pairs of split arrays
+  if (std::string(r.shape).rfind("CTOC_", 0) == 0) {  // pairs of split arrays
     std::vector<std::string> pairs;
     for (size_t k = 0; k + 1 < srcs.size(); k += 2) pairs.push_back(srcs[k] + "/" + srcs[k + 1]);
     srcs = pairs;
@@ -751,7 +718,7 @@ int main(int argc, char** argv) {
         else if (second_of.count(name)) body += "<p>Also exported as " + plain.code(second_of[name]) + ".</p>\n";
         const std::string ip = in_place(*r->second, fn);
         if (!ip.empty()) body += "<p>In place: " + ip + "</p>\n";
-        if (std::string(r->second->shape) == "SCALED")
+        if (std::string(r->second->shape).rfind("SCALED_", 0) == 0)
           body += "<p>Scale factor: the family's rules above, and <a href=\"conventions.html#scale-factors-and-saturation\">"
                   "scale factors</a> on the conventions page.</p>\n";
       }

@@ -44,6 +44,11 @@ QVXB_LOOP(Vector_Pow_32F, (const Qvx32f* a, const Qvx32f* b, Qvx32f* d, int len)
     d[i] = static_cast<float>(pow(static_cast<double>(a[i]), static_cast<double>(b[i])));
   }
 }
+QVXB_LOOP(Vector_PowC_32F, (const Qvx32f* a, Qvx32f c, Qvx32f* d, int len)) {
+  for (int i = 0; i < len; ++i) {
+    d[i] = static_cast<float>(pow(static_cast<double>(a[i]), static_cast<double>(c)));
+  }
+}
 QVXB_LOOP(Vector_Ampl_32FC, (const Qvx32fc* s, Qvx32f* d, int len)) {
   for (int i = 0; i < len; ++i) {
     d[i] = static_cast<float>(hypot(static_cast<double>(s[i].re), static_cast<double>(s[i].im)));

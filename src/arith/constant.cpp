@@ -50,45 +50,30 @@ inline QvxStatus complex(const T* src, T re, T im, T* dst, int len, F f) {
 
 }  // namespace
 
-// ---- AddC, SubC, SubCRev ----
-QVX_DEFINE(QvxStatus, Vector_AddC_32F, (const Qvx32f* src, Qvx32f val, Qvx32f* dst, int len)) {
-  return real(src, val, dst, len, add);
-}
-QVX_DEFINE(QvxStatus, Vector_AddC_64F, (const Qvx64f* src, Qvx64f val, Qvx64f* dst, int len)) {
-  return real(src, val, dst, len, add);
-}
-QVX_DEFINE(QvxStatus, Vector_AddC_32FC, (const Qvx32fc* src, Qvx32fc val, Qvx32fc* dst, int len)) {
-  return by_parts(sc(src), val.re, val.im, sc(dst), len, add);
-}
-QVX_DEFINE(QvxStatus, Vector_AddC_64FC, (const Qvx64fc* src, Qvx64fc val, Qvx64fc* dst, int len)) {
-  return by_parts(sc(src), val.re, val.im, sc(dst), len, add);
-}
-QVX_DEFINE(QvxStatus, Vector_SubC_32F, (const Qvx32f* src, Qvx32f val, Qvx32f* dst, int len)) {
-  return real(src, val, dst, len, sub);
-}
-QVX_DEFINE(QvxStatus, Vector_SubC_64F, (const Qvx64f* src, Qvx64f val, Qvx64f* dst, int len)) {
-  return real(src, val, dst, len, sub);
-}
-QVX_DEFINE(QvxStatus, Vector_SubC_32FC, (const Qvx32fc* src, Qvx32fc val, Qvx32fc* dst, int len)) {
-  return by_parts(sc(src), val.re, val.im, sc(dst), len, sub);
-}
-QVX_DEFINE(QvxStatus, Vector_SubC_64FC, (const Qvx64fc* src, Qvx64fc val, Qvx64fc* dst, int len)) {
-  return by_parts(sc(src), val.re, val.im, sc(dst), len, sub);
-}
-QVX_DEFINE(QvxStatus, Vector_SubCRev_32F, (const Qvx32f* src, Qvx32f val, Qvx32f* dst, int len)) {
-  return real(src, val, dst, len, sub_rev);
-}
-QVX_DEFINE(QvxStatus, Vector_SubCRev_64F, (const Qvx64f* src, Qvx64f val, Qvx64f* dst, int len)) {
-  return real(src, val, dst, len, sub_rev);
-}
-QVX_DEFINE(QvxStatus, Vector_SubCRev_32FC,
-           (const Qvx32fc* src, Qvx32fc val, Qvx32fc* dst, int len)) {
-  return by_parts(sc(src), val.re, val.im, sc(dst), len, sub_rev);
-}
-QVX_DEFINE(QvxStatus, Vector_SubCRev_64FC,
-           (const Qvx64fc* src, Qvx64fc val, Qvx64fc* dst, int len)) {
-  return by_parts(sc(src), val.re, val.im, sc(dst), len, sub_rev);
-}
+// Rows of the operations on 32F and 64F (`f` of each element and the constant) and on 32FC
+// and 64FC (the expression given, of src, val, dst and len).
+#define QVX_REAL_CONST(Op, f)                                                         \
+  QVX_REAL_CONST_(Op, 32F, Qvx32f, f)                                                 \
+  QVX_REAL_CONST_(Op, 64F, Qvx64f, f)
+#define QVX_REAL_CONST_(Op, Sfx, T, f)                                                \
+  QVX_DEFINE(QvxStatus, Vector_##Op##_##Sfx, (const T* src, T val, T* dst, int len)) { \
+    return real(src, val, dst, len, f);                                               \
+  }
+#define QVX_COMPLEX_CONST(Op, ...)                                                    \
+  QVX_COMPLEX_CONST_(Op, 32FC, Qvx32fc, __VA_ARGS__)                                  \
+  QVX_COMPLEX_CONST_(Op, 64FC, Qvx64fc, __VA_ARGS__)
+#define QVX_COMPLEX_CONST_(Op, Sfx, T, ...)                                           \
+  QVX_DEFINE(QvxStatus, Vector_##Op##_##Sfx, (const T* src, T val, T* dst, int len)) { \
+    return __VA_ARGS__;                                                               \
+  }
+
+// ---- AddC, SubC, SubCRev: by parts for the complex types ----
+QVX_REAL_CONST(AddC, add)
+QVX_COMPLEX_CONST(AddC, by_parts(sc(src), val.re, val.im, sc(dst), len, add))
+QVX_REAL_CONST(SubC, sub)
+QVX_COMPLEX_CONST(SubC, by_parts(sc(src), val.re, val.im, sc(dst), len, sub))
+QVX_REAL_CONST(SubCRev, sub_rev)
+QVX_COMPLEX_CONST(SubCRev, by_parts(sc(src), val.re, val.im, sc(dst), len, sub_rev))
 
 // ---- MulC ----
 QVX_DEFINE(QvxStatus, Vector_MulC_32F, (const Qvx32f* src, Qvx32f val, Qvx32f* dst, int len)) {
@@ -141,17 +126,5 @@ QVX_DEFINE(QvxStatus, Vector_DivC_64FC, (const Qvx64fc* src, Qvx64fc val, Qvx64f
 }
 
 // ---- DivCRev: the constant divided by each element ----
-QVX_DEFINE(QvxStatus, Vector_DivCRev_32F, (const Qvx32f* src, Qvx32f val, Qvx32f* dst, int len)) {
-  return real(src, val, dst, len, div_rev);
-}
-QVX_DEFINE(QvxStatus, Vector_DivCRev_64F, (const Qvx64f* src, Qvx64f val, Qvx64f* dst, int len)) {
-  return real(src, val, dst, len, div_rev);
-}
-QVX_DEFINE(QvxStatus, Vector_DivCRev_32FC,
-           (const Qvx32fc* src, Qvx32fc val, Qvx32fc* dst, int len)) {
-  return complex(sc(src), val.re, val.im, sc(dst), len, complex_div_rev);
-}
-QVX_DEFINE(QvxStatus, Vector_DivCRev_64FC,
-           (const Qvx64fc* src, Qvx64fc val, Qvx64fc* dst, int len)) {
-  return complex(sc(src), val.re, val.im, sc(dst), len, complex_div_rev);
-}
+QVX_REAL_CONST(DivCRev, div_rev)
+QVX_COMPLEX_CONST(DivCRev, complex(sc(src), val.re, val.im, sc(dst), len, complex_div_rev))

@@ -23,4 +23,11 @@
           ", __qvx_" #N "\n\t.globl __qvx_" #N2 "\n\t.type __qvx_" #N2                  \
           ", @function\n\t.set __qvx_" #N2 ", __qvx_" #N)
 
+// Families that take every ordered element type define each operation once for all of them:
+// QVX_EACH_ORDERED(M) is M(suffix, type) for 8U, 16U, 16S, 32S, 32F and 64F, in that order.
+#define QVX_EACH_ORDERED(M) \
+  M(8U, Qvx8u) M(16U, Qvx16u) M(16S, Qvx16s) M(32S, Qvx32s) M(32F, Qvx32f) M(64F, Qvx64f)
+// QVX_EACH_COMPLEX(M) is M(suffix, type) for 32FC and 64FC.
+#define QVX_EACH_COMPLEX(M) M(32FC, Qvx32fc) M(64FC, Qvx64fc)
+
 #endif

@@ -7,7 +7,7 @@
 
 #include "qvx_vector.h"
 
-#define QVX_FN_ROW(N, Ret, Params) extern "C" QVX_API Ret __qvx_##N Params;
+#define QVX_FN_ROW(N, ...) extern "C" QVX_API __VA_ARGS__ __qvx_##N;
 #define QVX_SECOND_ROW(N, N2)
 #define QVX_OBJECT_ROW(Name, T, Count)
 #include "core/api_rows.h"

@@ -1,7 +1,16 @@
-// Parameter-type lists of the signature shapes of api.def, and the in-place flags.
+// The in-place flags of the table's rows, and the roles a parameter of a signature shape can
+// play.  api_rows.h defines every shape once as the list of its parameters' roles; everything
+// that walks the table takes the shapes from there: the declarations of the __qvx_ names
+// (their C signatures: each role's `type`), the tests' rows, the benchmarks' rows, the
+// reference documentation and the C++ interface's generator.  A consumer that gives the roles
+// a meaning of its own (the tests fill guarded arrays for an In, the benchmarks plain ones)
+// binds each role once, not each shape.
 #ifndef QVX_CORE_SHAPES_H
 #define QVX_CORE_SHAPES_H
 
+// In-place flags.  Bit k set: the destination may be source k (counted from 0 among the
+// source arrays; for the split complex shapes, the destination pair may be source pair k),
+// with exactly the result of separate arrays.
 #define IP_NONE 0
 #define IP_SRC1 1
 #define IP_SRC2 2
@@ -10,39 +19,66 @@
 // result of the ascending element loop (Move: the source's content before the call).
 #define IP_OVERLAP 8
 
-#define QVX_SIG_SET(T) (T, T*, int)
-#define QVX_SIG_UNARY(S, D) (const S*, D*, int)
-#define QVX_SIG_UNARY_I(T) (T*, int)
-#define QVX_SIG_BINARY(S1, S2, D) (const S1*, const S2*, D*, int)
-#define QVX_SIG_CONST(S, C, D) (const S*, C, D*, int)
-#define QVX_SIG_TERNARY(T) (const T*, const T*, const T*, T*, int)
-#define QVX_SIG_MULCADD(T) (const T*, T, const T*, T*, int)
-#define QVX_SIG_MULCADDC(S, C) (const S*, C, C, S*, int)
-#define QVX_SIG_CTOC_BINARY(T) (const T*, const T*, const T*, const T*, T*, T*, int)
-#define QVX_SIG_CTOC_CONST(T) (const T*, const T*, T, T, T*, T*, int)
-#define QVX_SIG_CTOC_TERNARY(T) \
-  (const T*, const T*, const T*, const T*, const T*, const T*, T*, T*, int)
-#define QVX_SIG_CTOC_MULCADD(T) (const T*, const T*, T, T, const T*, const T*, T*, T*, int)
-#define QVX_SIG_CTOC_MULCADDC(T) (const T*, const T*, T, T, T, T, T*, T*, int)
-#define QVX_SIG_SCALED_UNARY(S, D) (const S*, D*, int, int)
-#define QVX_SIG_SCALED_BINARY(T) (const T*, const T*, T*, int, int)
-#define QVX_SIG_SCALED_CONST(T, C) (const T*, C, T*, int, int)
-#define QVX_SIG_SCALED_TERNARY(T) (const T*, const T*, const T*, T*, int, int)
-#define QVX_SIG_SCALED_MULCADD(T, C) (const T*, C, const T*, T*, int, int)
-#define QVX_SIG_SCALED_MULCADDC(T, C) (const T*, C, C, T*, int, int)
-#define QVX_SIG_REDUCE(S, R) (const S*, int, R*)
-#define QVX_SIG_REDUCE2(S, R) (const S*, const S*, int, R*)
-#define QVX_SIG_REDUCE_PAIR(S, R) (const S*, int, R*, R*)
-#define QVX_SIG_REDUCE2_PAIR(S, R) (const S*, const S*, int, R*, R*)
-#define QVX_SIG_THRESHOLD1(T) (const T*, T*, T, int)
-#define QVX_SIG_THRESHOLD2(T) (const T*, T*, T, T, int)
-#define QVX_SIG_THRESHOLD4(T) (const T*, T*, T, T, T, T, int)
-#define QVX_SIG_UNARY2(S, D) (const S*, D*, D*, int)
-#define QVX_SIG_TO_PAIRS(S, D) (const S*, const S*, D*, int)
-#define QVX_SIG_SETMASK(T) (const Qvx32u*, int, T*, int)
-#define QVX_SIG_SPLIT(T) (const T*, T*, T*, int)
-#define QVX_SIG_MERGE(T) (const T*, const T*, T*, int)
-#define QVX_SIG_LOOKUP(S, D) (const S*, D*, const D*, int, int)
-#define QVX_SIG_LOOKUP2(T) (const Qvx8u*, const Qvx8u*, T*, const T*, int, int)
+#ifdef __cplusplus
+#include "qvx_vector.h"
+
+// The roles, each with the C type of its parameter.
+namespace qvx_role {
+// A source of M*len elements of T (len < 1: none).
+template <class T, int M = 1>
+struct In {
+  using type = const T*;
+};
+// A destination of M*len elements of T.
+template <class T, int M = 1>
+struct Out {
+  using type = T*;
+};
+// A source of len elements that is also the destination.
+template <class T>
+struct InOut {
+  using type = T*;
+};
+// A result cell of a reduction: one element, written for every len (len < 1 included).
+template <class T>
+struct Cell {
+  using type = T*;
+};
+// A constant operand.
+template <class T>
+struct Val {
+  using type = T;
+};
+// The element count.
+struct Len {
+  using type = int;
+};
+// The scale factor: results are multiplied by 2^-scaleFactor.
+struct Sf {
+  using type = int;
+};
+// A look-up table of N entries for the source values Min .. Min+N-1, passed so that value v
+// reads entry v - offset.
+template <class T, int N, int Min>
+struct Tab {
+  using type = const T*;
+};
+// The table's offset.
+struct Ofs {
+  using type = int;
+};
+// ceil(len / 32) words of a bit mask, bit i%32 of word i/32 for element i.
+struct Mask {
+  using type = const Qvx32u*;
+};
+
+// The C function type of a shape with these roles.
+template <class... R>
+using Fn = QvxStatus(typename R::type...);
+// A function type written out (a service's own signature).
+template <class F>
+using Is = F;
+}  // namespace qvx_role
+#endif
 
 #endif

@@ -3,7 +3,6 @@
 // pow is called, in a fixed order; pow itself is called only for the last two cases, so the
 // library's error reporting happens there and nowhere else.
 #include <stdint.h>
-#include <string.h>
 
 #include <limits>
 #include <type_traits>
@@ -78,50 +77,44 @@ inline T finite_exponent(T x, T y, Class parity) {
   return call_pow(x, y);
 }
 
-// True when no case before the last can apply: x positive, finite and not 1, y finite and
-// not zero.  Tested on the bit patterns with one branch (no exception flag, and none of the
-// comparison chain that costs a loop of library calls its speed).
+// The dispatch's tests look at the bit patterns, which raise no flag: a comparison raises
+// invalid for a signalling NaN, and the compiler may evaluate one ahead of an earlier return
+// (x's ahead of the zero exponent's, say) in one build and not in another.
 template <class T>
-inline bool ordinary(T x, T y) {
-  using U = simd::uint_t<T>;
-  constexpr U kSign = U(1) << (8 * sizeof(U) - 1);
-  const T inf = std::numeric_limits<T>::infinity(), one = T(1);
-  U bx, by, inf_bits, one_bits;
-  memcpy(&bx, &x, sizeof bx);
-  memcpy(&by, &y, sizeof by);
-  memcpy(&inf_bits, &inf, sizeof inf_bits);
-  memcpy(&one_bits, &one, sizeof one_bits);
-  by &= ~kSign;
-  return (bx - 1 < inf_bits - 1) & (bx != one_bits) & (by - 1 < inf_bits - 1);
+inline simd::uint_t<T> bits(T v) {
+  return __builtin_bit_cast(simd::uint_t<T>, v);
 }
-
-// The dispatch's tests on the bits, which raise no flag: a comparison raises invalid for a
-// signalling NaN, and the compiler may evaluate one ahead of an earlier return (x's ahead of
-// the zero exponent's, say) in one build and not in another.
+template <class T>
+inline simd::uint_t<T> magnitude(T v) {
+  return bits(v) & ~(simd::uint_t<T>(1) << (8 * sizeof(T) - 1));
+}
 template <class T>
 inline bool is_nan_bits(T x) {
-  using U = simd::uint_t<T>;
-  U b, inf;
-  const T i = std::numeric_limits<T>::infinity();
-  memcpy(&b, &x, sizeof b);
-  memcpy(&inf, &i, sizeof inf);
-  return (b & ~(U(1) << (8 * sizeof(U) - 1))) > inf;
+  return magnitude(x) > bits(std::numeric_limits<T>::infinity());
 }
 template <class T>
 inline bool is_one_bits(T x) {
-  using U = simd::uint_t<T>;
-  U b, one;
-  const T o = T(1);
-  memcpy(&b, &x, sizeof b);
-  memcpy(&one, &o, sizeof one);
-  return b == one;
+  return bits(x) == bits(T(1));
 }
 template <class T>
 inline bool is_zero_bits(T x) {
-  using U = simd::uint_t<T>;
-  U b;
-  memcpy(&b, &x, sizeof b);
-  return (b & ~(U(1) << (8 * sizeof(U) - 1))) == 0;
+  return magnitude(x) == 0;
+}
+// A finite nonzero value of either sign: its magnitude's bits in 1 .. those of infinity - 1.
+template <class T>
+inline bool is_finite_nonzero_bits(T x) {
+  return magnitude(x) - 1 < bits(std::numeric_limits<T>::infinity()) - 1;
+}
+
+// True when no case before the last can apply: x positive, finite and not 1 (its bits, sign
+// included, between those of 0 and of infinity, and not those of 1), y finite and not zero,
+// tested with one branch (none of the comparison chain that costs a loop of library calls
+// its speed).
+template <class T>
+inline bool ordinary(T x, T y) {
+  const simd::uint_t<T> bx = bits(x), one = bits(T(1)), my = magnitude(y),
+                        inf = bits(std::numeric_limits<T>::infinity());
+  return (bx - 1 < inf - 1) & (bx != one) & (my - 1 < inf - 1);
 }
 
 // Pow's element rule: the cases in their order, ordinary elements straight to the last one.
@@ -233,9 +226,7 @@ QVX_DEFINE(QvxStatus, Vector_Pow_64F,
 QVX_DEFINE(QvxStatus, Vector_PowC_32F, (const Qvx32f* src, Qvx32f val, Qvx32f* dst, int len)) {
   // Zero, infinite and NaN exponents, told apart by the bits (a comparison of a NaN would
   // raise invalid), take the element rules.
-  uint32_t bits;
-  memcpy(&bits, &val, sizeof bits);
-  if ((bits & 0x7FFFFFFFu) - 1 >= 0x7F800000u - 1)
+  if (!is_finite_nonzero_bits(val))
     return power_const(src, val, dst, len, kEvenFrom32F, __qvx_Vector_Set_32F);
   if (len < 1) return QVX_STS_NO_ERR;
   // A finite nonzero exponent: every element gives what Pow gives with an exponent vector

@@ -91,122 +91,23 @@ inline QvxStatus every(const T* a, const T* b, T* d, int len) {
 
 }  // namespace
 
-// ---- MaxEvery ----
-QVX_DEFINE(QvxStatus, Vector_MaxEvery_8U,
-           (const Qvx8u* src1, const Qvx8u* src2, Qvx8u* dst, int len)) {
-  return every<Max>(src1, src2, dst, len);
-}
-QVX_DEFINE(QvxStatus, Vector_MaxEvery_16U,
-           (const Qvx16u* src1, const Qvx16u* src2, Qvx16u* dst, int len)) {
-  return every<Max>(src1, src2, dst, len);
-}
-QVX_DEFINE(QvxStatus, Vector_MaxEvery_16S,
-           (const Qvx16s* src1, const Qvx16s* src2, Qvx16s* dst, int len)) {
-  return every<Max>(src1, src2, dst, len);
-}
-QVX_DEFINE(QvxStatus, Vector_MaxEvery_32S,
-           (const Qvx32s* src1, const Qvx32s* src2, Qvx32s* dst, int len)) {
-  return every<Max>(src1, src2, dst, len);
-}
-QVX_DEFINE(QvxStatus, Vector_MaxEvery_32F,
-           (const Qvx32f* src1, const Qvx32f* src2, Qvx32f* dst, int len)) {
-  return every<Max>(src1, src2, dst, len);
-}
-QVX_DEFINE(QvxStatus, Vector_MaxEvery_64F,
-           (const Qvx64f* src1, const Qvx64f* src2, Qvx64f* dst, int len)) {
-  return every<Max>(src1, src2, dst, len);
-}
-QVX_DEFINE(QvxStatus, Vector_MaxEvery_32FC,
-           (const Qvx32fc* src1, const Qvx32fc* src2, Qvx32fc* dst, int len)) {
-  return every<Max>(src1, src2, dst, len);
-}
-QVX_DEFINE(QvxStatus, Vector_MaxEvery_64FC,
-           (const Qvx64fc* src1, const Qvx64fc* src2, Qvx64fc* dst, int len)) {
-  return every<Max>(src1, src2, dst, len);
-}
+// Every member: an operation's row for each element type, the complex ones after the real.
+// In place, the second vector is the one updated.
+#define QVX_EVERY(Op, Sfx, T)                                                           \
+  QVX_DEFINE(QvxStatus, Vector_##Op##Every_##Sfx,                                       \
+             (const T* src1, const T* src2, T* dst, int len)) {                         \
+    return every<Op>(src1, src2, dst, len);                                             \
+  }
+#define QVX_EVERY_I(Op, Sfx, T)                                                         \
+  QVX_DEFINE(QvxStatus, Vector_##Op##Every_##Sfx##_I, (const T* src, T* srcDst, int len)) { \
+    return every<Op>(src, srcDst, srcDst, len);                                         \
+  }
+#define QVX_MAX_EVERY(Sfx, T) QVX_EVERY(Max, Sfx, T)
+#define QVX_MIN_EVERY(Sfx, T) QVX_EVERY(Min, Sfx, T)
+#define QVX_MAX_EVERY_I(Sfx, T) QVX_EVERY_I(Max, Sfx, T)
+#define QVX_MIN_EVERY_I(Sfx, T) QVX_EVERY_I(Min, Sfx, T)
 
-// ---- MinEvery ----
-QVX_DEFINE(QvxStatus, Vector_MinEvery_8U,
-           (const Qvx8u* src1, const Qvx8u* src2, Qvx8u* dst, int len)) {
-  return every<Min>(src1, src2, dst, len);
-}
-QVX_DEFINE(QvxStatus, Vector_MinEvery_16U,
-           (const Qvx16u* src1, const Qvx16u* src2, Qvx16u* dst, int len)) {
-  return every<Min>(src1, src2, dst, len);
-}
-QVX_DEFINE(QvxStatus, Vector_MinEvery_16S,
-           (const Qvx16s* src1, const Qvx16s* src2, Qvx16s* dst, int len)) {
-  return every<Min>(src1, src2, dst, len);
-}
-QVX_DEFINE(QvxStatus, Vector_MinEvery_32S,
-           (const Qvx32s* src1, const Qvx32s* src2, Qvx32s* dst, int len)) {
-  return every<Min>(src1, src2, dst, len);
-}
-QVX_DEFINE(QvxStatus, Vector_MinEvery_32F,
-           (const Qvx32f* src1, const Qvx32f* src2, Qvx32f* dst, int len)) {
-  return every<Min>(src1, src2, dst, len);
-}
-QVX_DEFINE(QvxStatus, Vector_MinEvery_64F,
-           (const Qvx64f* src1, const Qvx64f* src2, Qvx64f* dst, int len)) {
-  return every<Min>(src1, src2, dst, len);
-}
-QVX_DEFINE(QvxStatus, Vector_MinEvery_32FC,
-           (const Qvx32fc* src1, const Qvx32fc* src2, Qvx32fc* dst, int len)) {
-  return every<Min>(src1, src2, dst, len);
-}
-QVX_DEFINE(QvxStatus, Vector_MinEvery_64FC,
-           (const Qvx64fc* src1, const Qvx64fc* src2, Qvx64fc* dst, int len)) {
-  return every<Min>(src1, src2, dst, len);
-}
-
-// ---- MaxEvery, in place: the second vector is the one updated ----
-QVX_DEFINE(QvxStatus, Vector_MaxEvery_8U_I, (const Qvx8u* src, Qvx8u* srcDst, int len)) {
-  return every<Max>(src, srcDst, srcDst, len);
-}
-QVX_DEFINE(QvxStatus, Vector_MaxEvery_16U_I, (const Qvx16u* src, Qvx16u* srcDst, int len)) {
-  return every<Max>(src, srcDst, srcDst, len);
-}
-QVX_DEFINE(QvxStatus, Vector_MaxEvery_16S_I, (const Qvx16s* src, Qvx16s* srcDst, int len)) {
-  return every<Max>(src, srcDst, srcDst, len);
-}
-QVX_DEFINE(QvxStatus, Vector_MaxEvery_32S_I, (const Qvx32s* src, Qvx32s* srcDst, int len)) {
-  return every<Max>(src, srcDst, srcDst, len);
-}
-QVX_DEFINE(QvxStatus, Vector_MaxEvery_32F_I, (const Qvx32f* src, Qvx32f* srcDst, int len)) {
-  return every<Max>(src, srcDst, srcDst, len);
-}
-QVX_DEFINE(QvxStatus, Vector_MaxEvery_64F_I, (const Qvx64f* src, Qvx64f* srcDst, int len)) {
-  return every<Max>(src, srcDst, srcDst, len);
-}
-QVX_DEFINE(QvxStatus, Vector_MaxEvery_32FC_I, (const Qvx32fc* src, Qvx32fc* srcDst, int len)) {
-  return every<Max>(src, srcDst, srcDst, len);
-}
-QVX_DEFINE(QvxStatus, Vector_MaxEvery_64FC_I, (const Qvx64fc* src, Qvx64fc* srcDst, int len)) {
-  return every<Max>(src, srcDst, srcDst, len);
-}
-
-// ---- MinEvery, in place: the second vector is the one updated ----
-QVX_DEFINE(QvxStatus, Vector_MinEvery_8U_I, (const Qvx8u* src, Qvx8u* srcDst, int len)) {
-  return every<Min>(src, srcDst, srcDst, len);
-}
-QVX_DEFINE(QvxStatus, Vector_MinEvery_16U_I, (const Qvx16u* src, Qvx16u* srcDst, int len)) {
-  return every<Min>(src, srcDst, srcDst, len);
-}
-QVX_DEFINE(QvxStatus, Vector_MinEvery_16S_I, (const Qvx16s* src, Qvx16s* srcDst, int len)) {
-  return every<Min>(src, srcDst, srcDst, len);
-}
-QVX_DEFINE(QvxStatus, Vector_MinEvery_32S_I, (const Qvx32s* src, Qvx32s* srcDst, int len)) {
-  return every<Min>(src, srcDst, srcDst, len);
-}
-QVX_DEFINE(QvxStatus, Vector_MinEvery_32F_I, (const Qvx32f* src, Qvx32f* srcDst, int len)) {
-  return every<Min>(src, srcDst, srcDst, len);
-}
-QVX_DEFINE(QvxStatus, Vector_MinEvery_64F_I, (const Qvx64f* src, Qvx64f* srcDst, int len)) {
-  return every<Min>(src, srcDst, srcDst, len);
-}
-QVX_DEFINE(QvxStatus, Vector_MinEvery_32FC_I, (const Qvx32fc* src, Qvx32fc* srcDst, int len)) {
-  return every<Min>(src, srcDst, srcDst, len);
-}
-QVX_DEFINE(QvxStatus, Vector_MinEvery_64FC_I, (const Qvx64fc* src, Qvx64fc* srcDst, int len)) {
-  return every<Min>(src, srcDst, srcDst, len);
-}
+QVX_EACH_ORDERED(QVX_MAX_EVERY) QVX_EACH_COMPLEX(QVX_MAX_EVERY)
+QVX_EACH_ORDERED(QVX_MIN_EVERY) QVX_EACH_COMPLEX(QVX_MIN_EVERY)
+QVX_EACH_ORDERED(QVX_MAX_EVERY_I) QVX_EACH_COMPLEX(QVX_MAX_EVERY_I)
+QVX_EACH_ORDERED(QVX_MIN_EVERY_I) QVX_EACH_COMPLEX(QVX_MIN_EVERY_I)

@@ -72,162 +72,39 @@ inline QvxStatus clamp_or_val(const T* src, T* dst, T lo, T hi, T lo_val, T hi_v
 
 }  // namespace
 
-// ---- Threshold ----
-QVX_DEFINE(QvxStatus, Vector_Threshold_8U,
-           (const Qvx8u* src, Qvx8u* dst, Qvx8u levelLo, Qvx8u levelHi, int len)) {
-  return clamp(src, dst, levelLo, levelHi, len);
-}
-QVX_DEFINE(QvxStatus, Vector_Threshold_16U,
-           (const Qvx16u* src, Qvx16u* dst, Qvx16u levelLo, Qvx16u levelHi, int len)) {
-  return clamp(src, dst, levelLo, levelHi, len);
-}
-QVX_DEFINE(QvxStatus, Vector_Threshold_16S,
-           (const Qvx16s* src, Qvx16s* dst, Qvx16s levelLo, Qvx16s levelHi, int len)) {
-  return clamp(src, dst, levelLo, levelHi, len);
-}
-QVX_DEFINE(QvxStatus, Vector_Threshold_32S,
-           (const Qvx32s* src, Qvx32s* dst, Qvx32s levelLo, Qvx32s levelHi, int len)) {
-  return clamp(src, dst, levelLo, levelHi, len);
-}
-QVX_DEFINE(QvxStatus, Vector_Threshold_32F,
-           (const Qvx32f* src, Qvx32f* dst, Qvx32f levelLo, Qvx32f levelHi, int len)) {
-  return clamp(src, dst, levelLo, levelHi, len);
-}
-QVX_DEFINE(QvxStatus, Vector_Threshold_64F,
-           (const Qvx64f* src, Qvx64f* dst, Qvx64f levelLo, Qvx64f levelHi, int len)) {
-  return clamp(src, dst, levelLo, levelHi, len);
-}
+// Every member: an operation's row for each element type.
+#define QVX_THRESHOLD(Sfx, T)                                                           \
+  QVX_DEFINE(QvxStatus, Vector_Threshold_##Sfx,                                         \
+             (const T* src, T* dst, T levelLo, T levelHi, int len)) {                   \
+    return clamp(src, dst, levelLo, levelHi, len);                                      \
+  }
+#define QVX_THRESHOLD_VAL(Sfx, T)                                                       \
+  QVX_DEFINE(QvxStatus, Vector_ThresholdVal_##Sfx,                                      \
+             (const T* src, T* dst, T levelLo, T levelHi, T valLo, T valHi, int len)) { \
+    return clamp_or_val(src, dst, levelLo, levelHi, valLo, valHi, len);                 \
+  }
+#define QVX_THRESHOLD_LT(Sfx, T)                                                               \
+  QVX_DEFINE(QvxStatus, Vector_ThresholdLT_##Sfx, (const T* src, T* dst, T level, int len)) { \
+    return each(src, dst, len, lt, level);                                                    \
+  }
+#define QVX_THRESHOLD_GT(Sfx, T)                                                               \
+  QVX_DEFINE(QvxStatus, Vector_ThresholdGT_##Sfx, (const T* src, T* dst, T level, int len)) { \
+    return each(src, dst, len, gt, level);                                                    \
+  }
+#define QVX_THRESHOLD_LT_VAL(Sfx, T)                                       \
+  QVX_DEFINE(QvxStatus, Vector_ThresholdLTVal_##Sfx,                       \
+             (const T* src, T* dst, T level, T val, int len)) {            \
+    return lt_plain_or_val(src, dst, level, val, len);                     \
+  }
+#define QVX_THRESHOLD_GT_VAL(Sfx, T)                                       \
+  QVX_DEFINE(QvxStatus, Vector_ThresholdGTVal_##Sfx,                       \
+             (const T* src, T* dst, T level, T val, int len)) {            \
+    return gt_plain_or_val(src, dst, level, val, len);                     \
+  }
 
-// ---- ThresholdVal ----
-QVX_DEFINE(QvxStatus, Vector_ThresholdVal_8U,
-           (const Qvx8u* src, Qvx8u* dst, Qvx8u levelLo, Qvx8u levelHi, Qvx8u valLo, Qvx8u valHi,
-            int len)) {
-  return clamp_or_val(src, dst, levelLo, levelHi, valLo, valHi, len);
-}
-QVX_DEFINE(QvxStatus, Vector_ThresholdVal_16U,
-           (const Qvx16u* src, Qvx16u* dst, Qvx16u levelLo, Qvx16u levelHi, Qvx16u valLo,
-            Qvx16u valHi, int len)) {
-  return clamp_or_val(src, dst, levelLo, levelHi, valLo, valHi, len);
-}
-QVX_DEFINE(QvxStatus, Vector_ThresholdVal_16S,
-           (const Qvx16s* src, Qvx16s* dst, Qvx16s levelLo, Qvx16s levelHi, Qvx16s valLo,
-            Qvx16s valHi, int len)) {
-  return clamp_or_val(src, dst, levelLo, levelHi, valLo, valHi, len);
-}
-QVX_DEFINE(QvxStatus, Vector_ThresholdVal_32S,
-           (const Qvx32s* src, Qvx32s* dst, Qvx32s levelLo, Qvx32s levelHi, Qvx32s valLo,
-            Qvx32s valHi, int len)) {
-  return clamp_or_val(src, dst, levelLo, levelHi, valLo, valHi, len);
-}
-QVX_DEFINE(QvxStatus, Vector_ThresholdVal_32F,
-           (const Qvx32f* src, Qvx32f* dst, Qvx32f levelLo, Qvx32f levelHi, Qvx32f valLo,
-            Qvx32f valHi, int len)) {
-  return clamp_or_val(src, dst, levelLo, levelHi, valLo, valHi, len);
-}
-QVX_DEFINE(QvxStatus, Vector_ThresholdVal_64F,
-           (const Qvx64f* src, Qvx64f* dst, Qvx64f levelLo, Qvx64f levelHi, Qvx64f valLo,
-            Qvx64f valHi, int len)) {
-  return clamp_or_val(src, dst, levelLo, levelHi, valLo, valHi, len);
-}
-
-// ---- ThresholdLT ----
-QVX_DEFINE(QvxStatus, Vector_ThresholdLT_8U, (const Qvx8u* src, Qvx8u* dst, Qvx8u level, int len)) {
-  return each(src, dst, len, lt, level);
-}
-QVX_DEFINE(QvxStatus, Vector_ThresholdLT_16U,
-           (const Qvx16u* src, Qvx16u* dst, Qvx16u level, int len)) {
-  return each(src, dst, len, lt, level);
-}
-QVX_DEFINE(QvxStatus, Vector_ThresholdLT_16S,
-           (const Qvx16s* src, Qvx16s* dst, Qvx16s level, int len)) {
-  return each(src, dst, len, lt, level);
-}
-QVX_DEFINE(QvxStatus, Vector_ThresholdLT_32S,
-           (const Qvx32s* src, Qvx32s* dst, Qvx32s level, int len)) {
-  return each(src, dst, len, lt, level);
-}
-QVX_DEFINE(QvxStatus, Vector_ThresholdLT_32F,
-           (const Qvx32f* src, Qvx32f* dst, Qvx32f level, int len)) {
-  return each(src, dst, len, lt, level);
-}
-QVX_DEFINE(QvxStatus, Vector_ThresholdLT_64F,
-           (const Qvx64f* src, Qvx64f* dst, Qvx64f level, int len)) {
-  return each(src, dst, len, lt, level);
-}
-
-// ---- ThresholdGT ----
-QVX_DEFINE(QvxStatus, Vector_ThresholdGT_8U, (const Qvx8u* src, Qvx8u* dst, Qvx8u level, int len)) {
-  return each(src, dst, len, gt, level);
-}
-QVX_DEFINE(QvxStatus, Vector_ThresholdGT_16U,
-           (const Qvx16u* src, Qvx16u* dst, Qvx16u level, int len)) {
-  return each(src, dst, len, gt, level);
-}
-QVX_DEFINE(QvxStatus, Vector_ThresholdGT_16S,
-           (const Qvx16s* src, Qvx16s* dst, Qvx16s level, int len)) {
-  return each(src, dst, len, gt, level);
-}
-QVX_DEFINE(QvxStatus, Vector_ThresholdGT_32S,
-           (const Qvx32s* src, Qvx32s* dst, Qvx32s level, int len)) {
-  return each(src, dst, len, gt, level);
-}
-QVX_DEFINE(QvxStatus, Vector_ThresholdGT_32F,
-           (const Qvx32f* src, Qvx32f* dst, Qvx32f level, int len)) {
-  return each(src, dst, len, gt, level);
-}
-QVX_DEFINE(QvxStatus, Vector_ThresholdGT_64F,
-           (const Qvx64f* src, Qvx64f* dst, Qvx64f level, int len)) {
-  return each(src, dst, len, gt, level);
-}
-
-// ---- ThresholdLTVal ----
-QVX_DEFINE(QvxStatus, Vector_ThresholdLTVal_8U,
-           (const Qvx8u* src, Qvx8u* dst, Qvx8u level, Qvx8u val, int len)) {
-  return lt_plain_or_val(src, dst, level, val, len);
-}
-QVX_DEFINE(QvxStatus, Vector_ThresholdLTVal_16U,
-           (const Qvx16u* src, Qvx16u* dst, Qvx16u level, Qvx16u val, int len)) {
-  return lt_plain_or_val(src, dst, level, val, len);
-}
-QVX_DEFINE(QvxStatus, Vector_ThresholdLTVal_16S,
-           (const Qvx16s* src, Qvx16s* dst, Qvx16s level, Qvx16s val, int len)) {
-  return lt_plain_or_val(src, dst, level, val, len);
-}
-QVX_DEFINE(QvxStatus, Vector_ThresholdLTVal_32S,
-           (const Qvx32s* src, Qvx32s* dst, Qvx32s level, Qvx32s val, int len)) {
-  return lt_plain_or_val(src, dst, level, val, len);
-}
-QVX_DEFINE(QvxStatus, Vector_ThresholdLTVal_32F,
-           (const Qvx32f* src, Qvx32f* dst, Qvx32f level, Qvx32f val, int len)) {
-  return lt_plain_or_val(src, dst, level, val, len);
-}
-QVX_DEFINE(QvxStatus, Vector_ThresholdLTVal_64F,
-           (const Qvx64f* src, Qvx64f* dst, Qvx64f level, Qvx64f val, int len)) {
-  return lt_plain_or_val(src, dst, level, val, len);
-}
-
-// ---- ThresholdGTVal ----
-QVX_DEFINE(QvxStatus, Vector_ThresholdGTVal_8U,
-           (const Qvx8u* src, Qvx8u* dst, Qvx8u level, Qvx8u val, int len)) {
-  return gt_plain_or_val(src, dst, level, val, len);
-}
-QVX_DEFINE(QvxStatus, Vector_ThresholdGTVal_16U,
-           (const Qvx16u* src, Qvx16u* dst, Qvx16u level, Qvx16u val, int len)) {
-  return gt_plain_or_val(src, dst, level, val, len);
-}
-QVX_DEFINE(QvxStatus, Vector_ThresholdGTVal_16S,
-           (const Qvx16s* src, Qvx16s* dst, Qvx16s level, Qvx16s val, int len)) {
-  return gt_plain_or_val(src, dst, level, val, len);
-}
-QVX_DEFINE(QvxStatus, Vector_ThresholdGTVal_32S,
-           (const Qvx32s* src, Qvx32s* dst, Qvx32s level, Qvx32s val, int len)) {
-  return gt_plain_or_val(src, dst, level, val, len);
-}
-QVX_DEFINE(QvxStatus, Vector_ThresholdGTVal_32F,
-           (const Qvx32f* src, Qvx32f* dst, Qvx32f level, Qvx32f val, int len)) {
-  return gt_plain_or_val(src, dst, level, val, len);
-}
-QVX_DEFINE(QvxStatus, Vector_ThresholdGTVal_64F,
-           (const Qvx64f* src, Qvx64f* dst, Qvx64f level, Qvx64f val, int len)) {
-  return gt_plain_or_val(src, dst, level, val, len);
-}
+QVX_EACH_ORDERED(QVX_THRESHOLD)
+QVX_EACH_ORDERED(QVX_THRESHOLD_VAL)
+QVX_EACH_ORDERED(QVX_THRESHOLD_LT)
+QVX_EACH_ORDERED(QVX_THRESHOLD_GT)
+QVX_EACH_ORDERED(QVX_THRESHOLD_LT_VAL)
+QVX_EACH_ORDERED(QVX_THRESHOLD_GT_VAL)

@@ -116,70 +116,23 @@ inline QvxStatus min_max_diff(const T* src1, const T* src2, int len, typename D:
 
 }  // namespace
 
-// ---- Max ----
-QVX_DEFINE(QvxStatus, Vector_Max_8U, (const Qvx8u* src, int len, Qvx8u* max)) {
-  return max_of(src, len, max);
-}
-QVX_DEFINE(QvxStatus, Vector_Max_16U, (const Qvx16u* src, int len, Qvx16u* max)) {
-  return max_of(src, len, max);
-}
-QVX_DEFINE(QvxStatus, Vector_Max_16S, (const Qvx16s* src, int len, Qvx16s* max)) {
-  return max_of(src, len, max);
-}
-QVX_DEFINE(QvxStatus, Vector_Max_32S, (const Qvx32s* src, int len, Qvx32s* max)) {
-  return max_of(src, len, max);
-}
-QVX_DEFINE(QvxStatus, Vector_Max_32F, (const Qvx32f* src, int len, Qvx32f* max)) {
-  return max_of(src, len, max);
-}
-QVX_DEFINE(QvxStatus, Vector_Max_64F, (const Qvx64f* src, int len, Qvx64f* max)) {
-  return max_of(src, len, max);
-}
+// Max, Min and MinMax: an operation's row for each element type.
+#define QVX_MAX(Sfx, T)                                                     \
+  QVX_DEFINE(QvxStatus, Vector_Max_##Sfx, (const T* src, int len, T* max)) { \
+    return max_of(src, len, max);                                           \
+  }
+#define QVX_MIN(Sfx, T)                                                     \
+  QVX_DEFINE(QvxStatus, Vector_Min_##Sfx, (const T* src, int len, T* min)) { \
+    return min_of(src, len, min);                                           \
+  }
+#define QVX_MIN_MAX(Sfx, T)                                                             \
+  QVX_DEFINE(QvxStatus, Vector_MinMax_##Sfx, (const T* src, int len, T* min, T* max)) { \
+    return min_max_of(src, len, min, max);                                              \
+  }
 
-// ---- Min ----
-QVX_DEFINE(QvxStatus, Vector_Min_8U, (const Qvx8u* src, int len, Qvx8u* min)) {
-  return min_of(src, len, min);
-}
-QVX_DEFINE(QvxStatus, Vector_Min_16U, (const Qvx16u* src, int len, Qvx16u* min)) {
-  return min_of(src, len, min);
-}
-QVX_DEFINE(QvxStatus, Vector_Min_16S, (const Qvx16s* src, int len, Qvx16s* min)) {
-  return min_of(src, len, min);
-}
-QVX_DEFINE(QvxStatus, Vector_Min_32S, (const Qvx32s* src, int len, Qvx32s* min)) {
-  return min_of(src, len, min);
-}
-QVX_DEFINE(QvxStatus, Vector_Min_32F, (const Qvx32f* src, int len, Qvx32f* min)) {
-  return min_of(src, len, min);
-}
-QVX_DEFINE(QvxStatus, Vector_Min_64F, (const Qvx64f* src, int len, Qvx64f* min)) {
-  return min_of(src, len, min);
-}
-
-// ---- MinMax ----
-QVX_DEFINE(QvxStatus, Vector_MinMax_8U, (const Qvx8u* src, int len, Qvx8u* min, Qvx8u* max)) {
-  return min_max_of(src, len, min, max);
-}
-QVX_DEFINE(QvxStatus, Vector_MinMax_16U,
-           (const Qvx16u* src, int len, Qvx16u* min, Qvx16u* max)) {
-  return min_max_of(src, len, min, max);
-}
-QVX_DEFINE(QvxStatus, Vector_MinMax_16S,
-           (const Qvx16s* src, int len, Qvx16s* min, Qvx16s* max)) {
-  return min_max_of(src, len, min, max);
-}
-QVX_DEFINE(QvxStatus, Vector_MinMax_32S,
-           (const Qvx32s* src, int len, Qvx32s* min, Qvx32s* max)) {
-  return min_max_of(src, len, min, max);
-}
-QVX_DEFINE(QvxStatus, Vector_MinMax_32F,
-           (const Qvx32f* src, int len, Qvx32f* min, Qvx32f* max)) {
-  return min_max_of(src, len, min, max);
-}
-QVX_DEFINE(QvxStatus, Vector_MinMax_64F,
-           (const Qvx64f* src, int len, Qvx64f* min, Qvx64f* max)) {
-  return min_max_of(src, len, min, max);
-}
+QVX_EACH_ORDERED(QVX_MAX)
+QVX_EACH_ORDERED(QVX_MIN)
+QVX_EACH_ORDERED(QVX_MIN_MAX)
 
 // ---- MinMaxDiff (16U is a second name of 16S: its elements are read as signed) ----
 QVX_DEFINE(QvxStatus, Vector_MinMaxDiff_8U,

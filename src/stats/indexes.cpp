@@ -40,65 +40,21 @@ inline QvxStatus min_max_index(const T* src, int len, int* minIndex, int* maxInd
 
 }  // namespace
 
-QVX_DEFINE(QvxStatus, Vector_MaxIndex_8U, (const Qvx8u* src, int len, int* maxIndex)) {
-  return max_index(src, len, maxIndex);
-}
-QVX_DEFINE(QvxStatus, Vector_MaxIndex_16U, (const Qvx16u* src, int len, int* maxIndex)) {
-  return max_index(src, len, maxIndex);
-}
-QVX_DEFINE(QvxStatus, Vector_MaxIndex_16S, (const Qvx16s* src, int len, int* maxIndex)) {
-  return max_index(src, len, maxIndex);
-}
-QVX_DEFINE(QvxStatus, Vector_MaxIndex_32S, (const Qvx32s* src, int len, int* maxIndex)) {
-  return max_index(src, len, maxIndex);
-}
-QVX_DEFINE(QvxStatus, Vector_MaxIndex_32F, (const Qvx32f* src, int len, int* maxIndex)) {
-  return max_index(src, len, maxIndex);
-}
-QVX_DEFINE(QvxStatus, Vector_MaxIndex_64F, (const Qvx64f* src, int len, int* maxIndex)) {
-  return max_index(src, len, maxIndex);
-}
+// Every member: an operation's row for each element type.
+#define QVX_MAX_INDEX(Sfx, T)                                                                 \
+  QVX_DEFINE(QvxStatus, Vector_MaxIndex_##Sfx, (const T* src, int len, int* maxIndex)) {      \
+    return max_index(src, len, maxIndex);                                                     \
+  }
+#define QVX_MIN_INDEX(Sfx, T)                                                                 \
+  QVX_DEFINE(QvxStatus, Vector_MinIndex_##Sfx, (const T* src, int len, int* minIndex)) {      \
+    return min_index(src, len, minIndex);                                                     \
+  }
+#define QVX_MIN_MAX_INDEX(Sfx, T)                                                             \
+  QVX_DEFINE(QvxStatus, Vector_MinMaxIndex_##Sfx,                                             \
+             (const T* src, int len, int* minIndex, int* maxIndex)) {                         \
+    return min_max_index(src, len, minIndex, maxIndex);                                       \
+  }
 
-QVX_DEFINE(QvxStatus, Vector_MinIndex_8U, (const Qvx8u* src, int len, int* minIndex)) {
-  return min_index(src, len, minIndex);
-}
-QVX_DEFINE(QvxStatus, Vector_MinIndex_16U, (const Qvx16u* src, int len, int* minIndex)) {
-  return min_index(src, len, minIndex);
-}
-QVX_DEFINE(QvxStatus, Vector_MinIndex_16S, (const Qvx16s* src, int len, int* minIndex)) {
-  return min_index(src, len, minIndex);
-}
-QVX_DEFINE(QvxStatus, Vector_MinIndex_32S, (const Qvx32s* src, int len, int* minIndex)) {
-  return min_index(src, len, minIndex);
-}
-QVX_DEFINE(QvxStatus, Vector_MinIndex_32F, (const Qvx32f* src, int len, int* minIndex)) {
-  return min_index(src, len, minIndex);
-}
-QVX_DEFINE(QvxStatus, Vector_MinIndex_64F, (const Qvx64f* src, int len, int* minIndex)) {
-  return min_index(src, len, minIndex);
-}
-
-QVX_DEFINE(QvxStatus, Vector_MinMaxIndex_8U,
-           (const Qvx8u* src, int len, int* minIndex, int* maxIndex)) {
-  return min_max_index(src, len, minIndex, maxIndex);
-}
-QVX_DEFINE(QvxStatus, Vector_MinMaxIndex_16U,
-           (const Qvx16u* src, int len, int* minIndex, int* maxIndex)) {
-  return min_max_index(src, len, minIndex, maxIndex);
-}
-QVX_DEFINE(QvxStatus, Vector_MinMaxIndex_16S,
-           (const Qvx16s* src, int len, int* minIndex, int* maxIndex)) {
-  return min_max_index(src, len, minIndex, maxIndex);
-}
-QVX_DEFINE(QvxStatus, Vector_MinMaxIndex_32S,
-           (const Qvx32s* src, int len, int* minIndex, int* maxIndex)) {
-  return min_max_index(src, len, minIndex, maxIndex);
-}
-QVX_DEFINE(QvxStatus, Vector_MinMaxIndex_32F,
-           (const Qvx32f* src, int len, int* minIndex, int* maxIndex)) {
-  return min_max_index(src, len, minIndex, maxIndex);
-}
-QVX_DEFINE(QvxStatus, Vector_MinMaxIndex_64F,
-           (const Qvx64f* src, int len, int* minIndex, int* maxIndex)) {
-  return min_max_index(src, len, minIndex, maxIndex);
-}
+QVX_EACH_ORDERED(QVX_MAX_INDEX)
+QVX_EACH_ORDERED(QVX_MIN_INDEX)
+QVX_EACH_ORDERED(QVX_MIN_MAX_INDEX)

@@ -115,27 +115,9 @@ QVX_DEFINE(QvxStatus, Vector_MeanStdDev_64F,
 }
 
 // ---- StdDev: MeanStdDev with a private mean ----
-QVX_DEFINE(QvxStatus, Vector_StdDev_8U, (const Qvx8u* src, int len, Qvx8u* stdDev)) {
-  Qvx8u m;
-  return __qvx_Vector_MeanStdDev_8U(src, len, &m, stdDev);
-}
-QVX_DEFINE(QvxStatus, Vector_StdDev_16U, (const Qvx16u* src, int len, Qvx16u* stdDev)) {
-  Qvx16u m;
-  return __qvx_Vector_MeanStdDev_16U(src, len, &m, stdDev);
-}
-QVX_DEFINE(QvxStatus, Vector_StdDev_16S, (const Qvx16s* src, int len, Qvx16s* stdDev)) {
-  Qvx16s m;
-  return __qvx_Vector_MeanStdDev_16S(src, len, &m, stdDev);
-}
-QVX_DEFINE(QvxStatus, Vector_StdDev_32S, (const Qvx32s* src, int len, Qvx32s* stdDev)) {
-  Qvx32s m;
-  return __qvx_Vector_MeanStdDev_32S(src, len, &m, stdDev);
-}
-QVX_DEFINE(QvxStatus, Vector_StdDev_32F, (const Qvx32f* src, int len, Qvx32f* stdDev)) {
-  Qvx32f m;
-  return __qvx_Vector_MeanStdDev_32F(src, len, &m, stdDev);
-}
-QVX_DEFINE(QvxStatus, Vector_StdDev_64F, (const Qvx64f* src, int len, Qvx64f* stdDev)) {
-  Qvx64f m;
-  return __qvx_Vector_MeanStdDev_64F(src, len, &m, stdDev);
-}
+#define QVX_STD_DEV(Sfx, T)                                                         \
+  QVX_DEFINE(QvxStatus, Vector_StdDev_##Sfx, (const T* src, int len, T* stdDev)) { \
+    T m;                                                                            \
+    return __qvx_Vector_MeanStdDev_##Sfx(src, len, &m, stdDev);                     \
+  }
+QVX_EACH_ORDERED(QVX_STD_DEV)

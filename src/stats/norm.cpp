@@ -27,46 +27,16 @@ inline QvxStatus norm_diff_of(const T* src1, const T* src2, int len, Qvx64f* res
 
 }  // namespace
 
-QVX_DEFINE(QvxStatus, Vector_Norm_8U, (const Qvx8u* src, int len, Qvx64f* norm)) {
-  return norm_of(src, len, norm);
-}
-QVX_DEFINE(QvxStatus, Vector_Norm_16U, (const Qvx16u* src, int len, Qvx64f* norm)) {
-  return norm_of(src, len, norm);
-}
-QVX_DEFINE(QvxStatus, Vector_Norm_16S, (const Qvx16s* src, int len, Qvx64f* norm)) {
-  return norm_of(src, len, norm);
-}
-QVX_DEFINE(QvxStatus, Vector_Norm_32S, (const Qvx32s* src, int len, Qvx64f* norm)) {
-  return norm_of(src, len, norm);
-}
-QVX_DEFINE(QvxStatus, Vector_Norm_32F, (const Qvx32f* src, int len, Qvx64f* norm)) {
-  return norm_of(src, len, norm);
-}
-QVX_DEFINE(QvxStatus, Vector_Norm_64F, (const Qvx64f* src, int len, Qvx64f* norm)) {
-  return norm_of(src, len, norm);
-}
+// Every member: an operation's row for each element type.
+#define QVX_NORM(Sfx, T)                                                        \
+  QVX_DEFINE(QvxStatus, Vector_Norm_##Sfx, (const T* src, int len, Qvx64f* norm)) { \
+    return norm_of(src, len, norm);                                             \
+  }
+#define QVX_NORM_DIFF(Sfx, T)                                                             \
+  QVX_DEFINE(QvxStatus, Vector_NormDiff_##Sfx,                                            \
+             (const T* src1, const T* src2, int len, Qvx64f* norm)) {                     \
+    return norm_diff_of(src1, src2, len, norm);                                           \
+  }
 
-QVX_DEFINE(QvxStatus, Vector_NormDiff_8U,
-           (const Qvx8u* src1, const Qvx8u* src2, int len, Qvx64f* norm)) {
-  return norm_diff_of(src1, src2, len, norm);
-}
-QVX_DEFINE(QvxStatus, Vector_NormDiff_16U,
-           (const Qvx16u* src1, const Qvx16u* src2, int len, Qvx64f* norm)) {
-  return norm_diff_of(src1, src2, len, norm);
-}
-QVX_DEFINE(QvxStatus, Vector_NormDiff_16S,
-           (const Qvx16s* src1, const Qvx16s* src2, int len, Qvx64f* norm)) {
-  return norm_diff_of(src1, src2, len, norm);
-}
-QVX_DEFINE(QvxStatus, Vector_NormDiff_32S,
-           (const Qvx32s* src1, const Qvx32s* src2, int len, Qvx64f* norm)) {
-  return norm_diff_of(src1, src2, len, norm);
-}
-QVX_DEFINE(QvxStatus, Vector_NormDiff_32F,
-           (const Qvx32f* src1, const Qvx32f* src2, int len, Qvx64f* norm)) {
-  return norm_diff_of(src1, src2, len, norm);
-}
-QVX_DEFINE(QvxStatus, Vector_NormDiff_64F,
-           (const Qvx64f* src1, const Qvx64f* src2, int len, Qvx64f* norm)) {
-  return norm_diff_of(src1, src2, len, norm);
-}
+QVX_EACH_ORDERED(QVX_NORM)
+QVX_EACH_ORDERED(QVX_NORM_DIFF)

@@ -38,74 +38,23 @@ QVX_DEFINE(QvxStatus, Vector_Sum_64F, (const Qvx64f* src, int len, Qvx64f* sum))
   return reduce(Value(), src, len, sum);
 }
 
-// ---- SumAbs: |element| ----
-QVX_DEFINE(QvxStatus, Vector_SumAbs_8U, (const Qvx8u* src, int len, Qvx64f* sum)) {
-  return reduce(Abs(), src, len, sum);
-}
-QVX_DEFINE(QvxStatus, Vector_SumAbs_16U, (const Qvx16u* src, int len, Qvx64f* sum)) {
-  return reduce(Abs(), src, len, sum);
-}
-QVX_DEFINE(QvxStatus, Vector_SumAbs_16S, (const Qvx16s* src, int len, Qvx64f* sum)) {
-  return reduce(Abs(), src, len, sum);
-}
-QVX_DEFINE(QvxStatus, Vector_SumAbs_32S, (const Qvx32s* src, int len, Qvx64f* sum)) {
-  return reduce(Abs(), src, len, sum);
-}
-QVX_DEFINE(QvxStatus, Vector_SumAbs_32F, (const Qvx32f* src, int len, Qvx64f* sum)) {
-  return reduce(Abs(), src, len, sum);
-}
-QVX_DEFINE(QvxStatus, Vector_SumAbs_64F, (const Qvx64f* src, int len, Qvx64f* sum)) {
-  return reduce(Abs(), src, len, sum);
-}
+// SumAbs, |element|; SumAbsDiff, |src1[i] - src2[i]| with the difference in double; DotProd,
+// src1[i] * src2[i] in double: an operation's row for each element type.
+#define QVX_SUM_ABS(Sfx, T)                                                          \
+  QVX_DEFINE(QvxStatus, Vector_SumAbs_##Sfx, (const T* src, int len, Qvx64f* sum)) { \
+    return reduce(Abs(), src, len, sum);                                             \
+  }
+#define QVX_SUM_ABS_DIFF(Sfx, T)                                          \
+  QVX_DEFINE(QvxStatus, Vector_SumAbsDiff_##Sfx,                          \
+             (const T* src1, const T* src2, int len, Qvx64f* sum)) {      \
+    return reduce(AbsDiff(), src1, src2, len, sum);                       \
+  }
+#define QVX_DOT_PROD(Sfx, T)                                              \
+  QVX_DEFINE(QvxStatus, Vector_DotProd_##Sfx,                             \
+             (const T* src1, const T* src2, int len, Qvx64f* dotProd)) {  \
+    return reduce(Product(), src1, src2, len, dotProd);                   \
+  }
 
-// ---- SumAbsDiff: |src1[i] - src2[i]|, the difference in double ----
-QVX_DEFINE(QvxStatus, Vector_SumAbsDiff_8U,
-           (const Qvx8u* src1, const Qvx8u* src2, int len, Qvx64f* sum)) {
-  return reduce(AbsDiff(), src1, src2, len, sum);
-}
-QVX_DEFINE(QvxStatus, Vector_SumAbsDiff_16U,
-           (const Qvx16u* src1, const Qvx16u* src2, int len, Qvx64f* sum)) {
-  return reduce(AbsDiff(), src1, src2, len, sum);
-}
-QVX_DEFINE(QvxStatus, Vector_SumAbsDiff_16S,
-           (const Qvx16s* src1, const Qvx16s* src2, int len, Qvx64f* sum)) {
-  return reduce(AbsDiff(), src1, src2, len, sum);
-}
-QVX_DEFINE(QvxStatus, Vector_SumAbsDiff_32S,
-           (const Qvx32s* src1, const Qvx32s* src2, int len, Qvx64f* sum)) {
-  return reduce(AbsDiff(), src1, src2, len, sum);
-}
-QVX_DEFINE(QvxStatus, Vector_SumAbsDiff_32F,
-           (const Qvx32f* src1, const Qvx32f* src2, int len, Qvx64f* sum)) {
-  return reduce(AbsDiff(), src1, src2, len, sum);
-}
-QVX_DEFINE(QvxStatus, Vector_SumAbsDiff_64F,
-           (const Qvx64f* src1, const Qvx64f* src2, int len, Qvx64f* sum)) {
-  return reduce(AbsDiff(), src1, src2, len, sum);
-}
-
-// ---- DotProd: src1[i] * src2[i] in double ----
-QVX_DEFINE(QvxStatus, Vector_DotProd_8U,
-           (const Qvx8u* src1, const Qvx8u* src2, int len, Qvx64f* dotProd)) {
-  return reduce(Product(), src1, src2, len, dotProd);
-}
-QVX_DEFINE(QvxStatus, Vector_DotProd_16U,
-           (const Qvx16u* src1, const Qvx16u* src2, int len, Qvx64f* dotProd)) {
-  return reduce(Product(), src1, src2, len, dotProd);
-}
-QVX_DEFINE(QvxStatus, Vector_DotProd_16S,
-           (const Qvx16s* src1, const Qvx16s* src2, int len, Qvx64f* dotProd)) {
-  return reduce(Product(), src1, src2, len, dotProd);
-}
-QVX_DEFINE(QvxStatus, Vector_DotProd_32S,
-           (const Qvx32s* src1, const Qvx32s* src2, int len, Qvx64f* dotProd)) {
-  return reduce(Product(), src1, src2, len, dotProd);
-}
-QVX_DEFINE(QvxStatus, Vector_DotProd_32F,
-           (const Qvx32f* src1, const Qvx32f* src2, int len, Qvx64f* dotProd)) {
-  return reduce(Product(), src1, src2, len, dotProd);
-}
-QVX_DEFINE(QvxStatus, Vector_DotProd_64F,
-           (const Qvx64f* src1, const Qvx64f* src2, int len, Qvx64f* dotProd)) {
-  return reduce(Product(), src1, src2, len, dotProd);
-}
+QVX_EACH_ORDERED(QVX_SUM_ABS)
+QVX_EACH_ORDERED(QVX_SUM_ABS_DIFF)
+QVX_EACH_ORDERED(QVX_DOT_PROD)

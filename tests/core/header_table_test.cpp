@@ -17,8 +17,8 @@
 namespace {
 
 // One static assertion per row: the header's prototype has the row's signature.
-#define QVX_FN_ROW(N, Ret, Params)                                                  \
-  static_assert(std::is_same<decltype(&qvx_##N), Ret(*) Params>::value,              \
+#define QVX_FN_ROW(N, ...)                                             \
+  static_assert(std::is_same<decltype(&qvx_##N), __VA_ARGS__*>::value, \
                 "the header's qvx_" #N " does not match its table row");
 #define QVX_SECOND_ROW(N, N2)
 #define QVX_OBJECT_ROW(Name, T, Count)                                              \

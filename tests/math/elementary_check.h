@@ -33,10 +33,6 @@ using qvxt::Rng;
 using qvxt::kInf, qvxt::kInfF, qvxt::kNan, qvxt::kNanF;
 constexpr double kPi = 3.141592653589793;
 
-// The library's domain NaN: the default positive quiet NaN.
-inline bool is_default_nan(float v) { return qvxt::bits_of(v) == 0x7FC00000u; }
-inline bool is_default_nan(double v) { return qvxt::bits_of(v) == 0x7FF8000000000000ull; }
-
 // errno and the exception flags a piece of code leaves behind, starting from none.  The
 // barriers keep the compiler from moving the code's loads before the clearing or its
 // stores after the reading (the code reads and writes arrays in memory).

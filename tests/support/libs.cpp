@@ -9,6 +9,7 @@
 #include <map>
 #include <set>
 
+#include "core/shapes.h"
 #include "qvx_levels.h"
 #include "qvx_vector.h"
 
@@ -73,7 +74,7 @@ void* symbol(void* lib, const std::string& name) {
 
 const std::vector<TableRow>& table_rows() {
   static const std::vector<TableRow> rows = {
-#define QVX_FN_ROW(N, Ret, Params) {TableRow::Function, #N, "", 0},
+#define QVX_FN_ROW(N, ...) {TableRow::Function, #N, "", 0},
 #define QVX_SECOND_ROW(N, N2) {TableRow::Second, #N2, #N, 0},
 #define QVX_OBJECT_ROW(Name, T, Count) \
   {TableRow::Object, #Name, "", sizeof(T) * ((Count) > 0 ? (Count) : 1)},

@@ -1,8 +1,8 @@
-// The rows of the table as calls: argument kinds per shape, the arrays of one call on
-// guarded buffers, and the two things done with every call (compare two builds, or hash
-// one build's results).  The shape macros at the end turn a line of the table into a Row;
-// the table is instantiated family by family in rows_*.cpp, so that its compilation spreads
-// over several processes.
+// The rows of the table as calls: the arrays of one call on guarded buffers, the argument
+// kinds, and the two things done with every call (compare two builds, or hash one build's
+// results).  Bind at the end gives each role of a shape's parameters (core/shapes.h) its
+// argument kind; the table is instantiated family by family in rows_*.cpp
+// (rows_part.inc), so that its compilation spreads over several processes.
 #ifndef QVX_TEST_ROWS_SHAPES_H
 #define QVX_TEST_ROWS_SHAPES_H
 
@@ -240,14 +240,6 @@ struct Arr {
   type get(Call& c, int w) { return reinterpret_cast<type>(c.arrays[idx].ptr(w)); }
   void view(Call& c, std::vector<Arg>& v) { v.push_back(array_arg(c.arrays[idx])); }
 };
-template <class T, int M = 1>
-using In = Arr<T, kSource, M>;
-template <class T, int M = 1>
-using Out = Arr<T, kDestination, M>;
-template <class T>
-using InOut = Arr<T, kSrcDst>;
-template <class T>
-using Cell = Arr<T, kResult>;
 
 template <class T>
 struct Val {
@@ -648,60 +640,46 @@ Row row(const char* name, int ip, Nan nan) {
   return Row{name, ip, nan, &S::sweep, &S::digest, S::kProbe};
 }
 
-// Shapes that move bit patterns keep NaN payloads; arithmetic shapes may return either of
-// two NaN operands where two meet (Meet above), and only there any NaN matches any NaN.
-#define SERVICE(N, R, P) row<Service<R P>>(#N, 0, Nan::Payload),
-#define SET(N, T) row<Shape<Val<T>, Out<T>, Len>>(#N, 0, Nan::Payload),
-#define UNARY(N, S, D, IP) row<Shape<In<S>, Out<D>, Len>>(#N, IP, Nan::Payload),
-#define MATH(N, S, D, IP) row<Shape<In<S>, Out<D>, Len>>(#N, IP, Nan::Any),
-#define UNARY_I(N, T) row<Shape<InOut<T>, Len>>(#N, 0, Nan::Payload),
-#define BINARY(N, S1, S2, D, IP) row<Shape<In<S1>, In<S2>, Out<D>, Len>>(#N, IP, Nan::Any),
-#define CONST(N, S, C, D, IP) row<Shape<In<S>, Val<C>, Out<D>, Len>>(#N, IP, Nan::Any),
-#define TERNARY(N, T, IP) row<Shape<In<T>, In<T>, In<T>, Out<T>, Len>>(#N, IP, Nan::Any),
-#define MULCADD(N, T, IP) row<Shape<In<T>, Val<T>, In<T>, Out<T>, Len>>(#N, IP, Nan::Any),
-#define MULCADDC(N, S, C, IP) row<Shape<In<S>, Val<C>, Val<C>, Out<S>, Len>>(#N, IP, Nan::Any),
-#define CTOC_BINARY(N, T, IP) \
-  row<Shape<In<T>, In<T>, In<T>, In<T>, Out<T>, Out<T>, Len>>(#N, IP, Nan::Any),
-#define CTOC_CONST(N, T, IP) \
-  row<Shape<In<T>, In<T>, Val<T>, Val<T>, Out<T>, Out<T>, Len>>(#N, IP, Nan::Any),
-#define CTOC_TERNARY(N, T, IP) \
-  row<Shape<In<T>, In<T>, In<T>, In<T>, In<T>, In<T>, Out<T>, Out<T>, Len>>(#N, IP, Nan::Any),
-#define CTOC_MULCADD(N, T, IP)                                                                \
-  row<Shape<In<T>, In<T>, Val<T>, Val<T>, In<T>, In<T>, Out<T>, Out<T>, Len>>(#N, IP,        \
-                                                                               Nan::Any),
-#define CTOC_MULCADDC(N, T, IP)                                                               \
-  row<Shape<In<T>, In<T>, Val<T>, Val<T>, Val<T>, Val<T>, Out<T>, Out<T>, Len>>(#N, IP,      \
-                                                                                 Nan::Any),
-#define SCALED_UNARY(N, S, D, IP) row<Shape<In<S>, Out<D>, Len, Sf>>(#N, IP, Nan::Any),
-#define SCALED_BINARY(N, T, IP) row<Shape<In<T>, In<T>, Out<T>, Len, Sf>>(#N, IP, Nan::Any),
-#define SCALED_CONST(N, T, C, IP) row<Shape<In<T>, Val<C>, Out<T>, Len, Sf>>(#N, IP, Nan::Any),
-#define SCALED_TERNARY(N, T, IP) \
-  row<Shape<In<T>, In<T>, In<T>, Out<T>, Len, Sf>>(#N, IP, Nan::Any),
-#define SCALED_MULCADD(N, T, C, IP) \
-  row<Shape<In<T>, Val<C>, In<T>, Out<T>, Len, Sf>>(#N, IP, Nan::Any),
-#define SCALED_MULCADDC(N, T, C, IP) \
-  row<Shape<In<T>, Val<C>, Val<C>, Out<T>, Len, Sf>>(#N, IP, Nan::Any),
-#define REDUCE(N, S, R) row<Shape<In<S>, Len, Cell<R>>>(#N, 0, Nan::Any),
-#define REDUCE2(N, S, R) row<Shape<In<S>, In<S>, Len, Cell<R>>>(#N, 0, Nan::Any),
-#define REDUCE_PAIR(N, S, R) row<Shape<In<S>, Len, Cell<R>, Cell<R>>>(#N, 0, Nan::Any),
-#define REDUCE2_PAIR(N, S, R) row<Shape<In<S>, In<S>, Len, Cell<R>, Cell<R>>>(#N, 0, Nan::Any),
-#define THRESHOLD1(N, T) row<Shape<In<T>, Out<T>, Val<T>, Len>>(#N, IP_SRC1, Nan::Payload),
-#define THRESHOLD2(N, T) row<Shape<In<T>, Out<T>, Val<T>, Val<T>, Len>>(#N, IP_SRC1, Nan::Payload),
-#define THRESHOLD4(N, T) \
-  row<Shape<In<T>, Out<T>, Val<T>, Val<T>, Val<T>, Val<T>, Len>>(#N, IP_SRC1, Nan::Payload),
-#define UNARY2(N, S, M, D) row<Shape<In<S, M>, Out<D>, Out<D>, Len>>(#N, 0, Nan::Any),
-#define TO_PAIRS(N, S, D) row<Shape<In<S>, In<S>, Out<D, 2>, Len>>(#N, 0, Nan::Any),
-#define SETMASK(N, T) row<Shape<Mask, Val<int>, InOut<T>, Len>>(#N, 0, Nan::Payload),
-#define SPLIT(N, T) row<Shape<In<T, 2>, Out<T>, Out<T>, Len>>(#N, 0, Nan::Payload),
-#define MERGE(N, T) row<Shape<In<T>, In<T>, Out<T, 2>, Len>>(#N, 0, Nan::Payload),
-#define LOOKUP(N, S, D)                                                                       \
-  row<Shape<In<S>, Out<D>,                                                                    \
-            Tab<D, (sizeof(S) == 1 ? 256 : 65536), (sizeof(S) == 1 ? 0 : -32768)>, Ofs,       \
-            Len>>(#N, 0, Nan::Payload),
-#define LOOKUP2(N, T) \
-  row<Shape<In<Qvx8u>, In<Qvx8u>, Out<T>, Tab<T, 65536, 0>, Ofs, Len>>(#N, 0, Nan::Payload),
-#define SECOND(N, N2)
-#define OBJECT(Name, T, Count)
+// How the calls take each role of a shape's parameters.
+template <class R>
+struct Bind;
+template <class T, int M>
+struct Bind<qvx_role::In<T, M>> {
+  using type = Arr<T, kSource, M>;
+};
+template <class T, int M>
+struct Bind<qvx_role::Out<T, M>> {
+  using type = Arr<T, kDestination, M>;
+};
+template <class T>
+struct Bind<qvx_role::InOut<T>> {
+  using type = Arr<T, kSrcDst>;
+};
+template <class T>
+struct Bind<qvx_role::Cell<T>> {
+  using type = Arr<T, kResult>;
+};
+template <class T>
+struct Bind<qvx_role::Val<T>> {
+  using type = Val<T>;
+};
+template <class T, int N, int Min>
+struct Bind<qvx_role::Tab<T, N, Min>> {
+  using type = Tab<T, N, Min>;
+};
+#define QVXT_BIND_SAME(R)    \
+  template <>                \
+  struct Bind<qvx_role::R> { \
+    using type = R;          \
+  };
+QVXT_BIND_SAME(Len)
+QVXT_BIND_SAME(Sf)
+QVXT_BIND_SAME(Ofs)
+QVXT_BIND_SAME(Mask)
+#undef QVXT_BIND_SAME
+
+template <class... R>
+using ShapeOf = Shape<typename Bind<R>::type...>;
 
 }  // namespace rows_detail
 }  // namespace qvxt
