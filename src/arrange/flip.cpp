@@ -10,18 +10,12 @@ namespace {
 
 using namespace qvx;
 
-// dst[i] = src[len-1-i], the destination written upward.  Whole registers of the
-// destination take the mirrored source register with its lanes reversed, when the arrays
-// share no byte.
+// dst[i] = src[len-1-i], the destination written upward: a whole register of the
+// destination is the mirrored source register with its lanes reversed, when the arrays
+// share no byte (core/loops.h).
 template <class U>
 inline void flip(const U* src, U* dst, int len) {
-  constexpr int W = kLanes<U>;
-  const size_t bytes = sizeof(U) * static_cast<size_t>(len);
-  const U* end = src + len;
-  run<W>(
-      len, disjoint(src, bytes, dst, bytes),
-      [&](int i) { simd::store(dst + i, simd::reverse(simd::load(end - i - W))); },
-      [&](int i) { put(dst + i, get(end - 1 - i)); });
+  map(len, Out<U>{dst}, [](auto x) { return x; }, mirrored(In<U>{src}, len));
 }
 
 // srcDst[i] and srcDst[len-1-i] exchanged for i < len/2.  A register from the front and the
@@ -50,7 +44,7 @@ inline void flip_in_place(U* p, int len) {
 
 template <class T>
 inline QvxStatus flip_any(const T* src, T* dst, int len) {
-  if (len >= 1) flip(as_bits(src), as_bits(dst), len);
+  flip(as_bits(src), as_bits(dst), len);
   return QVX_STS_NO_ERR;
 }
 

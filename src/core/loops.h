@@ -78,23 +78,7 @@ inline bool blocks_exact(Span d, Span s, int len, int w) {
   return disjoint(d.p, d.stride * n, s.p, s.stride * n);
 }
 
-// ---- the simplest driver -------------------------------------------------------------------
-
-// Runs vec(i) on blocks of W elements from i = 0 while a whole block fits (only when use_vec
-// holds and vector paths are compiled in), two blocks an iteration, then elem(i) on every
-// element left.  vec(i) must produce exactly what elem(i) .. elem(i + W - 1) would.
-template <int W, class VecFn, class ElemFn>
-inline void run(int len, bool use_vec, VecFn vec, ElemFn elem) {
-  int i = 0;
-  if (kSimd && use_vec) {
-    for (; len - i >= 2 * W; i += 2 * W) {
-      vec(i);
-      vec(i + W);
-    }
-    for (; len - i >= W; i += W) vec(i);
-  }
-  for (; i < len; ++i) elem(i);
-}
+// ---- counts --------------------------------------------------------------------------------
 
 // The element count of a complex vector as its scalar count, for the forms that hand
 // 2*len scalars to a real form.  A len below 1 stays below 1 (INT_MIN where 2*len would wrap
@@ -216,6 +200,8 @@ inline Block<T, W> splat(T x) {
 //   Interleaved<T>, OutInterleaved<T>      interleaved complex         registers of (re, im, ...)
 //                                                                      as in memory
 //   Split<T>, OutSplit<T>                  complex as two real arrays  Cx of registers
+//   Mirrored<K>                            a source of kind K read     K's block, its elements
+//                                          from its end                in reverse order
 //   Const<V, B>                            a constant: V in the element loop, B in a block
 
 template <class T>
@@ -400,6 +386,43 @@ struct OutSplit {
   }
 };
 
+// A source of kind K (In or Interleaved) read from its last element down, for reversals:
+// element i is K's element len - 1 - i, and a block the W elements that end at len - i in
+// reverse order.
+// A map with a mirrored source takes blocks only where no destination shares a byte with a
+// source (the first results would overwrite elements not yet read); elsewhere the element
+// loop runs, and its ascending order defines the result.  No masked tail: the last block's
+// elements are the array's first, which a masked load leaves in the register's low lanes.
+template <class K>
+struct Mirrored {
+  K k;
+  int len;
+  static constexpr int kWidth = K::kWidth;
+  static constexpr bool kMaskable = false;
+  int spans(Span* s) const { return k.spans(s); }
+  auto at(int i) const { return k.at(len - 1 - i); }
+  template <int W>
+  auto vat(int i) const {
+    static_assert(W == kWidth, "one register of K");
+    const auto v = k.template vat<W>(len - i - W);
+    constexpr int per = static_cast<int>(sizeof v / sizeof v[0]) / W;  // lanes to an element
+    static_assert(per == 1 || per == 2, "elements of one lane or a pair");
+    if constexpr (per == 1) {
+      return simd::reverse(v);
+    } else {
+      return simd::reverse_pairs(v);
+    }
+  }
+};
+template <class K>
+inline Mirrored<K> mirrored(K k, int len) {
+  return {k, len};
+}
+template <class A>
+struct IsMirrored : std::false_type {};
+template <class K>
+struct IsMirrored<Mirrored<K>> : std::true_type {};
+
 // A constant operand: the value for the element loop, the block for the vector path (built
 // once per call).
 template <class V, class B>
@@ -451,8 +474,14 @@ inline bool all_exact(int len, int w, const D& dst, const A&... in) {
   int ns = 0;
   ((ns += in.spans(s + ns)), ...);
   for (int k = 0; k < nd; ++k) {
-    for (int j = 0; j < ns; ++j)
-      if (!blocks_exact(d[k], s[j], len, w)) return false;
+    for (int j = 0; j < ns; ++j) {
+      if constexpr ((IsMirrored<A>::value || ...)) {
+        if (!disjoint(d[k].p, d[k].stride * size_t(len), s[j].p, s[j].stride * size_t(len)))
+          return false;
+      } else if (!blocks_exact(d[k], s[j], len, w)) {
+        return false;
+      }
+    }
     for (int j = k + 1; j < nd; ++j)
       if (!disjoint(d[k].p, d[k].stride * size_t(len), d[j].p, d[j].stride * size_t(len)))
         return false;

@@ -376,6 +376,18 @@ inline V swap_bytes(V v) {
   if constexpr (b == 4) return from_raw<lane_t<V>>(isa::swap_bytes32(raw(v)));
   if constexpr (b == 8) return from_raw<lane_t<V>>(isa::swap_bytes64(raw(v)));
 }
+// Pairs of lanes (x0, y0, x1, y1, ...) in reverse order, the two lanes of each pair in their
+// own order: a reversal of complex elements kept interleaved.
+template <class V>
+inline V reverse_pairs(V v) {
+  using L = lane_t<V>;
+  if constexpr (sizeof(L) < 8) {
+    return as<L>(reverse(as<typename IntOf<2 * sizeof(L)>::u>(v)));
+  } else {
+    const V r = reverse(v);
+    return zip_lo(odds(r, r), evens(r, r));
+  }
+}
 
 // ---- the floating-point environment ------------------------------------------------------
 

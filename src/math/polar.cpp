@@ -7,10 +7,8 @@
 // round each result once to single precision.
 #include <stddef.h>
 #include <stdint.h>
-#include <string.h>
 
 #include <initializer_list>
-#include <type_traits>
 
 #include "core/convert.h"
 #include "core/export.h"
@@ -39,19 +37,10 @@ inline R squared_magnitude(P x, P y) {
 
 // Conjugates.  16-bit: the imaginary part negated, -(-32768) saturated to 32767.  Floating
 // point: the sign bit of the imaginary part flipped (+0 becomes -0, a NaN keeps its payload
-// with the other sign) and the real part copied bit for bit, all on the bit patterns.
+// with the other sign) and the real part copied bit for bit, all on the bit patterns
+// (conj_bits below).
 inline Qvx16sc conjugate(Qvx16sc z) {
   return {z.re, static_cast<Qvx16s>(z.im == -32768 ? 32767 : -z.im)};
-}
-template <class C>
-inline C conjugate(C z) {
-  using U = std::conditional_t<sizeof(C) == 8, uint32_t, uint64_t>;
-  U p[2];
-  memcpy(p, &z, sizeof z);
-  p[1] ^= U(1) << (8 * sizeof(U) - 1);
-  C r;
-  memcpy(&r, p, sizeof r);
-  return r;
 }
 
 template <class C, class R>
@@ -103,62 +92,27 @@ constexpr U kSign = U(1) << (8 * sizeof(U) - 1);
 
 // Conjugates on registers of interleaved parts, with a register holding a mask of the
 // imaginary lanes: the sign bit flipped there (floating point, on the bit patterns), or the
-// saturating negation 0 - y (16-bit).
-template <class U>
-inline QvxStatus conj_bits(const U* src, U* dst, int len) {
+// saturating negation 0 - y (16-bit).  The source is Interleaved<U>, or mirrored for the
+// conjugates in reverse order.
+template <class U, class S>
+inline QvxStatus conj_bits(S src, U* dst, int len) {
   const auto elem = [](Cx<U> z, Cx<U>) { return Cx<U>{z.re, z.im ^ kSign<U>}; };
   const auto block = [](Vec<U> z, Vec<U> im_lanes) { return z ^ im_lanes; };
-  map(len, OutInterleaved<U>{dst}, rule(elem, block), Interleaved<U>{src},
-      interleaved_constant<U>(0, kSign<U>));
+  map(len, OutInterleaved<U>{dst}, rule(elem, block), src, interleaved_constant<U>(0, kSign<U>));
   return QVX_STS_NO_ERR;
 }
-inline Vec<int16_t> conj_16sc_block(Vec<int16_t> z, Vec<int16_t> im_lanes) {
-  return simd::select(im_lanes, simd::subs(simd::zero<int16_t>(), z), z);
-}
-inline QvxStatus conj_16sc(const Qvx16s* src, Qvx16s* dst, int len) {
+template <class S>
+inline QvxStatus conj_16sc(S src, Qvx16s* dst, int len) {
   const auto elem = [](Cx<Qvx16s> z, Cx<Qvx16s>) {
     const Qvx16sc c = conjugate(Qvx16sc{z.re, z.im});
     return Cx<Qvx16s>{c.re, c.im};
   };
-  map(len, OutInterleaved<Qvx16s>{dst}, rule(elem, conj_16sc_block), Interleaved<Qvx16s>{src},
+  const auto block = [](Vec<int16_t> z, Vec<int16_t> im_lanes) {
+    return simd::select(im_lanes, simd::subs(simd::zero<int16_t>(), z), z);
+  };
+  map(len, OutInterleaved<Qvx16s>{dst}, rule(elem, block), src,
       interleaved_constant<Qvx16s>(0, -1));
   return QVX_STS_NO_ERR;
-}
-
-// dst[i] = conjugate of src[len-1-i]: the first results overwrite source elements not yet
-// read, so the destination must not overlap the source.  A block of the destination is the
-// mirrored source block with its elements in reverse order, conjugated with the register
-// `im_lanes` marking the imaginary parts; U is the unsigned integer holding a part or a
-// whole element, kPer of them to an element.  Arrays that share a byte take the element
-// loop, whose ascending order then defines the result.
-template <class C, class U, int kPer, class Fn>
-inline QvxStatus conj_flip(const C* src, C* dst, int len, Fn conj_reversed, Vec<U> im_lanes) {
-  constexpr int W = kLanes<U> / kPer;
-  const size_t bytes = sizeof(C) * static_cast<size_t>(len > 0 ? len : 0);
-  const U* s = parts<U>(src);
-  U* d = parts<U>(dst);
-  run<W>(
-      len, disjoint(src, bytes, dst, bytes),
-      [&](int i) {
-        const Vec<U> v = simd::load(s + static_cast<size_t>(len - i - W) * kPer);
-        simd::store(d + static_cast<size_t>(i) * kPer, conj_reversed(v, im_lanes));
-      },
-      [&](int i) { put(dst + i, conjugate(get(src + (len - 1 - i)))); });
-  return QVX_STS_NO_ERR;
-}
-// 16SC: one element per 32-bit lane; the imaginary parts in the high halves.
-inline Vec<uint32_t> conj_reversed_16sc(Vec<uint32_t> v, Vec<uint32_t> im_lanes) {
-  return simd::as<uint32_t>(
-      conj_16sc_block(simd::as<int16_t>(simd::reverse(v)), simd::as<int16_t>(im_lanes)));
-}
-// 32FC: one element per 64-bit lane, the imaginary part in its high half.
-inline Vec<uint64_t> conj_reversed_32fc(Vec<uint64_t> v, Vec<uint64_t> im_lanes) {
-  return simd::reverse(v) ^ im_lanes;
-}
-// 64FC: two 64-bit lanes per element: the lanes reversed, then each pair swapped back.
-inline Vec<uint64_t> conj_reversed_64fc(Vec<uint64_t> v, Vec<uint64_t> im_lanes) {
-  const Vec<uint64_t> r = simd::reverse(v);
-  return simd::zip_lo(simd::odds(r, r), simd::evens(r, r)) ^ im_lanes;
 }
 
 // The single-precision magnitudes and phases of float and 16-bit pairs: the fast path of
@@ -232,29 +186,25 @@ QVX_DEFINE(QvxStatus, Vector_Phase_64FC, (const Qvx64fc* src, Qvx64f* dst, int l
 
 // ---- conjugates ----
 QVX_DEFINE(QvxStatus, Vector_Conj_16SC, (const Qvx16sc* src, Qvx16sc* dst, int len)) {
-  return conj_16sc(parts<Qvx16s>(src), parts<Qvx16s>(dst), len);
+  return conj_16sc(Interleaved<Qvx16s>{parts<Qvx16s>(src)}, parts<Qvx16s>(dst), len);
 }
 QVX_DEFINE(QvxStatus, Vector_Conj_32FC, (const Qvx32fc* src, Qvx32fc* dst, int len)) {
-  return conj_bits(parts<uint32_t>(src), parts<uint32_t>(dst), len);
+  return conj_bits(Interleaved<uint32_t>{parts<uint32_t>(src)}, parts<uint32_t>(dst), len);
 }
 QVX_DEFINE(QvxStatus, Vector_Conj_64FC, (const Qvx64fc* src, Qvx64fc* dst, int len)) {
-  return conj_bits(parts<uint64_t>(src), parts<uint64_t>(dst), len);
+  return conj_bits(Interleaved<uint64_t>{parts<uint64_t>(src)}, parts<uint64_t>(dst), len);
 }
-// Member         bits per lane   lanes per element   imaginary parts
-// ConjFlip_16SC  32              1                   high 16 bits of each lane
-// ConjFlip_32FC  64              1                   high 32 bits of each lane
-// ConjFlip_64FC  64              2                   odd lanes
 QVX_DEFINE(QvxStatus, Vector_ConjFlip_16SC, (const Qvx16sc* src, Qvx16sc* dst, int len)) {
-  return conj_flip<Qvx16sc, uint32_t, 1>(src, dst, len, conj_reversed_16sc,
-                                         simd::splat(uint32_t(0xFFFF0000u)));
+  return conj_16sc(mirrored(Interleaved<Qvx16s>{parts<Qvx16s>(src)}, len),
+                   parts<Qvx16s>(dst), len);
 }
 QVX_DEFINE(QvxStatus, Vector_ConjFlip_32FC, (const Qvx32fc* src, Qvx32fc* dst, int len)) {
-  return conj_flip<Qvx32fc, uint64_t, 1>(src, dst, len, conj_reversed_32fc,
-                                         simd::splat(uint64_t(kSign<uint32_t>) << 32));
+  return conj_bits(mirrored(Interleaved<uint32_t>{parts<uint32_t>(src)}, len),
+                   parts<uint32_t>(dst), len);
 }
 QVX_DEFINE(QvxStatus, Vector_ConjFlip_64FC, (const Qvx64fc* src, Qvx64fc* dst, int len)) {
-  return conj_flip<Qvx64fc, uint64_t, 2>(src, dst, len, conj_reversed_64fc,
-                                         interleaved_constant<uint64_t>(0, kSign<uint64_t>).b);
+  return conj_bits(mirrored(Interleaved<uint64_t>{parts<uint64_t>(src)}, len),
+                   parts<uint64_t>(dst), len);
 }
 
 // ---- polar form ----

@@ -82,6 +82,8 @@ void lanes_of(const std::string& type) {
   }
   if constexpr (std::is_unsigned<T>::value) {
     LANES(T, T, "reverse " + type, reverse(load(x)), x[kLanes<T> - 1 - i]);
+    LANES(T, T, "reverse_pairs " + type, reverse_pairs(load(x)),
+          x[kLanes<T> - 2 - (i & ~1) + (i & 1)]);
     if constexpr (sizeof(T) > 1)
       LANES(T, T, "swap_bytes " + type, swap_bytes(load(x)), [&] {
         T r = 0;
@@ -236,6 +238,15 @@ TEST(Layer, OverlapRule) {
         EXPECT_EQ(qvx::disjoint(p + a, size_t(m), p, size_t(n)), !shared)
             << a << " " << n << " " << m;
       }
+  // A source read from its end (reversals): blocks only for arrays that share no element, in
+  // place or a block or more ahead as well.
+  uint32_t u[64];
+  for (int len : {1, 9, 16})
+    for (int d = 0; d < 40; ++d)
+      EXPECT_EQ(qvx::detail::all_exact(len, 8, qvx::Out<uint32_t>{u + d},
+                                       qvx::mirrored(qvx::In<uint32_t>{u + 20}, len)),
+                d + len <= 20 || d >= 20 + len)
+          << len << " " << d;
 }
 
 }  // namespace
