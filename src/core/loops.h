@@ -112,9 +112,18 @@ template <class T>
 struct IsBlock<Cx<T>> : std::integral_constant<bool, is_block<T>> {};
 }  // namespace simd
 
-// W elements of T: one register, or K of them.
+// W elements of T: one register, or K of them.  Chosen before either type is formed, so that
+// the kinds serve element types that have no register (complex structures) in the element
+// loop.
+namespace detail {
 template <class T, int W>
-using Block = std::conditional_t<W == kLanes<T>, Vec<T>, Pack<T, W / kLanes<T>>>;
+struct PackOf {
+  typedef Pack<T, W / kLanes<T>> type;
+};
+}  // namespace detail
+template <class T, int W>
+using Block =
+    typename std::conditional_t<W == kLanes<T>, simd::VecOf<T>, detail::PackOf<T, W>>::type;
 
 namespace blocks {
 
@@ -518,39 +527,63 @@ constexpr int widest() {
 
 }  // namespace detail
 
+// A rule given as its element function alone, for rules with no block form (a call to the C
+// library per element, table look-ups, cases too rare for a vector path): map runs its
+// element loop alone, with the same order and element accesses, so that a destination may
+// be a source as in any map.
+template <class E>
+struct ElementsOnly {
+  E elem;
+  template <class... X>
+  auto operator()(const X&... x) const {
+    return elem(x...);
+  }
+};
+template <class E>
+constexpr ElementsOnly<E> elements_only(E elem) {
+  return {elem};
+}
+template <class F>
+struct IsElementsOnly : std::false_type {};
+template <class E>
+struct IsElementsOnly<ElementsOnly<E>> : std::true_type {};
+
 // dst[i] = f(in[i]...) for i in [0, len); nothing at all for len < 1.  f is called on
 // elements (values of the kinds) in the element loop and on blocks in the vector path; it
-// must give the same bits for both.  Blocks go two to an iteration, then one at a time; the
-// tail is one masked block where the instruction set has masked loads and stores, else the
-// element loop.
+// must give the same bits for both (or be given as elements_only).  Blocks go two to an
+// iteration, then one at a time; the tail is one masked block where the instruction set has
+// masked loads and stores, else the element loop.
 template <class D, class F, class... A>
 inline void map(int len, D dst, F f, A... in) {
   constexpr int W = detail::widest<D::kWidth, A::kWidth...>();
   const auto elem = [&](int i) { dst.put(i, f(in.at(i)...)); };
   int i = 0;
-  if (kSimd && len > 0 && detail::all_exact(len, W, dst, in...)) {
-    const auto block = [&](int k) { dst.template vput<W>(k, f(in.template vat<W>(k)...)); };
-    if (D::kStride != 0 && size_t(len) * D::kStride * (1 + sizeof...(A)) >= kStreamBytes / 2 &&
-        detail::all_disjoint(len, dst, in...)) {
-      // Streaming stores need the destination aligned to the register width: the elements
-      // before the first aligned block go one at a time.
-      const uintptr_t a = reinterpret_cast<uintptr_t>(dst.base());
-      if (a % D::kStride == 0) {
-        const int head = static_cast<int>(((simd::kBytes - a % simd::kBytes) % simd::kBytes) / D::kStride);
-        for (; i < head && i < len; ++i) elem(i);
-        for (; len - i >= W; i += W) dst.template vput<W, true>(i, f(in.template vat<W>(i)...));
-        simd::isa::stream_fence();
+  if constexpr (kSimd && !IsElementsOnly<F>::value) {
+    if (len > 0 && detail::all_exact(len, W, dst, in...)) {
+      const auto block = [&](int k) { dst.template vput<W>(k, f(in.template vat<W>(k)...)); };
+      if (D::kStride != 0 && size_t(len) * D::kStride * (1 + sizeof...(A)) >= kStreamBytes / 2 &&
+          detail::all_disjoint(len, dst, in...)) {
+        // Streaming stores need the destination aligned to the register width: the elements
+        // before the first aligned block go one at a time.
+        const uintptr_t a = reinterpret_cast<uintptr_t>(dst.base());
+        if (a % D::kStride == 0) {
+          const int head =
+              static_cast<int>(((simd::kBytes - a % simd::kBytes) % simd::kBytes) / D::kStride);
+          for (; i < head && i < len; ++i) elem(i);
+          for (; len - i >= W; i += W) dst.template vput<W, true>(i, f(in.template vat<W>(i)...));
+          simd::isa::stream_fence();
+        }
       }
-    }
-    for (; len - i >= 2 * W; i += 2 * W) {
-      block(i);
-      block(i + W);
-    }
-    for (; len - i >= W; i += W) block(i);
-    if constexpr (simd::isa::kMasked && D::kMaskable && (A::kMaskable && ...)) {
-      if (i < len) {
-        dst.template vput_first<W>(i, f(in.template vat_first<W>(i, len - i)...), len - i);
-        return;
+      for (; len - i >= 2 * W; i += 2 * W) {
+        block(i);
+        block(i + W);
+      }
+      for (; len - i >= W; i += W) block(i);
+      if constexpr (simd::isa::kMasked && D::kMaskable && (A::kMaskable && ...)) {
+        if (i < len) {
+          dst.template vput_first<W>(i, f(in.template vat_first<W>(i, len - i)...), len - i);
+          return;
+        }
       }
     }
   }

@@ -203,7 +203,7 @@ inline void divide(N n, const T* d, T* dst, int len, int sf, Bands bands) {
   const Band band = band_of(sf, bands);
   const auto elem = [sf, band](T x, T y) { return quotient<T, P>(x, y, sf, band); };
   if constexpr (sizeof(T) == 1) {
-    fixed::elements(len, Out<T>{dst}, elem, n, In<T>{d});
+    map(len, Out<T>{dst}, elements_only(elem), n, In<T>{d});
   } else {
     with_quotient_kernel<T>(sf, band, [&](auto k) {
       map(len, Out<T>{dst}, rule(elem, k), n, In<T>{d});
@@ -470,7 +470,7 @@ inline QvxStatus div_cx(A a, B b, Qvx16sc* dst, int len, int sf) {
   return fixed::scaled_call(fixed::kSet16S, pd, twice(len), sf, kCx, [&] {
     const OutDeinterleaved<Qvx16s> out{pd};
     if (sf >= kCx.H) {
-      fixed::elements(len, out, cx_sign_fill, a, b);
+      map(len, out, elements_only(cx_sign_fill), a, b);
       return;
     }
     const double scale = scale_factor<double>(sf);

@@ -77,12 +77,12 @@ inline QvxStatus mulc_cx(const Qvx16sc* src, Qvx16sc val, Qvx16sc* dst, int len,
   if (sf < t.L || fixed::is_zero(val)) return fixed::kSet16S(fixed::parts_of(dst), twice(len));
   if (fixed::is_min_min(val) && sf <= 14) {
     const double m = -scale_factor<double>(sf + 15);  // sf + 15 in -15 .. 29 here
-    fixed::elements(len, OutDeinterleaved<Qvx16s>{fixed::parts_of(dst)},
-                    [m](Cx<Qvx16s> s) {
-                      return Cx<Qvx16s>{saturate_trunc<Qvx16s>(static_cast<double>(s.re - s.im) * m),
-                                        saturate_trunc<Qvx16s>(static_cast<double>(s.re + s.im) * m)};
-                    },
-                    Deinterleaved<Qvx16s>{fixed::parts_of(src)});
+    const auto elem = [m](Cx<Qvx16s> s) {
+      return Cx<Qvx16s>{saturate_trunc<Qvx16s>(static_cast<double>(s.re - s.im) * m),
+                        saturate_trunc<Qvx16s>(static_cast<double>(s.re + s.im) * m)};
+    };
+    map(len, OutDeinterleaved<Qvx16s>{fixed::parts_of(dst)}, elements_only(elem),
+        Deinterleaved<Qvx16s>{fixed::parts_of(src)});
     return QVX_STS_NO_ERR;
   }
   return mul_cx(src, complex_constant(val.re, val.im), dst, len, sf, t);

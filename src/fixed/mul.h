@@ -48,12 +48,6 @@ inline bool power_of_two(int64_t v, int* k) {
   return true;
 }
 
-// dst[i] = f(in[i]...) by the element loop alone, for the paths without a vector form.
-template <class D, class F, class... A>
-inline void elements(int len, D dst, F f, A... in) {
-  for (int i = 0; i < len; ++i) dst.put(i, f(in.at(i)...));
-}
-
 // ---- the primitives these families call, by their __qvx_ names -----------------------------
 
 // A primitive as a value that calls it, to hand to the member that delegates to it:

@@ -112,13 +112,12 @@ inline QvxStatus muladd_cx(const Qvx16sc* a, B b, C c, Qvx16sc* dst, int len, in
   return fixed::scaled_call(fixed::kSet16S, pd, twice(len), sf, t, [&] {
     if (min_min_dropped.has(sf) && min_min(b)) {
       const int n = -sf - 15;
-      fixed::elements(len, OutDeinterleaved<Qvx16s>{pd},
-                      [n](Cx<Qvx16s> s) {
-                        const int32_t re = s.re, im = s.im;
-                        return Cx<Qvx16s>{static_cast<Qvx16s>((im - re) >> n),
-                                          static_cast<Qvx16s>((-re - im) >> n)};
-                      },
-                      pa);
+      const auto elem = [n](Cx<Qvx16s> s) {
+        const int32_t re = s.re, im = s.im;
+        return Cx<Qvx16s>{static_cast<Qvx16s>((im - re) >> n),
+                          static_cast<Qvx16s>((-re - im) >> n)};
+      };
+      map(len, OutDeinterleaved<Qvx16s>{pd}, elements_only(elem), pa);
       return;
     }
     const auto elem = [&](Cx<Qvx16s> x, Cx<Qvx16s> y, Cx<Qvx16s> z) {

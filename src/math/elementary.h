@@ -68,18 +68,18 @@ inline R phase(double y, double x) {
 }
 
 // dst[i] = f(src[i]) for i = 0 .. len-1; nothing at all for len < 1.  The loops around
-// library calls are plain element loops (the call is the cost), with the byte-safe element
-// accesses of the loop driver: a 32F result written in place over a 16SC source is only as
+// library calls are the loop driver's element loop alone (the call is the cost), with its
+// byte-safe element accesses: a 32F result written in place over a 16SC source is only as
 // aligned as the 16-bit parts.
 template <class S, class D, class F>
 inline QvxStatus each(const S* src, D* dst, int len, F f) {
-  for (int i = 0; i < len; ++i) put(dst + i, f(get(src + i)));
+  map(len, Out<D>{dst}, elements_only(f), In<S>{src});
   return QVX_STS_NO_ERR;
 }
 
 template <class S1, class S2, class D, class F>
 inline QvxStatus each2(const S1* a, const S2* b, D* dst, int len, F f) {
-  for (int i = 0; i < len; ++i) put(dst + i, f(get(a + i), get(b + i)));
+  map(len, Out<D>{dst}, elements_only(f), In<S1>{a}, In<S2>{b});
   return QVX_STS_NO_ERR;
 }
 

@@ -5,6 +5,7 @@
 
 #include <stdint.h>
 
+#include "core/loops.h"
 #include "qvx_vector.h"
 
 namespace qvx {
@@ -51,11 +52,11 @@ inline T pick(bool c, T a, T b) {
   return static_cast<T>((a & m) | (b & ~m));
 }
 
-// dst[i] = f(src[i]) for i = 0 .. len - 1; each element is read before its result is stored,
-// so dst may be src.
+// dst[i] = f(src[i]) for i = 0 .. len - 1 by the loop driver's element loop: each element
+// is read before its result is stored, so dst may be src.
 template <class T, class F>
 inline void each(const T* src, T* dst, int len, F f) {
-  for (int i = 0; i < len; ++i) dst[i] = f(src[i]);
+  map(len, Out<T>{dst}, elements_only(f), In<T>{src});
 }
 
 }  // namespace scaled
