@@ -106,7 +106,7 @@ QVX_DEFINE(QvxStatus, Vector_Exp_32FC, (const Qvx32fc* src, Qvx32fc* dst, int le
   return QVX_STS_NO_ERR;
 }
 QVX_DEFINE(QvxStatus, Vector_Exp_64FC, (const Qvx64fc* src, Qvx64fc* dst, int len)) {
-  return each(src, dst, len, exponential<double>);
+  return each(src, dst, len, [](Qvx64fc z) { return exponential<double>(z); });
 }
 QVX_DEFINE(QvxStatus, Vector_Log_32FC, (const Qvx32fc* src, Qvx32fc* dst, int len)) {
   // Blocks read each element once; the element loop reads the source again after storing
@@ -122,8 +122,8 @@ QVX_DEFINE(QvxStatus, Vector_Log_64FC, (const Qvx64fc* src, Qvx64fc* dst, int le
   return logarithm<double>(src, dst, len);
 }
 QVX_DEFINE(QvxStatus, Vector_Sqrt_32FC, (const Qvx32fc* src, Qvx32fc* dst, int len)) {
-  return each(src, dst, len, square_root<float>);
+  return each(src, dst, len, [](Qvx32fc z) { return square_root<float>(z); });
 }
 QVX_DEFINE(QvxStatus, Vector_Sqrt_64FC, (const Qvx64fc* src, Qvx64fc* dst, int len)) {
-  return each(src, dst, len, square_root<double>);
+  return each(src, dst, len, [](Qvx64fc z) { return square_root<double>(z); });
 }

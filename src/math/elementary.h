@@ -70,7 +70,8 @@ inline R phase(double y, double x) {
 // dst[i] = f(src[i]) for i = 0 .. len-1; nothing at all for len < 1.  The loops around
 // library calls are the loop driver's element loop alone (the call is the cost), with its
 // byte-safe element accesses: a 32F result written in place over a 16SC source is only as
-// aligned as the 16-bit parts.
+// aligned as the 16-bit parts.  f is best a lambda: a function pointer reaches the loop as a
+// stored value, which the compiler then calls instead of inlining.
 template <class S, class D, class F>
 inline QvxStatus each(const S* src, D* dst, int len, F f) {
   map(len, Out<D>{dst}, elements_only(f), In<S>{src});
