@@ -85,22 +85,29 @@ void tally_of(const uint8_t* bytes, size_t n, std::vector<Meet>& at, Meet& all) 
   }
 }
 
-// Every NaN among the n bytes of elements of T replaced by one canonical NaN, where `free`
-// (one flag per scalar) allows it.
-template <class T>
-void canonical_of(uint8_t* bytes, size_t n, const std::vector<char>& free) {
+// Every NaN among the n bytes of elements of T that `flags` (one per scalar) marks replaced
+// by to(NaN).
+template <class T, class To>
+void replace_nans(uint8_t* bytes, size_t n, const std::vector<char>& flags, To to) {
   using P = part_t<T>;
-  (void)bytes, (void)n, (void)free;
+  (void)bytes, (void)n, (void)flags, (void)to;
   if constexpr (std::is_floating_point<P>::value) {
     for (size_t i = 0; i < n / sizeof(P); ++i) {
       P v;
       memcpy(&v, bytes + i * sizeof(P), sizeof v);
-      if (free[i] && std::isnan(v)) {
-        v = std::numeric_limits<P>::quiet_NaN();
+      if (flags[i] && std::isnan(v)) {
+        v = to(v);
         memcpy(bytes + i * sizeof(P), &v, sizeof v);
       }
     }
   }
+}
+
+// Every NaN replaced by one canonical NaN, where `free` allows it.
+template <class T>
+void canonical_of(uint8_t* bytes, size_t n, const std::vector<char>& free) {
+  replace_nans<T>(bytes, n, free,
+                  [](auto v) { return std::numeric_limits<decltype(v)>::quiet_NaN(); });
 }
 
 // The scalars of an output of n bytes whose element's inputs (or, for a result that does not
@@ -135,18 +142,7 @@ std::vector<char> made_of(size_t n, const std::vector<Meet>& at, const Meet& all
 // digest.
 template <class T>
 void unsigned_nans_of(uint8_t* bytes, size_t n, const std::vector<char>& made) {
-  using P = part_t<T>;
-  (void)bytes, (void)n, (void)made;
-  if constexpr (std::is_floating_point<P>::value) {
-    for (size_t i = 0; i < n / sizeof(P); ++i) {
-      P v;
-      memcpy(&v, bytes + i * sizeof(P), sizeof v);
-      if (made[i] && std::isnan(v)) {
-        v = std::fabs(v);
-        memcpy(bytes + i * sizeof(P), &v, sizeof v);
-      }
-    }
-  }
+  replace_nans<T>(bytes, n, made, [](auto v) { return std::fabs(v); });
 }
 
 struct Array {
