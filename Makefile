@@ -50,7 +50,7 @@ test-all: configure
 # build, each test program run under qemu-aarch64: the golden digests (the portable record,
 # which x86-64 builds are held to as well), the generic sweep and the layer test.  Needs
 # g++-aarch64-linux-gnu, qemu-user and googletest (GoogleTest's sources, built for ARM here).
-# 7 min on two cores: not in .ci/run.
+# 7 to 8 minutes on two cores: not in .ci/run.
 test-aarch64:
 	$(CMAKE) -S . -B $(AARCH64) -DCMAKE_BUILD_TYPE=Release \
 	  -DCMAKE_TOOLCHAIN_FILE=$(CURDIR)/cmake/aarch64-linux-gnu.cmake -DQVX_GTEST_SOURCE=/usr/src/googletest
