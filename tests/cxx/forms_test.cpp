@@ -267,7 +267,8 @@ TEST_P(CxxForm, GivesTheBitsOfTheCFunction) {
   if (flavour != nullptr && strncmp(flavour, "x86-64-v", 8) == 0) GTEST_SKIP() << "baseline only";
   ASSERT_TRUE(forms().count(r.name)) << r.name << " has no C++ form (make cxx-rows)";
   ASSERT_TRUE(qvxt::recorded_digests().count(r.name)) << r.name << " has no recorded digest";
-  EXPECT_EQ(r.digest(r, qvxt::table_lib(&thunks())), qvxt::recorded_digests().at(r.name)) << r.name;
+  EXPECT_EQ(r.digest(r, qvxt::table_lib(&thunks()), nullptr), qvxt::recorded_digests().at(r.name))
+      << r.name;
 }
 
 // Arrays of unequal sizes throw std::length_error naming the call, before anything is touched.

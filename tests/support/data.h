@@ -73,8 +73,11 @@ T random_scalar(Rng& rng) {
       else return f64_bits(rng());
     }
     if (pick == 1) {
-      const double mag = std::ldexp(static_cast<double>(rng() % 1000000) / 1000.0,
-                                    static_cast<int>(rng() % 41) - 20);
+      // The exponent drawn before the digits, in statements of their own: the order of a
+      // call's arguments is the compiler's (GCC takes them right to left on x86-64 and left
+      // to right on ARM), and the digests must see the same data on every processor.
+      const int exponent = static_cast<int>(rng() % 41) - 20;
+      const double mag = std::ldexp(static_cast<double>(rng() % 1000000) / 1000.0, exponent);
       return static_cast<T>(rng() & 1 ? -mag : mag);
     }
     const T specials[] = {T(0), -T(0), L::infinity(), -L::infinity(), L::quiet_NaN(),

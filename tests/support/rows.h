@@ -11,6 +11,10 @@
 //          NaN inputs, or a NaN input beside a zero, an infinity or a value whose products
 //          leave the normal range), which NaN comes out is not a rule: those results are
 //          hashed as one canonical NaN and compared as "any NaN"; every other NaN bit for bit.
+//          With `portable`, also the portable digest there: the same, but with the sign of
+//          every NaN made from numbers alone (an element without NaN inputs) cleared, the one
+//          bit in which processors' arithmetic differs (x86's default NaN is negative, ARM's
+//          positive).
 #ifndef QVX_TEST_ROWS_H
 #define QVX_TEST_ROWS_H
 
@@ -62,7 +66,7 @@ struct Row {
   int ip;            // IP_ bits of core/shapes.h
   Nan nan;
   void (*sweep)(const Row&, void* lib, void* ref);
-  std::string (*digest)(const Row&, void* lib);
+  std::string (*digest)(const Row&, void* lib, std::string* portable);
   // Null for the services.
   std::string (*probe)(const Row&, void* const* libs, int nlibs, const Probe& p);
 };
@@ -70,8 +74,14 @@ struct Row {
 // One row per exported function of the table (second names excluded), in table order.
 const std::vector<Row>& function_rows();
 
-// The digests recorded in tests/golden/digests.txt, by function name.
+// The digests recorded in tests/golden/digests.txt, and the portable ones in
+// tests/golden/portable_digests.txt, by function name.
 const std::map<std::string, std::string>& recorded_digests();
+const std::map<std::string, std::string>& recorded_portable_digests();
+
+// True where the arithmetic makes x86's NaN from numbers (0 * inf, inf - inf): there the
+// exact digests apply; elsewhere the portable ones.
+bool makes_x86_nans();
 
 }  // namespace qvxt
 

@@ -85,36 +85,64 @@ void tally_of(const uint8_t* bytes, size_t n, std::vector<Meet>& at, Meet& all) 
   }
 }
 
-// Every NaN among the n bytes of elements of T replaced by one canonical NaN, where `free`
-// (one flag per scalar) allows it.
-template <class T>
-void canonical_of(uint8_t* bytes, size_t n, const std::vector<char>& free) {
+// Every NaN among the n bytes of elements of T that `flags` (one per scalar) marks replaced
+// by to(NaN).
+template <class T, class To>
+void replace_nans(uint8_t* bytes, size_t n, const std::vector<char>& flags, To to) {
   using P = part_t<T>;
-  (void)bytes, (void)n, (void)free;
+  (void)bytes, (void)n, (void)flags, (void)to;
   if constexpr (std::is_floating_point<P>::value) {
     for (size_t i = 0; i < n / sizeof(P); ++i) {
       P v;
       memcpy(&v, bytes + i * sizeof(P), sizeof v);
-      if (free[i] && std::isnan(v)) {
-        v = std::numeric_limits<P>::quiet_NaN();
+      if (flags[i] && std::isnan(v)) {
+        v = to(v);
         memcpy(bytes + i * sizeof(P), &v, sizeof v);
       }
     }
   }
 }
 
-// Which scalars of an output of n bytes may hold any NaN: those of an element whose inputs
-// meet, and every scalar of a result that does not map to one element (a reduction's cell)
-// when any of its inputs meet.
+// Every NaN replaced by one canonical NaN, where `free` allows it.
 template <class T>
-std::vector<char> free_of(size_t n, const std::vector<Meet>& at, const Meet& all) {
+void canonical_of(uint8_t* bytes, size_t n, const std::vector<char>& free) {
+  replace_nans<T>(bytes, n, free,
+                  [](auto v) { return std::numeric_limits<decltype(v)>::quiet_NaN(); });
+}
+
+// The scalars of an output of n bytes whose element's inputs (or, for a result that does not
+// map to one element, a reduction's cell, all the inputs) pass `pick`: free_of, those that may
+// hold any NaN, where NaNs meet; made_of, those whose inputs hold no NaN, so that a NaN there
+// is one the arithmetic made.
+template <class T, bool (*Pick)(const Meet&)>
+std::vector<char> scalars_where(size_t n, const std::vector<Meet>& at, const Meet& all) {
   using P = part_t<T>;
   const size_t scalars = n / sizeof(P);
-  std::vector<char> free(scalars, 0);
+  std::vector<char> flags(scalars, 0);
   const size_t per = at.empty() ? 0 : scalars / at.size();
   for (size_t k = 0; k < scalars; ++k)
-    free[k] = per != 0 && per * at.size() == scalars ? at[k / per].met() : all.met();
-  return free;
+    flags[k] = Pick(per != 0 && per * at.size() == scalars ? at[k / per] : all);
+  return flags;
+}
+inline bool meets(const Meet& m) { return m.met(); }
+inline bool no_nans(const Meet& m) { return m.nans == 0; }
+template <class T>
+std::vector<char> free_of(size_t n, const std::vector<Meet>& at, const Meet& all) {
+  return scalars_where<T, meets>(n, at, all);
+}
+template <class T>
+std::vector<char> made_of(size_t n, const std::vector<Meet>& at, const Meet& all) {
+  return scalars_where<T, no_nans>(n, at, all);
+}
+
+// A NaN made from numbers (0 * inf, inf - inf, 0 / 0) is the processor's default NaN, whose
+// sign differs between processors (x86's is set, ARM's clear) and which later operations
+// may change (an absolute value clears it).  The portable digest hashes NaNs in the scalars
+// that `made` flags with their sign cleared: that sign is its one difference from the exact
+// digest.
+template <class T>
+void unsigned_nans_of(uint8_t* bytes, size_t n, const std::vector<char>& made) {
+  replace_nans<T>(bytes, n, made, [](auto v) { return std::fabs(v); });
 }
 
 struct Array {
@@ -128,8 +156,10 @@ struct Array {
   const char* role = "";
   ::testing::AssertionResult (*same)(const uint8_t*, const uint8_t*, size_t, const std::vector<char>*) = nullptr;
   void (*canonical)(uint8_t*, size_t, const std::vector<char>&) = nullptr;
+  void (*unsigned_nans)(uint8_t*, size_t, const std::vector<char>&) = nullptr;
   void (*tally)(const uint8_t*, size_t, std::vector<Meet>&, Meet&) = nullptr;
   std::vector<char> (*free)(size_t, const std::vector<Meet>&, const Meet&) = nullptr;
+  std::vector<char> (*made)(size_t, const std::vector<Meet>&, const Meet&) = nullptr;
   uint8_t* ptr(int which) {
     if (alias != nullptr) return alias->ptr(which);
     return buf[which]->data() + at;
@@ -185,8 +215,10 @@ struct Call {
     a.role = role;
     a.same = &same_as<T>;
     a.canonical = &canonical_of<T>;
+    a.unsigned_nans = &unsigned_nans_of<T>;
     a.tally = &tally_of<T>;
     a.free = &free_of<T>;
+    a.made = &made_of<T>;
     if (overlap && !input && outs.size() == 1 && !ins.empty()) {
       // The destination inside the first source's buffer.
       Array& s = arrays[ins[0]];
@@ -359,6 +391,7 @@ struct Sink {
   Sha256* hash = nullptr;
   QvxStatus (*wrap)(QvxStatus (*)(void*), void*) = nullptr;
   const std::function<std::string(const std::vector<Arg>&)>* check = nullptr;
+  Sha256* portable = nullptr;  // with hash: the portable digest (unsigned_nans_of)
 };
 
 template <class... A>
@@ -414,6 +447,10 @@ struct Shape {
         if (sink.hash != nullptr) {
           if (any) a.canonical(p0, n, free);
           sink.hash->update(p0, n);
+          if (sink.portable != nullptr) {
+            if (any) a.unsigned_nans(p0, n, a.made(n, at, all));
+            sink.portable->update(p0, n);
+          }
         }
         for (int w = 1; w < sink.builds; ++w) {
           uint8_t* pw = region ? a.buf[w]->data() : a.ptr(w);
@@ -514,9 +551,10 @@ struct Shape {
 
   static void sweep(const Row& row, void* lib, void* ref) { calls(row, lib, ref, Sink{2, nullptr}); }
 
-  static std::string digest(const Row& row, void* lib) {
-    Sha256 h;
-    calls(row, lib, nullptr, Sink{1, &h});
+  static std::string digest(const Row& row, void* lib, std::string* portable) {
+    Sha256 h, p;
+    calls(row, lib, nullptr, Sink{1, &h, nullptr, nullptr, portable != nullptr ? &p : nullptr});
+    if (portable != nullptr) *portable = p.hex();
     return h.hex();
   }
   static constexpr auto kProbe = &probe;
@@ -539,11 +577,13 @@ struct Traced : NoProbe {
   static void sweep(const Row& row, void* lib, void* ref) {
     EXPECT_EQ(S::trace(row, lib), S::trace(row, ref)) << row.name;
   }
-  static std::string digest(const Row& row, void* lib) {
+  static std::string digest(const Row& row, void* lib, std::string* portable) {
     Sha256 h;
     const std::string t = S::trace(row, lib);
     h.update(t.data(), t.size());
-    return h.hex();
+    const std::string d = h.hex();
+    if (portable != nullptr) *portable = d;
+    return d;
   }
 };
 

@@ -7,6 +7,9 @@
 // the result of a conversion that fails, the NaN of the square root of a negative number),
 // the operation computes that result explicitly, so that this file gives the bits of
 // core/simd/isa_sse2.h on any processor; a file for another instruction set must do the same.
+// The one exception is the sign of a NaN made from numbers (0 * inf, the root of -1): that is
+// the processor's default NaN, as in the element loops' scalar arithmetic (ARM's lacks x86's
+// sign bit).
 // Nothing here relies on undefined behaviour: wrapping arithmetic is done on unsigned lanes,
 // and a conversion never sees a value out of its target's range.
 #ifndef QVX_CORE_SIMD_ISA_GENERIC_H
@@ -79,6 +82,14 @@ inline Reg<T, Bytes / 2> half(Reg<T, Bytes> v) {
 template <class T, int Bytes>
 inline Reg<T, 2 * Bytes> concat(Reg<T, Bytes> a, Reg<T, Bytes> b) {
   return shuffle<2 * Bytes / static_cast<int>(sizeof(T))>(a, b, [](size_t i) { return i; });
+}
+
+// v as a value the compiler cannot know, taken only after everything before it (so that the
+// arithmetic on it stays between the calls around it).
+template <class T>
+inline T unknown(T v) {
+  __asm__ volatile("" : "+m"(v) : : "memory");
+  return v;
 }
 
 // No masked loads and stores: tails run the element loop.
@@ -174,21 +185,24 @@ inline Int sad_u8(Int x, Int y) {
 
 // ---- square roots of floating-point lanes ----
 // Correctly rounded (IEEE 754): -0.0 stays -0.0, a NaN lane gives that NaN quieted, a
-// negative lane the default NaN of x86, whose sign bit is set (0xFFC00000,
-// 0xFFF8000000000000); the invalid-operation flag is raised for a signalling NaN and a negative
-// number, as by x86's instruction.  Other processors' default NaN differs (ARM's is positive),
-// so the NaN lanes are settled here, told by integer comparisons (a floating-point one would
-// raise the flag for a quiet NaN).  The compiler's built-in square root is one instruction
-// where the processor has one; it calls the C library's sqrt where the result is a NaN, which
-// reports a domain error for a negative argument: negative lanes take the square root of a
-// signalling NaN instead, which raises the same flag and no error.
+// negative lane the processor's default NaN, the one its scalar square root gives in the
+// element loops (x86's has its sign bit set, 0xFFC00000 and 0xFFF8000000000000; ARM's has
+// not); the invalid-operation flag is raised for a signalling NaN and a negative number, as
+// by the scalar operation.  The NaN lanes are settled here, told by integer comparisons (a
+// floating-point one would raise the flag for a quiet NaN).  The compiler's built-in square
+// root is one instruction where the processor has one; it calls the C library's sqrt where
+// the result is a NaN, which reports a domain error for a negative argument: negative lanes
+// take the root of 1 instead, and their NaN is made by the arithmetic, inf * 0 in those lanes
+// alone (which raises the flag there and nowhere else).
 template <class T, class S>
 inline Reg<T> sqrt_lanes(Reg<T> v) {
   constexpr S inf = sizeof(T) == 4 ? S(0x7F800000) : S(0x7FF0000000000000);
-  constexpr S quiet = S(1) << (sizeof(T) == 4 ? 22 : 51), indefinite = ~(quiet - 1);
+  constexpr S quiet = S(1) << (sizeof(T) == 4 ? 22 : 51);
   const Reg<S> b = (Reg<S>)v, mag = b & std::numeric_limits<S>::max();
   const Reg<S> nan = mag > inf, neg = (b < 0) & (mag != 0) & (mag <= inf);
-  const Reg<T> in = neg ? (Reg<T>)(Reg<S>{} + (inf | 1)) : v;
+  const Reg<T> one = Reg<T>{} + T(1), infinity = (Reg<T>)(Reg<S>{} + inf);
+  const Reg<T> in = neg ? one : v;
+  const Reg<T> made = unknown(neg ? infinity : one) * (neg ? Reg<T>{} : one);
   Reg<T> r;
   for (int i = 0; i < kN<T>; ++i) {
     if constexpr (sizeof(T) == 4)
@@ -196,7 +210,7 @@ inline Reg<T> sqrt_lanes(Reg<T> v) {
     else
       r[i] = __builtin_sqrt(in[i]);
   }
-  return (Reg<T>)(nan ? b | quiet : neg ? Reg<S>{} + indefinite : (Reg<S>)r);
+  return (Reg<T>)(nan ? b | quiet : neg ? (Reg<S>)made : (Reg<S>)r);
 }
 inline F32 sqrt(F32 v) { return sqrt_lanes<float, int32_t>(v); }
 inline F64 sqrt(F64 v) { return sqrt_lanes<double, int64_t>(v); }
@@ -342,13 +356,6 @@ inline void stream(void* p, Int v) { __builtin_memcpy(p, &v, sizeof v); }
 inline void stream_fence() {}
 
 // ---- the floating-point environment ----
-// v as a value the compiler cannot know, taken only after everything before it (so that the
-// arithmetic on it stays between the calls around it).
-template <class T>
-inline T unknown(T v) {
-  __asm__ volatile("" : "+m"(v) : : "memory");
-  return v;
-}
 // True when the floating-point unit runs in its default mode: rounding to nearest, neither
 // subnormal results flushed to zero nor subnormal operands read as zero, no exception
 // trapping.  Portable C reads only the rounding mode and the traps (<fenv.h>), and on x86 with
