@@ -290,43 +290,25 @@ struct Shape {
   }
 };
 
-// How the benchmarks take each role of a shape's parameters.
-template <class R>
-struct Bind;
-template <class T, int M>
-struct Bind<qvx_role::In<T, M>> {
-  using type = In<T, M>;
+// The argument kind of each role of a shape's parameters.
+struct Kinds {
+  template <class T, int M>
+  using In = qvxb::In<T, M>;
+  template <class T, int M>
+  using Out = qvxb::Out<T, M>;
+  template <class T>
+  using InOut = qvxb::InOut<T>;
+  template <class T>
+  using Cell = qvxb::Cell<T>;
+  template <class T>
+  using Val = qvxb::Val<T>;
+  template <class T, int N, int Min>
+  using Tab = qvxb::Tab<T, N, Min>;
+  using Len = qvxb::Len;
+  using Sf = qvxb::Sf;
+  using Ofs = qvxb::Ofs;
+  using Mask = qvxb::Mask;
 };
-template <class T, int M>
-struct Bind<qvx_role::Out<T, M>> {
-  using type = Out<T, M>;
-};
-template <class T>
-struct Bind<qvx_role::InOut<T>> {
-  using type = InOut<T>;
-};
-template <class T>
-struct Bind<qvx_role::Cell<T>> {
-  using type = Cell<T>;
-};
-template <class T>
-struct Bind<qvx_role::Val<T>> {
-  using type = Val<T>;
-};
-template <class T, int N, int Min>
-struct Bind<qvx_role::Tab<T, N, Min>> {
-  using type = Tab<T, N, Min>;
-};
-#define QVXB_BIND_SAME(R)    \
-  template <>                \
-  struct Bind<qvx_role::R> { \
-    using type = R;          \
-  };
-QVXB_BIND_SAME(Len)
-QVXB_BIND_SAME(Sf)
-QVXB_BIND_SAME(Ofs)
-QVXB_BIND_SAME(Mask)
-#undef QVXB_BIND_SAME
 
 template <class... R>
 Row row(const char* name, int ip) {
@@ -335,7 +317,7 @@ Row row(const char* name, int ip) {
   for (const char* k : kKinds)
     has = has || baseline(k, n) != nullptr || baseline(std::string(k) + "_ip", n) != nullptr;
   const bool scaled = (std::is_same<R, qvx_role::Sf>::value || ...);
-  return Row{n, ip < 0 ? 0 : ip, scaled, has, &Shape<typename Bind<R>::type...>::run};
+  return Row{n, ip < 0 ? 0 : ip, scaled, has, &Shape<qvx_role::bind_t<Kinds, R>...>::run};
 }
 
 // The rows of the table as benchmarks.

@@ -3,8 +3,7 @@
 // that walks the table takes the shapes from there: the declarations of the __qvx_ names
 // (their C signatures: each role's `type`), the tests' rows, the benchmarks' rows, the
 // reference documentation and the C++ interface's generator.  A consumer that gives the roles
-// a meaning of its own (the tests fill guarded arrays for an In, the benchmarks plain ones)
-// binds each role once, not each shape.
+// a meaning of its own binds each role once (Bind below), not each shape.
 #ifndef QVX_CORE_SHAPES_H
 #define QVX_CORE_SHAPES_H
 
@@ -71,6 +70,54 @@ struct Ofs {
 struct Mask {
   using type = const Qvx32u*;
 };
+
+// A consumer's argument kind for each role, from Kinds, which names one per role: templates
+// In<T, M>, Out<T, M>, InOut<T>, Cell<T>, Val<T> and Tab<T, N, Min>, and classes Len, Sf, Ofs
+// and Mask (the tests fill guarded arrays for an In, the benchmarks plain ones).
+template <class Kinds, class R>
+struct Bind;
+template <class K, class T, int M>
+struct Bind<K, In<T, M>> {
+  using type = typename K::template In<T, M>;
+};
+template <class K, class T, int M>
+struct Bind<K, Out<T, M>> {
+  using type = typename K::template Out<T, M>;
+};
+template <class K, class T>
+struct Bind<K, InOut<T>> {
+  using type = typename K::template InOut<T>;
+};
+template <class K, class T>
+struct Bind<K, Cell<T>> {
+  using type = typename K::template Cell<T>;
+};
+template <class K, class T>
+struct Bind<K, Val<T>> {
+  using type = typename K::template Val<T>;
+};
+template <class K, class T, int N, int Min>
+struct Bind<K, Tab<T, N, Min>> {
+  using type = typename K::template Tab<T, N, Min>;
+};
+template <class K>
+struct Bind<K, Len> {
+  using type = typename K::Len;
+};
+template <class K>
+struct Bind<K, Sf> {
+  using type = typename K::Sf;
+};
+template <class K>
+struct Bind<K, Ofs> {
+  using type = typename K::Ofs;
+};
+template <class K>
+struct Bind<K, Mask> {
+  using type = typename K::Mask;
+};
+template <class Kinds, class R>
+using bind_t = typename Bind<Kinds, R>::type;
 
 // The C function type of a shape with these roles.
 template <class... R>

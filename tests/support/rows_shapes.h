@@ -1,6 +1,6 @@
 // The rows of the table as calls: the arrays of one call on guarded buffers, the argument
 // kinds, and the two things done with every call (compare two builds, or hash one build's
-// results).  Bind at the end gives each role of a shape's parameters (core/shapes.h) its
+// results).  Kinds at the end gives each role of a shape's parameters (core/shapes.h) its
 // argument kind; the table is instantiated family by family in rows_*.cpp
 // (rows_part.inc), so that its compilation spreads over several processes.
 #ifndef QVX_TEST_ROWS_SHAPES_H
@@ -680,46 +680,28 @@ Row row(const char* name, int ip, Nan nan) {
   return Row{name, ip, nan, &S::sweep, &S::digest, S::kProbe};
 }
 
-// How the calls take each role of a shape's parameters.
-template <class R>
-struct Bind;
-template <class T, int M>
-struct Bind<qvx_role::In<T, M>> {
-  using type = Arr<T, kSource, M>;
+// The argument kind of each role of a shape's parameters.
+struct Kinds {
+  template <class T, int M>
+  using In = Arr<T, kSource, M>;
+  template <class T, int M>
+  using Out = Arr<T, kDestination, M>;
+  template <class T>
+  using InOut = Arr<T, kSrcDst>;
+  template <class T>
+  using Cell = Arr<T, kResult>;
+  template <class T>
+  using Val = rows_detail::Val<T>;
+  template <class T, int N, int Min>
+  using Tab = rows_detail::Tab<T, N, Min>;
+  using Len = rows_detail::Len;
+  using Sf = rows_detail::Sf;
+  using Ofs = rows_detail::Ofs;
+  using Mask = rows_detail::Mask;
 };
-template <class T, int M>
-struct Bind<qvx_role::Out<T, M>> {
-  using type = Arr<T, kDestination, M>;
-};
-template <class T>
-struct Bind<qvx_role::InOut<T>> {
-  using type = Arr<T, kSrcDst>;
-};
-template <class T>
-struct Bind<qvx_role::Cell<T>> {
-  using type = Arr<T, kResult>;
-};
-template <class T>
-struct Bind<qvx_role::Val<T>> {
-  using type = Val<T>;
-};
-template <class T, int N, int Min>
-struct Bind<qvx_role::Tab<T, N, Min>> {
-  using type = Tab<T, N, Min>;
-};
-#define QVXT_BIND_SAME(R)    \
-  template <>                \
-  struct Bind<qvx_role::R> { \
-    using type = R;          \
-  };
-QVXT_BIND_SAME(Len)
-QVXT_BIND_SAME(Sf)
-QVXT_BIND_SAME(Ofs)
-QVXT_BIND_SAME(Mask)
-#undef QVXT_BIND_SAME
 
 template <class... R>
-using ShapeOf = Shape<typename Bind<R>::type...>;
+using ShapeOf = Shape<qvx_role::bind_t<Kinds, R>...>;
 
 }  // namespace rows_detail
 }  // namespace qvxt
