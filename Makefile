@@ -145,7 +145,7 @@ install: configure
 	$(CMAKE) --build $(BUILD) -j $(JOBS) --target qvx_vector qvx_flavours
 	$(CMAKE) --install $(BUILD) --prefix $(PREFIX)
 
-# Rewrites tests/golden/digests.txt and portable_digests.txt from the baseline library: only
+# Rewrites tests/golden/digests.txt (exact and portable digests) from the baseline library: only
 # when a rule changes.
 digests: configure
 	$(CMAKE) --build $(BUILD) -j $(JOBS) --target test_golden

@@ -74,8 +74,7 @@ struct Row {
 // One row per exported function of the table (second names excluded), in table order.
 const std::vector<Row>& function_rows();
 
-// The digests recorded in tests/golden/digests.txt, and the portable ones in
-// tests/golden/portable_digests.txt, by function name.
+// The digests recorded in tests/golden/digests.txt, exact and portable, by function name.
 const std::map<std::string, std::string>& recorded_digests();
 const std::map<std::string, std::string>& recorded_portable_digests();
 
