@@ -75,7 +75,8 @@ TEST_P(Digest, MatchesTheRecord) {
     GTEST_SKIP() << r.name << ": results of this processor's hypot, checked by the sweep only";
   const auto it = qvxt::recorded_digests().find(r.name);
   const auto portable = qvxt::recorded_portable_digests().find(r.name);
-  ASSERT_NE(it, qvxt::recorded_digests().end()) << r.name << " has no recorded digest (make digests)";
+  ASSERT_NE(it, qvxt::recorded_digests().end())
+      << r.name << " has no recorded digest (make digests)";
   std::string got_portable;
   const std::string got = r.digest(r, qvxt::main_lib(), &got_portable);
   if (qvxt::makes_x86_nans()) {
@@ -93,7 +94,8 @@ INSTANTIATE_TEST_SUITE_P(EveryFunction, Digest, ::testing::ValuesIn(qvxt::functi
 TEST(Digests, RecordNamesOnlyFunctionsOfTheTable) {
   std::set<std::string> names;
   for (const auto& r : qvxt::function_rows()) names.insert(r.name);
-  for (const auto& e : qvxt::recorded_digests()) EXPECT_TRUE(names.count(e.first)) << e.first << " is not in the table";
+  for (const auto& e : qvxt::recorded_digests())
+    EXPECT_TRUE(names.count(e.first)) << e.first << " is not in the table";
 }
 
 // Every version names the record of results it was released with (versions.txt: "version
