@@ -9,7 +9,6 @@
 #include <stdint.h>
 
 #include <initializer_list>
-#include <type_traits>
 
 #include "core/convert.h"
 #include "core/export.h"
@@ -150,27 +149,6 @@ inline QvxStatus to_cartesian(const Qvx64f* magn, const Qvx64f* phase, Qvx64f* d
   return QVX_STS_NO_ERR;
 }
 
-// The conjugates of a member: 16SC by saturating negation of its parts, the floating-point
-// members on the bit patterns of theirs.
-template <bool Reversed, class C>
-inline QvxStatus conj_any(const C* src, C* dst, int len) {
-  constexpr bool k16 = std::is_same<C, Qvx16sc>::value;
-  using P = std::conditional_t<k16, Qvx16s, simd::uint_t<decltype(C::re)>>;
-  const auto run = [&](auto in) {
-    if constexpr (k16) {
-      return conj_16sc(in, parts<P>(dst), len);
-    } else {
-      return conj_bits(in, parts<P>(dst), len);
-    }
-  };
-  const Interleaved<P> in{parts<P>(src)};
-  if constexpr (Reversed) {
-    return run(mirrored(in, len));
-  } else {
-    return run(in);
-  }
-}
-
 }  // namespace
 
 // ---- magnitude, squared magnitude, phase ----
@@ -208,15 +186,22 @@ QVX_DEFINE(QvxStatus, Vector_Phase_64FC, (const Qvx64fc* src, Qvx64f* dst, int l
 }
 
 // ---- conjugates, in order and reversed ----
-#define QVX_CONJ(Sfx, C)                                                                  \
+// The parts of each member as P, and its conjugate: conj_16sc (saturating negation) for
+// 16SC, conj_bits (on the bit patterns) for the floating-point members.
+#define QVX_CONJ(Sfx, C, P, f)                                                            \
   QVX_DEFINE(QvxStatus, Vector_Conj_##Sfx, (const C* src, C* dst, int len)) {             \
-    return conj_any<false>(src, dst, len);                                                \
-  }                                                                                       \
-  QVX_DEFINE(QvxStatus, Vector_ConjFlip_##Sfx, (const C* src, C* dst, int len)) {         \
-    return conj_any<true>(src, dst, len);                                                 \
+    return f(Interleaved<P>{parts<P>(src)}, parts<P>(dst), len);                          \
   }
-QVX_CONJ(16SC, Qvx16sc)
-QVX_EACH_COMPLEX(QVX_CONJ)
+#define QVX_CONJ_FLIP(Sfx, C, P, f)                                                       \
+  QVX_DEFINE(QvxStatus, Vector_ConjFlip_##Sfx, (const C* src, C* dst, int len)) {         \
+    return f(mirrored(Interleaved<P>{parts<P>(src)}, len), parts<P>(dst), len);           \
+  }
+#define QVX_EACH_CONJ(M)                                                                  \
+  M(16SC, Qvx16sc, Qvx16s, conj_16sc)                                                     \
+  M(32FC, Qvx32fc, uint32_t, conj_bits)                                                   \
+  M(64FC, Qvx64fc, uint64_t, conj_bits)
+QVX_EACH_CONJ(QVX_CONJ)
+QVX_EACH_CONJ(QVX_CONJ_FLIP)
 
 // ---- polar form ----
 // Member   pairs   magnitude, phase   to Cartesian

@@ -66,34 +66,32 @@ inline QvxStatus mean_std_dev(const T* src, int len, T* mean, T* stdDev) {
   return QVX_STS_NO_ERR;
 }
 
-// Mean: the 8U and 16U sums come from SumAbs (which sums the same values), with its status.
-template <class T>
-inline QvxStatus mean_row(const T* src, int len, T* mean) {
-  if constexpr (std::is_same<T, Qvx8u>::value) {
-    return mean_from(__qvx_Vector_SumAbs_8U, src, len, mean);
-  } else if constexpr (std::is_same<T, Qvx16u>::value) {
-    return mean_from(__qvx_Vector_SumAbs_16U, src, len, mean);
-  } else {
-    return mean_of(sum_of(Value(), len, src), len, mean);
-  }
-}
-
 // MeanStdDev: single precision for 8U, double for every other member.
 template <class T>
 using Working = std::conditional_t<std::is_same<T, Qvx8u>::value, float, double>;
 
 }  // namespace
 
+// Mean: the 8U and 16U sums come from SumAbs (which sums the same values), with its status.
+#define QVX_MEAN_OF_SUM_ABS(Sfx, T)                                                \
+  QVX_DEFINE(QvxStatus, Vector_Mean_##Sfx, (const T* src, int len, T* mean)) {     \
+    return mean_from(__qvx_Vector_SumAbs_##Sfx, src, len, mean);                   \
+  }
 #define QVX_MEAN(Sfx, T)                                                           \
   QVX_DEFINE(QvxStatus, Vector_Mean_##Sfx, (const T* src, int len, T* mean)) {     \
-    return mean_row(src, len, mean);                                               \
+    return mean_of(sum_of(Value(), len, src), len, mean);                          \
   }
 #define QVX_MEAN_STD_DEV(Sfx, T)                                                   \
   QVX_DEFINE(QvxStatus, Vector_MeanStdDev_##Sfx,                                   \
              (const T* src, int len, T* mean, T* stdDev)) {                        \
     return mean_std_dev<Working<T>>(src, len, mean, stdDev);                       \
   }
-QVX_EACH_ORDERED(QVX_MEAN)
+QVX_MEAN_OF_SUM_ABS(8U, Qvx8u)
+QVX_MEAN_OF_SUM_ABS(16U, Qvx16u)
+QVX_MEAN(16S, Qvx16s)
+QVX_MEAN(32S, Qvx32s)
+QVX_MEAN(32F, Qvx32f)
+QVX_MEAN(64F, Qvx64f)
 QVX_EACH_ORDERED(QVX_MEAN_STD_DEV)
 
 // ---- StdDev: MeanStdDev with a private mean ----
