@@ -75,55 +75,35 @@ QVX_COMPLEX_CONST(SubC, by_parts(sc(src), val.re, val.im, sc(dst), len, sub))
 QVX_REAL_CONST(SubCRev, sub_rev)
 QVX_COMPLEX_CONST(SubCRev, by_parts(sc(src), val.re, val.im, sc(dst), len, sub_rev))
 
-// ---- MulC ----
-QVX_DEFINE(QvxStatus, Vector_MulC_32F, (const Qvx32f* src, Qvx32f val, Qvx32f* dst, int len)) {
-  return real(src, val, dst, len, mul);
-}
-QVX_DEFINE(QvxStatus, Vector_MulC_64F, (const Qvx64f* src, Qvx64f val, Qvx64f* dst, int len)) {
-  return real(src, val, dst, len, mul);
-}
-QVX_DEFINE(QvxStatus, Vector_MulC_32FC, (const Qvx32fc* src, Qvx32fc val, Qvx32fc* dst, int len)) {
-  return interleaved(sc(src), val.re, val.im, sc(dst), len, complex_mul_interleaved);
-}
-QVX_DEFINE(QvxStatus, Vector_MulC_64FC, (const Qvx64fc* src, Qvx64fc val, Qvx64fc* dst, int len)) {
-  return interleaved(sc(src), val.re, val.im, sc(dst), len, complex_mul_interleaved);
-}
-QVX_DEFINE(QvxStatus, Vector_MulC_CToC_32F,
-           (const Qvx32f* srcRe, const Qvx32f* srcIm, Qvx32f valRe, Qvx32f valIm, Qvx32f* dstRe,
-            Qvx32f* dstIm, int len)) {
-  map(len, OutSplit<Qvx32f>{dstRe, dstIm}, complex_mul, Split<Qvx32f>{srcRe, srcIm},
-      complex_constant(valRe, valIm));
-  return QVX_STS_NO_ERR;
-}
-QVX_DEFINE(QvxStatus, Vector_MulC_CToC_64F,
-           (const Qvx64f* srcRe, const Qvx64f* srcIm, Qvx64f valRe, Qvx64f valIm, Qvx64f* dstRe,
-            Qvx64f* dstIm, int len)) {
-  map(len, OutSplit<Qvx64f>{dstRe, dstIm}, complex_mul, Split<Qvx64f>{srcRe, srcIm},
-      complex_constant(valRe, valIm));
-  return QVX_STS_NO_ERR;
-}
+// ---- MulC: the complex members' products kept interleaved ----
+QVX_REAL_CONST(MulC, mul)
+QVX_COMPLEX_CONST(MulC,
+                  interleaved(sc(src), val.re, val.im, sc(dst), len, complex_mul_interleaved))
+#define QVX_MUL_C_SPLIT(Sfx, T, ...)                                                    \
+  QVX_DEFINE(QvxStatus, Vector_MulC_CToC_##Sfx,                                         \
+             (const T* srcRe, const T* srcIm, T valRe, T valIm, T* dstRe, T* dstIm,     \
+              int len)) {                                                               \
+    map(len, OutSplit<T>{dstRe, dstIm}, complex_mul, Split<T>{srcRe, srcIm},            \
+        complex_constant(valRe, valIm));                                                \
+    return QVX_STS_NO_ERR;                                                              \
+  }
+QVX_EACH_PRECISION(QVX_MUL_C_SPLIT)
 
 // ---- DivC: one reciprocal per call, then MulC ----
-QVX_DEFINE(QvxStatus, Vector_DivC_32F, (const Qvx32f* src, Qvx32f val, Qvx32f* dst, int len)) {
-  const Qvx32f r = 1.0f / val;
-  return __qvx_Vector_MulC_32F(src, r, dst, len);
-}
-QVX_DEFINE(QvxStatus, Vector_DivC_64F, (const Qvx64f* src, Qvx64f val, Qvx64f* dst, int len)) {
-  const Qvx64f r = 1.0 / val;
-  return __qvx_Vector_MulC_64F(src, r, dst, len);
-}
-// The single-precision reciprocal is formed in double precision and rounded once per part.
-QVX_DEFINE(QvxStatus, Vector_DivC_32FC, (const Qvx32fc* src, Qvx32fc val, Qvx32fc* dst, int len)) {
-  const double cr = val.re, ci = val.im;
-  const double d = (cr * cr) + (ci * ci);
-  const Qvx32fc r = {static_cast<Qvx32f>(cr / d), static_cast<Qvx32f>((-ci) / d)};
-  return __qvx_Vector_MulC_32FC(src, r, dst, len);
-}
-QVX_DEFINE(QvxStatus, Vector_DivC_64FC, (const Qvx64fc* src, Qvx64fc val, Qvx64fc* dst, int len)) {
-  const double d = (val.re * val.re) + (val.im * val.im);
-  const Qvx64fc r = {val.re / d, (-val.im) / d};
-  return __qvx_Vector_MulC_64FC(src, r, dst, len);
-}
+// The complex reciprocal is formed in double precision and rounded once per part (for 64FC
+// the rounding changes nothing).
+#define QVX_DIV_C(Sfx, T, CSfx, C, ...)                                                 \
+  QVX_DEFINE(QvxStatus, Vector_DivC_##Sfx, (const T* src, T val, T* dst, int len)) {    \
+    const T r = T(1) / val;                                                             \
+    return __qvx_Vector_MulC_##Sfx(src, r, dst, len);                                   \
+  }                                                                                     \
+  QVX_DEFINE(QvxStatus, Vector_DivC_##CSfx, (const C* src, C val, C* dst, int len)) {   \
+    const double cr = val.re, ci = val.im;                                              \
+    const double d = (cr * cr) + (ci * ci);                                             \
+    const C r = {static_cast<T>(cr / d), static_cast<T>((-ci) / d)};                    \
+    return __qvx_Vector_MulC_##CSfx(src, r, dst, len);                                  \
+  }
+QVX_EACH_PRECISION(QVX_DIV_C)
 
 // ---- DivCRev: the constant divided by each element ----
 QVX_REAL_CONST(DivCRev, div_rev)

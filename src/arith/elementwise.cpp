@@ -36,105 +36,56 @@ inline QvxStatus complex(const T* a, const T* b, T* d, int len, F f) {
 
 }  // namespace
 
+// Rows of one operation on both precisions (QVX_EACH_PRECISION): T the real type, C the
+// complex one, Op the name, f the rule.
+#define QVX_REAL(Sfx, T, CSfx, C, Op, f)                                                 \
+  QVX_DEFINE(QvxStatus, Vector_##Op##_##Sfx, (const T* src1, const T* src2, T* dst, int len)) { \
+    return real(src1, src2, dst, len, f);                                                \
+  }
+// Complex addition and subtraction: the real forms on 2*len scalars.
+#define QVX_BY_SCALARS(Sfx, T, CSfx, C, Op)                                              \
+  QVX_DEFINE(QvxStatus, Vector_##Op##_##CSfx,                                            \
+             (const C* src1, const C* src2, C* dst, int len)) {                          \
+    return __qvx_Vector_##Op##_##Sfx(sc(src1), sc(src2), sc(dst), twice(len));           \
+  }
+#define QVX_COMPLEX_MUL(Sfx, T, CSfx, C, ...)                                            \
+  QVX_DEFINE(QvxStatus, Vector_Mul_##CSfx, (const C* src1, const C* src2, C* dst, int len)) { \
+    map(len, OutInterleaved<T>{sc(dst)}, complex_mul_interleaved, Interleaved<T>{sc(src1)}, \
+        Interleaved<T>{sc(src2)});                                                       \
+    return QVX_STS_NO_ERR;                                                               \
+  }
+#define QVX_COMPLEX_DIV(Sfx, T, CSfx, C, ...)                                            \
+  QVX_DEFINE(QvxStatus, Vector_Div_##CSfx, (const C* src1, const C* src2, C* dst, int len)) { \
+    return complex(sc(src1), sc(src2), sc(dst), len, complex_div);                       \
+  }
+#define QVX_SPLIT_MUL(Sfx, T, ...)                                                       \
+  QVX_DEFINE(QvxStatus, Vector_Mul_CToC_##Sfx,                                           \
+             (const T* src1Re, const T* src1Im, const T* src2Re, const T* src2Im, T* dstRe, \
+              T* dstIm, int len)) {                                                      \
+    map(len, OutSplit<T>{dstRe, dstIm}, complex_mul, Split<T>{src1Re, src1Im},           \
+        Split<T>{src2Re, src2Im});                                                       \
+    return QVX_STS_NO_ERR;                                                               \
+  }
+#define QVX_REAL_TIMES_COMPLEX(Sfx, T, CSfx, C, ...)                                     \
+  QVX_DEFINE(QvxStatus, Vector_Mul_##Sfx##_##CSfx,                                       \
+             (const T* src1, const C* src2, C* dst, int len)) {                          \
+    map(len, OutDeinterleaved<T>{sc(dst)}, real_times_complex, In<T>{src1},              \
+        Deinterleaved<T>{sc(src2)});                                                     \
+    return QVX_STS_NO_ERR;                                                               \
+  }
+
 // ---- real ----
-QVX_DEFINE(QvxStatus, Vector_Add_32F,
-           (const Qvx32f* src1, const Qvx32f* src2, Qvx32f* dst, int len)) {
-  return real(src1, src2, dst, len, add);
-}
-QVX_DEFINE(QvxStatus, Vector_Add_64F,
-           (const Qvx64f* src1, const Qvx64f* src2, Qvx64f* dst, int len)) {
-  return real(src1, src2, dst, len, add);
-}
-QVX_DEFINE(QvxStatus, Vector_Sub_32F,
-           (const Qvx32f* src1, const Qvx32f* src2, Qvx32f* dst, int len)) {
-  return real(src1, src2, dst, len, sub);
-}
-QVX_DEFINE(QvxStatus, Vector_Sub_64F,
-           (const Qvx64f* src1, const Qvx64f* src2, Qvx64f* dst, int len)) {
-  return real(src1, src2, dst, len, sub);
-}
-QVX_DEFINE(QvxStatus, Vector_Mul_32F,
-           (const Qvx32f* src1, const Qvx32f* src2, Qvx32f* dst, int len)) {
-  return real(src1, src2, dst, len, mul);
-}
-QVX_DEFINE(QvxStatus, Vector_Mul_64F,
-           (const Qvx64f* src1, const Qvx64f* src2, Qvx64f* dst, int len)) {
-  return real(src1, src2, dst, len, mul);
-}
-QVX_DEFINE(QvxStatus, Vector_Div_32F,
-           (const Qvx32f* src1, const Qvx32f* src2, Qvx32f* dst, int len)) {
-  return real(src1, src2, dst, len, divide);
-}
-QVX_DEFINE(QvxStatus, Vector_Div_64F,
-           (const Qvx64f* src1, const Qvx64f* src2, Qvx64f* dst, int len)) {
-  return real(src1, src2, dst, len, divide);
-}
+QVX_EACH_PRECISION(QVX_REAL, Add, add)
+QVX_EACH_PRECISION(QVX_REAL, Sub, sub)
+QVX_EACH_PRECISION(QVX_REAL, Mul, mul)
+QVX_EACH_PRECISION(QVX_REAL, Div, divide)
 
-// ---- complex addition and subtraction: the real forms on 2*len scalars ----
-QVX_DEFINE(QvxStatus, Vector_Add_32FC,
-           (const Qvx32fc* src1, const Qvx32fc* src2, Qvx32fc* dst, int len)) {
-  return __qvx_Vector_Add_32F(sc(src1), sc(src2), sc(dst), twice(len));
-}
-QVX_DEFINE(QvxStatus, Vector_Add_64FC,
-           (const Qvx64fc* src1, const Qvx64fc* src2, Qvx64fc* dst, int len)) {
-  return __qvx_Vector_Add_64F(sc(src1), sc(src2), sc(dst), twice(len));
-}
-QVX_DEFINE(QvxStatus, Vector_Sub_32FC,
-           (const Qvx32fc* src1, const Qvx32fc* src2, Qvx32fc* dst, int len)) {
-  return __qvx_Vector_Sub_32F(sc(src1), sc(src2), sc(dst), twice(len));
-}
-QVX_DEFINE(QvxStatus, Vector_Sub_64FC,
-           (const Qvx64fc* src1, const Qvx64fc* src2, Qvx64fc* dst, int len)) {
-  return __qvx_Vector_Sub_64F(sc(src1), sc(src2), sc(dst), twice(len));
-}
-
-// ---- complex products and quotients ----
-QVX_DEFINE(QvxStatus, Vector_Mul_32FC,
-           (const Qvx32fc* src1, const Qvx32fc* src2, Qvx32fc* dst, int len)) {
-  map(len, OutInterleaved<Qvx32f>{sc(dst)}, complex_mul_interleaved, Interleaved<Qvx32f>{sc(src1)},
-      Interleaved<Qvx32f>{sc(src2)});
-  return QVX_STS_NO_ERR;
-}
-QVX_DEFINE(QvxStatus, Vector_Mul_64FC,
-           (const Qvx64fc* src1, const Qvx64fc* src2, Qvx64fc* dst, int len)) {
-  map(len, OutInterleaved<Qvx64f>{sc(dst)}, complex_mul_interleaved, Interleaved<Qvx64f>{sc(src1)},
-      Interleaved<Qvx64f>{sc(src2)});
-  return QVX_STS_NO_ERR;
-}
-QVX_DEFINE(QvxStatus, Vector_Div_32FC,
-           (const Qvx32fc* src1, const Qvx32fc* src2, Qvx32fc* dst, int len)) {
-  return complex(sc(src1), sc(src2), sc(dst), len, complex_div);
-}
-QVX_DEFINE(QvxStatus, Vector_Div_64FC,
-           (const Qvx64fc* src1, const Qvx64fc* src2, Qvx64fc* dst, int len)) {
-  return complex(sc(src1), sc(src2), sc(dst), len, complex_div);
-}
-
-QVX_DEFINE(QvxStatus, Vector_Mul_CToC_32F,
-           (const Qvx32f* src1Re, const Qvx32f* src1Im, const Qvx32f* src2Re, const Qvx32f* src2Im,
-            Qvx32f* dstRe, Qvx32f* dstIm, int len)) {
-  map(len, OutSplit<Qvx32f>{dstRe, dstIm}, complex_mul, Split<Qvx32f>{src1Re, src1Im},
-      Split<Qvx32f>{src2Re, src2Im});
-  return QVX_STS_NO_ERR;
-}
-QVX_DEFINE(QvxStatus, Vector_Mul_CToC_64F,
-           (const Qvx64f* src1Re, const Qvx64f* src1Im, const Qvx64f* src2Re, const Qvx64f* src2Im,
-            Qvx64f* dstRe, Qvx64f* dstIm, int len)) {
-  map(len, OutSplit<Qvx64f>{dstRe, dstIm}, complex_mul, Split<Qvx64f>{src1Re, src1Im},
-      Split<Qvx64f>{src2Re, src2Im});
-  return QVX_STS_NO_ERR;
-}
+// ---- complex ----
+QVX_EACH_PRECISION(QVX_BY_SCALARS, Add)
+QVX_EACH_PRECISION(QVX_BY_SCALARS, Sub)
+QVX_EACH_PRECISION(QVX_COMPLEX_MUL)
+QVX_EACH_PRECISION(QVX_COMPLEX_DIV)
+QVX_EACH_PRECISION(QVX_SPLIT_MUL)
 
 // ---- real times complex ----
-QVX_DEFINE(QvxStatus, Vector_Mul_32F_32FC,
-           (const Qvx32f* src1, const Qvx32fc* src2, Qvx32fc* dst, int len)) {
-  map(len, OutDeinterleaved<Qvx32f>{sc(dst)}, real_times_complex, In<Qvx32f>{src1},
-      Deinterleaved<Qvx32f>{sc(src2)});
-  return QVX_STS_NO_ERR;
-}
-QVX_DEFINE(QvxStatus, Vector_Mul_64F_64FC,
-           (const Qvx64f* src1, const Qvx64fc* src2, Qvx64fc* dst, int len)) {
-  map(len, OutDeinterleaved<Qvx64f>{sc(dst)}, real_times_complex, In<Qvx64f>{src1},
-      Deinterleaved<Qvx64f>{sc(src2)});
-  return QVX_STS_NO_ERR;
-}
+QVX_EACH_PRECISION(QVX_REAL_TIMES_COMPLEX)

@@ -18,126 +18,81 @@ constexpr auto complex_muladd_const = [](auto x, auto c, auto z) { return cmulad
 
 }  // namespace
 
+// Rows of both precisions (QVX_EACH_PRECISION): T the real type, C the complex one.  Each
+// form is one map of the rule over its operands: real arrays, interleaved complex arrays
+// (C, read as pairs of T) and split complex arrays (CToC), with constants where the form
+// has them.
+#define QVX_MUL_ADD(Sfx, T, CSfx, C, ...)                                                  \
+  QVX_DEFINE(QvxStatus, Vector_MulAdd_##Sfx,                                               \
+             (const T* src1, const T* src2, const T* src3, T* dst, int len)) {             \
+    map(len, Out<T>{dst}, real_muladd, In<T>{src1}, In<T>{src2}, In<T>{src3});             \
+    return QVX_STS_NO_ERR;                                                                 \
+  }                                                                                        \
+  QVX_DEFINE(QvxStatus, Vector_MulAdd_##CSfx,                                              \
+             (const C* src1, const C* src2, const C* src3, C* dst, int len)) {             \
+    map(len, OutDeinterleaved<T>{sc(dst)}, complex_muladd_vec, Deinterleaved<T>{sc(src1)}, \
+        Deinterleaved<T>{sc(src2)}, Deinterleaved<T>{sc(src3)});                           \
+    return QVX_STS_NO_ERR;                                                                 \
+  }                                                                                        \
+  QVX_DEFINE(QvxStatus, Vector_MulAdd_CToC_##Sfx,                                          \
+             (const T* src1Re, const T* src1Im, const T* src2Re, const T* src2Im,          \
+              const T* src3Re, const T* src3Im, T* dstRe, T* dstIm, int len)) {            \
+    map(len, OutSplit<T>{dstRe, dstIm}, complex_muladd_vec, Split<T>{src1Re, src1Im},      \
+        Split<T>{src2Re, src2Im}, Split<T>{src3Re, src3Im});                               \
+    return QVX_STS_NO_ERR;                                                                 \
+  }
+#define QVX_MUL_C_ADD(Sfx, T, CSfx, C, ...)                                                \
+  QVX_DEFINE(QvxStatus, Vector_MulCAdd_##Sfx,                                              \
+             (const T* src1, T val, const T* src2, T* dst, int len)) {                     \
+    map(len, Out<T>{dst}, real_muladd, In<T>{src1}, constant(val), In<T>{src2});           \
+    return QVX_STS_NO_ERR;                                                                 \
+  }                                                                                        \
+  QVX_DEFINE(QvxStatus, Vector_MulCAdd_##CSfx,                                             \
+             (const C* src1, C val, const C* src2, C* dst, int len)) {                     \
+    map(len, OutDeinterleaved<T>{sc(dst)}, complex_muladd_const, Deinterleaved<T>{sc(src1)}, \
+        complex_constant(val.re, val.im), Deinterleaved<T>{sc(src2)});                     \
+    return QVX_STS_NO_ERR;                                                                 \
+  }                                                                                        \
+  QVX_DEFINE(QvxStatus, Vector_MulCAdd_CToC_##Sfx,                                         \
+             (const T* src1Re, const T* src1Im, T valRe, T valIm, const T* src2Re,         \
+              const T* src2Im, T* dstRe, T* dstIm, int len)) {                             \
+    map(len, OutSplit<T>{dstRe, dstIm}, complex_muladd_const, Split<T>{src1Re, src1Im},    \
+        complex_constant(valRe, valIm), Split<T>{src2Re, src2Im});                         \
+    return QVX_STS_NO_ERR;                                                                 \
+  }
+#define QVX_MUL_C_ADD_C(Sfx, T, CSfx, C, ...)                                              \
+  QVX_DEFINE(QvxStatus, Vector_MulCAddC_##Sfx,                                             \
+             (const T* src, T mulVal, T addVal, T* dst, int len)) {                        \
+    map(len, Out<T>{dst}, real_muladd, In<T>{src}, constant(mulVal), constant(addVal));    \
+    return QVX_STS_NO_ERR;                                                                 \
+  }                                                                                        \
+  QVX_DEFINE(QvxStatus, Vector_MulCAddC_##CSfx,                                            \
+             (const C* src, C mulVal, C addVal, C* dst, int len)) {                        \
+    map(len, OutDeinterleaved<T>{sc(dst)}, complex_muladd_const, Deinterleaved<T>{sc(src)}, \
+        complex_constant(mulVal.re, mulVal.im), complex_constant(addVal.re, addVal.im));   \
+    return QVX_STS_NO_ERR;                                                                 \
+  }                                                                                        \
+  QVX_DEFINE(QvxStatus, Vector_MulCAddC_CToC_##Sfx,                                        \
+             (const T* srcRe, const T* srcIm, T mulRe, T mulIm, T addRe, T addIm, T* dstRe, \
+              T* dstIm, int len)) {                                                        \
+    map(len, OutSplit<T>{dstRe, dstIm}, complex_muladd_const, Split<T>{srcRe, srcIm},      \
+        complex_constant(mulRe, mulIm), complex_constant(addRe, addIm));                   \
+    return QVX_STS_NO_ERR;                                                                 \
+  }
+
 // ---- MulAdd: src1*src2 + src3 ----
-QVX_DEFINE(QvxStatus, Vector_MulAdd_32F,
-           (const Qvx32f* src1, const Qvx32f* src2, const Qvx32f* src3, Qvx32f* dst, int len)) {
-  map(len, Out<Qvx32f>{dst}, real_muladd, In<Qvx32f>{src1}, In<Qvx32f>{src2}, In<Qvx32f>{src3});
-  return QVX_STS_NO_ERR;
-}
-QVX_DEFINE(QvxStatus, Vector_MulAdd_64F,
-           (const Qvx64f* src1, const Qvx64f* src2, const Qvx64f* src3, Qvx64f* dst, int len)) {
-  map(len, Out<Qvx64f>{dst}, real_muladd, In<Qvx64f>{src1}, In<Qvx64f>{src2}, In<Qvx64f>{src3});
-  return QVX_STS_NO_ERR;
-}
-QVX_DEFINE(QvxStatus, Vector_MulAdd_32FC,
-           (const Qvx32fc* src1, const Qvx32fc* src2, const Qvx32fc* src3, Qvx32fc* dst, int len)) {
-  map(len, OutDeinterleaved<Qvx32f>{sc(dst)}, complex_muladd_vec, Deinterleaved<Qvx32f>{sc(src1)},
-      Deinterleaved<Qvx32f>{sc(src2)}, Deinterleaved<Qvx32f>{sc(src3)});
-  return QVX_STS_NO_ERR;
-}
-QVX_DEFINE(QvxStatus, Vector_MulAdd_64FC,
-           (const Qvx64fc* src1, const Qvx64fc* src2, const Qvx64fc* src3, Qvx64fc* dst, int len)) {
-  map(len, OutDeinterleaved<Qvx64f>{sc(dst)}, complex_muladd_vec, Deinterleaved<Qvx64f>{sc(src1)},
-      Deinterleaved<Qvx64f>{sc(src2)}, Deinterleaved<Qvx64f>{sc(src3)});
-  return QVX_STS_NO_ERR;
-}
-QVX_DEFINE(QvxStatus, Vector_MulAdd_CToC_32F,
-           (const Qvx32f* src1Re, const Qvx32f* src1Im, const Qvx32f* src2Re, const Qvx32f* src2Im,
-            const Qvx32f* src3Re, const Qvx32f* src3Im, Qvx32f* dstRe, Qvx32f* dstIm, int len)) {
-  map(len, OutSplit<Qvx32f>{dstRe, dstIm}, complex_muladd_vec, Split<Qvx32f>{src1Re, src1Im},
-      Split<Qvx32f>{src2Re, src2Im}, Split<Qvx32f>{src3Re, src3Im});
-  return QVX_STS_NO_ERR;
-}
-QVX_DEFINE(QvxStatus, Vector_MulAdd_CToC_64F,
-           (const Qvx64f* src1Re, const Qvx64f* src1Im, const Qvx64f* src2Re, const Qvx64f* src2Im,
-            const Qvx64f* src3Re, const Qvx64f* src3Im, Qvx64f* dstRe, Qvx64f* dstIm, int len)) {
-  map(len, OutSplit<Qvx64f>{dstRe, dstIm}, complex_muladd_vec, Split<Qvx64f>{src1Re, src1Im},
-      Split<Qvx64f>{src2Re, src2Im}, Split<Qvx64f>{src3Re, src3Im});
-  return QVX_STS_NO_ERR;
-}
-
+QVX_EACH_PRECISION(QVX_MUL_ADD)
 // ---- MulCAdd: src1*val + src2 ----
-QVX_DEFINE(QvxStatus, Vector_MulCAdd_32F,
-           (const Qvx32f* src1, Qvx32f val, const Qvx32f* src2, Qvx32f* dst, int len)) {
-  map(len, Out<Qvx32f>{dst}, real_muladd, In<Qvx32f>{src1}, constant(val), In<Qvx32f>{src2});
-  return QVX_STS_NO_ERR;
-}
-QVX_DEFINE(QvxStatus, Vector_MulCAdd_64F,
-           (const Qvx64f* src1, Qvx64f val, const Qvx64f* src2, Qvx64f* dst, int len)) {
-  map(len, Out<Qvx64f>{dst}, real_muladd, In<Qvx64f>{src1}, constant(val), In<Qvx64f>{src2});
-  return QVX_STS_NO_ERR;
-}
-QVX_DEFINE(QvxStatus, Vector_MulCAdd_32FC,
-           (const Qvx32fc* src1, Qvx32fc val, const Qvx32fc* src2, Qvx32fc* dst, int len)) {
-  map(len, OutDeinterleaved<Qvx32f>{sc(dst)}, complex_muladd_const,
-      Deinterleaved<Qvx32f>{sc(src1)}, complex_constant(val.re, val.im),
-      Deinterleaved<Qvx32f>{sc(src2)});
-  return QVX_STS_NO_ERR;
-}
-QVX_DEFINE(QvxStatus, Vector_MulCAdd_64FC,
-           (const Qvx64fc* src1, Qvx64fc val, const Qvx64fc* src2, Qvx64fc* dst, int len)) {
-  map(len, OutDeinterleaved<Qvx64f>{sc(dst)}, complex_muladd_const,
-      Deinterleaved<Qvx64f>{sc(src1)}, complex_constant(val.re, val.im),
-      Deinterleaved<Qvx64f>{sc(src2)});
-  return QVX_STS_NO_ERR;
-}
-QVX_DEFINE(QvxStatus, Vector_MulCAdd_CToC_32F,
-           (const Qvx32f* src1Re, const Qvx32f* src1Im, Qvx32f valRe, Qvx32f valIm,
-            const Qvx32f* src2Re, const Qvx32f* src2Im, Qvx32f* dstRe, Qvx32f* dstIm, int len)) {
-  map(len, OutSplit<Qvx32f>{dstRe, dstIm}, complex_muladd_const, Split<Qvx32f>{src1Re, src1Im},
-      complex_constant(valRe, valIm), Split<Qvx32f>{src2Re, src2Im});
-  return QVX_STS_NO_ERR;
-}
-QVX_DEFINE(QvxStatus, Vector_MulCAdd_CToC_64F,
-           (const Qvx64f* src1Re, const Qvx64f* src1Im, Qvx64f valRe, Qvx64f valIm,
-            const Qvx64f* src2Re, const Qvx64f* src2Im, Qvx64f* dstRe, Qvx64f* dstIm, int len)) {
-  map(len, OutSplit<Qvx64f>{dstRe, dstIm}, complex_muladd_const, Split<Qvx64f>{src1Re, src1Im},
-      complex_constant(valRe, valIm), Split<Qvx64f>{src2Re, src2Im});
-  return QVX_STS_NO_ERR;
-}
-
+QVX_EACH_PRECISION(QVX_MUL_C_ADD)
 // ---- MulCAddC: src*mulVal + addVal ----
-QVX_DEFINE(QvxStatus, Vector_MulCAddC_32F,
-           (const Qvx32f* src, Qvx32f mulVal, Qvx32f addVal, Qvx32f* dst, int len)) {
-  map(len, Out<Qvx32f>{dst}, real_muladd, In<Qvx32f>{src}, constant(mulVal), constant(addVal));
-  return QVX_STS_NO_ERR;
-}
-QVX_DEFINE(QvxStatus, Vector_MulCAddC_64F,
-           (const Qvx64f* src, Qvx64f mulVal, Qvx64f addVal, Qvx64f* dst, int len)) {
-  map(len, Out<Qvx64f>{dst}, real_muladd, In<Qvx64f>{src}, constant(mulVal), constant(addVal));
-  return QVX_STS_NO_ERR;
-}
-QVX_DEFINE(QvxStatus, Vector_MulCAddC_32FC,
-           (const Qvx32fc* src, Qvx32fc mulVal, Qvx32fc addVal, Qvx32fc* dst, int len)) {
-  map(len, OutDeinterleaved<Qvx32f>{sc(dst)}, complex_muladd_const, Deinterleaved<Qvx32f>{sc(src)},
-      complex_constant(mulVal.re, mulVal.im), complex_constant(addVal.re, addVal.im));
-  return QVX_STS_NO_ERR;
-}
-QVX_DEFINE(QvxStatus, Vector_MulCAddC_64FC,
-           (const Qvx64fc* src, Qvx64fc mulVal, Qvx64fc addVal, Qvx64fc* dst, int len)) {
-  map(len, OutDeinterleaved<Qvx64f>{sc(dst)}, complex_muladd_const, Deinterleaved<Qvx64f>{sc(src)},
-      complex_constant(mulVal.re, mulVal.im), complex_constant(addVal.re, addVal.im));
-  return QVX_STS_NO_ERR;
-}
-QVX_DEFINE(QvxStatus, Vector_MulCAddC_CToC_32F,
-           (const Qvx32f* srcRe, const Qvx32f* srcIm, Qvx32f mulRe, Qvx32f mulIm, Qvx32f addRe,
-            Qvx32f addIm, Qvx32f* dstRe, Qvx32f* dstIm, int len)) {
-  map(len, OutSplit<Qvx32f>{dstRe, dstIm}, complex_muladd_const, Split<Qvx32f>{srcRe, srcIm},
-      complex_constant(mulRe, mulIm), complex_constant(addRe, addIm));
-  return QVX_STS_NO_ERR;
-}
-QVX_DEFINE(QvxStatus, Vector_MulCAddC_CToC_64F,
-           (const Qvx64f* srcRe, const Qvx64f* srcIm, Qvx64f mulRe, Qvx64f mulIm, Qvx64f addRe,
-            Qvx64f addIm, Qvx64f* dstRe, Qvx64f* dstIm, int len)) {
-  map(len, OutSplit<Qvx64f>{dstRe, dstIm}, complex_muladd_const, Split<Qvx64f>{srcRe, srcIm},
-      complex_constant(mulRe, mulIm), complex_constant(addRe, addIm));
-  return QVX_STS_NO_ERR;
-}
+QVX_EACH_PRECISION(QVX_MUL_C_ADD_C)
 
 // ---- MulCAddC on integers ----
 // The element is converted exactly to the working precision (single for 16S, double for
 // 32S), multiplied and added with each step rounded there, then stored with saturation and
 // truncation toward zero; a NaN stores the low bits of the processor's -2147483648.
+// The two members are written out each: their register forms have nothing in common (16S
+// widens to 32-bit lanes of single precision, 32S to half registers of double).
 
 QVX_DEFINE(QvxStatus, Vector_MulCAddC_16S,
            (const Qvx16s* src, Qvx32f mulVal, Qvx32f addVal, Qvx16s* dst, int len)) {

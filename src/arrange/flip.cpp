@@ -56,30 +56,17 @@ inline QvxStatus flip_any_in_place(T* p, int len) {
 
 }  // namespace
 
-QVX_DEFINE(QvxStatus, Vector_Flip_8U, (const Qvx8u* src, Qvx8u* dst, int len)) {
-  return flip_any(src, dst, len);
-}
-QVX_DEFINE(QvxStatus, Vector_Flip_16S, (const Qvx16s* src, Qvx16s* dst, int len)) {
-  return flip_any(src, dst, len);
-}
-QVX_DEFINE(QvxStatus, Vector_Flip_32S, (const Qvx32s* src, Qvx32s* dst, int len)) {
-  return flip_any(src, dst, len);
-}
+// The rows of one member: out of place and in place.
+#define QVX_FLIP(Sfx, T)                                                               \
+  QVX_DEFINE(QvxStatus, Vector_Flip_##Sfx, (const T* src, T* dst, int len)) {          \
+    return flip_any(src, dst, len);                                                    \
+  }                                                                                    \
+  QVX_DEFINE(QvxStatus, Vector_Flip_##Sfx##_I, (T* srcDst, int len)) {                 \
+    return flip_any_in_place(srcDst, len);                                             \
+  }
+QVX_FLIP(8U, Qvx8u)
+QVX_FLIP(16S, Qvx16s)
+QVX_FLIP(32S, Qvx32s)
 QVX_SECOND_NAME(Vector_Flip_32S, Vector_Flip_32F);
-QVX_DEFINE(QvxStatus, Vector_Flip_64F, (const Qvx64f* src, Qvx64f* dst, int len)) {
-  return flip_any(src, dst, len);
-}
-
-QVX_DEFINE(QvxStatus, Vector_Flip_8U_I, (Qvx8u* srcDst, int len)) {
-  return flip_any_in_place(srcDst, len);
-}
-QVX_DEFINE(QvxStatus, Vector_Flip_16S_I, (Qvx16s* srcDst, int len)) {
-  return flip_any_in_place(srcDst, len);
-}
-QVX_DEFINE(QvxStatus, Vector_Flip_32S_I, (Qvx32s* srcDst, int len)) {
-  return flip_any_in_place(srcDst, len);
-}
 QVX_SECOND_NAME(Vector_Flip_32S_I, Vector_Flip_32F_I);
-QVX_DEFINE(QvxStatus, Vector_Flip_64F_I, (Qvx64f* srcDst, int len)) {
-  return flip_any_in_place(srcDst, len);
-}
+QVX_FLIP(64F, Qvx64f)

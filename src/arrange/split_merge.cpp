@@ -39,39 +39,15 @@ inline QvxStatus merge_any(const T* src1, const T* src2, T* dst, int len) {
 
 }  // namespace
 
-QVX_DEFINE(QvxStatus, Vector_Split_8U, (const Qvx8u* src, Qvx8u* dst1, Qvx8u* dst2, int len)) {
-  return split_any(src, dst1, dst2, len);
-}
-QVX_DEFINE(QvxStatus, Vector_Split_16S, (const Qvx16s* src, Qvx16s* dst1, Qvx16s* dst2, int len)) {
-  return split_any(src, dst1, dst2, len);
-}
-QVX_DEFINE(QvxStatus, Vector_Split_32S, (const Qvx32s* src, Qvx32s* dst1, Qvx32s* dst2, int len)) {
-  return split_any(src, dst1, dst2, len);
-}
-QVX_DEFINE(QvxStatus, Vector_Split_32F, (const Qvx32f* src, Qvx32f* dst1, Qvx32f* dst2, int len)) {
-  return split_any(src, dst1, dst2, len);
-}
-QVX_DEFINE(QvxStatus, Vector_Split_64F, (const Qvx64f* src, Qvx64f* dst1, Qvx64f* dst2, int len)) {
-  return split_any(src, dst1, dst2, len);
-}
-
-QVX_DEFINE(QvxStatus, Vector_Merge_8U,
-           (const Qvx8u* src1, const Qvx8u* src2, Qvx8u* dst, int len)) {
-  return merge_any(src1, src2, dst, len);
-}
-QVX_DEFINE(QvxStatus, Vector_Merge_16S,
-           (const Qvx16s* src1, const Qvx16s* src2, Qvx16s* dst, int len)) {
-  return merge_any(src1, src2, dst, len);
-}
-QVX_DEFINE(QvxStatus, Vector_Merge_32S,
-           (const Qvx32s* src1, const Qvx32s* src2, Qvx32s* dst, int len)) {
-  return merge_any(src1, src2, dst, len);
-}
-QVX_DEFINE(QvxStatus, Vector_Merge_32F,
-           (const Qvx32f* src1, const Qvx32f* src2, Qvx32f* dst, int len)) {
-  return merge_any(src1, src2, dst, len);
-}
-QVX_DEFINE(QvxStatus, Vector_Merge_64F,
-           (const Qvx64f* src1, const Qvx64f* src2, Qvx64f* dst, int len)) {
-  return merge_any(src1, src2, dst, len);
-}
+#define QVX_SPLIT_MERGE(Sfx, T)                                                            \
+  QVX_DEFINE(QvxStatus, Vector_Split_##Sfx, (const T* src, T* dst1, T* dst2, int len)) {   \
+    return split_any(src, dst1, dst2, len);                                                \
+  }                                                                                        \
+  QVX_DEFINE(QvxStatus, Vector_Merge_##Sfx, (const T* src1, const T* src2, T* dst, int len)) { \
+    return merge_any(src1, src2, dst, len);                                                \
+  }
+QVX_SPLIT_MERGE(8U, Qvx8u)
+QVX_SPLIT_MERGE(16S, Qvx16s)
+QVX_SPLIT_MERGE(32S, Qvx32s)
+QVX_SPLIT_MERGE(32F, Qvx32f)
+QVX_SPLIT_MERGE(64F, Qvx64f)

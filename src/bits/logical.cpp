@@ -28,45 +28,30 @@ inline QvxStatus with_constant(const T* src, int val, T* dst, int len, Op op) {
 
 }  // namespace
 
-QVX_DEFINE(QvxStatus, Vector_And_8U, (const Qvx8u* src1, const Qvx8u* src2, Qvx8u* dst, int len)) {
-  return two_vectors(src1, src2, dst, len, bit_and);
-}
-QVX_DEFINE(QvxStatus, Vector_Or_8U, (const Qvx8u* src1, const Qvx8u* src2, Qvx8u* dst, int len)) {
-  return two_vectors(src1, src2, dst, len, bit_or);
-}
-QVX_DEFINE(QvxStatus, Vector_Xor_8U, (const Qvx8u* src1, const Qvx8u* src2, Qvx8u* dst, int len)) {
-  return two_vectors(src1, src2, dst, len, bit_xor);
-}
+#define QVX_TWO_VECTORS(Op, f)                                                             \
+  QVX_DEFINE(QvxStatus, Vector_##Op##_8U,                                                  \
+             (const Qvx8u* src1, const Qvx8u* src2, Qvx8u* dst, int len)) {                \
+    return two_vectors(src1, src2, dst, len, f);                                           \
+  }
+// The operations with a constant, on 8U, 16S and 32S.
+#define QVX_WITH_CONSTANT(Op, f)                                                           \
+  QVX_WITH_CONSTANT_(Op, 8U, Qvx8u, f)                                                     \
+  QVX_WITH_CONSTANT_(Op, 16S, Qvx16s, f)                                                   \
+  QVX_WITH_CONSTANT_(Op, 32S, Qvx32s, f)
+#define QVX_WITH_CONSTANT_(Op, Sfx, T, f)                                                  \
+  QVX_DEFINE(QvxStatus, Vector_##Op##_##Sfx, (const T* src, int val, T* dst, int len)) {   \
+    return with_constant(src, val, dst, len, f);                                           \
+  }
+
+QVX_TWO_VECTORS(And, bit_and)
+QVX_TWO_VECTORS(Or, bit_or)
+QVX_TWO_VECTORS(Xor, bit_xor)
 
 // The complement is XOR with all ones.
 QVX_DEFINE(QvxStatus, Vector_Not_8U, (const Qvx8u* src, Qvx8u* dst, int len)) {
   return with_constant(src, 0xFF, dst, len, bit_xor);
 }
 
-QVX_DEFINE(QvxStatus, Vector_AndC_8U, (const Qvx8u* src, int val, Qvx8u* dst, int len)) {
-  return with_constant(src, val, dst, len, bit_and);
-}
-QVX_DEFINE(QvxStatus, Vector_AndC_16S, (const Qvx16s* src, int val, Qvx16s* dst, int len)) {
-  return with_constant(src, val, dst, len, bit_and);
-}
-QVX_DEFINE(QvxStatus, Vector_AndC_32S, (const Qvx32s* src, int val, Qvx32s* dst, int len)) {
-  return with_constant(src, val, dst, len, bit_and);
-}
-QVX_DEFINE(QvxStatus, Vector_OrC_8U, (const Qvx8u* src, int val, Qvx8u* dst, int len)) {
-  return with_constant(src, val, dst, len, bit_or);
-}
-QVX_DEFINE(QvxStatus, Vector_OrC_16S, (const Qvx16s* src, int val, Qvx16s* dst, int len)) {
-  return with_constant(src, val, dst, len, bit_or);
-}
-QVX_DEFINE(QvxStatus, Vector_OrC_32S, (const Qvx32s* src, int val, Qvx32s* dst, int len)) {
-  return with_constant(src, val, dst, len, bit_or);
-}
-QVX_DEFINE(QvxStatus, Vector_XorC_8U, (const Qvx8u* src, int val, Qvx8u* dst, int len)) {
-  return with_constant(src, val, dst, len, bit_xor);
-}
-QVX_DEFINE(QvxStatus, Vector_XorC_16S, (const Qvx16s* src, int val, Qvx16s* dst, int len)) {
-  return with_constant(src, val, dst, len, bit_xor);
-}
-QVX_DEFINE(QvxStatus, Vector_XorC_32S, (const Qvx32s* src, int val, Qvx32s* dst, int len)) {
-  return with_constant(src, val, dst, len, bit_xor);
-}
+QVX_WITH_CONSTANT(AndC, bit_and)
+QVX_WITH_CONSTANT(OrC, bit_or)
+QVX_WITH_CONSTANT(XorC, bit_xor)

@@ -37,21 +37,15 @@ inline QvxStatus set_mask(const Qvx32u* mask, int val, T* dst, int len) {
 
 }  // namespace
 
-QVX_DEFINE(QvxStatus, Vector_SetMask_LSB_8U, (const Qvx32u* mask, int val, Qvx8u* dst, int len)) {
-  return set_mask<false>(mask, val, dst, len);
-}
-QVX_DEFINE(QvxStatus, Vector_SetMask_LSB_16S, (const Qvx32u* mask, int val, Qvx16s* dst, int len)) {
-  return set_mask<false>(mask, val, dst, len);
-}
-QVX_DEFINE(QvxStatus, Vector_SetMask_LSB_32S, (const Qvx32u* mask, int val, Qvx32s* dst, int len)) {
-  return set_mask<false>(mask, val, dst, len);
-}
-QVX_DEFINE(QvxStatus, Vector_SetMask_MSB_8U, (const Qvx32u* mask, int val, Qvx8u* dst, int len)) {
-  return set_mask<true>(mask, val, dst, len);
-}
-QVX_DEFINE(QvxStatus, Vector_SetMask_MSB_16S, (const Qvx32u* mask, int val, Qvx16s* dst, int len)) {
-  return set_mask<true>(mask, val, dst, len);
-}
-QVX_DEFINE(QvxStatus, Vector_SetMask_MSB_32S, (const Qvx32u* mask, int val, Qvx32s* dst, int len)) {
-  return set_mask<true>(mask, val, dst, len);
-}
+#define QVX_SET_MASK(Sfx, T)                                                                \
+  QVX_DEFINE(QvxStatus, Vector_SetMask_LSB_##Sfx,                                           \
+             (const Qvx32u* mask, int val, T* dst, int len)) {                              \
+    return set_mask<false>(mask, val, dst, len);                                            \
+  }                                                                                         \
+  QVX_DEFINE(QvxStatus, Vector_SetMask_MSB_##Sfx,                                           \
+             (const Qvx32u* mask, int val, T* dst, int len)) {                              \
+    return set_mask<true>(mask, val, dst, len);                                             \
+  }
+QVX_SET_MASK(8U, Qvx8u)
+QVX_SET_MASK(16S, Qvx16s)
+QVX_SET_MASK(32S, Qvx32s)

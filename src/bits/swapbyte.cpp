@@ -24,12 +24,10 @@ inline QvxStatus swap_bytes(const T* src, T* dst, int len) {
 
 }  // namespace
 
-QVX_DEFINE(QvxStatus, Vector_SwapByte_16S, (const Qvx16s* src, Qvx16s* dst, int len)) {
-  return swap_bytes<uint16_t>(src, dst, len);
-}
-QVX_DEFINE(QvxStatus, Vector_SwapByte_32S, (const Qvx32s* src, Qvx32s* dst, int len)) {
-  return swap_bytes<uint32_t>(src, dst, len);
-}
-QVX_DEFINE(QvxStatus, Vector_SwapByte_64S, (const Qvx64s* src, Qvx64s* dst, int len)) {
-  return swap_bytes<uint64_t>(src, dst, len);
-}
+#define QVX_SWAP_BYTE(Sfx, T)                                                         \
+  QVX_DEFINE(QvxStatus, Vector_SwapByte_##Sfx, (const T* src, T* dst, int len)) {     \
+    return swap_bytes<simd::uint_t<T>>(src, dst, len);                                \
+  }
+QVX_SWAP_BYTE(16S, Qvx16s)
+QVX_SWAP_BYTE(32S, Qvx32s)
+QVX_SWAP_BYTE(64S, Qvx64s)

@@ -3,6 +3,8 @@
 #include <stddef.h>
 #include <stdint.h>
 
+#include <type_traits>
+
 #include "core/export.h"
 #include "core/loops.h"
 
@@ -98,10 +100,22 @@ inline void copy_down(const T* src, T* dst, int len) {
   if (kSimd) down(reinterpret_cast<const uint8_t*>(src), reinterpret_cast<uint8_t*>(dst), n - n % kBytes);
 }
 
+// Floating-point elements go as the integers of their width: only their bits matter.
+template <class T>
+using Bits = std::conditional_t<std::is_floating_point<T>::value, simd::sint_t<T>, T>;
+template <class T>
+inline const Bits<T>* bits(const T* p) {
+  return reinterpret_cast<const Bits<T>*>(p);
+}
+template <class T>
+inline Bits<T>* bits(T* p) {
+  return reinterpret_cast<Bits<T>*>(p);
+}
+
 template <class T>
 inline QvxStatus copy(const T* src, T* dst, int len) {
   if (len < 1) return QVX_STS_NO_ERR;
-  copy_up(src, dst, len);
+  copy_up(bits(src), bits(dst), len);
   return QVX_STS_NO_ERR;
 }
 
@@ -112,63 +126,35 @@ inline QvxStatus move(const T* src, T* dst, int len) {
   // top down; any other placement is safe front to back.
   const uintptr_t distance = reinterpret_cast<uintptr_t>(dst) - reinterpret_cast<uintptr_t>(src);
   if (distance < sizeof(T) * uintptr_t(len)) {
-    copy_down(src, dst, len);
+    copy_down(bits(src), bits(dst), len);
   } else {
-    copy_up(src, dst, len);
+    copy_up(bits(src), bits(dst), len);
   }
   return QVX_STS_NO_ERR;
 }
 
 }  // namespace
 
-QVX_DEFINE(QvxStatus, Vector_Copy_8U, (const Qvx8u* src, Qvx8u* dst, int len)) {
-  return copy(src, dst, len);
-}
-QVX_DEFINE(QvxStatus, Vector_Copy_16S, (const Qvx16s* src, Qvx16s* dst, int len)) {
-  return copy(src, dst, len);
-}
-QVX_DEFINE(QvxStatus, Vector_Copy_32S, (const Qvx32s* src, Qvx32s* dst, int len)) {
-  return copy(src, dst, len);
-}
-QVX_SECOND_NAME(Vector_Copy_32S, Vector_Copy_32F);
-QVX_DEFINE(QvxStatus, Vector_Copy_64F, (const Qvx64f* src, Qvx64f* dst, int len)) {
-  return copy(reinterpret_cast<const Qvx64s*>(src), reinterpret_cast<Qvx64s*>(dst), len);
-}
-QVX_DEFINE(QvxStatus, Vector_Copy_16SC, (const Qvx16sc* src, Qvx16sc* dst, int len)) {
-  return __qvx_Vector_Copy_16S(reinterpret_cast<const Qvx16s*>(src),
-                               reinterpret_cast<Qvx16s*>(dst), twice(len));
-}
-QVX_DEFINE(QvxStatus, Vector_Copy_32FC, (const Qvx32fc* src, Qvx32fc* dst, int len)) {
-  return __qvx_Vector_Copy_32S(reinterpret_cast<const Qvx32s*>(src),
-                               reinterpret_cast<Qvx32s*>(dst), twice(len));
-}
-QVX_DEFINE(QvxStatus, Vector_Copy_64FC, (const Qvx64fc* src, Qvx64fc* dst, int len)) {
-  return __qvx_Vector_Copy_64F(reinterpret_cast<const Qvx64f*>(src),
-                               reinterpret_cast<Qvx64f*>(dst), twice(len));
-}
+// The rows of Copy (f = copy) and Move (f = move): the real members, 32F a second name of
+// 32S, and the complex members as the real member of their part on 2*len parts.
+#define QVX_COPY_ROWS(Op, f)                                                              \
+  QVX_COPY_REAL(Op, f, 8U, Qvx8u)                                                         \
+  QVX_COPY_REAL(Op, f, 16S, Qvx16s)                                                       \
+  QVX_COPY_REAL(Op, f, 32S, Qvx32s)                                                       \
+  QVX_SECOND_NAME(Vector_##Op##_32S, Vector_##Op##_32F);                                  \
+  QVX_COPY_REAL(Op, f, 64F, Qvx64f)                                                       \
+  QVX_COPY_PARTS(Op, 16SC, Qvx16sc, 16S, Qvx16s)                                          \
+  QVX_COPY_PARTS(Op, 32FC, Qvx32fc, 32S, Qvx32s)                                          \
+  QVX_COPY_PARTS(Op, 64FC, Qvx64fc, 64F, Qvx64f)
+#define QVX_COPY_REAL(Op, f, Sfx, T)                                                      \
+  QVX_DEFINE(QvxStatus, Vector_##Op##_##Sfx, (const T* src, T* dst, int len)) {           \
+    return f(src, dst, len);                                                              \
+  }
+#define QVX_COPY_PARTS(Op, CSfx, C, Sfx, T)                                               \
+  QVX_DEFINE(QvxStatus, Vector_##Op##_##CSfx, (const C* src, C* dst, int len)) {          \
+    return __qvx_Vector_##Op##_##Sfx(reinterpret_cast<const T*>(src),                     \
+                                     reinterpret_cast<T*>(dst), twice(len));              \
+  }
 
-QVX_DEFINE(QvxStatus, Vector_Move_8U, (const Qvx8u* src, Qvx8u* dst, int len)) {
-  return move(src, dst, len);
-}
-QVX_DEFINE(QvxStatus, Vector_Move_16S, (const Qvx16s* src, Qvx16s* dst, int len)) {
-  return move(src, dst, len);
-}
-QVX_DEFINE(QvxStatus, Vector_Move_32S, (const Qvx32s* src, Qvx32s* dst, int len)) {
-  return move(src, dst, len);
-}
-QVX_SECOND_NAME(Vector_Move_32S, Vector_Move_32F);
-QVX_DEFINE(QvxStatus, Vector_Move_64F, (const Qvx64f* src, Qvx64f* dst, int len)) {
-  return move(reinterpret_cast<const Qvx64s*>(src), reinterpret_cast<Qvx64s*>(dst), len);
-}
-QVX_DEFINE(QvxStatus, Vector_Move_16SC, (const Qvx16sc* src, Qvx16sc* dst, int len)) {
-  return __qvx_Vector_Move_16S(reinterpret_cast<const Qvx16s*>(src),
-                               reinterpret_cast<Qvx16s*>(dst), twice(len));
-}
-QVX_DEFINE(QvxStatus, Vector_Move_32FC, (const Qvx32fc* src, Qvx32fc* dst, int len)) {
-  return __qvx_Vector_Move_32F(reinterpret_cast<const Qvx32f*>(src),
-                               reinterpret_cast<Qvx32f*>(dst), twice(len));
-}
-QVX_DEFINE(QvxStatus, Vector_Move_64FC, (const Qvx64fc* src, Qvx64fc* dst, int len)) {
-  return __qvx_Vector_Move_64F(reinterpret_cast<const Qvx64f*>(src),
-                               reinterpret_cast<Qvx64f*>(dst), twice(len));
-}
+QVX_COPY_ROWS(Copy, copy)
+QVX_COPY_ROWS(Move, move)

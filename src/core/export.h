@@ -29,5 +29,10 @@
   M(8U, Qvx8u) M(16U, Qvx16u) M(16S, Qvx16s) M(32S, Qvx32s) M(32F, Qvx32f) M(64F, Qvx64f)
 // QVX_EACH_COMPLEX(M) is M(suffix, type) for 32FC and 64FC.
 #define QVX_EACH_COMPLEX(M) M(32FC, Qvx32fc) M(64FC, Qvx64fc)
+// Families of floating-point operations, whose real and complex members come in pairs of
+// one precision: QVX_EACH_PRECISION(M, args...) is M(real suffix, real type, complex suffix,
+// complex type, args...) for single and then double precision.
+#define QVX_EACH_PRECISION(M, ...) \
+  M(32F, Qvx32f, 32FC, Qvx32fc, __VA_ARGS__) M(64F, Qvx64f, 64FC, Qvx64fc, __VA_ARGS__)
 
 #endif

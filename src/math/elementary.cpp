@@ -84,55 +84,26 @@ inline QvxStatus square_root(const T* src, T* dst, int len) {
 // Tan      tan          -
 // Exp      exp          -
 // Log      log          x < 0
-QVX_DEFINE(QvxStatus, Vector_Acos_32F, (const Qvx32f* src, Qvx32f* dst, int len)) {
-  return fast_real<Acos>(src, dst, len);
-}
-QVX_DEFINE(QvxStatus, Vector_Acos_64F, (const Qvx64f* src, Qvx64f* dst, int len)) {
-  return real<Domain::Unit, acos>(src, dst, len);
-}
-QVX_DEFINE(QvxStatus, Vector_Asin_32F, (const Qvx32f* src, Qvx32f* dst, int len)) {
-  return fast_real<Asin>(src, dst, len);
-}
-QVX_DEFINE(QvxStatus, Vector_Asin_64F, (const Qvx64f* src, Qvx64f* dst, int len)) {
-  return real<Domain::Unit, asin>(src, dst, len);
-}
-QVX_DEFINE(QvxStatus, Vector_Atan_32F, (const Qvx32f* src, Qvx32f* dst, int len)) {
-  return fast_real<Atan>(src, dst, len);
-}
-QVX_DEFINE(QvxStatus, Vector_Atan_64F, (const Qvx64f* src, Qvx64f* dst, int len)) {
-  return real<Domain::All, atan>(src, dst, len);
-}
-QVX_DEFINE(QvxStatus, Vector_Cos_32F, (const Qvx32f* src, Qvx32f* dst, int len)) {
-  return fast_real<Cos>(src, dst, len);
-}
-QVX_DEFINE(QvxStatus, Vector_Cos_64F, (const Qvx64f* src, Qvx64f* dst, int len)) {
-  return real<Domain::All, cos>(src, dst, len);
-}
-QVX_DEFINE(QvxStatus, Vector_Sin_32F, (const Qvx32f* src, Qvx32f* dst, int len)) {
-  return fast_real<Sin>(src, dst, len);
-}
-QVX_DEFINE(QvxStatus, Vector_Sin_64F, (const Qvx64f* src, Qvx64f* dst, int len)) {
-  return real<Domain::All, sin>(src, dst, len);
-}
-QVX_DEFINE(QvxStatus, Vector_Tan_32F, (const Qvx32f* src, Qvx32f* dst, int len)) {
-  return fast_real<Tan>(src, dst, len);
-}
-QVX_DEFINE(QvxStatus, Vector_Tan_64F, (const Qvx64f* src, Qvx64f* dst, int len)) {
-  return real<Domain::All, tan>(src, dst, len);
-}
-QVX_DEFINE(QvxStatus, Vector_Exp_32F, (const Qvx32f* src, Qvx32f* dst, int len)) {
-  return fast_real<Exp>(src, dst, len);
-}
-QVX_DEFINE(QvxStatus, Vector_Exp_64F, (const Qvx64f* src, Qvx64f* dst, int len)) {
-  return real<Domain::All, exp>(src, dst, len);
-}
-QVX_DEFINE(QvxStatus, Vector_Log_32F, (const Qvx32f* src, Qvx32f* dst, int len)) {
-  return fast_real<Log>(src, dst, len);
-}
-QVX_DEFINE(QvxStatus, Vector_Log_64F, (const Qvx64f* src, Qvx64f* dst, int len)) {
-  return real<Domain::NonNegative, log>(src, dst, len);
-}
+//
+// The two rows of each: 32F through the fast kernel of the member's name, 64F through the
+// C function in its domain.
+#define QVX_ELEMENTARY(Op, D, f)                                                          \
+  QVX_DEFINE(QvxStatus, Vector_##Op##_32F, (const Qvx32f* src, Qvx32f* dst, int len)) {   \
+    return fast_real<Op>(src, dst, len);                                                  \
+  }                                                                                       \
+  QVX_DEFINE(QvxStatus, Vector_##Op##_64F, (const Qvx64f* src, Qvx64f* dst, int len)) {   \
+    return real<Domain::D, f>(src, dst, len);                                             \
+  }
+QVX_ELEMENTARY(Acos, Unit, acos)
+QVX_ELEMENTARY(Asin, Unit, asin)
+QVX_ELEMENTARY(Atan, All, atan)
+QVX_ELEMENTARY(Cos, All, cos)
+QVX_ELEMENTARY(Sin, All, sin)
+QVX_ELEMENTARY(Tan, All, tan)
+QVX_ELEMENTARY(Exp, All, exp)
+QVX_ELEMENTARY(Log, NonNegative, log)
 
+// SinCos: the fast kernel's two outputs for 32F, the element loop for 64F.
 QVX_DEFINE(QvxStatus, Vector_SinCos_32F,
            (const Qvx32f* src, Qvx32f* dstSin, Qvx32f* dstCos, int len)) {
   float* const out[2] = {dstSin, dstCos};
@@ -144,9 +115,8 @@ QVX_DEFINE(QvxStatus, Vector_SinCos_64F,
   return sin_cos(src, dstSin, dstCos, len);
 }
 
-QVX_DEFINE(QvxStatus, Vector_Sqrt_32F, (const Qvx32f* src, Qvx32f* dst, int len)) {
-  return square_root(src, dst, len);
-}
-QVX_DEFINE(QvxStatus, Vector_Sqrt_64F, (const Qvx64f* src, Qvx64f* dst, int len)) {
-  return square_root(src, dst, len);
-}
+#define QVX_SQRT(Sfx, T, ...)                                                             \
+  QVX_DEFINE(QvxStatus, Vector_Sqrt_##Sfx, (const T* src, T* dst, int len)) {             \
+    return square_root(src, dst, len);                                                    \
+  }
+QVX_EACH_PRECISION(QVX_SQRT)

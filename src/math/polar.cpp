@@ -156,6 +156,7 @@ inline QvxStatus to_cartesian(const Qvx64f* magn, const Qvx64f* phase, Qvx64f* d
 // 16SC            32F      double, rounded       single precision        atan2, rounded
 // 32FC            32F      double, rounded       single precision        zero rule, rounded
 // 64FC            64F      double                double                  zero rule
+// The members differ in kernel and precision as the table says: each is written out.
 QVX_DEFINE(QvxStatus, Vector_Ampl_16SC, (const Qvx16sc* src, Qvx32f* dst, int len)) {
   return fast_pairs<kernels::Of16<kernels::Ampl>>(parts<Qvx16s>(src), {dst}, len);
 }
@@ -184,34 +185,30 @@ QVX_DEFINE(QvxStatus, Vector_Phase_64FC, (const Qvx64fc* src, Qvx64f* dst, int l
   return phase_of(src, dst, len);
 }
 
-// ---- conjugates ----
-QVX_DEFINE(QvxStatus, Vector_Conj_16SC, (const Qvx16sc* src, Qvx16sc* dst, int len)) {
-  return conj_16sc(Interleaved<Qvx16s>{parts<Qvx16s>(src)}, parts<Qvx16s>(dst), len);
-}
-QVX_DEFINE(QvxStatus, Vector_Conj_32FC, (const Qvx32fc* src, Qvx32fc* dst, int len)) {
-  return conj_bits(Interleaved<uint32_t>{parts<uint32_t>(src)}, parts<uint32_t>(dst), len);
-}
-QVX_DEFINE(QvxStatus, Vector_Conj_64FC, (const Qvx64fc* src, Qvx64fc* dst, int len)) {
-  return conj_bits(Interleaved<uint64_t>{parts<uint64_t>(src)}, parts<uint64_t>(dst), len);
-}
-QVX_DEFINE(QvxStatus, Vector_ConjFlip_16SC, (const Qvx16sc* src, Qvx16sc* dst, int len)) {
-  return conj_16sc(mirrored(Interleaved<Qvx16s>{parts<Qvx16s>(src)}, len),
-                   parts<Qvx16s>(dst), len);
-}
-QVX_DEFINE(QvxStatus, Vector_ConjFlip_32FC, (const Qvx32fc* src, Qvx32fc* dst, int len)) {
-  return conj_bits(mirrored(Interleaved<uint32_t>{parts<uint32_t>(src)}, len),
-                   parts<uint32_t>(dst), len);
-}
-QVX_DEFINE(QvxStatus, Vector_ConjFlip_64FC, (const Qvx64fc* src, Qvx64fc* dst, int len)) {
-  return conj_bits(mirrored(Interleaved<uint64_t>{parts<uint64_t>(src)}, len),
-                   parts<uint64_t>(dst), len);
-}
+// ---- conjugates, in order and reversed ----
+// The parts of each member as P, and its conjugate: conj_16sc (saturating negation) for
+// 16SC, conj_bits (on the bit patterns) for the floating-point members.
+#define QVX_CONJ(Sfx, C, P, f)                                                            \
+  QVX_DEFINE(QvxStatus, Vector_Conj_##Sfx, (const C* src, C* dst, int len)) {             \
+    return f(Interleaved<P>{parts<P>(src)}, parts<P>(dst), len);                          \
+  }
+#define QVX_CONJ_FLIP(Sfx, C, P, f)                                                       \
+  QVX_DEFINE(QvxStatus, Vector_ConjFlip_##Sfx, (const C* src, C* dst, int len)) {         \
+    return f(mirrored(Interleaved<P>{parts<P>(src)}, len), parts<P>(dst), len);           \
+  }
+#define QVX_EACH_CONJ(M)                                                                  \
+  M(16SC, Qvx16sc, Qvx16s, conj_16sc)                                                     \
+  M(32FC, Qvx32fc, uint32_t, conj_bits)                                                   \
+  M(64FC, Qvx64fc, uint64_t, conj_bits)
+QVX_EACH_CONJ(QVX_CONJ)
+QVX_EACH_CONJ(QVX_CONJ_FLIP)
 
 // ---- polar form ----
 // Member   pairs   magnitude, phase   to Cartesian
 // 16S      16S     32F                one sincos call; truncated, saturated, NaN -> 0
 // 32F      32F     32F                cos and sin, double, rounded to single
 // 64F      64F     64F                cos and sin, double
+// Likewise written out per member.
 QVX_DEFINE(QvxStatus, Vector_DescartToPolar_16S,
            (const Qvx16s* src, Qvx32f* dstMagn, Qvx32f* dstPhase, int len)) {
   return fast_pairs<kernels::Of16<kernels::Polar>>(src, {dstMagn, dstPhase}, len);

@@ -10,6 +10,8 @@
 #include <stdint.h>
 #include <string.h>
 
+#include <type_traits>
+
 #include "core/export.h"
 #include "core/loops.h"
 
@@ -115,44 +117,30 @@ constexpr auto saturated_abs_diff = rule(abs_diff_16s, abs_diff_16s_lanes);
 constexpr auto float_abs_diff = rule([](auto a, auto b) { return clear_sign(a - b); },
                                  [](auto a, auto b) { return clear_sign_lanes(a - b); });
 
+// The rule of each member, by element type.
+template <class T>
+constexpr const auto& abs_rule() {
+  if constexpr (std::is_floating_point<T>::value) return float_abs;
+  else return int_abs;
+}
+template <class T>
+constexpr const auto& abs_diff_rule() {
+  if constexpr (std::is_floating_point<T>::value) return float_abs_diff;
+  else if constexpr (std::is_same<T, Qvx16s>::value) return saturated_abs_diff;
+  else return int_abs_diff;
+}
+
 }  // namespace
 
-// ---- Abs ----
-QVX_DEFINE(QvxStatus, Vector_Abs_16S, (const Qvx16s* src, Qvx16s* dst, int len)) {
-  return unary(src, dst, len, int_abs);
-}
-QVX_DEFINE(QvxStatus, Vector_Abs_32S, (const Qvx32s* src, Qvx32s* dst, int len)) {
-  return unary(src, dst, len, int_abs);
-}
-QVX_DEFINE(QvxStatus, Vector_Abs_32F, (const Qvx32f* src, Qvx32f* dst, int len)) {
-  return unary(src, dst, len, float_abs);
-}
-QVX_DEFINE(QvxStatus, Vector_Abs_64F, (const Qvx64f* src, Qvx64f* dst, int len)) {
-  return unary(src, dst, len, float_abs);
-}
+#define QVX_ABS(Sfx, T)                                                                   \
+  QVX_DEFINE(QvxStatus, Vector_Abs_##Sfx, (const T* src, T* dst, int len)) {              \
+    return unary(src, dst, len, abs_rule<T>());                                           \
+  }
+#define QVX_ABS_DIFF(Sfx, T)                                                              \
+  QVX_DEFINE(QvxStatus, Vector_AbsDiff_##Sfx, (const T* src1, const T* src2, T* dst, int len)) { \
+    return binary(src1, src2, dst, len, abs_diff_rule<T>());                              \
+  }
 
-// ---- AbsDiff ----
-QVX_DEFINE(QvxStatus, Vector_AbsDiff_8U,
-           (const Qvx8u* src1, const Qvx8u* src2, Qvx8u* dst, int len)) {
-  return binary(src1, src2, dst, len, int_abs_diff);
-}
-QVX_DEFINE(QvxStatus, Vector_AbsDiff_16U,
-           (const Qvx16u* src1, const Qvx16u* src2, Qvx16u* dst, int len)) {
-  return binary(src1, src2, dst, len, int_abs_diff);
-}
-QVX_DEFINE(QvxStatus, Vector_AbsDiff_16S,
-           (const Qvx16s* src1, const Qvx16s* src2, Qvx16s* dst, int len)) {
-  return binary(src1, src2, dst, len, saturated_abs_diff);
-}
-QVX_DEFINE(QvxStatus, Vector_AbsDiff_32S,
-           (const Qvx32s* src1, const Qvx32s* src2, Qvx32s* dst, int len)) {
-  return binary(src1, src2, dst, len, int_abs_diff);
-}
-QVX_DEFINE(QvxStatus, Vector_AbsDiff_32F,
-           (const Qvx32f* src1, const Qvx32f* src2, Qvx32f* dst, int len)) {
-  return binary(src1, src2, dst, len, float_abs_diff);
-}
-QVX_DEFINE(QvxStatus, Vector_AbsDiff_64F,
-           (const Qvx64f* src1, const Qvx64f* src2, Qvx64f* dst, int len)) {
-  return binary(src1, src2, dst, len, float_abs_diff);
-}
+// Abs has the signed and floating-point members only.
+QVX_ABS(16S, Qvx16s) QVX_ABS(32S, Qvx32s) QVX_ABS(32F, Qvx32f) QVX_ABS(64F, Qvx64f)
+QVX_EACH_ORDERED(QVX_ABS_DIFF)

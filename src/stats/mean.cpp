@@ -66,53 +66,33 @@ inline QvxStatus mean_std_dev(const T* src, int len, T* mean, T* stdDev) {
   return QVX_STS_NO_ERR;
 }
 
+// MeanStdDev: single precision for 8U, double for every other member.
+template <class T>
+using Working = std::conditional_t<std::is_same<T, Qvx8u>::value, float, double>;
+
 }  // namespace
 
-// ---- Mean: the 8U and 16U sums come from SumAbs ----
-QVX_DEFINE(QvxStatus, Vector_Mean_8U, (const Qvx8u* src, int len, Qvx8u* mean)) {
-  return mean_from(__qvx_Vector_SumAbs_8U, src, len, mean);
-}
-QVX_DEFINE(QvxStatus, Vector_Mean_16U, (const Qvx16u* src, int len, Qvx16u* mean)) {
-  return mean_from(__qvx_Vector_SumAbs_16U, src, len, mean);
-}
-QVX_DEFINE(QvxStatus, Vector_Mean_16S, (const Qvx16s* src, int len, Qvx16s* mean)) {
-  return mean_of(sum_of(Value(), len, src), len, mean);
-}
-QVX_DEFINE(QvxStatus, Vector_Mean_32S, (const Qvx32s* src, int len, Qvx32s* mean)) {
-  return mean_of(sum_of(Value(), len, src), len, mean);
-}
-QVX_DEFINE(QvxStatus, Vector_Mean_32F, (const Qvx32f* src, int len, Qvx32f* mean)) {
-  return mean_of(sum_of(Value(), len, src), len, mean);
-}
-QVX_DEFINE(QvxStatus, Vector_Mean_64F, (const Qvx64f* src, int len, Qvx64f* mean)) {
-  return mean_of(sum_of(Value(), len, src), len, mean);
-}
-
-// ---- MeanStdDev: working precision per member ----
-QVX_DEFINE(QvxStatus, Vector_MeanStdDev_8U,
-           (const Qvx8u* src, int len, Qvx8u* mean, Qvx8u* stdDev)) {
-  return mean_std_dev<float>(src, len, mean, stdDev);
-}
-QVX_DEFINE(QvxStatus, Vector_MeanStdDev_16U,
-           (const Qvx16u* src, int len, Qvx16u* mean, Qvx16u* stdDev)) {
-  return mean_std_dev<double>(src, len, mean, stdDev);
-}
-QVX_DEFINE(QvxStatus, Vector_MeanStdDev_16S,
-           (const Qvx16s* src, int len, Qvx16s* mean, Qvx16s* stdDev)) {
-  return mean_std_dev<double>(src, len, mean, stdDev);
-}
-QVX_DEFINE(QvxStatus, Vector_MeanStdDev_32S,
-           (const Qvx32s* src, int len, Qvx32s* mean, Qvx32s* stdDev)) {
-  return mean_std_dev<double>(src, len, mean, stdDev);
-}
-QVX_DEFINE(QvxStatus, Vector_MeanStdDev_32F,
-           (const Qvx32f* src, int len, Qvx32f* mean, Qvx32f* stdDev)) {
-  return mean_std_dev<double>(src, len, mean, stdDev);
-}
-QVX_DEFINE(QvxStatus, Vector_MeanStdDev_64F,
-           (const Qvx64f* src, int len, Qvx64f* mean, Qvx64f* stdDev)) {
-  return mean_std_dev<double>(src, len, mean, stdDev);
-}
+// Mean: the 8U and 16U sums come from SumAbs (which sums the same values), with its status.
+#define QVX_MEAN_OF_SUM_ABS(Sfx, T)                                                \
+  QVX_DEFINE(QvxStatus, Vector_Mean_##Sfx, (const T* src, int len, T* mean)) {     \
+    return mean_from(__qvx_Vector_SumAbs_##Sfx, src, len, mean);                   \
+  }
+#define QVX_MEAN(Sfx, T)                                                           \
+  QVX_DEFINE(QvxStatus, Vector_Mean_##Sfx, (const T* src, int len, T* mean)) {     \
+    return mean_of(sum_of(Value(), len, src), len, mean);                          \
+  }
+#define QVX_MEAN_STD_DEV(Sfx, T)                                                   \
+  QVX_DEFINE(QvxStatus, Vector_MeanStdDev_##Sfx,                                   \
+             (const T* src, int len, T* mean, T* stdDev)) {                        \
+    return mean_std_dev<Working<T>>(src, len, mean, stdDev);                       \
+  }
+QVX_MEAN_OF_SUM_ABS(8U, Qvx8u)
+QVX_MEAN_OF_SUM_ABS(16U, Qvx16u)
+QVX_MEAN(16S, Qvx16s)
+QVX_MEAN(32S, Qvx32s)
+QVX_MEAN(32F, Qvx32f)
+QVX_MEAN(64F, Qvx64f)
+QVX_EACH_ORDERED(QVX_MEAN_STD_DEV)
 
 // ---- StdDev: MeanStdDev with a private mean ----
 #define QVX_STD_DEV(Sfx, T)                                                         \
