@@ -113,11 +113,7 @@ void std_dev_through(QvxStatus (*std_dev)(const T*, int, T*), const std::string&
     T d = T(77);
     QvxStatus st = 0;
     const auto seen = qvxt::calls([&] { st = std_dev(v, len, &d); });
-    ASSERT_EQ(seen.size(), 1u) << callee;
-    EXPECT_EQ(seen[0].name, callee);
-    EXPECT_EQ(seen[0].src, static_cast<const void*>(v));
-    EXPECT_EQ(seen[0].dst, static_cast<void*>(&d));
-    EXPECT_EQ(seen[0].len, len);
+    ASSERT_NO_FATAL_FAILURE(expect_call(seen, callee, v, &d, len));
     const void* mean_cell = reinterpret_cast<const void*>(static_cast<intptr_t>(seen[0].arg));
     EXPECT_NE(mean_cell, nullptr);
     EXPECT_NE(mean_cell, static_cast<void*>(&d));
@@ -127,12 +123,8 @@ void std_dev_through(QvxStatus (*std_dev)(const T*, int, T*), const std::string&
 }
 
 TEST(Delegation, StdDevIsMeanStdDevWithAPrivateMean) {
-  std_dev_through<Qvx8u>(qvx_Vector_StdDev_8U, "Vector_MeanStdDev_8U");
-  std_dev_through<Qvx16u>(qvx_Vector_StdDev_16U, "Vector_MeanStdDev_16U");
-  std_dev_through<Qvx16s>(qvx_Vector_StdDev_16S, "Vector_MeanStdDev_16S");
-  std_dev_through<Qvx32s>(qvx_Vector_StdDev_32S, "Vector_MeanStdDev_32S");
-  std_dev_through<Qvx32f>(qvx_Vector_StdDev_32F, "Vector_MeanStdDev_32F");
-  std_dev_through<Qvx64f>(qvx_Vector_StdDev_64F, "Vector_MeanStdDev_64F");
+#define THROUGH(T) std_dev_through(qvx_Vector_StdDev_##T, "Vector_MeanStdDev_" #T)
+  THROUGH(8U), THROUGH(16U), THROUGH(16S), THROUGH(32S), THROUGH(32F), THROUGH(64F);
 }
 
 }  // namespace
