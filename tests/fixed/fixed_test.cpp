@@ -41,13 +41,14 @@ using fxt::E;
 using fxt::Elems;
 using fxt::Fn;
 
+// Element i of an operand: a constant's only element for every i, nothing for no operand.
+E at(const Elems& v, size_t i) { return v.empty() ? E{} : v[v.size() == 1 ? 0 : i]; }
+
 // The first element that differs from the model, if any.
 bool matches_model(const Fn& f, const Elems& x, const Elems& y, const Elems& z, int sf) {
   const Elems got = fxt::run(f, x, y, z, sf);
   for (size_t i = 0; i < got.size(); ++i) {
-    const E yi = y.empty() ? E{} : y[y.size() == 1 ? 0 : i];
-    const E zi = z.empty() ? E{} : z[z.size() == 1 ? 0 : i];
-    const E w = f.want(x[i], yi, zi, sf);
+    const E yi = at(y, i), zi = at(z, i), w = f.want(x[i], yi, zi, sf);
     if (!(got[i] == w)) {
       ADD_FAILURE() << f.name << " sf " << sf << " element " << i << " of " << got.size() << ": x ("
                     << x[i].re << ", " << x[i].im << "), y (" << yi.re << ", " << yi.im << "), z ("
@@ -125,12 +126,9 @@ TEST(ScaledRule, LiteralCases) {
     const Elems x = elems(f, c.x), y = elems(f, c.y), z = elems(f, c.z);
     EXPECT_EQ(fxt::run(f, x, y, z, c.sf), elems(f, c.want)) << c.member << " sf " << c.sf;
     // The model agrees with the literal values (a check of the model itself).
-    for (size_t i = 0; i < x.size(); ++i) {
-      const E yi = y.size() == 1 ? y[0] : y.empty() ? E{} : y[i];
-      const E zi = z.size() == 1 ? z[0] : z.empty() ? E{} : z[i];
-      EXPECT_EQ(f.want(x[i], yi, zi, c.sf), elems(f, c.want)[i])
+    for (size_t i = 0; i < x.size(); ++i)
+      EXPECT_EQ(f.want(x[i], at(y, i), at(z, i), c.sf), elems(f, c.want)[i])
           << c.member << " model, sf " << c.sf << " element " << i;
-    }
   }
 }
 

@@ -2,11 +2,10 @@
 // one accumulator from +0.0 with the terms added in index order, extremes are running values
 // from their start values, and integer means and deviations have their own stores.  The data
 // have many ties and special values, and (for the sums) make any other order or precision of
-// accumulation give other bits.
-// And which primitive a statistics primitive hands its work to (seen through
-// support/interpose.h): Sum_8U is SumAbs_8U, Mean_8U and Mean_16U divide the sum that
-// SumAbs_8U and SumAbs_16U report, and StdDev is MeanStdDev with a private mean cell; each
-// returns its callee's status and makes the call for every len, len < 1 included.
+// accumulation give other bits.  Then which primitive a statistics primitive hands its work
+// to (seen through support/interpose.h): Sum_8U is SumAbs_8U, Mean_8U and Mean_16U divide the
+// sum that SumAbs_8U and SumAbs_16U report, and StdDev is MeanStdDev with a private mean cell;
+// each returns its callee's status and makes the call for every len, len < 1 included.
 #include <gtest/gtest.h>
 #include <limits.h>
 #include <stdint.h>
@@ -116,7 +115,7 @@ std::vector<int> lengths(size_t n) { return {INT_MIN, -1, 0, 1, 2, 3, static_cas
 
 // ---- sums, dot products and norms ------------------------------------------------------------
 
-// The terms of the rules, on elements converted to double (the one-source members' ignore b).
+// The terms of the rules, on elements converted to double (those of one source ignore b).
 const auto value = [](auto x, auto) { return static_cast<double>(x); };
 const auto magnitude = [](auto x, auto) { return std::fabs(static_cast<double>(x)); };
 const auto abs_diff = [](auto a, auto b) {
