@@ -30,15 +30,33 @@ using C64 = Qvx64fc;
 template <class T>
 using Call = std::function<QvxStatus(const T*, const T*, T*, int)>;
 
+// b: random, a copy of a, or (complex) a with its parts exchanged or negated (the same key),
+// or (real) a negated (a tie for zeros) or a's neighbour.
+template <class T>
+T partner(Rng& rng, T a) {
+  const unsigned pick = rng() % 6;
+  if constexpr (parts<T>() == 2) {
+    if (pick == 1) return T{a.im, a.re};
+    if (pick == 2) return T{-a.re, a.im};
+  } else if constexpr (std::is_floating_point<T>::value) {
+    if (pick == 1) return -a;
+    if (pick == 2) return a + T(1);
+  } else {
+    if (pick == 1) return static_cast<T>(-static_cast<int64_t>(a));  // modulo 2^width
+    if (pick == 2) return static_cast<T>(static_cast<int64_t>(a) + 1);
+  }
+  return pick == 3 ? a : random_value<T>(rng);
+}
+
 // Every element of a two-source call against model(a[i], b[i]), bit for bit, on random data
 // of every sweep length.  b[i] is drawn by partner(rng, a[i]), which makes ties and other
 // telling pairs frequent.  call(a, b, d, len) returns d's contents in d.
-template <class T, class Model, class Partner>
-void binary_sweep(const std::string& name, const Call<T>& call, Model model, Partner partner) {
+template <class T, class Model>
+void binary_sweep(const std::string& name, const Call<T>& call, Model model) {
   model_rounds(name, 4, [&](int len, Rng& rng) {
     std::vector<T> a(len), b(len), want(len), d(len);
     fill_random(a.data(), a.size(), rng);
-    for (int i = 0; i < len; ++i) b[i] = partner(rng, a[i]);
+    for (int i = 0; i < len; ++i) b[i] = partner<T>(rng, a[i]);
     for (int i = 0; i < len; ++i) want[i] = model(a[i], b[i]);
     if (call(a.data(), b.data(), d.data(), len) != 0) return ::testing::AssertionFailure() << "status";
     return same_elements(d.data(), want.data(), want.size());
@@ -47,79 +65,45 @@ void binary_sweep(const std::string& name, const Call<T>& call, Model model, Par
 
 // ---- Abs and AbsDiff ---------------------------------------------------------------------
 
-template <class T>
-T sign_cleared(T v) {
-  if constexpr (sizeof(T) == 4)
-    return f32_bits(bits_of(v) & 0x7FFFFFFFu);
-  else
-    return f64_bits(bits_of(v) & 0x7FFFFFFFFFFFFFFFull);
-}
-
 // The exact magnitude in 64 bits, stored modulo 2^width (which changes only the most
-// negative value of Abs and magnitudes of 2^31 and more of AbsDiff_32S).
+// negative value of Abs and magnitudes of 2^31 and more of AbsDiff_32S); for floats the sign
+// bit cleared.
 template <class T>
-T modular(int64_t m) {
-  return static_cast<T>(static_cast<std::make_unsigned_t<T>>(static_cast<uint64_t>(m)));
+T magnitude(int64_t m) {
+  return static_cast<T>(static_cast<std::make_unsigned_t<T>>(static_cast<uint64_t>(std::llabs(m))));
 }
-template <class T>
-T abs_model(T x) {
-  if constexpr (std::is_floating_point<T>::value)
-    return sign_cleared(x);
-  else
-    return modular<T>(std::llabs(static_cast<int64_t>(x)));
-}
+inline float magnitude(float x) { return f32_bits(bits_of(x) & 0x7FFFFFFFu); }
+inline double magnitude(double x) { return f64_bits(bits_of(x) & 0x7FFFFFFFFFFFFFFFull); }
 template <class T>
 T abs_diff_model(T a, T b) {
   if constexpr (std::is_floating_point<T>::value) {
-    return sign_cleared(static_cast<T>(a - b));
+    return magnitude(static_cast<T>(a - b));
   } else {
     const int64_t m = std::llabs(static_cast<int64_t>(a) - static_cast<int64_t>(b));
     if (std::is_same<T, Qvx16s>::value) return static_cast<T>(m > 32767 ? 32767 : m);
-    return modular<T>(m);
+    return magnitude<T>(m);
   }
 }
 
 template <class T>
 void abs_sweep(const char* name, QvxStatus (*fn)(const T*, T*, int)) {
   // A unary call seen as a two-source one whose second source is ignored.
-  const auto model = [](T a, T) { return abs_model(a); };
   binary_sweep<T>(
-      name, [fn](const T* a, const T*, T* d, int n) { return fn(a, d, n); }, model,
-      [](Rng&, T a) { return a; });
-}
-
-// b: random, equal to a, or a's neighbour.
-template <class T>
-T near(Rng& rng, T a) {
-  switch (rng() % 4) {
-    case 0:
-      return a;
-    case 1:
-      if constexpr (std::is_floating_point<T>::value)
-        return a + T(1);
-      else
-        return static_cast<T>(static_cast<int64_t>(a) + 1);
-    default:
-      return random_value<T>(rng);
-  }
-}
-
-template <class T>
-void diff_sweep(const char* name, QvxStatus (*fn)(const T*, const T*, T*, int)) {
-  binary_sweep<T>(name, fn, abs_diff_model<T>, near<T>);
+      name, [fn](const T* a, const T*, T* d, int n) { return fn(a, d, n); },
+      [](T a, T) {
+        if constexpr (std::is_floating_point<T>::value)
+          return magnitude(a);
+        else
+          return magnitude<T>(a);
+      });
 }
 
 TEST(AbsModel, EveryMember) {
-  abs_sweep("Abs_16S", qvx_Vector_Abs_16S);
-  abs_sweep("Abs_32S", qvx_Vector_Abs_32S);
-  abs_sweep("Abs_32F", qvx_Vector_Abs_32F);
-  abs_sweep("Abs_64F", qvx_Vector_Abs_64F);
-  diff_sweep("AbsDiff_8U", qvx_Vector_AbsDiff_8U);
-  diff_sweep("AbsDiff_16U", qvx_Vector_AbsDiff_16U);
-  diff_sweep("AbsDiff_16S", qvx_Vector_AbsDiff_16S);
-  diff_sweep("AbsDiff_32S", qvx_Vector_AbsDiff_32S);
-  diff_sweep("AbsDiff_32F", qvx_Vector_AbsDiff_32F);
-  diff_sweep("AbsDiff_64F", qvx_Vector_AbsDiff_64F);
+  abs_sweep("Abs_16S", qvx_Vector_Abs_16S), abs_sweep("Abs_32S", qvx_Vector_Abs_32S);
+  abs_sweep("Abs_32F", qvx_Vector_Abs_32F), abs_sweep("Abs_64F", qvx_Vector_Abs_64F);
+#define DIFF(S, T) binary_sweep<T>("AbsDiff_" #S, qvx_Vector_AbsDiff_##S, abs_diff_model<T>)
+  DIFF(8U, Qvx8u), DIFF(16U, Qvx16u), DIFF(16S, Qvx16s), DIFF(32S, Qvx32s);
+  DIFF(32F, Qvx32f), DIFF(64F, Qvx64f);
 }
 
 // ---- MaxEvery and MinEvery ---------------------------------------------------------------
@@ -161,50 +145,28 @@ auto key(T x) {
   }
 }
 
-// b: random, or a copy of a, or (complex) a with its parts exchanged or negated (the same
-// key), or (real) a negated (a tie for zeros).
-template <class T>
-T partner(Rng& rng, T a) {
-  const unsigned pick = rng() % 6;
-  if constexpr (parts<T>() == 2) {
-    if (pick == 1) return T{a.im, a.re};
-    if (pick == 2) return T{-a.re, a.im};
-  } else if constexpr (std::is_floating_point<T>::value) {
-    if (pick == 1) return -a;
-  } else {
-    if (pick == 1) return static_cast<T>(-static_cast<int64_t>(a));  // modulo 2^width
-  }
-  return pick <= 2 ? a : random_value<T>(rng);
-}
-
 template <class T>
 void every_sweep(const char* name, Fn<T> fn, FnI<T> fn_i, bool max) {
   const auto model = [max](T a, T b) {
     const bool wins = max ? key(a) > key(b) : key(a) < key(b);
     return wins ? a : b;
   };
-  binary_sweep<T>(name, fn, model, partner<T>);
+  binary_sweep<T>(name, fn, model);
   binary_sweep<T>(
       std::string(name) + "_I",
       [fn_i](const T* a, const T* b, T* d, int n) {
         std::copy(b, b + n, d);
         return fn_i(a, d, n);
       },
-      model, partner<T>);
+      model);
 }
 #define SWEEP(N, T)                                                                           \
   every_sweep<T>("MaxEvery_" #N, qvx_Vector_MaxEvery_##N, qvx_Vector_MaxEvery_##N##_I, true), \
       every_sweep<T>("MinEvery_" #N, qvx_Vector_MinEvery_##N, qvx_Vector_MinEvery_##N##_I, false)
 
 TEST(MaxMinEveryModel, EveryMember) {
-  SWEEP(8U, Qvx8u);
-  SWEEP(16U, Qvx16u);
-  SWEEP(16S, Qvx16s);
-  SWEEP(32S, Qvx32s);
-  SWEEP(32F, Qvx32f);
-  SWEEP(64F, Qvx64f);
-  SWEEP(32FC, Qvx32fc);
-  SWEEP(64FC, Qvx64fc);
+  SWEEP(8U, Qvx8u), SWEEP(16U, Qvx16u), SWEEP(16S, Qvx16s), SWEEP(32S, Qvx32s);
+  SWEEP(32F, Qvx32f), SWEEP(64F, Qvx64f), SWEEP(32FC, Qvx32fc), SWEEP(64FC, Qvx64fc);
 }
 
 }  // namespace

@@ -7,6 +7,7 @@
 #include <functional>
 #include <limits>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "support/data.h"
@@ -23,31 +24,16 @@ struct Member {
   std::function<QvxStatus(const T*, T*, const T*, int)> fn;
   int params;
 };
-template <class T>
-Member<T> member(const char* name, QvxStatus (*f)(const T*, T*, T, int)) {
-  return {name, [f](const T* s, T* d, const T* p, int n) { return f(s, d, p[0], n); }, 1};
+template <class T, class... A, size_t... I>
+Member<T> member(const char* name, QvxStatus (*f)(const T*, T*, A...), std::index_sequence<I...>) {
+  return {name, [f](const T* s, T* d, const T* p, int n) { return f(s, d, p[I]..., n); },
+          sizeof...(I)};
 }
-template <class T>
-Member<T> member(const char* name, QvxStatus (*f)(const T*, T*, T, T, int)) {
-  return {name, [f](const T* s, T* d, const T* p, int n) { return f(s, d, p[0], p[1], n); }, 2};
-}
-template <class T>
-Member<T> member(const char* name, QvxStatus (*f)(const T*, T*, T, T, T, T, int)) {
-  return {name,
-          [f](const T* s, T* d, const T* p, int n) { return f(s, d, p[0], p[1], p[2], p[3], n); },
-          4};
+template <class T, class... A>
+Member<T> member(const char* name, QvxStatus (*f)(const T*, T*, A...)) {
+  return member(name, f, std::make_index_sequence<sizeof...(A) - 1>());
 }
 #define M(N) member(#N, qvx_Vector_##N)
-
-// The member on src gives want.
-template <class T>
-::testing::AssertionResult run(const Member<T>& m, const std::vector<T>& p,
-                               const std::vector<T>& src, const std::vector<T>& want) {
-  std::vector<T> d(src.size());
-  if (m.fn(src.data(), d.data(), p.data(), static_cast<int>(src.size())) != 0)
-    return ::testing::AssertionFailure() << "status";
-  return same_elements(d.data(), want.data(), src.size());
-}
 
 // The rules as the header states them; p holds the levels and values in parameter order.
 // The Val forms store the level where their values equal their levels (ordered equality).
@@ -77,17 +63,19 @@ T draw_param(Rng& rng, const std::vector<T>& src, const T* partner) {
 
 template <class T, class Rule>
 void model_sweep(const Member<T>& m, Rule rule) {
-  // The partner of each parameter: hi's is lo; a value's is its level.
-  const int partner[3][4] = {{-1, 0}, {-1, 0, 0, 1}, {}};
-  const int* pt = partner[m.params == 2 ? 0 : 1];
+  const int pt[4] = {-1, 0, 0, 1};  // each parameter's partner: hi's is lo, a value's its level
   model_rounds(m.name, 6, [&](int len, Rng& rng) {
     std::vector<T> src(len), want(len), p(4);
     fill_random(src.data(), src.size(), rng);
     for (int k = 0; k < m.params; ++k)
       p[k] = draw_param(rng, src, m.params > 1 && pt[k] >= 0 ? &p[pt[k]] : nullptr);
     for (int i = 0; i < len; ++i) want[i] = rule(src[i], p.data());
-    return run(m, p, src, want) << " params " << show_scalar(p[0]) << " " << show_scalar(p[1])
-                                << " " << show_scalar(p[2]) << " " << show_scalar(p[3]);
+    std::vector<T> d(len);
+    if (m.fn(src.data(), d.data(), p.data(), len) != 0)
+      return ::testing::AssertionFailure() << "status";
+    return same_elements(d.data(), want.data(), len)
+           << " params " << show_scalar(p[0]) << " " << show_scalar(p[1]) << " "
+           << show_scalar(p[2]) << " " << show_scalar(p[3]);
   });
 }
 
