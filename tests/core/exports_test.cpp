@@ -18,26 +18,29 @@
 namespace {
 
 struct Sym {
-  unsigned long long addr = 0;
-  unsigned long long size = 0;
-  char type = '?';
+  unsigned long long addr, size;
+  char type;
 };
+
+// The words of each line of a command's output.
+std::vector<std::vector<std::string>> lines_of(const std::string& cmd) {
+  std::vector<std::vector<std::string>> out;
+  std::istringstream in(qvxt::output_of(cmd));
+  std::string line;
+  while (std::getline(in, line)) {
+    std::istringstream f(line);
+    out.emplace_back(std::istream_iterator<std::string>(f), std::istream_iterator<std::string>());
+  }
+  return out;
+}
 
 // Defined dynamic symbols of the library under test, by name ("address [size] type name").
 std::map<std::string, Sym> exported() {
   std::map<std::string, Sym> syms;
-  std::istringstream in(qvxt::output_of("nm -D --defined-only -S '" + qvxt::library_path() + "'"));
-  std::string line;
-  while (std::getline(in, line)) {
-    std::istringstream f(line);
-    std::vector<std::string> w{std::istream_iterator<std::string>(f), {}};
-    if (w.size() < 3) continue;
-    Sym s;
-    s.addr = std::stoull(w[0], nullptr, 16);
-    if (w.size() > 3) s.size = std::stoull(w[1], nullptr, 16);
-    s.type = w[w.size() - 2][0];
-    syms[w.back()] = s;
-  }
+  for (const auto& w : lines_of("nm -D --defined-only -S '" + qvxt::library_path() + "'"))
+    if (w.size() >= 3)
+      syms[w.back()] = {std::stoull(w[0], nullptr, 16),
+                        w.size() > 3 ? std::stoull(w[1], nullptr, 16) : 0, w[w.size() - 2][0]};
   return syms;
 }
 
@@ -135,18 +138,6 @@ TEST(Exports, NeedsOnlyLibcAndLibm) {
   EXPECT_TRUE(soname);
   EXPECT_EQ(needed, (std::set<std::string>{"libc.so.6", "libm.so.6"}));
 #endif
-}
-
-// The words of each line of a command's output.
-std::vector<std::vector<std::string>> lines_of(const std::string& cmd) {
-  std::vector<std::vector<std::string>> out;
-  std::istringstream in(qvxt::output_of(cmd));
-  std::string line;
-  while (std::getline(in, line)) {
-    std::istringstream f(line);
-    out.emplace_back(std::istream_iterator<std::string>(f), std::istream_iterator<std::string>());
-  }
-  return out;
 }
 
 // Nothing runs when the library is loaded or unloaded, and nothing but the thread-count

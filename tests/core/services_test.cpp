@@ -42,7 +42,6 @@ TEST(StatusMessages, KnownCodesAndEverythingElse) {
 
 TEST(Version, StringAndIdentificationObject) {
   EXPECT_STREQ(qvx_GetVersion(), "QVX:1100:20240723:linux-x8664:svn:");
-  EXPECT_EQ(strlen(qvx_GetVersion()), 34u);
   EXPECT_EQ(sizeof(qvxid), 39u);
   EXPECT_EQ(qvxid[38], '\0');
   EXPECT_EQ(std::string(qvxid), std::string("@(#)") + qvx_GetVersion());

@@ -41,20 +41,11 @@ TEST(Tables, SignedByteMagnitudes) {
   }
 }
 
+// Entry 128 + b is b, so that a signed or an unsigned byte indexes the table from entry 128.
 TEST(Tables, ByteValuesIndexableFromEntry128) {
   for (int i = 0; i < 384; ++i) {
     EXPECT_EQ(qvx_8SU_to_64F[i], static_cast<double>(i - 128)) << i;
     EXPECT_EQ(qvx_8SU_to_32F[i], static_cast<float>(i - 128)) << i;
-  }
-  const double* d = qvx_8SU_to_64F + 128;
-  const float* f = qvx_8SU_to_32F + 128;
-  for (int b = 0; b < 256; ++b) {
-    const int8_t s = static_cast<int8_t>(b);
-    const uint8_t u = static_cast<uint8_t>(b);
-    EXPECT_EQ(d[s], static_cast<double>(s));
-    EXPECT_EQ(d[u], static_cast<double>(u));
-    EXPECT_EQ(f[s], static_cast<float>(s));
-    EXPECT_EQ(f[u], static_cast<float>(u));
   }
 }
 

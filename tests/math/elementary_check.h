@@ -97,6 +97,9 @@ std::vector<T> values(Rng& rng, size_t n, std::initializer_list<T> extra = {}) {
   return v;
 }
 
+template <class C>
+using part_of = decltype(C{}.re);
+
 // The model of a real function: f in double, rounded once to T.
 template <class T, class F>
 T in_double(T x, F f) {
@@ -118,29 +121,53 @@ R model_phase(P x, P y) {
 // build), whose values, errno and flags must be the element's own.
 constexpr int kRepeat = 64;
 
-// A unary primitive against an element model: model(x) gives the expected element.  Each
-// element alone and repeated kRepeat times.
-template <class S, class D, class M>
-void check_unary(const std::string& name, QvxStatus (*fn)(const S*, D*, int),
-                 const std::vector<S>& src, M model, Nan nan = Nan::Payload) {
+// A primitive with `outs` destination arrays (one or two; call(src, dst, len) with dst[k]
+// the k-th) against an element model (model(x, r) writes the expected r[k]): each element
+// alone and repeated kRepeat times, then the whole vector.
+template <class S, class D, class Call, class M>
+void check_outputs(const std::string& name, int outs, Call call, const std::vector<S>& src, M model,
+                   Nan nan = Nan::Payload) {
   const int n = static_cast<int>(src.size());
-  std::vector<D> got(src.size()), want(src.size()), all(src.size()), rep_out(kRepeat);
+  std::vector<D> got(2 * n), want(2 * n), all(2 * n), rep(2 * kRepeat);
   std::vector<S> rep_in(kRepeat);
+  const auto same = [&](const D* g, int stride, const D* w, int k) {
+    ::testing::AssertionResult r = ::testing::AssertionSuccess();
+    for (int o = 0; o < outs && r; ++o) r = qvxt::same_elements(g + o * stride, w + o * n, k, nan);
+    return r;
+  };
   per_element(
       name, n,
       [&](int i) {
-        fn(&src[i], &got[i], 1);
+        D* const d[2] = {&got[i], &got[n + i]};
+        call(&src[i], d, 1);
         rep_in.assign(kRepeat, src[i]);
-        fn(rep_in.data(), rep_out.data(), kRepeat);
+        D* const r[2] = {rep.data(), rep.data() + kRepeat};
+        call(rep_in.data(), r, kRepeat);
       },
-      [&](int i) { want[i] = model(src[i]); },
       [&](int i) {
-        auto r = qvxt::same_elements(&got[i], &want[i], 1, nan);
-        for (int k = 0; k < kRepeat && r; ++k) r = qvxt::same_elements(&rep_out[k], &want[i], 1, nan);
+        D r[2] = {};
+        model(src[i], r);
+        want[i] = r[0], want[n + i] = r[1];
+      },
+      [&](int i) {
+        auto r = same(&got[i], n, &want[i], 1);
+        for (int j = 0; j < kRepeat && r; ++j) r = same(&rep[j], kRepeat, &want[i], 1);
         return r;
       },
-      [&] { fn(src.data(), all.data(), n); },
-      [&] { return qvxt::same_elements(all.data(), want.data(), src.size(), nan); });
+      [&] {
+        D* const d[2] = {all.data(), all.data() + n};
+        call(src.data(), d, n);
+      },
+      [&] { return same(all.data(), n, want.data(), n); });
+}
+
+// A unary primitive against an element model: model(x) gives the expected element.
+template <class S, class D, class M>
+void check_unary(const std::string& name, QvxStatus (*fn)(const S*, D*, int),
+                 const std::vector<S>& src, M model, Nan nan = Nan::Payload) {
+  check_outputs<S, D>(
+      name, 1, [fn](const S* s, D* const* d, int n) { fn(s, d[0], n); }, src,
+      [&](S x, D* r) { r[0] = model(x); }, nan);
 }
 
 }  // namespace elem_test

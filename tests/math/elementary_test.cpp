@@ -1,10 +1,87 @@
-// Elementary functions of real vectors: each member against the C math library called
-// element by element (values, errno and exception flags), the domain checks (the default NaN,
-// no call, so no errno and no flag) among them, and SinCos's aliasing.
+// Elementary functions of real vectors, one table of the members: each against the C math
+// library called element by element (values, errno and exception flags), the domain checks
+// (the default NaN, no call, so no errno and no flag) among them, in both precisions on random
+// values with the edges of the domains and ranges, and SinCos's aliasing.
+//
+// The single-precision fast path (every member but Sqrt) gets, besides, inputs of every
+// reason an element leaves it (outside the safe range, on its edges, special values, results
+// near a rounding midpoint, results beyond the float normal range) mixed with ordinary values
+// at every lane position.  Under a rounding mode other than the default (and with
+// flush-to-zero or denormals-are-zero) the element loop must run: directed rounding shows
+// whether it did.  tools/verify_math runs the same rule over all 2^32 inputs.
+#include <xmmintrin.h>
+
+#include <algorithm>
+
 #include "elementary_check.h"
 
 namespace elem_test {
 namespace {
+
+template <class T>
+using Call = void (*)(const T*, T* const*, int);
+
+// The rules in test form: the domain checks are ordered comparisons in the element's
+// precision and write the default NaN; everything else is the C function in double (f32,
+// where given, in single precision).
+enum Domain { kEverywhere, kUnit, kNonNegative };
+struct Member {
+  const char* name;
+  double (*f)(double);
+  double (*g)(double);  // the second result (SinCos's cosine), or null
+  float (*f32)(float);
+  Domain domain;
+  Call<float> call32;
+  Call<double> call64;
+  float ordinary_lo, ordinary_hi;  // ordinary arguments: kept by the fast path (none: no path)
+  std::vector<float> edges;        // the safe range's bounds and the function's telling values
+};
+
+#define CALLS(N, ...)                                                                      \
+  [](const float* s, float* const* d, int n) { qvx_Vector_##N##_32F(s, __VA_ARGS__, n); }, \
+      [](const double* s, double* const* d, int n) { qvx_Vector_##N##_64F(s, __VA_ARGS__, n); }
+
+#define EDGES(...) std::vector<float>({__VA_ARGS__})
+
+const std::vector<Member>& members() {
+  static const std::vector<Member> m = {
+      {"Sin", sin, nullptr, nullptr, kEverywhere, CALLS(Sin, d[0]), -100, 100,
+       EDGES(0x1p-12f, 0x1p17f, 3.1415927f)},
+      {"Cos", cos, nullptr, nullptr, kEverywhere, CALLS(Cos, d[0]), -100, 100,
+       EDGES(0x1p-12f, 0x1p17f, 1.5707964f)},
+      {"Tan", tan, nullptr, nullptr, kEverywhere, CALLS(Tan, d[0]), -100, 100,
+       EDGES(0x1p-12f, 0x1p17f, 1.5707964f)},
+      {"SinCos", sin, cos, nullptr, kEverywhere, CALLS(SinCos, d[0], d[1]), -100, 100,
+       EDGES(0x1p-12f, 0x1p17f, 3.1415927f)},
+      // exp: 88 and 89 bound the safe range; 88.72284 overflows the float range, below
+      // -87.33655 the result is a float denormal, below -103.97 it is zero.
+      {"Exp", exp, nullptr, nullptr, kEverywhere, CALLS(Exp, d[0]), -80, 80,
+       EDGES(0x1p-24f, 88.0f, 89.0f, 88.72284f, -87.33655f, -103.97208f, 1e-30f)},
+      {"Log", log, nullptr, nullptr, kNonNegative, CALLS(Log, d[0]), 1e-30f, 1e30f,
+       EDGES(0x1p-126f, 1.0f, FLT_MAX, 0x1p-149f)},
+      // atan: the reduction's thresholds tan(pi/8) and tan(3 pi/8) besides the safe range.
+      {"Atan", atan, nullptr, nullptr, kEverywhere, CALLS(Atan, d[0]), -100, 100,
+       EDGES(0x1p-12f, 0x1p64f, 0.41421357f, 2.4142137f)},
+      {"Asin", asin, nullptr, nullptr, kUnit, CALLS(Asin, d[0]), -1, 1,
+       EDGES(0x1p-12f, 1.0f, 0.5f)},
+      {"Acos", acos, nullptr, nullptr, kUnit, CALLS(Acos, d[0]), -1, 1,
+       EDGES(0x1p-12f, 1.0f, 0.5f)},
+      {"Sqrt", sqrt, nullptr, sqrtf, kEverywhere, CALLS(Sqrt, d[0]), 0, 0, EDGES()},
+  };
+  return m;
+}
+
+template <class T>
+void model(const Member& m, T x, T* r) {
+  if ((m.domain == kUnit && fabs(x) > 1) || (m.domain == kNonNegative && x < 0)) {
+    r[0] = std::numeric_limits<T>::quiet_NaN();
+  } else if (sizeof(T) == 4 && m.f32 != nullptr) {
+    r[0] = static_cast<T>(m.f32(static_cast<float>(x)));
+  } else {
+    r[0] = in_double(x, m.f);
+    if (m.g != nullptr) r[1] = in_double(x, m.g);
+  }
+}
 
 // Values at the edges of the domains and ranges: |x| = 1 and its neighbours, signed zeros,
 // exp's overflow and underflow thresholds in both precisions, large trigonometric arguments.
@@ -19,78 +96,117 @@ std::vector<T> real_data(const std::string& name) {
                     std::numeric_limits<T>::infinity(), std::numeric_limits<T>::quiet_NaN()});
 }
 
-// The rules in test form: the domain checks are ordered comparisons in the element's
-// precision and write the default NaN; everything else is the C function in double.
-template <class T>
-T nan_of() {
-  return std::numeric_limits<T>::quiet_NaN();
+// Arguments whose double result lies within 2^-36 (relative) of the midpoint between two
+// floats: the fast path cannot decide them and must hand them to the library.
+std::vector<float> near_midpoints(const Member& m, float from, int want) {
+  std::vector<float> out;
+  float x = from;
+  for (int k = 0; k < (1 << 21) && static_cast<int>(out.size()) < want; ++k) {
+    x = nextafterf(x, INFINITY);
+    const uint64_t b = qvxt::bits_of(fabs(m.f(x)));
+    const int64_t d = static_cast<int64_t>(b & 0x1FFFFFFF) - 0x10000000;
+    if (d >= -(1 << 17) && d <= (1 << 17)) out.push_back(x);
+  }
+  return out;
 }
-const auto unit = [](auto f) {
-  return [f](auto x) { return fabs(x) > 1 ? nan_of<decltype(x)>() : in_double(x, f); };
-};
-const auto non_negative = [](auto f) {
-  return [f](auto x) { return x < 0 ? nan_of<decltype(x)>() : in_double(x, f); };
-};
-const auto everywhere = [](auto f) { return [f](auto x) { return in_double(x, f); }; };
 
-const auto c_acos = [](double x) { return acos(x); };
-const auto c_asin = [](double x) { return asin(x); };
-const auto c_atan = [](double x) { return atan(x); };
-const auto c_cos = [](double x) { return cos(x); };
-const auto c_sin = [](double x) { return sin(x); };
-const auto c_tan = [](double x) { return tan(x); };
-const auto c_exp = [](double x) { return exp(x); };
-const auto c_log = [](double x) { return log(x); };
+// Every reason to leave the fast path, and ordinary values, for one member.
+std::vector<float> fast_path_inputs(const Member& m, Rng& rng) {
+  std::vector<float> v;
+  for (float e : m.edges) {
+    for (float s : {e, -e}) {
+      float lo = s, hi = s;
+      for (int k = 0; k < 3; ++k) {
+        v.insert(v.end(), {lo, hi});
+        lo = nextafterf(lo, -INFINITY);
+        hi = nextafterf(hi, INFINITY);
+      }
+    }
+  }
+  v.insert(v.end(), {0.0f, -0.0f, kInfF, -kInfF, kNanF, qvxt::f32_bits(0x7FA00001u),
+                     qvxt::f32_bits(0xFFC00123u), FLT_MIN, -FLT_MIN, 0x1p-149f, 1e38f, -3e38f});
+  const std::vector<float> mid = near_midpoints(m, m.ordinary_lo > 0 ? 1.5f : 0.75f, 12);
+  EXPECT_GE(mid.size(), 4u) << m.name << ": few results near a midpoint found";
+  v.insert(v.end(), mid.begin(), mid.end());
+  // Ordinary arguments, three times as many, so that blocks mix kept and library lanes.
+  const size_t n = 3 * v.size();
+  for (size_t k = 0; k < n; ++k) {
+    const double u = static_cast<double>(rng() >> 11) * 0x1p-53;
+    v.push_back(m.ordinary_lo > 0
+                    ? static_cast<float>(m.ordinary_lo * pow(m.ordinary_hi / m.ordinary_lo, u))
+                    : static_cast<float>(m.ordinary_lo + (m.ordinary_hi - m.ordinary_lo) * u));
+  }
+  std::shuffle(v.begin(), v.end(), rng);
+  return v;
+}
 
-#define CHECK_REAL(N, rule, f)                                                   \
-  check_unary(#N "_32F", qvx_Vector_##N##_32F, real_data<float>(#N "_32F"), rule(f)); \
-  check_unary(#N "_64F", qvx_Vector_##N##_64F, real_data<double>(#N "_64F"), rule(f))
+// One member on `src` against the model (values, errno, flags).
+template <class T>
+void check_member(const Member& m, Call<T> call, const std::string& name,
+                  const std::vector<T>& src) {
+  check_outputs<T, T>(name, m.g != nullptr ? 2 : 1, call, src, [&m](T x, T* r) { model(m, x, r); });
+}
+
+// SinCos's dstCos may be the source.
+template <class T>
+void sincos_in_place(QvxStatus (*fn)(const T*, T*, T*, int), const std::vector<T>& src) {
+  const int n = static_cast<int>(src.size());
+  std::vector<T> s(n), c(n), inout(src), s2(n);
+  fn(src.data(), s.data(), c.data(), n);
+  fn(inout.data(), s2.data(), inout.data(), n);
+  EXPECT_TRUE(qvxt::same_elements(s2.data(), s.data(), n));
+  EXPECT_TRUE(qvxt::same_elements(inout.data(), c.data(), n));
+}
 
 TEST(ElementaryReal, EveryMemberIsItsLibraryCall) {
-  CHECK_REAL(Acos, unit, c_acos);
-  CHECK_REAL(Asin, unit, c_asin);
-  CHECK_REAL(Atan, everywhere, c_atan);
-  CHECK_REAL(Cos, everywhere, c_cos);
-  CHECK_REAL(Sin, everywhere, c_sin);
-  CHECK_REAL(Tan, everywhere, c_tan);
-  CHECK_REAL(Exp, everywhere, c_exp);
-  CHECK_REAL(Log, non_negative, c_log);
-  // The square roots in the element's own precision.
-  check_unary("Sqrt_32F", qvx_Vector_Sqrt_32F, real_data<float>("Sqrt_32F"),
-              [](float x) { return sqrtf(x); });
-  check_unary("Sqrt_64F", qvx_Vector_Sqrt_64F, real_data<double>("Sqrt_64F"),
-              [](double x) { return sqrt(x); });
+  for (const Member& m : members()) {
+    const std::string n32 = m.name + std::string("_32F"), n64 = m.name + std::string("_64F");
+    std::vector<float> src32 = real_data<float>(n32);
+    if (m.ordinary_hi > m.ordinary_lo) {
+      Rng rng(std::hash<std::string>()(n32));
+      const std::vector<float> fast = fast_path_inputs(m, rng);
+      src32.insert(src32.begin(), fast.begin(), fast.end());
+    }
+    check_member(m, m.call32, n32, src32);
+    check_member(m, m.call64, n64, real_data<double>(n64));
+  }
+  sincos_in_place(qvx_Vector_SinCos_32F, real_data<float>("SinCos_32F"));
+  sincos_in_place(qvx_Vector_SinCos_64F, real_data<double>("SinCos_64F"));
 }
 
-TEST(ElementaryReal, SinCosAsTwoCalls) {
-  const auto run = [](const std::string& name, auto fn, const auto& src) {
-    using T = typename std::decay_t<decltype(src)>::value_type;
+// The fast path only in the default mode: under directed rounding the element loop's
+// conversion rounds up, down or toward zero, which the fast path's results would not show.
+TEST(FastPath, OtherModesRunTheElementLoop) {
+  const struct {
+    const char* name;
+    unsigned csr;
+  } modes[] = {{"upward", 0x1F80 | 0x4000},
+               {"downward", 0x1F80 | 0x2000},
+               {"toward zero", 0x1F80 | 0x6000},
+               {"flush-to-zero and denormals-are-zero", 0x1F80 | 0x8000 | 0x40}};
+  for (const Member& m : members()) {
+    if (!(m.ordinary_hi > m.ordinary_lo)) continue;
+    Rng rng(std::hash<std::string>()(m.name) + 2);
+    const std::vector<float> src = fast_path_inputs(m, rng);
     const int n = static_cast<int>(src.size());
-    std::vector<T> gs(n), gc(n), ws(n), wc(n), as(n), ac(n);
-    per_element(
-        name, n, [&](int i) { fn(&src[i], &gs[i], &gc[i], 1); },
-        [&](int i) {
-          ws[i] = in_double(src[i], c_sin);
-          wc[i] = in_double(src[i], c_cos);
-        },
-        [&](int i) {
-          auto r = qvxt::same_elements(&gs[i], &ws[i], 1);
-          return r ? qvxt::same_elements(&gc[i], &wc[i], 1) : r;
-        },
-        [&] { fn(src.data(), as.data(), ac.data(), n); },
-        [&] {
-          auto r = qvxt::same_elements(as.data(), ws.data(), n);
-          if (r) r = qvxt::same_elements(ac.data(), wc.data(), n);
-          // dstCos may be the source.
-          std::vector<T> inout(src), s(n);
-          fn(inout.data(), s.data(), inout.data(), n);
-          if (r) r = qvxt::same_elements(s.data(), ws.data(), n);
-          if (r) r = qvxt::same_elements(inout.data(), wc.data(), n);
-          return r;
-        });
-  };
-  run("SinCos_32F", qvx_Vector_SinCos_32F, real_data<float>("SinCos_32F"));
-  run("SinCos_64F", qvx_Vector_SinCos_64F, real_data<double>("SinCos_64F"));
+    for (const auto& mode : modes) {
+      std::vector<float> got(2 * n), want(2 * n);
+      float* const d[2] = {got.data(), got.data() + n};
+      const unsigned saved = _mm_getcsr();
+      _mm_setcsr(mode.csr);
+      m.call32(src.data(), d, n);
+      for (int i = 0; i < n; ++i) {
+        float r[2] = {};
+        model(m, src[i], r);
+        want[i] = r[0];
+        want[n + i] = r[1];
+      }
+      _mm_setcsr(saved);
+      for (int k = 0; k < (m.g != nullptr ? 2 : 1); ++k)
+        EXPECT_TRUE(qvxt::same_elements(&got[k * n], &want[k * n], n))
+            << m.name << "_32F, " << mode.name;
+    }
+  }
 }
 
 }  // namespace

@@ -1,6 +1,6 @@
-// Complex magnitude, phase, conjugates and polar form: literal cases of the rules (zero
-// rule, saturation, truncation, NaN to 0, sign-bit conjugation) and models calling the C
-// math library element by element.
+// Complex magnitude, phase, conjugates and polar form: models of the rules (zero rule,
+// saturation, truncation, NaN to 0, sign-bit conjugation) calling the C math library element
+// by element, on every pair of the parts' special values and on random elements.
 #include "elementary_check.h"
 
 namespace elem_test {
@@ -14,7 +14,7 @@ template <class C>
 std::vector<C> cdata(const std::string& name) {
   Rng rng(std::hash<std::string>()(name));
   std::vector<C> v;
-  using P = decltype(C{}.re);
+  using P = part_of<C>;
   const P specials[] = {
       P(0), P(-0.0), P(1), P(-1), std::numeric_limits<P>::max(), std::numeric_limits<P>::lowest()};
   for (P a : specials)
@@ -85,75 +85,22 @@ TEST(Polar, ConjFlipReversesTheConjugates) {
   EXPECT_TRUE(run(qvx_Vector_ConjFlip_16SC, cdata<C16>("ConjFlip_16SC")));
   EXPECT_TRUE(run(qvx_Vector_ConjFlip_32FC, cdata<C32>("ConjFlip_32FC")));
   EXPECT_TRUE(run(qvx_Vector_ConjFlip_64FC, cdata<C64>("ConjFlip_64FC")));
-  const C32 src[] = {{1, 2}, {3, 4}, {5, 6}};
-  C32 dst[3];
-  qvx_Vector_ConjFlip_32FC(src, dst, 3);
-  const C32 want[] = {{5, -6}, {3, -4}, {1, -2}};
-  EXPECT_TRUE(qvxt::same_elements(dst, want, 3));
-}
-
-TEST(Polar, LiteralCases) {
-  const C16 c16[] = {{5, -32768}, {-32768, 7}, {0, 0}};
-  C16 d16[3];
-  qvx_Vector_Conj_16SC(c16, d16, 3);
-  EXPECT_EQ(d16[0].im, 32767);
-  EXPECT_EQ(d16[1].re, -32768);
-  EXPECT_EQ(d16[1].im, -7);
-  // +0 becomes -0, a NaN keeps its payload with the other sign.
-  const C32 c32[] = {{-0.0f, 0.0f}, {1, qvxt::f32_bits(0x7FA00001u)}};
-  C32 d32[2];
-  qvx_Vector_Conj_32FC(c32, d32, 2);
-  EXPECT_EQ(qvxt::bits_of(d32[0].re), 0x80000000u);
-  EXPECT_EQ(qvxt::bits_of(d32[0].im), 0x80000000u);
-  EXPECT_EQ(qvxt::bits_of(d32[1].im), 0xFFA00001u);
-
-  float f;
-  const C16 max16{32767, 32767}, min16{-32768, -32768}, zero16{0, 0};
-  qvx_Vector_AmplSqr_16SC(&max16, &f, 1);
-  EXPECT_EQ(f, 2147352576.0f);  // each product rounded to 1073676288 first
-  qvx_Vector_Ampl_16SC(&min16, &f, 1);
-  EXPECT_EQ(f, 46340.94921875f);
-  qvx_Vector_Phase_16SC(&zero16, &f, 1);
-  EXPECT_EQ(qvxt::bits_of(f), 0u);
-
-  const float pi32 = static_cast<float>(kPi);
-  const C32 phases[] = {{-0.0f, -0.0f}, {0.0f, -0.0f}, {-1, 0.0f}, {-0.0f, 0.0f}};
-  float p[4];
-  const Effects e = effects([&] { qvx_Vector_Phase_32FC(phases, p, 4); });
-  EXPECT_EQ(p[0], -pi32);
-  EXPECT_EQ(qvxt::bits_of(p[1]), 0x80000000u);
-  EXPECT_EQ(p[2], pi32);
-  EXPECT_EQ(p[3], pi32);
-  EXPECT_EQ(e.err, 0);
-  const C64 z64{-0.0, -0.0};
-  double p64;
-  qvx_Vector_Phase_64FC(&z64, &p64, 1);
-  EXPECT_EQ(p64, -kPi);
 }
 
 // Polar form: the magnitude and phase pair rules of the three types.
-template <class P, class R>
-void check_to_polar(const std::string& name, QvxStatus (*fn)(const P*, R*, R*, int)) {
+template <class C, class R>
+void check_to_polar(const std::string& name, QvxStatus (*fn)(const part_of<C>*, R*, R*, int)) {
+  using P = part_of<C>;
   Rng rng(std::hash<std::string>()(name));
-  const std::vector<P> src = values<P>(rng, 6000, {P(0), P(-0.0), P(0), P(-1), P(-0.0), P(0)});
-  const int n = static_cast<int>(src.size() / 2);
-  std::vector<R> gm(n), gp(n), wm(n), wp(n), am(n), ap(n);
-  per_element(
-      name, n, [&](int i) { fn(&src[2 * i], &gm[i], &gp[i], 1); },
-      [&](int i) {
-        const P x = src[2 * i], y = src[2 * i + 1];
-        wm[i] = static_cast<R>(hypot(static_cast<double>(x), static_cast<double>(y)));
-        wp[i] = model_phase<R>(x, y);
+  check_outputs<C, R>(
+      name, 2,
+      [fn](const C* s, R* const* d, int n) { fn(reinterpret_cast<const P*>(s), d[0], d[1], n); },
+      values<C>(rng, 3000, {C{P(0), P(-0.0)}, C{P(0), P(-1)}, C{P(-0.0), P(0)}}),
+      [](C z, R* r) {
+        r[0] = static_cast<R>(hypot(static_cast<double>(z.re), static_cast<double>(z.im)));
+        r[1] = model_phase<R>(z.re, z.im);
       },
-      [&](int i) {
-        auto r = qvxt::same_elements(&gm[i], &wm[i], 1, Nan::Any);
-        return r ? qvxt::same_elements(&gp[i], &wp[i], 1, Nan::Any) : r;
-      },
-      [&] { fn(src.data(), am.data(), ap.data(), n); },
-      [&] {
-        auto r = qvxt::same_elements(am.data(), wm.data(), n, Nan::Any);
-        return r ? qvxt::same_elements(ap.data(), wp.data(), n, Nan::Any) : r;
-      });
+      Nan::Any);
 }
 
 template <class R, class D>
@@ -184,20 +131,12 @@ void check_to_cartesian(const std::string& name, QvxStatus (*fn)(const R*, const
 }
 
 TEST(Polar, PolarForm) {
-  check_to_polar("DescartToPolar_16S", qvx_Vector_DescartToPolar_16S);
-  check_to_polar("DescartToPolar_32F", qvx_Vector_DescartToPolar_32F);
-  check_to_polar("DescartToPolar_64F", qvx_Vector_DescartToPolar_64F);
+  check_to_polar<C16>("DescartToPolar_16S", qvx_Vector_DescartToPolar_16S);
+  check_to_polar<C32>("DescartToPolar_32F", qvx_Vector_DescartToPolar_32F);
+  check_to_polar<C64>("DescartToPolar_64F", qvx_Vector_DescartToPolar_64F);
   check_to_cartesian("PolarToDescart_16S", qvx_Vector_PolarToDescart_16S);
   check_to_cartesian("PolarToDescart_32F", qvx_Vector_PolarToDescart_32F);
   check_to_cartesian("PolarToDescart_64F", qvx_Vector_PolarToDescart_64F);
-
-  // Saturation, truncation toward zero (-0.0 stored as 0) and NaN to 0.
-  const float m[] = {40000, -1.9f, kNanF, -40000, 32767.9f, -32768.9f, kInfF};
-  const float p[] = {0, 0, 0, 0, 0, 0, 0};
-  Qvx16s d[14];
-  qvx_Vector_PolarToDescart_16S(m, p, d, 7);
-  const Qvx16s want[] = {32767, 0, -1, 0, 0, 0, -32768, 0, 32767, 0, -32768, 0, 32767, 0};
-  EXPECT_TRUE(qvxt::same_elements(d, want, 14));
 }
 
 }  // namespace

@@ -1,7 +1,6 @@
 // The scaled exponential, logarithm and square root against their models (scaled_model.h):
 // every 16-bit input at every scale factor of the table bands and every band edge, 32-bit
-// inputs at random and at every threshold and its neighbours, separate arrays and in place;
-// then one literal case of each band and path, which checks the models too.
+// inputs at random and at every threshold and its neighbours, separate arrays and in place.
 #include <gtest/gtest.h>
 #include <limits.h>
 #include <string.h>
@@ -103,56 +102,6 @@ TEST(ScaledRules, Random32BitInputsAndThresholds) {
   const std::vector<Qvx32s> xs = sources32();
   for (const auto& m : k32) check(m, xs, scale_factors());
   EXPECT_EQ(smt::undecided(), 0) << "model values too close to a rounding boundary";
-}
-
-// ---- literal cases: one of each band and path, as a check of the models themselves ----------
-
-template <class T>
-struct Case {
-  Fn<T> fn;
-  int s;
-  std::vector<T> x, want;
-};
-
-template <class T>
-void expect_cases(const std::vector<Case<T>>& cases) {
-  for (const Case<T>& c : cases) {
-    std::vector<T> got(c.x.size());
-    ASSERT_EQ(c.fn(c.x.data(), got.data(), static_cast<int>(c.x.size()), c.s), 0);
-    EXPECT_EQ(got, c.want) << "s " << c.s << " first x " << c.x[0];
-  }
-}
-
-TEST(ScaledRules, LiteralCases16) {
-  const auto E = qvx_Vector_ExpShift_16S, L = qvx_Vector_LogShift_16S, S = qvx_Vector_SqrtShift_16S;
-  expect_cases<Qvx16s>({
-      // Table band: rounded; the half exp(0) / 2 upward.
-      {E, 0, {0, 1, 10, 11, -1}, {1, 3, 22026, 32767, 0}},
-      {E, -1, {0}, {1}},
-      // Computed band: truncated (exp(-12) * 2^17 = 0.8); c = ln 2 * -21 rounded once
-      // (ln 2 rounded to single first would give 12630).
-      {E, 17, {-12}, {0}},
-      {E, -21, {24}, {12631}},
-      {L, 0, {0, -5, 1, 2, 4, 5}, {-32768, -32768, 0, 1, 1, 2}},
-      {L, -2, {7, 8, 403, 404, 22026, 22027}, {0, 1, 1, 2, 2, 3}},
-      {L, 14, {1, 2, 7, 8}, {0, 11357, 31882, 32767}},
-      {L, 16, {1, 2, -1}, {0, 32767, -32768}},
-      {S, -1, {10}, {1}},
-      {S, 15, {-3, 0, 1}, {0, 0, 32767}},
-  });
-}
-
-TEST(ScaledRules, LiteralCases32) {
-  const auto E = qvx_Vector_ExpShift_32S, L = qvx_Vector_LogShift_32S, S = qvx_Vector_SqrtShift_32S;
-  expect_cases<Qvx32s>({
-      {E, -30, {42, 41, 45, -1}, {1619826017, 595900690, INT_MAX, 0}},  // 1619826016.501: up
-      // The list of s = -2 as it stands: 3, 4 and 5 one below rnd(ln(x) / 4)'s steps.
-      {L, -2, {7, 8, 403, 404, 22025, 22026, 1202603, 1202604, 65659968, 65659969},
-       {0, 1, 1, 2, 2, 3, 3, 4, 4, 5}},
-      {L, 0, {2, 3}, {0, 1}},  // a floor here: ln 2 = 0.69 gives 0
-      {L, 31, {1, 2, 3, 0}, {0, 1488522235, INT_MAX, INT_MIN}},
-      {S, 30, {INT_MAX, 1}, {INT_MAX, 1073741824}},
-  });
 }
 
 }  // namespace
