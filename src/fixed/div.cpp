@@ -431,6 +431,12 @@ inline Cx<Qvx16s> cx_sign_fill(Cx<Qvx16s> a, Cx<Qvx16s> b) {
   return {part_sign(n.re), part_sign(n.im)};
 }
 
+// The sign fill, out of line: inlined beside the quotient's loop it costs that loop registers.
+template <class A, class B>
+[[gnu::noinline]] void cx_sign_fills(int len, OutDeinterleaved<Qvx16s> out, A a, B b) {
+  map(len, out, elements_only(cx_sign_fill), a, b);
+}
+
 // Sign fill from 46, double precision at -31 .. 45, zero fill below through the 16S fill.
 constexpr fixed::Thresholds kCx{46, -31};
 
@@ -470,7 +476,7 @@ inline QvxStatus div_cx(A a, B b, Qvx16sc* dst, int len, int sf) {
   return fixed::scaled_call(fixed::kSet16S, pd, twice(len), sf, kCx, [&] {
     const OutDeinterleaved<Qvx16s> out{pd};
     if (sf >= kCx.H) {
-      map(len, out, elements_only(cx_sign_fill), a, b);
+      cx_sign_fills(len, out, a, b);
       return;
     }
     const double scale = scale_factor<double>(sf);
