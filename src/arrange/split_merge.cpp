@@ -2,7 +2,7 @@
 #include <stddef.h>
 #include <stdint.h>
 
-#include "arrange/bits_of.h"
+#include "core/bits_of.h"
 #include "core/export.h"
 #include "core/loops.h"
 

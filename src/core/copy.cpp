@@ -3,8 +3,7 @@
 #include <stddef.h>
 #include <stdint.h>
 
-#include <type_traits>
-
+#include "core/bits_of.h"
 #include "core/export.h"
 #include "core/loops.h"
 
@@ -100,22 +99,10 @@ inline void copy_down(const T* src, T* dst, int len) {
   if (kSimd) down(reinterpret_cast<const uint8_t*>(src), reinterpret_cast<uint8_t*>(dst), n - n % kBytes);
 }
 
-// Floating-point elements go as the integers of their width: only their bits matter.
-template <class T>
-using Bits = std::conditional_t<std::is_floating_point<T>::value, simd::sint_t<T>, T>;
-template <class T>
-inline const Bits<T>* bits(const T* p) {
-  return reinterpret_cast<const Bits<T>*>(p);
-}
-template <class T>
-inline Bits<T>* bits(T* p) {
-  return reinterpret_cast<Bits<T>*>(p);
-}
-
 template <class T>
 inline QvxStatus copy(const T* src, T* dst, int len) {
   if (len < 1) return QVX_STS_NO_ERR;
-  copy_up(bits(src), bits(dst), len);
+  copy_up(as_bits(src), as_bits(dst), len);
   return QVX_STS_NO_ERR;
 }
 
@@ -126,9 +113,9 @@ inline QvxStatus move(const T* src, T* dst, int len) {
   // top down; any other placement is safe front to back.
   const uintptr_t distance = reinterpret_cast<uintptr_t>(dst) - reinterpret_cast<uintptr_t>(src);
   if (distance < sizeof(T) * uintptr_t(len)) {
-    copy_down(bits(src), bits(dst), len);
+    copy_down(as_bits(src), as_bits(dst), len);
   } else {
-    copy_up(bits(src), bits(dst), len);
+    copy_up(as_bits(src), as_bits(dst), len);
   }
   return QVX_STS_NO_ERR;
 }
