@@ -14,44 +14,6 @@ using simd::kBytes;
 
 typedef Vec<uint8_t> Bytes;
 
-// Copies of whole registers of bytes, ascending: with the destination at or before the source,
-// or at least one register after it, every register read holds exactly what the ascending
-// element loop reads there (see core/loops.h), whatever the element size and even when the
-// distance is not a whole number of elements.  Four registers go per step where that stays
-// true with all four loaded first.  Returns the bytes done (a multiple of kBytes).
-inline size_t up(const uint8_t* s, uint8_t* d, size_t n, bool four) {
-  size_t k = 0;
-  if (four) {
-    for (; n - k >= 4 * kBytes; k += 4 * kBytes) {
-      const Bytes a = simd::load(s + k), b = simd::load(s + k + kBytes),
-                  c = simd::load(s + k + 2 * kBytes), e = simd::load(s + k + 3 * kBytes);
-      simd::store(d + k, a);
-      simd::store(d + k + kBytes, b);
-      simd::store(d + k + 2 * kBytes, c);
-      simd::store(d + k + 3 * kBytes, e);
-    }
-  }
-  for (; n - k >= kBytes; k += kBytes) simd::store(d + k, simd::load(s + k));
-  return k;
-}
-
-// Large copies between arrays that share no byte: the destination is written with streaming
-// stores from its first aligned register on (the bytes before it by one plain store).
-inline size_t up_streaming(const uint8_t* s, uint8_t* d, size_t n) {
-  simd::store(d, simd::load(s));
-  size_t k = (kBytes - reinterpret_cast<uintptr_t>(d) % kBytes) % kBytes;
-  for (; n - k >= 4 * kBytes; k += 4 * kBytes) {
-    const Bytes a = simd::load(s + k), b = simd::load(s + k + kBytes),
-                c = simd::load(s + k + 2 * kBytes), e = simd::load(s + k + 3 * kBytes);
-    simd::stream(d + k, a);
-    simd::stream(d + k + kBytes, b);
-    simd::stream(d + k + 2 * kBytes, c);
-    simd::stream(d + k + 3 * kBytes, e);
-  }
-  simd::isa::stream_fence();
-  return k;
-}
-
 // Descending registers over bytes [0, n): loads before stores in each register, so a
 // destination that starts inside the source (at a higher address) receives exactly the
 // source's content.
@@ -69,24 +31,13 @@ inline void down(const uint8_t* s, uint8_t* d, size_t n) {
 }
 
 // Ascending copy of len elements: dst[i] = src[i] in order, each element read whole before
-// it is written, which defines the result for every overlap.
+// it is written, which defines the result for every overlap.  The driver takes whole
+// registers wherever they give that result (the destination at or before the source, or a
+// register or more after it), streams large copies between disjoint arrays and ends on a
+// masked register where the instruction set has one.
 template <class T>
 inline void copy_up(const T* src, T* dst, int len) {
-  const uint8_t* s = reinterpret_cast<const uint8_t*>(src);
-  uint8_t* d = reinterpret_cast<uint8_t*>(dst);
-  const size_t n = sizeof(T) * static_cast<size_t>(len);
-  const uintptr_t sp = reinterpret_cast<uintptr_t>(s), dp = reinterpret_cast<uintptr_t>(d);
-  size_t done = 0;
-  if (kSimd && (dp <= sp || dp - sp >= kBytes)) {
-    if (n >= kStreamBytes / 2 && disjoint(s, n, d, n)) done = up_streaming(s, d, n);
-    done += up(s + done, d + done, n - done, dp <= sp || dp - sp >= 4 * kBytes);
-    if (simd::isa::kMasked && done < n) {
-      simd::store_first(d + done, simd::load_first(s + done, static_cast<int>(n - done)),
-                        static_cast<int>(n - done));
-      return;
-    }
-  }
-  for (int i = static_cast<int>(done / sizeof(T)); i < len; ++i) put(dst + i, get(src + i));
+  map(len, Out<T>{dst}, identity, In<T>{src});
 }
 
 // Descending: the elements above the last whole register first, from the top down, then

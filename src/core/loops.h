@@ -498,6 +498,19 @@ inline bool all_exact(int len, int w, const D& dst, const A&... in) {
   return true;
 }
 
+// all_exact, with a copy's single pair of arrays checked in line, which short copies feel.
+template <bool Copy, class D, class... A>
+inline bool exact(int len, int w, const D& dst, const A&... in) {
+  if constexpr (Copy) {
+    Span d, s;
+    dst.spans(&d);
+    (in.spans(&s), ...);
+    return blocks_exact(d, s, len, w);
+  } else {
+    return all_exact(len, w, dst, in...);
+  }
+}
+
 template <class D, class... A>
 inline bool all_disjoint(int len, const D& dst, const A&... in) {
   Span d[2], s[16];
@@ -548,18 +561,30 @@ struct IsElementsOnly : std::false_type {};
 template <class E>
 struct IsElementsOnly<ElementsOnly<E>> : std::true_type {};
 
+// The identity rule: map with it is a copy.  Copies are bound by memory alone, so the
+// driver takes their blocks four to an iteration, streamed or not, where other rules go two
+// (or, streamed, one).
+struct Identity {
+  template <class X>
+  X operator()(const X& x) const {
+    return x;
+  }
+};
+constexpr Identity identity{};
+
 // dst[i] = f(in[i]...) for i in [0, len); nothing at all for len < 1.  f is called on
 // elements (values of the kinds) in the element loop and on blocks in the vector path; it
 // must give the same bits for both (or be given as elements_only).  Blocks go two to an
-// iteration, then one at a time; the tail is one masked block where the instruction set has
-// masked loads and stores, else the element loop.
+// iteration (a copy's four), then one at a time; the tail is one masked block where the instruction
+// set has masked loads and stores, else the element loop.
 template <class D, class F, class... A>
 inline void map(int len, D dst, F f, A... in) {
   constexpr int W = detail::widest<D::kWidth, A::kWidth...>();
+  constexpr bool kCopy = std::is_same<F, Identity>::value;
   const auto elem = [&](int i) { dst.put(i, f(in.at(i)...)); };
   int i = 0;
   if constexpr (kSimd && !IsElementsOnly<F>::value) {
-    if (len > 0 && detail::all_exact(len, W, dst, in...)) {
+    if (len > 0 && detail::exact<kCopy>(len, W, dst, in...)) {
       const auto block = [&](int k) { dst.template vput<W>(k, f(in.template vat<W>(k)...)); };
       if (D::kStride != 0 && size_t(len) * D::kStride * (1 + sizeof...(A)) >= kStreamBytes / 2 &&
           detail::all_disjoint(len, dst, in...)) {
@@ -570,8 +595,25 @@ inline void map(int len, D dst, F f, A... in) {
           const int head =
               static_cast<int>(((simd::kBytes - a % simd::kBytes) % simd::kBytes) / D::kStride);
           for (; i < head && i < len; ++i) elem(i);
+          if constexpr (kCopy) {
+            for (const int last = len - 4 * W; i <= last; i += 4 * W) {
+              dst.template vput<W, true>(i, f(in.template vat<W>(i)...));
+              dst.template vput<W, true>(i + W, f(in.template vat<W>(i + W)...));
+              dst.template vput<W, true>(i + 2 * W, f(in.template vat<W>(i + 2 * W)...));
+              dst.template vput<W, true>(i + 3 * W, f(in.template vat<W>(i + 3 * W)...));
+            }
+          }
           for (; len - i >= W; i += W) dst.template vput<W, true>(i, f(in.template vat<W>(i)...));
           simd::isa::stream_fence();
+        }
+      }
+      if constexpr (kCopy) {
+        // Against a bound computed once: the loop has little else to do.
+        for (const int last = len - 4 * W; i <= last; i += 4 * W) {
+          block(i);
+          block(i + W);
+          block(i + 2 * W);
+          block(i + 3 * W);
         }
       }
       for (; len - i >= 2 * W; i += 2 * W) {
