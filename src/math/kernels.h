@@ -61,33 +61,37 @@ using fast::U;
 
 // Trigonometric reduction: x = h pi/2 + r with h an integer near x * 2/pi, or an even or odd
 // one near it, and |r| at most pi/4 or pi/2 respectively (a hair more where the product
-// rounds across a half).  pi/2 = P1 + P2 + P3 to 2^-122, P1 and P2 of 33 significant bits and
-// P3 a full double.  For |x| < 2^17, |h| < 2^17: h P1 and h P2 are exact.  x - h P1 is exact
-// as well: both are multiples of 2^-35 (a float of at least 2^-12, and P1 a multiple of
-// 2^-32) below 2^18, which 53 bits hold.  The two remaining subtractions round once each: the
-// error of r is at most 2^-52 |r| + 2^-100, a relative error below 2^-51 for every float in
-// the range, whose distance from a nonzero multiple of pi/2 exceeds 2^-28 (the nearest is
-// 0x1.f9cbe2p+7, 2^-27.8 away, as tools/verify_math.cpp reports).  An error d in r moves
-// sin r and cos r by at most |d|, relative to the result at most as much as to r (where
-// |r| <= pi/2 and the result is sin r, r / sin r <= pi/2 and the slope cos r shrinks it to
-// below 1).
+// rounds across a half).  pi/2 = P1 + P2 to 2^-87.8, P1 of 33 significant bits and P2 a full
+// double.  For |x| < 2^17, |h| < 2^16.4: h P1 is exact, and so is x - h P1: both are
+// multiples of 2^-35 (a float of at least 2^-12, and P1 a multiple of 2^-32) below 2^18,
+// which 53 bits hold.  h P2 (below 2^-17) rounds by at most 2^-71, the parts miss pi/2 by
+// h 2^-87.8 < 2^-71.4, and the last subtraction rounds once: the error of r is at most
+// 2^-53 |r| + 2^-70.2, a relative error below 2^-42 for every float in the range, whose
+// distance from a nonzero multiple of pi/2 exceeds 2^-28 (the nearest is 0x1.f9cbe2p+7,
+// 2^-27.8 away, as tools/verify_math.cpp reports; for h = 0, r = x exactly).  An error d in
+// r moves sin r and cos r by at most |d|, relative to the result at most as much as to r
+// (where |r| <= pi/2 and the result is sin r, r / sin r <= pi/2 and the slope cos r shrinks
+// it to below 1).  An even h = 2n takes the parts of pi, 2 P1 and 2 P2: the same products,
+// without forming h.
 constexpr double kInvPi = 0x1.45f306dc9c883p-2;
 constexpr double kTwoOverPi = 0x1.45f306dc9c883p-1;
-constexpr double kPio2a = 0x1.921fb544p0, kPio2b = 0x1.0b4611a6p-34, kPio2c = 0x1.3198a2e037073p-69;
-// The reduction's constants: 1/pi and 2/pi, the rounding constant, the parts of pi/2, and
-// 1/2 and 1.
-constexpr double kReduceValues[] = {kInvPi, kTwoOverPi, fast::kRoundMagic, kPio2a, kPio2b, kPio2c,
-                                    0.5,    1.0};
+constexpr double kPio2a = 0x1.921fb544p0, kPio2b = 0x1.0b4611a626331p-34;
+// The reduction's constants: 1/pi and 2/pi, the rounding constant, the parts of pi/2, 1/2
+// and 1, and the parts of pi.
+constexpr double kReduceValues[] = {kInvPi, kTwoOverPi, fast::kRoundMagic, kPio2a,
+                                    kPio2b, 0.5,        1.0,               2 * kPio2a,
+                                    2 * kPio2b};
 constexpr auto kReduce = fast::coefs(kReduceValues);
 // v with its sign flipped where the sign bit of the lane of sign is set; all ones where q is
 // odd.
 inline D flip(D v, L sign) { return simd::as<double>(simd::as<int64_t>(v) ^ sign); }
 inline L odd(L q) { return -(q & 1); }
 
-// r = x - h pi/2 by the three parts.
+// r = x - h pi/2 by the two parts, or x - n pi for Pi.
+template <bool Pi = false>
 inline D reduce_by(D x, D h) {
-  const D* c = fast::from_memory(kReduce);
-  return ((x - h * c[3]) - h * c[4]) - h * c[5];
+  const D* c = fast::from_memory(kReduce) + (Pi ? 7 : 3);
+  return (x - h * c[0]) - h * c[1];
 }
 // r + r^3 q(r^2): sin r for the coefficients of q.  The last three operations round at most
 // 2^-51 relative to r^3 q(r^2), which is at most 0.36 |r| where the result exceeds 0.63 |r|;
@@ -100,7 +104,7 @@ inline D odd_series(D r, const fast::Coefs<N>& q) {
 
 // sin x = (-1)^k sin r with x = 2k pi/2 + r, |r| <= pi/2, and cos x = (-1)^(k+1) sin r with
 // x = (2k + 1) pi/2 + r: one polynomial for both.  On |r| <= pi/2 its approximation error is
-// below 2^-41.5; with the reduction and evaluation, below 2^-41.
+// below 2^-41.5; with the reduction and evaluation, below 2^-40.7.
 constexpr double kSinWide[] = {-0x1.55555555549cbp-3,  0x1.1111110fc0488p-7,
                                -0x1.a01a0011bc7d8p-13, 0x1.71dd8de2b99adp-19,
                                -0x1.ae20c4ceb0f9ep-26, 0x1.54e75c89c6fa0p-33};
@@ -109,23 +113,23 @@ template <bool Cosine>
 inline D sin_or_cos(D x) {
   const D* c = fast::from_memory(kReduce);
   L k;
-  D h;
+  D r;
   if constexpr (Cosine) {
     // k the nearest integer to x/pi - 1/2, h = 2k + 1.
-    const D n = fast::round_near(x * c[0] - c[6], k, c[2]);
-    h = (n + n) + c[7];
+    const D n = fast::round_near(x * c[0] - c[5], k, c[2]);
+    r = reduce_by(x, (n + n) + c[6]);
     k += 1;
   } else {
-    const D n = fast::round_near(x * c[0], k, c[2]);
-    h = n + n;
+    r = reduce_by<true>(x, fast::round_near(x * c[0], k, c[2]));
   }
-  return flip(odd_series(reduce_by(x, h), kSinHalfPi), k << 63);
+  return flip(odd_series(r, kSinHalfPi), k << 63);
 }
 
 // sin x and cos x together, and tan x, from |r| <= pi/4 and the quadrant k: sin x =
 // (s, c, -s, -c)[k mod 4] and cos x = (c, -s, -c, s)[k mod 4] for s = sin r and c = cos r.
 // On |r| <= pi/4 the sine's polynomial errs below 2^-45.6, the cosine's below 2^-39.5; with
-// the reduction and evaluation, s below 2^-45 and c below 2^-39.4.
+// the reduction and evaluation, s below 2^-41.8 and c below 2^-39.2 (an error d in r moves
+// cos r by |d sin r| <= 2^-42 r^2, below 2^-42.2 of cos r).
 constexpr double kSinNarrow[] = {-0x1.555555555516bp-3, 0x1.1111110fd3d39p-7,
                                  -0x1.a019fd9b346d6p-13, 0x1.71d9a9f2f92d5p-19,
                                  -0x1.aa285701d01b8p-26};
@@ -145,7 +149,7 @@ inline Quadrant quadrant(D x) {
   // cos r = 1 - u/2 + u^2 q(u): 1 - u/2 rounds once (u/2 is exact) to at least 0.69, and
   // u^2 q(u) is below 2^-5.9; the sum adds below 2^-52.
   return {odd_series(r, kSinQuarterPi),
-          (c[7] - c[6] * u) + u * u * fast::polynomial(u, kCosQuarterPi), k};
+          (c[6] - c[5] * u) + u * u * fast::polynomial(u, kCosQuarterPi), k};
 }
 
 // Arguments with 2^-12 <= |x| < 2^17: below, sine, cosine and tangent are within a float's
@@ -214,7 +218,7 @@ struct SinCos : Kernel<2> {
   }
 };
 // tan x = s / c for even k, -c / s for odd k: the quotient's rounding on top of the errors of
-// s and c, below 2^-39.3 in all.  Near a pole the float argument stays 2^-30 from it, so the
+// s and c, below 2^-39 in all.  Near a pole the float argument stays 2^-30 from it, so the
 // quotient is below 2^31.
 struct Tan : Kernel<1> {
   static I safe(F x) { return trig_safe(x); }
@@ -554,7 +558,7 @@ inline void complex_exp(double a, double b, R* r) {
 }
 
 // m times the cosine and sine above (both halves of a block, into y[0] and y[1]): below
-// 2^-39.3 with the product's rounding.  Safe: p in
+// 2^-39.2 with the product's rounding.  Safe: p in
 // the trigonometric range, where |cos p| and |sin p| exceed 2^-28, and 2^-90 <= |m| < 2^128,
 // so that both products are normal floats (at least 2^-118) and at most |m|.
 template <int Rows>
@@ -577,7 +581,7 @@ struct Cartesian : Kernel<2, 2> {
 };
 // Into 16-bit pairs: one sincos call, u = c m and v = s m in double, each stored truncated
 // toward zero after saturation to [-32768, 32767] (a NaN stores 0).  The products as in
-// Cartesian, whose error bound holds at every magnitude: below 2^-39.3 relative.  Safe: p in
+// Cartesian, whose error bound holds at every magnitude: below 2^-39.2 relative.  Safe: p in
 // the trigonometric range and m finite (zeros and denormals included: the products stay
 // normal doubles or zeros, and the saturation sees no infinity).
 inline void cartesian16(double m, double p, int16_t* r) {
