@@ -21,8 +21,8 @@
 // every boundary of the functions' safe ranges and of the special values.
 //
 // The trigonometric kernels rest on one more fact, checked here too: no float argument in
-// their safe range lies within 2^-48 of a nonzero multiple of pi/2 (the reduction's error is then
-// below 2^-51 relative).
+// their safe range lies within 2^-30 of a nonzero multiple of pi/2 (the reduction's error is then
+// below 2^-40 relative).
 #include "verify_math.h"
 
 #include <dlfcn.h>
@@ -642,7 +642,7 @@ void nearest_multiple_of_half_pi() {
   }
   printf(
       "Trigonometric reduction: the float nearest a multiple of pi/2 in [2^-12, 2^17) is %a,"
-      " at distance 2^%.1f (the kernels need more than 2^-48).\n\n",
+      " at distance 2^%.1f (the kernels need more than 2^-30).\n\n",
       at, static_cast<double>(log2l(best)));
 }
 
