@@ -153,8 +153,8 @@ inline Quadrant quadrant(D x) {
 }
 
 // Arguments with 2^-12 <= |x| < 2^17: below, sine, cosine and tangent are within a float's
-// rounding of x or 1 and the library's double result may be exact; above, the reduction
-// needs more than three parts.
+// rounding of x or 1 and the library's double result may be exact; above, x - h P1 would
+// no longer be exact.
 constexpr auto kTrigRange = fast::range(fast::bits_of(0x1p-12f), fast::bits_of(0x1p17f));
 inline I trig_safe(F x) { return fast::in_range(fast::magnitude_bits(x), kTrigRange); }
 
