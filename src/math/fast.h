@@ -118,7 +118,9 @@ inline U magnitude_bits(F x) { return simd::as<uint32_t>(x) & *from_memory(kMagn
 inline I negative(F x) { return simd::as<int32_t>(x) >> 31; }
 
 // All ones in the lanes (of the block, in element order) whose double result, once rounded
-// to float, provably gives the library's float: normal range and clear of every midpoint.
+// to float, provably gives the library's float: normal range and clear of every midpoint
+// (clear of every midpoint only, for Normal results: those the kernel knows to lie in the
+// float normal range, far from its ends).
 // The low 29 bits t of a double's significand are what rounding to float drops; a midpoint
 // has t = 2^28.  A lane is kept where t lies outside [2^28 - K, 2^28 + K] (K = kMarginUlps)
 // and its exponent field (bits 20-30 of the high word, left in place) within the biased
@@ -129,11 +131,14 @@ constexpr uint32_t kMidpointValues[] = {
     0x1FFFFFFFu, biased((1u << 28) - kMarginUlps), biased(2 * kMarginUlps),
     0x7FF00000u, biased((1023u - 126) << 20),      biased(254u << 20)};
 constexpr Table<U, 6> kMidpoint = table<U>(kMidpointValues);
+template <bool Normal>
 inline I clear_of_midpoints(D lo, D hi) {
   const U* c = from_memory(kMidpoint);
   const U low = simd::as<uint32_t>(simd::evens(simd::as<int32_t>(lo), simd::as<int32_t>(hi)));
+  const I clear = (I)((low & c[0]) - c[1]) > (I)c[2];
+  if constexpr (Normal) return clear;
   const U high = simd::as<uint32_t>(simd::odds(simd::as<int32_t>(lo), simd::as<int32_t>(hi)));
-  return ((I)((low & c[0]) - c[1]) > (I)c[2]) & ((I)((high & c[3]) - c[4]) < (I)c[5]);
+  return clear & ((I)((high & c[3]) - c[4]) < (I)c[5]);
 }
 
 // All ones in the lanes whose double result lies farther than the margin from every float:
@@ -174,13 +179,14 @@ inline I saturated_int16(D lo, D hi) {
                          simd::vmax(simd::vmin(hi, c[4]), c[5]));
 }
 
-// The round-to-nearest integer of a double of magnitude below 2^51, and the same as an
-// integer in the low bits of the 64-bit lane: adding 1.5 * 2^52 leaves the integer in the
-// significand.  Raises inexact at most.
+// The round-to-nearest integer of a double of magnitude below 2^51, and the same integer in
+// the low bits of the 64-bit lane: adding 1.5 * 2^52 leaves the integer in the significand,
+// and as that constant's significand ends in 51 zeros, the sum's low bits are the integer's
+// (two's complement, modulo 2^51), which is all its users take.  Raises inexact at most.
 constexpr double kRoundMagic = 0x1.8p52;
-inline D round_near(D t, L& n, D magic) {
+inline D round_near(D t, L& low, D magic) {
   const D s = t + magic;
-  n = simd::as<int64_t>(s) - simd::as<int64_t>(magic);
+  low = simd::as<int64_t>(s);
   return s - magic;
 }
 
@@ -280,6 +286,9 @@ inline void take_apart(const I (&raw)[Layout<K>::kRegs], F (&v)[K::kParts]) {
 //   Result, kOut, kPairsOut the results' type (float, or int16_t in pairs), their number per
 //                           element and their arrays (above),
 //   kMayBeExact   whether a result may be exactly a float (then kept only clear of floats),
+//   kNormalResults whether every result of a safe lane, checked ones included, lies in the
+//                 float normal range [2^-126, 2^128) with a margin wider than the kernel's
+//                 error (then the rounding test leaves out its range check),
 //   kLeavesRange  whether the results of safe lanes may leave the float range where the
 //                 library's conversion raises no flag (then the rejected lanes convert 0;
 //                 without it the safe range keeps each lane's conversion flags the
@@ -339,7 +348,8 @@ inline void block(const typename K::Source* const* src, typename K::Result* cons
     with_parts<P>(K::eval, h, y);
     I keep = safe;
     if constexpr (std::is_same<Res, float>::value) {
-      for (int k = 0; k < K::kChecked; ++k) keep &= clear_of_midpoints(y[k][0], y[k][1]);
+      for (int k = 0; k < K::kChecked; ++k)
+        keep &= clear_of_midpoints<K::kNormalResults>(y[k][0], y[k][1]);
       if constexpr (K::kMayBeExact)
         for (int k = 0; k < K::kChecked; ++k) keep &= clear_of_floats(y[k][0], y[k][1]);
       F r[N];

@@ -112,13 +112,14 @@ constexpr auto kSinHalfPi = fast::coefs(kSinWide);
 template <bool Cosine>
 inline D sin_or_cos(D x) {
   const D* c = fast::from_memory(kReduce);
-  L k;
+  L k;  // k in the low bits
   D r;
   if constexpr (Cosine) {
-    // k the nearest integer to x/pi - 1/2, h = 2k + 1.
+    // k the nearest integer to x/pi - 1/2, h = 2k + 1, and cos x = (-1)^k sin(-r): -r =
+    // (h P1 - x) + h P2, the reduction's operations with their signs turned, rounding alike.
     const D n = fast::round_near(x * c[0] - c[5], k, c[2]);
-    r = reduce_by(x, (n + n) + c[6]);
-    k += 1;
+    const D h = (n + n) + c[6];
+    r = (h * c[3] - x) + h * c[4];
   } else {
     r = reduce_by<true>(x, fast::round_near(x * c[0], k, c[2]));
   }
@@ -154,7 +155,10 @@ inline Quadrant quadrant(D x) {
 
 // Arguments with 2^-12 <= |x| < 2^17: below, sine, cosine and tangent are within a float's
 // rounding of x or 1 and the library's double result may be exact; above, x - h P1 would
-// no longer be exact.
+// no longer be exact.  In the range the results lie in the float normal range, far from its
+// ends (kNormalResults): |sin x| and |cos x| are at least the argument's distance from the
+// nearest zero, 2^-12 or 2^-27.8 (x itself, or a nonzero multiple of pi/2) times 2/pi, and
+// |tan x| is below 2^31 (as Tan says).
 constexpr auto kTrigRange = fast::range(fast::bits_of(0x1p-12f), fast::bits_of(0x1p17f));
 inline I trig_safe(F x) { return fast::in_range(fast::magnitude_bits(x), kTrigRange); }
 
@@ -170,6 +174,7 @@ struct Kernel {
   static constexpr int kChecked = Out;
   static constexpr bool kPairsOut = false;
   static constexpr bool kMayBeExact = false;
+  static constexpr bool kNormalResults = false;
   static constexpr bool kLeavesRange = false;
   static constexpr float kHarmless = 1.0f;
   static constexpr bool kFaster = true;
@@ -181,6 +186,7 @@ constexpr bool kWideDoubles = simd::kLanes<double> >= 4;
 
 template <bool Cosine>
 struct SinOrCos : Kernel<1> {
+  static constexpr bool kNormalResults = true;
   static I safe(F x) { return trig_safe(x); }
   static void eval(F x, D (&y)[1][2]) {
     y[0][0] = sin_or_cos<Cosine>(simd::to_double_lo(x));
@@ -203,6 +209,7 @@ inline SineCosine sine_and_cosine(D x) {
           flip(simd::select(o, a.s, a.c), ((a.k + 1) & 2) << 62)};
 }
 struct SinCos : Kernel<2> {
+  static constexpr bool kNormalResults = true;
   static I safe(F x) { return trig_safe(x); }
   static void eval(F x, D (&y)[2][2]) {
     for (int h = 0; h < 2; ++h) {
@@ -221,6 +228,7 @@ struct SinCos : Kernel<2> {
 // s and c, below 2^-39 in all.  Near a pole the float argument stays 2^-30 from it, so the
 // quotient is below 2^31.
 struct Tan : Kernel<1> {
+  static constexpr bool kNormalResults = true;
   static I safe(F x) { return trig_safe(x); }
   static void eval(F x, D (&y)[1][2]) {
     for (int h = 0; h < 2; ++h) {
@@ -251,7 +259,7 @@ constexpr auto kExpReduce = fast::coefs(kExpReduceValues);
 // exp v for -88 < v < 89 (a zero argument gives exactly 1).
 inline D exponential(D v) {
   const D* c = fast::from_memory(kExpReduce);
-  L n;
+  L n;  // n in the low bits
   const D k = fast::round_near(v * c[0], n, c[1]);
   const D r = (v - k * c[2]) - k * c[3];
   return fast::polynomial(r, kExp) * simd::as<double>((n + 1023) << 52);
@@ -305,7 +313,9 @@ inline void float_logarithm(F x, const fast::Coefs<N>& q, D (&y)[2]) {
     y[h] = eh * c[1] + ((s + s) + (eh * c[2] + tail));
   }
 }
+// A safe argument's logarithm lies between 2^-24 (at 1 - 2^-24) and 88 in magnitude.
 struct Log : Kernel<1> {
+  static constexpr bool kNormalResults = true;
   static constexpr float kHarmless = 2.0f;
   static constexpr bool kFaster = kWideDoubles;
   static constexpr auto kPositive = fast::range(fast::bits_of(0x1p-126f), 0x7F800000u);
@@ -346,7 +356,9 @@ constexpr auto kAtan = fast::coefs(kAtanPoly);
 constexpr double kAtanValues[] = {0x1.a827999fcef32p-2, 0x1.3504f333f9de6p+1, 1.0,
                                   0x1.921fb54442d18p-1, 0x1.921fb54442d18p+0};
 constexpr auto kAtanConstants = fast::coefs(kAtanValues);
+// Its results lie between 2^-12.1 and pi/2 in magnitude.
 struct Atan : Kernel<1> {
+  static constexpr bool kNormalResults = true;
   static constexpr auto kRange = fast::range(fast::bits_of(0x1p-12f), fast::bits_of(0x1p64f));
   static I safe(F x) { return fast::in_range(fast::magnitude_bits(x), kRange); }
   static void eval(F x, D (&y)[1][2]) {
@@ -391,9 +403,11 @@ inline Arcsine arcsine(D a) {
 }
 // Safe: |x| < 1 (at 1 the results are exact multiples of pi/2 rounded), and for the arc sine
 // 2^-12 <= |x| as well (below, the result is within a float's rounding of x), for the arc
-// cosine too (the library's route for tiny arguments is its own).
+// cosine too (the library's route for tiny arguments is its own).  The results lie between
+// 2^-12 and pi/2 in magnitude, the arc cosine's between 2^-11.5 (at 1 - 2^-24) and pi.
 constexpr auto kInverseRange = fast::range(fast::bits_of(0x1p-12f), fast::bits_of(1.0f));
 struct Asin : Kernel<1> {
+  static constexpr bool kNormalResults = true;
   static I safe(F x) { return fast::in_range(fast::magnitude_bits(x), kInverseRange); }
   static void eval(F x, D (&y)[1][2]) {
     for (int h = 0; h < 2; ++h) {
@@ -406,6 +420,7 @@ struct Asin : Kernel<1> {
   static void elem(float x, float* r) { r[0] = element<Domain::Unit, asin>(x); }
 };
 struct Acos : Kernel<1> {
+  static constexpr bool kNormalResults = true;
   static I safe(F x) { return fast::in_range(fast::magnitude_bits(x), kInverseRange); }
   static void eval(F x, D (&y)[1][2]) {
     for (int h = 0; h < 2; ++h) {
