@@ -244,10 +244,11 @@ struct Tan : Kernel<1> {
 // ln 2 = L1 + L2, L1 of 32 significant bits: n L1 is exact for |n| <= 2^8 and so is x - n L1
 // (Sterbenz); r rounds once (2^-53 relative, which moves exp r by less than 2^-54) plus n
 // times L2's error (2^-98).  exp r by a polynomial of degree 8, whose approximation error on
-// |r| <= ln(2)/2 is below 2^-39.8; Horner's scheme adds below 2^-51, below 2^-39.7 in all.
-// Safe: 2^-24 <= |x| (below, the result is within a float's rounding of 1) and x < 89 or
-// x > -88, where 2^n and the result are normal doubles (results beyond the float range fail
-// the rounding test and go to the library).
+// |r| <= ln(2)/2 is below 2^-39.8; its evaluation adds below 2^-51, below 2^-39.7 in all.
+// Safe: 2^-24 <= |x| (below, the result is within a float's rounding of 1) and x < 88.5 or
+// x > -87, where 2^n is a normal double and the result a normal float, at least 2^-125.5 and
+// below 2^127.7 (beyond, the library's results near the ends of the float range are its
+// own).
 constexpr double kInvLn2 = 0x1.71547652b82fep0;
 constexpr double kLn2a = 0x1.62e42feep-1, kLn2b = 0x1.a39ef35793c76p-33;
 constexpr double kExpPoly[] = {0x1.0000000000000p+0,  0x1.ffffffffd38c0p-1,  0x1.fffffffff71cfp-2,
@@ -256,7 +257,7 @@ constexpr double kExpPoly[] = {0x1.0000000000000p+0,  0x1.ffffffffd38c0p-1,  0x1
 constexpr auto kExp = fast::coefs(kExpPoly);
 constexpr double kExpReduceValues[] = {kInvLn2, fast::kRoundMagic, kLn2a, kLn2b};
 constexpr auto kExpReduce = fast::coefs(kExpReduceValues);
-// exp v for -88 < v < 89 (a zero argument gives exactly 1).
+// exp v for -88 < v < 89 (a zero argument gives exactly 1): 2^n is a normal double.
 inline D exponential(D v) {
   const D* c = fast::from_memory(kExpReduce);
   L n;  // n in the low bits
@@ -266,8 +267,9 @@ inline D exponential(D v) {
 }
 struct Exp : Kernel<1> {
   static constexpr bool kFaster = kWideDoubles;
-  static constexpr auto kBelow = fast::range(fast::bits_of(0x1p-24f), fast::bits_of(88.0f));
-  static constexpr auto kAbove = fast::range(fast::bits_of(0x1p-24f), fast::bits_of(89.0f));
+  static constexpr bool kNormalResults = true;
+  static constexpr auto kBelow = fast::range(fast::bits_of(0x1p-24f), fast::bits_of(87.0f));
+  static constexpr auto kAbove = fast::range(fast::bits_of(0x1p-24f), fast::bits_of(88.5f));
   static I safe(F x) {
     const U a = fast::magnitude_bits(x);
     return simd::select(fast::negative(x), fast::in_range(a, kBelow), fast::in_range(a, kAbove));
