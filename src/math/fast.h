@@ -287,8 +287,10 @@ inline void take_apart(const I (&raw)[Layout<K>::kRegs], F (&v)[K::kParts]) {
 //                           element and their arrays (above),
 //   kMayBeExact   whether a result may be exactly a float (then kept only clear of floats),
 //   kNormalResults whether every result of a safe lane, checked ones included, lies in the
-//                 float normal range [2^-126, 2^128) with a margin wider than the kernel's
-//                 error (then the rounding test leaves out its range check),
+//                 float normal range [2^-126, 2^128), the kernel's double and the library's
+//                 alike (a true result inside with a margin wider than the kernel's error,
+//                 or both bounded by a float; then the rounding test leaves out its range
+//                 check, and a checked 0 would pass it),
 //   kLeavesRange  whether the results of safe lanes may leave the float range where the
 //                 library's conversion raises no flag (then the rejected lanes convert 0;
 //                 without it the safe range keeps each lane's conversion flags the

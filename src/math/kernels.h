@@ -501,7 +501,9 @@ inline D arc_tangent2(D y, D x) {
 // (within the range it is 2^-808 at least).
 constexpr auto kNormal = fast::range(0x00800000u, 0x7F800000u);
 constexpr auto kExponentsApart = fast::range(static_cast<uint32_t>(-11), 101);
+// The phase then lies between atan 2^-12 and pi in magnitude.
 struct Phase : Kernel<1, 2> {
+  static constexpr bool kNormalResults = true;
   static I safe(F x, F y) {
     const U ax = fast::magnitude_bits(x), ay = fast::magnitude_bits(y);
     return fast::in_range(ax, kNormal) & fast::in_range(ay, kNormal) &
@@ -590,6 +592,8 @@ inline void times_cosine_sine(F m, F p, D (&y)[Rows][2]) {
 constexpr auto kCartesianMagnitude = fast::range(fast::bits_of(0x1p-90f), 0x7F800000u);
 struct Cartesian : Kernel<2, 2> {
   static constexpr bool kSplit = true, kPairsOut = true;
+  // The products, the kernel's and the library's, lie between 2^-118 and |m|.
+  static constexpr bool kNormalResults = true;
   static I safe(F m, F p) {
     return trig_safe(p) & fast::in_range(fast::magnitude_bits(m), kCartesianMagnitude);
   }
@@ -622,6 +626,8 @@ constexpr auto kExpPositive = fast::range(fast::bits_of(0x1p-24f), fast::bits_of
 constexpr auto kExpNegative = fast::range(fast::bits_of(0x1p-24f), fast::bits_of(64.0f));
 struct ComplexExp : Kernel<2, 2> {
   static constexpr int kChecked = 3;
+  // m and the products lie between 2^-121 and 2^127.
+  static constexpr bool kNormalResults = true;
   static constexpr bool kPairsOut = true;
   static constexpr bool kFaster = kWideDoubles;
   static I safe(F a, F b) {
