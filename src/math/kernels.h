@@ -71,8 +71,8 @@ using fast::U;
 // 2^-27.8 away, as tools/verify_math.cpp reports; for h = 0, r = x exactly).  An error d in
 // r moves sin r and cos r by at most |d|, relative to the result at most as much as to r
 // (where |r| <= pi/2 and the result is sin r, r / sin r <= pi/2 and the slope cos r shrinks
-// it to below 1).  An even h = 2n takes the parts of pi, 2 P1 and 2 P2: the same products,
-// without forming h.
+// it to below 1).  An even h = 2n takes the parts of pi, 2 P1 and 2 P2, and an odd h the same
+// with n + 1/2 (exact): the same products, without forming h.
 constexpr double kInvPi = 0x1.45f306dc9c883p-2;
 constexpr double kTwoOverPi = 0x1.45f306dc9c883p-1;
 constexpr double kPio2a = 0x1.921fb544p0, kPio2b = 0x1.0b4611a626331p-34;
@@ -113,20 +113,16 @@ template <bool Cosine>
 inline D sin_or_cos(D x) {
   const D* c = fast::from_memory(kReduce);
   L k;  // k in the low bits
-  D r;
   if constexpr (Cosine) {
-    // k the nearest integer to x/pi - 1/2, h = 2k + 1, and cos x = (-1)^k sin(-r): -r =
-    // (h P1 - x) + h P2, the reduction's operations with their signs turned, rounding alike.
-    const D n = fast::round_near(x * c[0] - c[5], k, c[2]);
-    const D h = (n + n) + c[6];
-    r = (h * c[3] - x) + h * c[4];
-  } else {
-    r = reduce_by<true>(x, fast::round_near(x * c[0], k, c[2]));
+    // k the nearest integer to x/pi - 1/2, h = 2k + 1 = 2 (k + 1/2).
+    const D r = reduce_by<true>(x, fast::round_near(x * c[0] - c[5], k, c[2]) + c[5]);
+    return flip(odd_series(r, kSinHalfPi), (k + 1) << 63);
   }
+  const D r = reduce_by<true>(x, fast::round_near(x * c[0], k, c[2]));
   return flip(odd_series(r, kSinHalfPi), k << 63);
 }
 
-// sin x and cos x together, and tan x, from |r| <= pi/4 and the quadrant k: sin x =
+// sin x and cos x together from |r| <= pi/4 and the quadrant k: sin x =
 // (s, c, -s, -c)[k mod 4] and cos x = (c, -s, -c, s)[k mod 4] for s = sin r and c = cos r.
 // On |r| <= pi/4 the sine's polynomial errs below 2^-45.6, the cosine's below 2^-39.5; with
 // the reduction and evaluation, s below 2^-41.8 and c below 2^-39.2 (an error d in r moves
@@ -224,46 +220,63 @@ struct SinCos : Kernel<2> {
     r[1] = narrow<float>(cos(opaque(static_cast<double>(x))));
   }
 };
-// tan x = s / c for even k, -c / s for odd k: the quotient's rounding on top of the errors of
-// s and c, below 2^-39 in all.  Near a pole the float argument stays 2^-30 from it, so the
+// tan x = tan r for even h, -1/tan r for odd h, with h and |r| <= pi/4 as in the quadrant.
+// tan r = r P(r^2) / Q(r^2), the Pade approximant of degree 3 over 3 in r^2 (tools/fit_math.py),
+// errs below 2^-42.2 on that interval.  Its two polynomials have terms falling off fast (their
+// sums are at least 0.85 and 0.56 of their largest terms' sums), so each evaluation errs below
+// 2^-50.2, and r P and the quotient round once each.  An error d in r moves tan r by at most
+// pi/2 as much relative (the slope over the value is 2/sin 2r): 2^-41.4 for the reduction's
+// 2^-42.  Below 2^-40.7 in all.  Near a pole the float argument stays 2^-30 from it, so the
 // quotient is below 2^31.
+constexpr double kTanNumerator[] = {0x1.0000000000000p+0, -0x1.0690690690690p-3,
+                                    0x1.6ea28d118b474p-9, -0x1.f09b28ba4d955p-18};
+constexpr auto kTanP = fast::coefs(kTanNumerator);
+constexpr double kTanDenominator[] = {0x1.0000000000000p+0, -0x1.d89d89d89d89ep-2,
+                                      0x1.7de952f2466a4p-6, -0x1.b287c3a303e2bp-13};
+constexpr auto kTanQ = fast::coefs(kTanDenominator);
 struct Tan : Kernel<1> {
   static constexpr bool kNormalResults = true;
   static I safe(F x) { return trig_safe(x); }
   static void eval(F x, D (&y)[1][2]) {
+    const D* c = fast::from_memory(kReduce);
     for (int h = 0; h < 2; ++h) {
-      const Quadrant a = quadrant(h ? simd::to_double_hi(x) : simd::to_double_lo(x));
-      const L o = odd(a.k);
-      y[0][h] = flip(simd::select(o, a.c, a.s) / simd::select(o, a.s, a.c), o << 63);
+      const D v = h ? simd::to_double_hi(x) : simd::to_double_lo(x);
+      L k;
+      const D r = reduce_by(v, fast::round_near(v * c[1], k, c[2])), u = r * r;
+      const D num = r * fast::polynomial(u, kTanP), den = fast::polynomial(u, kTanQ);
+      const L o = odd(k);
+      y[0][h] = flip(simd::select(o, den, num) / simd::select(o, num, den), o << 63);
     }
   }
   static void elem(float x, float* r) { r[0] = element<Domain::All, tan>(x); }
 };
 
-// exp x = 2^n exp r, n the nearest integer to x / ln 2, r = x - n ln 2 with |r| <= 0.347.
-// ln 2 = L1 + L2, L1 of 32 significant bits: n L1 is exact for |n| <= 2^8 and so is x - n L1
-// (Sterbenz); r rounds once (2^-53 relative, which moves exp r by less than 2^-54) plus n
-// times L2's error (2^-98).  exp r by a polynomial of degree 8, whose approximation error on
-// |r| <= ln(2)/2 is below 2^-39.8; its evaluation adds below 2^-51, below 2^-39.7 in all.
+// exp v = 2^t with t = v log2(e) rounded to double: 2^n 2^f, n the nearest integer to t and
+// f = t - n, |f| <= 1/2, exact (t and n are multiples of t's ulp).  The product errs by half
+// an ulp of t plus v times log2(e)'s rounding (2^-53): for |v| < 89 below 2^-47 + 2^-46.5,
+// for |v| <= 120 (the power's argument) below 2^-45 + 2^-46.1, and an error d in t moves the
+// result by d ln 2 relative: below 2^-46.2 and 2^-44.9.  2^f = 1 + f q(f) by a polynomial q of
+// degree 7 (the interpolant of 2^f - 1 of degree 8, without its constant term, which rounds to
+// 0), whose approximation error on |f| <= 1/2 is below 2^-39.7; f q(f) is at most 0.42 of the
+// result, so its evaluation and the sum add below 2^-52: below 2^-39.7 in all.  An argument
+// of 0 gives exactly 1.
 // Safe: 2^-24 <= |x| (below, the result is within a float's rounding of 1) and x < 88.5 or
 // x > -87, where 2^n is a normal double and the result a normal float, at least 2^-125.5 and
 // below 2^127.7 (beyond, the library's results near the ends of the float range are its
 // own).
-constexpr double kInvLn2 = 0x1.71547652b82fep0;
-constexpr double kLn2a = 0x1.62e42feep-1, kLn2b = 0x1.a39ef35793c76p-33;
-constexpr double kExpPoly[] = {0x1.0000000000000p+0,  0x1.ffffffffd38c0p-1,  0x1.fffffffff71cfp-2,
-                               0x1.555555a26e0aap-3,  0x1.5555557428e4ap-5,  0x1.111080ade1e5dp-7,
-                               0x1.6c164df426e43p-10, 0x1.a1aa7f4661101p-13, 0x1.a15a4fc103094p-16};
-constexpr auto kExp = fast::coefs(kExpPoly);
-constexpr double kExpReduceValues[] = {kInvLn2, fast::kRoundMagic, kLn2a, kLn2b};
+constexpr double kExp2Poly[] = {0x1.62e42fef84cefp-1,  0x1.ebfbdff823cedp-3,  0x1.c6b08dd6fd49dp-5,
+                                0x1.3b2ab7181b800p-7,  0x1.5d8745a6fa02fp-10, 0x1.4308ac8590f1ep-13,
+                                0x1.00dc4a7206288p-16, 0x1.63d136589c213p-20};
+constexpr auto kExp2 = fast::coefs(kExp2Poly);
+constexpr double kExpReduceValues[] = {0x1.71547652b82fep0, fast::kRoundMagic, 1.0};
 constexpr auto kExpReduce = fast::coefs(kExpReduceValues);
-// exp v for -88 < v < 89 (a zero argument gives exactly 1): 2^n is a normal double.
+// exp v for |v| <= 120: 2^n is a normal double.
 inline D exponential(D v) {
   const D* c = fast::from_memory(kExpReduce);
   L n;  // n in the low bits
-  const D k = fast::round_near(v * c[0], n, c[1]);
-  const D r = (v - k * c[2]) - k * c[3];
-  return fast::polynomial(r, kExp) * simd::as<double>((n + 1023) << 52);
+  const D t = v * c[0];
+  const D f = t - fast::round_near(t, n, c[1]);
+  return (c[2] + f * fast::polynomial(f, kExp2)) * simd::as<double>((n + 1023) << 52);
 }
 struct Exp : Kernel<1> {
   static constexpr bool kFaster = kWideDoubles;
@@ -284,36 +297,46 @@ struct Exp : Kernel<1> {
 // log x = e ln 2 + log m, x = 2^e m with m in [sqrt(1/2), sqrt 2], split on the float's bits.
 // log m = 2 atanh s = 2 (s + s^3 q(s^2)), s = (m - 1)/(m + 1), |s| <= 0.1716: m - 1 and m + 1
 // are exact (m has 24 significant bits), the quotient rounds once.  The polynomial q errs
-// below 2^-43.1 relative to atanh s on that interval.  With e != 0 the result is at least a
-// third of its largest term, so the three roundings of the sum stay below 2^-50; below
-// 2^-43 in all.  Safe: positive normal floats except 1 (whose logarithm is exactly 0).
+// below 2^-43.1 relative to atanh s on that interval.  e ln 2 is one product by ln 2 rounded
+// to double (2^-55.2 off): for |e| <= 149 below |e| 2^-53 absolute, 2^-51.5 relative to the
+// result, which is at least 0.346 |e| for e != 0 (and e ln 2 is 0 for e = 0).  With e != 0
+// the result is also at least a third of its largest term, so the two roundings of the sum
+// stay below 2^-51; below 2^-42.9 in all.  Safe: positive normal floats except 1 (whose
+// logarithm is exactly 0).
 constexpr double kAtanhPoly[] = {0x1.5555555564e97p-2, 0x1.999998cafb89ap-3, 0x1.249323e52bb61p-3,
                                  0x1.c67ad9d7f596cp-4, 0x1.8c8c150c31d08p-4};
 constexpr auto kAtanh = fast::coefs(kAtanhPoly);
-constexpr double kLogValues[] = {1.0, kLn2a, kLn2b};
-constexpr auto kLogConstants = fast::coefs(kLogValues);
-// With the polynomial q of 6 coefficients below instead, which errs below 2^-50.4: the
-// result errs below 2^-49.4 (the power's logarithm).
+// Fine: with the polynomial q of 6 coefficients below instead, which errs below 2^-50.4, and
+// ln 2 in two parts, L1 of 32 significant bits (e L1 exact) and L2, summed with the smallest
+// terms first: the result errs below 2^-49.4 (the power's logarithm).
 constexpr double kAtanhFinePoly[] = {0x1.55555555553b8p-2, 0x1.9999999b8678ep-3,
                                      0x1.2492462af6c69p-3, 0x1.c71fccda9d943p-4,
                                      0x1.7382dbc1c0a4ap-4, 0x1.546a34a9487b4p-4};
 constexpr auto kAtanhFine = fast::coefs(kAtanhFinePoly);
+// 1, ln 2, and its two parts.
+constexpr double kLogValues[] = {1.0, 0x1.62e42fefa39efp-1, 0x1.62e42feep-1, 0x1.a39ef35793c76p-33};
+constexpr auto kLogConstants = fast::coefs(kLogValues);
+// log(2^e m) from m and e as above.
+template <bool Fine>
+inline D log_of_parts(D m, D e) {
+  const D* c = fast::from_memory(kLogConstants);
+  const D s = (m - c[0]) / (m + c[0]), u = s * s, twice = s + s;
+  if constexpr (Fine)
+    return e * c[2] + (twice + (e * c[3] + twice * u * fast::polynomial(u, kAtanhFine)));
+  else
+    return (e * c[1] + twice) + twice * u * fast::polynomial(u, kAtanh);
+}
 // log x of positive normal floats, both halves of a block.
-template <size_t N>
-inline void float_logarithm(F x, const fast::Coefs<N>& q, D (&y)[2]) {
+template <bool Fine>
+inline void float_logarithm(F x, D (&y)[2]) {
   const U b = simd::as<uint32_t>(x);
   const I big = (I)((b & 0x7FFFFFu) > 0x3504F3u);  // significand above sqrt 2
   const I e = (I)(b >> 23) - 127 - big;
   const U halved = simd::as<uint32_t>(big) & 0x800000u;
   const F m = simd::as<float>(((b & 0x7FFFFFu) | 0x3F800000u) - halved);
-  for (int h = 0; h < 2; ++h) {
-    const D mh = h ? simd::to_double_hi(m) : simd::to_double_lo(m);
-    const D eh = h ? simd::to_double_hi(e) : simd::to_double_lo(e);
-    const D* c = fast::from_memory(kLogConstants);
-    const D s = (mh - c[0]) / (mh + c[0]), s2 = s * s;
-    const D tail = (s + s) * s2 * fast::polynomial(s2, q);
-    y[h] = eh * c[1] + ((s + s) + (eh * c[2] + tail));
-  }
+  for (int h = 0; h < 2; ++h)
+    y[h] = log_of_parts<Fine>(h ? simd::to_double_hi(m) : simd::to_double_lo(m),
+                              h ? simd::to_double_hi(e) : simd::to_double_lo(e));
 }
 // A safe argument's logarithm lies between 2^-24 (at 1 - 2^-24) and 88 in magnitude.
 struct Log : Kernel<1> {
@@ -325,7 +348,7 @@ struct Log : Kernel<1> {
     const U b = simd::as<uint32_t>(x);
     return fast::in_range(b, kPositive) & (I)(b != fast::bits_of(1.0f));
   }
-  static void eval(F x, D (&y)[1][2]) { float_logarithm(x, kAtanh, y[0]); }
+  static void eval(F x, D (&y)[1][2]) { float_logarithm<false>(x, y[0]); }
   static void elem(float x, float* r) { r[0] = element<Domain::NonNegative, log>(x); }
 };
 
@@ -537,22 +560,19 @@ struct Polar : Kernel<2, 2> {
 // log r of a positive normal double r, as Log above but split on the double's bits: r =
 // 2^e m with m in [sqrt(1/2), sqrt 2], m - 1 exact, m + 1 and the quotient rounding once each:
 // s within 2^-52 relative, which moves 2 atanh s by as much relative (its slope is below 1.04
-// there).  With the polynomial and the sum as in Log: below 2^-42.9 in all.
-constexpr double kLogDoubleValues[] = {1.0, kLn2a, kLn2b, 0x1.6a09e667f3bcdp+0, 0.5,
-                                       fast::kRoundMagic, 1023.0};
+// there).  With the polynomial, e ln 2 and the sum as in Log (|e| <= 149 here): below 2^-42.8
+// in all.
+constexpr double kLogDoubleValues[] = {1.0, 0x1.6a09e667f3bcdp+0, 0.5, fast::kRoundMagic, 1023.0};
 constexpr auto kLogDouble = fast::coefs(kLogDoubleValues);
 inline D logarithm(D r) {
   const D* c = fast::from_memory(kLogDouble);
   const L b = simd::as<int64_t>(r);
   const D m1 = simd::as<double>((b & int64_t(0x000FFFFFFFFFFFFF)) | simd::as<int64_t>(c[0]));
-  const L big = m1 > c[3];  // m1 in [1, 2): halved above sqrt 2
-  const D m = simd::select(big, m1 * c[4], m1), zero{};
+  const L big = m1 > c[1];  // m1 in [1, 2): halved above sqrt 2
+  const D m = simd::select(big, m1 * c[2], m1), zero{};
   // The biased exponent (1 .. 2046) as a double by the rounding constant's bits, exactly.
-  const D biased = simd::as<double>((b >> 52) + simd::as<int64_t>(c[5])) - c[5];
-  const D e = (biased - c[6]) + simd::select(big, c[0], zero);
-  const D s = (m - c[0]) / (m + c[0]), s2 = s * s;
-  const D tail = (s + s) * s2 * fast::polynomial(s2, kAtanh);
-  return e * c[1] + ((s + s) + (e * c[2] + tail));
+  const D biased = simd::as<double>((b >> 52) + simd::as<int64_t>(c[3])) - c[3];
+  return log_of_parts<false>(m, (biased - c[4]) + simd::select(big, c[0], zero));
 }
 
 // ---- polar to Cartesian, and the complex exponential -------------------------------------
@@ -653,7 +673,7 @@ inline void complex_log(double a, double b, R* r) {
 // log |z| + i phase z for z = a + bi.  |z| = sqrt(a^2 + b^2) errs below 2^-52 relative
 // (hypotenuse above) and the library's hypot below 1 ulp: the two differ by 2^-51 relative at
 // most, so their logarithms differ by 2^-51 absolute, below 2^-39 relative to a logarithm of
-// at least 2^-12; with the logarithm's own error (2^-42.9) and the library's log (2^-52):
+// at least 2^-12; with the logarithm's own error (2^-42.8) and the library's log (2^-52):
 // below 2^-38.8.  A lane whose logarithm comes out below 2^-12 in magnitude goes to the
 // library: its third, checked result is 0 there (not a normal float: it fails the rounding
 // test) and 1 elsewhere.  The phase as in Phase.  Safe: the phase's range, normal parts,

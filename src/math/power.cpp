@@ -157,7 +157,7 @@ struct Power : kernels::Kernel<1, 2> {
   }
   static void eval(fast::F x, fast::F y, fast::D (&r)[1][2]) {
     fast::D lx[2];
-    kernels::float_logarithm(x, kernels::kAtanhFine, lx);
+    kernels::float_logarithm<true>(x, lx);
     const fast::D* c = fast::from_memory(kPowerClamp);
     for (int h = 0; h < 2; ++h) {
       const fast::D t = kernels::half_of(y, h) * lx[h], zero{};
