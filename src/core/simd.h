@@ -362,6 +362,12 @@ inline Vec<float> addsub(Vec<float> x, Vec<float> y) {
 inline Vec<double> addsub(Vec<double> x, Vec<double> y) {
   return (Vec<double>)isa::addsub((isa::F64)x, (isa::F64)y);
 }
+// Double lanes of magnitude below 2^51 rounded to the nearest integer, ties to even: inexact
+// where a lane changes, a lane rounding to zero with its sign.  kRoundInstruction: one
+// instruction does it; otherwise it adds and subtracts 1.5 * 2^52, and a kernel that needs
+// that sum anyway (for the integer in its low bits) subtracts from it itself.
+constexpr bool kRoundInstruction = isa::kRoundInstruction;
+inline Vec<double> round_even(Vec<double> v) { return (Vec<double>)isa::round_even((isa::F64)v); }
 
 // The lanes in reverse order; the bytes of every lane in reverse order.
 template <class V>

@@ -182,11 +182,16 @@ inline I saturated_int16(D lo, D hi) {
 // The round-to-nearest integer of a double of magnitude below 2^51, and the same integer in
 // the low bits of the 64-bit lane: adding 1.5 * 2^52 leaves the integer in the significand,
 // and as that constant's significand ends in 51 zeros, the sum's low bits are the integer's
-// (two's complement, modulo 2^51), which is all its users take.  Raises inexact at most.
+// (two's complement, modulo 2^51), which is all its users take.  The integer as a double is
+// the sum minus the constant, or where one instruction rounds, its rounding of t, which the
+// reduction after it need not wait for the sum to get (the same value, the sign of a zero
+// aside, which the reductions never see: they subtract its products from a nonzero x).
+// Raises inexact at most.
 constexpr double kRoundMagic = 0x1.8p52;
 inline D round_near(D t, L& low, D magic) {
   const D s = t + magic;
   low = simd::as<int64_t>(s);
+  if constexpr (simd::kRoundInstruction) return simd::round_even(t);
   return s - magic;
 }
 

@@ -138,6 +138,14 @@ inline int32_t truncated(double v) {
   return v != v || v <= -2147483649.0 || v >= 2147483648.0 ? INT32_MIN : int32_t(v);
 }
 
+// Quarters below 2^20 (halves among them: the ties), or 2^50 beyond them, of either sign
+// (rounding to zeros of both signs), made from random bits.
+inline double quarters(double v) {
+  const uint64_t b = qvxt::bits_of(v);
+  const double q = double((b >> 12) & 0x3FFFFF) / 4 + ((b & 1) ? 0x1p50 : 0.0);
+  return b >> 63 ? -q : q;
+}
+
 template <class T>
 void floating(const std::string& type) {
   check<T, T>(
@@ -166,6 +174,16 @@ void floating(const std::string& type) {
         return r;
       }(),
       truncated(x[i]));
+  if constexpr (sizeof(T) == 8) {
+    LANES(
+        T, T, "round_even",
+        [&] {
+          T m[kLanes<T>];
+          for (int k = 0; k < kLanes<T>; ++k) m[k] = quarters(x[k]);
+          return round_even(load(m));
+        }(),
+        std::nearbyint(quarters(x[i])));
+  }
   if constexpr (sizeof(T) == 4) {
     LANES(T, int32_t, "trunc_i32 " + type, trunc_i32(load(x)), truncated(x[i]));
   } else {

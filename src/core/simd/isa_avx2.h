@@ -100,6 +100,12 @@ inline Int narrow_s32_u16(Int a, Int b) { return in_order(_mm256_packus_epi32(a,
 inline F32 addsub(F32 x, F32 y) { return _mm256_addsub_ps(x, y); }
 inline F64 addsub(F64 x, F64 y) { return _mm256_addsub_pd(x, y); }
 
+// ---- double lanes rounded to the nearest integer, ties to even ----
+// One instruction (the mode in its immediate, not the control register's); inexact where a
+// lane changes; a lane rounding to zero keeps its sign.
+constexpr bool kRoundInstruction = true;
+inline F64 round_even(F64 v) { return _mm256_round_pd(v, _MM_FROUND_TO_NEAREST_INT); }
+
 // ---- bytes and elements reordered inside a register ----
 inline Int bytes_within_halves(Int v, __m128i order) {
   return _mm256_shuffle_epi8(v, _mm256_broadcastsi128_si256(order));

@@ -105,6 +105,12 @@ inline Int narrow_s32_u16(Int a, Int b) { return in_order(_mm512_packus_epi32(a,
 inline F32 addsub(F32 x, F32 y) { return _mm512_mask_sub_ps(_mm512_add_ps(x, y), 0x5555, x, y); }
 inline F64 addsub(F64 x, F64 y) { return _mm512_mask_sub_pd(_mm512_add_pd(x, y), 0x55, x, y); }
 
+// ---- double lanes rounded to the nearest integer, ties to even ----
+// One instruction (the mode in its immediate, not the control register's); inexact where a
+// lane changes; a lane rounding to zero keeps its sign.
+constexpr bool kRoundInstruction = true;
+inline F64 round_even(F64 v) { return _mm512_roundscale_pd(v, _MM_FROUND_TO_NEAREST_INT); }
+
 // ---- bytes and elements reordered inside a register ----
 inline Int bytes_within_quarters(Int v, __m128i order) {
   return _mm512_shuffle_epi8(v, _mm512_broadcast_i32x4(order));

@@ -281,6 +281,17 @@ inline Reg<T> addsub_lanes(Reg<T> x, Reg<T> y) {
 inline F32 addsub(F32 x, F32 y) { return addsub_lanes<float>(x, y); }
 inline F64 addsub(F64 x, F64 y) { return addsub_lanes<double>(x, y); }
 
+// ---- double lanes rounded to the nearest integer, ties to even (magnitudes below 2^51) ----
+// Adding and subtracting 1.5 * 2^52 rounds in the default mode, inexact where a lane
+// changes; a lane rounding to zero keeps its sign, as with x86's instruction.  Kernels that
+// hold the sum already round with it themselves (kRoundInstruction).
+constexpr bool kRoundInstruction = false;
+inline F64 round_even(F64 v) {
+  const F64 magic = F64{} + 0x1.8p52;
+  const Reg<int64_t> sign = (Reg<int64_t>)v & INT64_MIN;
+  return (F64)((Reg<int64_t>)((v + magic) - magic) | sign);
+}
+
 // ---- bytes and elements reordered inside a register ----
 // The bytes of every Bytes-byte lane in reverse order (their index in the register with its
 // low bits flipped), and the lanes of Bytes bytes in reverse order.

@@ -129,6 +129,17 @@ inline F32 addsub(F32 x, F32 y) {
 }
 inline F64 addsub(F64 x, F64 y) { return _mm_move_sd(_mm_add_pd(x, y), _mm_sub_pd(x, y)); }
 
+// ---- double lanes rounded to the nearest integer, ties to even (magnitudes below 2^51) ----
+// SSE2 has no such instruction: adding and subtracting 1.5 * 2^52 rounds in the default
+// mode, inexact where a lane changes; a lane rounding to zero keeps its sign, as with the
+// instruction of later processors.  Kernels that hold the sum already round with it
+// themselves (kRoundInstruction).
+constexpr bool kRoundInstruction = false;
+inline F64 round_even(F64 v) {
+  const F64 magic = _mm_set1_pd(0x1.8p52), sign = _mm_set1_pd(-0.0);
+  return _mm_or_pd(_mm_sub_pd(_mm_add_pd(v, magic), magic), _mm_and_pd(v, sign));
+}
+
 // ---- bytes and elements reordered inside a register ----
 inline Int swap_bytes16(Int v) { return _mm_or_si128(_mm_slli_epi16(v, 8), _mm_srli_epi16(v, 8)); }
 inline Int swap_bytes32(Int v) {
