@@ -222,9 +222,9 @@ struct SinCos : Kernel<2> {
 };
 // tan x = tan r for even h, -1/tan r for odd h, with h and |r| <= pi/4 as in the quadrant.
 // tan r = r P(r^2) / Q(r^2), the Pade approximant of degree 3 over 3 in r^2 (tools/fit_math.py),
-// errs below 2^-42.2 on that interval.  Its two polynomials have terms falling off fast (their
-// sums are at least 0.85 and 0.56 of their largest terms' sums), so each evaluation errs below
-// 2^-50.2, and r P and the quotient round once each.  An error d in r moves tan r by at most
+// errs below 2^-42.2 on that interval.  Its two polynomials have terms falling off fast (each
+// value is at least 0.85 and 0.56 of the sum of its terms' magnitudes), so each evaluation
+// errs below 2^-50.2, and r P and the quotient round once each.  An error d in r moves tan r by at most
 // pi/2 as much relative (the slope over the value is 2/sin 2r): 2^-41.4 for the reduction's
 // 2^-42.  Below 2^-40.7 in all.  Near a pole the float argument stays 2^-30 from it, so the
 // quotient is below 2^31.
