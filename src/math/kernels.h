@@ -224,10 +224,10 @@ struct SinCos : Kernel<2> {
 // tan r = r P(r^2) / Q(r^2), the Pade approximant of degree 3 over 3 in r^2 (tools/fit_math.py),
 // errs below 2^-42.2 on that interval.  Its two polynomials have terms falling off fast (each
 // value is at least 0.85 and 0.56 of the sum of its terms' magnitudes), so each evaluation
-// errs below 2^-50.2, and r P and the quotient round once each.  An error d in r moves tan r by at most
-// pi/2 as much relative (the slope over the value is 2/sin 2r): 2^-41.4 for the reduction's
-// 2^-42.  Below 2^-40.7 in all.  Near a pole the float argument stays 2^-30 from it, so the
-// quotient is below 2^31.
+// errs below 2^-50.2, and r P and the quotient round once each.  An error d in r moves tan r
+// by at most pi/2 as much relative (the slope over the value is 2/sin 2r): 2^-41.4 for the
+// reduction's 2^-42.  Below 2^-40.7 in all.  Near a pole the float argument stays 2^-30 from
+// it, so the quotient is below 2^31.
 constexpr double kTanNumerator[] = {0x1.0000000000000p+0, -0x1.0690690690690p-3,
                                     0x1.6ea28d118b474p-9, -0x1.f09b28ba4d955p-18};
 constexpr auto kTanP = fast::coefs(kTanNumerator);
