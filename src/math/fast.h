@@ -307,7 +307,6 @@ inline void take_apart(const I (&raw)[Layout<K>::kRegs], F (&v)[K::kParts]) {
 //   safe(x...)    all ones in the lanes of its safe range,
 //   kHarmless     a float in the safe range, put in every part of the other lanes before
 //                 any arithmetic,
-//   kFaster       whether blocks beat the library's calls at this register width,
 //   eval(x..., y) the double results of both halves of a block of safe lanes, y[k][0..1],
 //   elem(x..., r) the element rule (the library calls) from the parts as stored,
 //                 r[0..kOut-1].
@@ -426,9 +425,9 @@ inline void block(const typename K::Source* const* src, typename K::Result* cons
 }
 
 // The results of every element through K (src and out as Layout<K> says): blocks where the
-// kernel is faster than the library at this register width, the mode is the default and
-// blocks reproduce the element loop's reading and writing order (see core/loops.h), else the
-// element rule one element at a time.
+// mode is the default and blocks reproduce the element loop's reading and writing order (see
+// core/loops.h), else the element rule one element at a time.  Blocks are faster than the
+// library's calls at every register width, two double lanes included.
 template <class K>
 inline void run(const typename K::Source* const* src, typename K::Result* const* out, int len) {
   using S = typename K::Source;
@@ -439,7 +438,7 @@ inline void run(const typename K::Source* const* src, typename K::Result* const*
   const size_t n = static_cast<size_t>(len);
   constexpr int kOuts = K::kPairsOut ? 1 : N;
   constexpr size_t kOutStride = sizeof(Res) * (K::kPairsOut ? 2 : 1);
-  bool blocks = kSimd && K::kFaster && simd::default_fp_mode();
+  bool blocks = kSimd && simd::default_fp_mode();
   for (int k = 0; k < kOuts && blocks; ++k) {
     for (int a = 0; a < A::kArrays && blocks; ++a)
       blocks = blocks_exact({out[k], kOutStride}, {src[a], A::kStep * sizeof(S)}, len, kW);

@@ -173,12 +173,7 @@ struct Kernel {
   static constexpr bool kNormalResults = false;
   static constexpr bool kLeavesRange = false;
   static constexpr float kHarmless = 1.0f;
-  static constexpr bool kFaster = true;
 };
-// The exponential's and the logarithm's kernels are slower than the C library's own exp and
-// log on two double lanes (measured on the SSE2 baseline: no faster than the library), so
-// that build keeps the element loop for them.
-constexpr bool kWideDoubles = simd::kLanes<double> >= 4;
 
 template <bool Cosine>
 struct SinOrCos : Kernel<1> {
@@ -279,7 +274,6 @@ inline D exponential(D v) {
   return (c[2] + f * fast::polynomial(f, kExp2)) * simd::as<double>((n + 1023) << 52);
 }
 struct Exp : Kernel<1> {
-  static constexpr bool kFaster = kWideDoubles;
   static constexpr bool kNormalResults = true;
   static constexpr auto kBelow = fast::range(fast::bits_of(0x1p-24f), fast::bits_of(87.0f));
   static constexpr auto kAbove = fast::range(fast::bits_of(0x1p-24f), fast::bits_of(88.5f));
@@ -342,7 +336,6 @@ inline void float_logarithm(F x, D (&y)[2]) {
 struct Log : Kernel<1> {
   static constexpr bool kNormalResults = true;
   static constexpr float kHarmless = 2.0f;
-  static constexpr bool kFaster = kWideDoubles;
   static constexpr auto kPositive = fast::range(fast::bits_of(0x1p-126f), 0x7F800000u);
   static I safe(F x) {
     const U b = simd::as<uint32_t>(x);
@@ -649,7 +642,6 @@ struct ComplexExp : Kernel<2, 2> {
   // m and the products lie between 2^-121 and 2^127.
   static constexpr bool kNormalResults = true;
   static constexpr bool kPairsOut = true;
-  static constexpr bool kFaster = kWideDoubles;
   static I safe(F a, F b) {
     const U m = fast::magnitude_bits(a);
     const I in = simd::select(fast::negative(a), fast::in_range(m, kExpNegative),
