@@ -129,7 +129,8 @@ bench-full: bench-build
 	    $(BENCH_ARGS) || [ $$? -eq 77 ] || exit 1; done
 
 # doc/benchmarks/report.md with plots of time per element against size, every flavour
-# beside the baselines (needs gnuplot: apt-get install gnuplot-nox).
+# beside the baselines, and a table of the single-precision elementary functions against the
+# loop and the peers (needs gnuplot: apt-get install gnuplot-nox).
 bench-report: bench-build
 	$(CMAKE) --build $(BUILD) -j $(JOBS) --target bench_all
 	@command -v gnuplot >/dev/null || { echo "bench-report draws with gnuplot: apt-get install gnuplot-nox"; exit 1; }

@@ -336,7 +336,8 @@ std::vector<Row> rows() {
 // Collects every run and prints one table at the end: the headline columns (library time per
 // element; ratios to the user's -O3 loop for this instruction set, to memcpy of the same
 // bytes and to VOLK) or, with --qvx_columns=full, every baseline.  --qvx_csv=FILE also
-// writes every run with the baselines' own times per element, for plots.
+// writes every run with the baselines' own times per element, for plots, the peers' (VOLK,
+// SLEEF, libmvec) built for the flavour's instruction set.
 class Summary : public benchmark::BenchmarkReporter {
  public:
   Summary(bool full, std::string csv) : full_(full), csv_(std::move(csv)) {}
@@ -369,7 +370,7 @@ class Summary : public benchmark::BenchmarkReporter {
     for (const Col& c : cols) printf(" %11s", c.title);
     printf(" %14s\n", "memcpy copies");
     FILE* csv = csv_.empty() ? nullptr : fopen(csv_.c_str(), "w");
-    if (csv) fprintf(csv, "flavour,operation,size,sf,library,user,plain,volk,memcpy\n");
+    if (csv) fprintf(csv, "flavour,operation,size,sf,library,user,plain,volk,memcpy,sleef,mvec\n");
     for (const Run& r : runs_) {
       // function/len[/sf]
       std::string name = r.benchmark_name();
@@ -392,8 +393,12 @@ class Summary : public benchmark::BenchmarkReporter {
         const double lib = get("ns/elem");
         // Each baseline's own time per element: the library's divided by its ratio.
         const auto per = [&](const char* k) { const double q = get(k); return q > 0 ? lib / q : 0.0; };
-        fprintf(csv, "%s,%s,%s,%s,%.6g,%.6g,%.6g,%.6g,%.6g\n", QVXB_FLAVOUR, op.c_str(), size.c_str(),
-                sf.c_str(), lib, per("user"), per("plain"), per("volk"), per("memcpy"));
+        // The peers' kernels for the flavour's instruction set: SSE2 beside the baseline.
+        const bool sse = strcmp(QVXB_FLAVOUR, "x86-64") == 0;
+        fprintf(csv, "%s,%s,%s,%s,%.6g,%.6g,%.6g,%.6g,%.6g,%.6g,%.6g\n", QVXB_FLAVOUR, op.c_str(),
+                size.c_str(), sf.c_str(), lib, per("user"), per("plain"),
+                per(sse ? "volk_sse" : "volk"), per("memcpy"), per(sse ? "sleef_sse" : "sleef"),
+                per(sse ? "mvec_sse" : "mvec"));
       }
     }
     if (csv) fclose(csv);
